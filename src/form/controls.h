@@ -1,0 +1,41 @@
+#pragma once
+// The controls of the window frmMain as plain values: what each holds and whether it shows.
+// The window draws them; the headless tool, the profiles and the tests read and change them.
+
+#include <QString>
+#include <QStringList>
+
+namespace brakefell {
+
+enum class ControlKind {
+    TextBox,        // input text box (txtMainStat, txtSkill(18), ...)
+    ResultBox,      // read-only multi-line report box (txtResult(k), txtBowCycleResult, Text1)
+    CheckBox,       // value 0 unchecked, 1 checked, 2 grayed
+    DropDown,       // fixed list; value is the selected index, -1 for none
+    OptionButton,   // value 1 selected, 0 not
+    Label,          // caption and text colour (lblSkillElement(i))
+    Frame,          // only its visibility changes (fraVoodoo, fraMoreDamage)
+    CommandButton,  // cmdOpen, cmdSaveStat, cmdCalculation
+};
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+struct ControlState {
+    QString name;  // exactly the control's name: "txtSkill(18)", "cboUsingSkillRune(3)"
+    ControlKind kind = ControlKind::TextBox;
+    QString text;       // text of a text/result box; caption of a label
+    int value = 0;      // check box state, selected list index, or option state
+    QStringList items;  // list entries of a drop-down list
+    bool visible = true;
+    Rgb color;          // text colour of a label
+};
+
+// Names of the indexed controls, as the window and the files spell them.
+QString IndexedName(const char* arrayName, int index);  // IndexedName("txtSkill", 18) == "txtSkill(18)"
+
+}  // namespace brakefell

@@ -1,0 +1,62 @@
+#pragma once
+// Every control of frmMain with its value and visibility, and the reactions that run whenever a
+// selection or a check box changes, by the user or by code: one implementation for the window,
+// the headless tool and the profiles.
+
+#include <QString>
+#include <QStringView>
+#include <functional>
+#include <vector>
+
+#include "catalogue/skill_catalogue.h"
+#include "form/character_sheet.h"
+#include "form/controls.h"
+
+namespace brakefell {
+
+class FormState {
+public:
+    // All controls with the initial values of a freshly loaded window (before start-up fills the
+    // lists). The catalogue is the one the slot lists show; it must outlive the form.
+    explicit FormState(const SkillCatalogue& catalogue);
+
+    FormState(const FormState&) = delete;
+    FormState& operator=(const FormState&) = delete;
+
+    const std::vector<ControlState>& controls() const { return controls_; }
+    const ControlState* find(QStringView name) const;  // nullptr for an unknown name
+    const ControlState& at(QStringView name) const;    // the name must exist
+    const SkillCatalogue& catalogue() const { return catalogue_; }
+
+    // Changes. Each runs the same side effects as the user's change in the window:
+    // a skill choice refills that slot's rune list and selects rune 0; a rune choice sets the
+    // slot's element label; chkOurGemPoison and chkVoodoo show or hide what they refine.
+    void setText(QStringView name, const QString& text);
+    void setCheck(QStringView name, int value);
+    void setListIndex(QStringView name, int index);
+    void setOption(QStringView name, bool selected);  // selecting one clears its partner
+
+    // Used by start-up, the slot reactions and the calculation.
+    void clearList(QStringView name);
+    void appendItem(QStringView name, const QString& item);
+    void setVisible(QStringView name, bool visible);
+    void setLabel(QStringView name, const QString& caption, Rgb color);
+
+    // The inputs of one calculation as they stand now.
+    CharacterSheet characterSheet() const;
+
+    // Called after every change of a control (value, items, visibility, caption), so that a
+    // window can redraw just that control.
+    using ChangeListener = std::function<void(const ControlState&)>;
+    void setChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
+
+private:
+    ControlState& mutableAt(QStringView name);
+    void changed(const ControlState& control);
+
+    const SkillCatalogue& catalogue_;
+    std::vector<ControlState> controls_;
+    ChangeListener listener_;
+};
+
+}  // namespace brakefell

@@ -1,0 +1,28 @@
+#pragma once
+// How the program reads a number that a player typed into a box or that a file stores as text.
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+namespace brakefell {
+
+// The numeric reading of a typed text: blanks, tabs and line feeds anywhere are ignored, then the
+// longest leading decimal number is read ("." is always the decimal point, a comma ends the
+// number); "&H"/"&O" read hexadecimal/octal integers; no leading number reads 0. Never fails.
+double NumberOf(QStringView text);
+
+// "True"/"False" in any letter case, or a numeric text (0 false, any other number true).
+// Anything else, the empty text included, is a format error (nullopt).
+std::optional<bool> FlagOf(QStringView text);
+
+// Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+// nullopt when the result lies outside -32768..32767 or the value is not a number.
+std::optional<std::int16_t> RoundToInt16(double value);
+
+// The general text of a number: no grouping or padding, no trailing zeros, at most 15
+// significant digits (0.9 / 0.3 prints "3", 2.5 prints "2.5").
+QString GeneralNumberText(double value);
+
+}  // namespace brakefell
