@@ -11,8 +11,8 @@ namespace brakefell {
 
 struct CharacterSheet {
     // -무기-
-    int cboWeaponSpeed = 0;            // selected index of "1.1", "1.4", "1.6"
-    double weaponSpeedValue = 1.1;     // NumberOf the selected item's text; 0 when none selected
+    int cboWeaponSpeed = 0;         // selected index of "1.1", "1.4", "1.6"
+    double weaponSpeedValue = 1.1;  // NumberOf the selected item's text; 0 when none selected
     double txtWeaponExtraSpeed = 6;
     double txtWeaponDamageMin = 2154;
     double txtWeaponDamageMax = 2652;
@@ -73,6 +73,8 @@ struct CharacterSheet {
     bool optVoodooDance = true;
     int chkOurGemPoison = 0;
     int cboOurGemPoison = 0;
+
+    bool operator==(const CharacterSheet&) const = default;
 };
 
 }  // namespace brakefell

@@ -15,7 +15,7 @@
 namespace brakefell {
 
 class FormState {
-public:
+  public:
     // All controls with the initial values of a freshly loaded window (before start-up fills the
     // lists). The catalogue is the one the slot lists show; it must outlive the form.
     explicit FormState(const SkillCatalogue& catalogue);
@@ -25,12 +25,18 @@ public:
 
     const std::vector<ControlState>& controls() const { return controls_; }
     const ControlState* find(QStringView name) const;  // nullptr for an unknown name
-    const ControlState& at(QStringView name) const;    // the name must exist
+    // The name must exist: an unknown name is a programming error and throws std::out_of_range.
+    const ControlState& at(QStringView name) const;
     const SkillCatalogue& catalogue() const { return catalogue_; }
 
     // Changes. Each runs the same side effects as the user's change in the window:
     // a skill choice refills that slot's rune list and selects rune 0; a rune choice sets the
     // slot's element label; chkOurGemPoison and chkVoodoo show or hide what they refine.
+    // The reactions run every time, even when the value does not change. Misuse by code is a
+    // programming error and throws: an unknown name (std::out_of_range), a control of another
+    // kind (std::invalid_argument), a check box value outside 0-2 (std::invalid_argument) or a
+    // list index outside -1 .. item count - 1 (std::out_of_range). Callers holding untrusted
+    // values, such as the profile reader, check them first.
     void setText(QStringView name, const QString& text);
     void setCheck(QStringView name, int value);
     void setListIndex(QStringView name, int index);
@@ -50,12 +56,15 @@ public:
     using ChangeListener = std::function<void(const ControlState&)>;
     void setChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
 
-private:
+  private:
+    int indexOf(QStringView name) const;  // -1 for an unknown name
+    ControlState& mutableAt(QStringView name, ControlKind kind);
     ControlState& mutableAt(QStringView name);
     void changed(const ControlState& control);
 
     const SkillCatalogue& catalogue_;
     std::vector<ControlState> controls_;
+    std::vector<int> byName_;  // indexes into controls_, sorted by name for lookup
     ChangeListener listener_;
 };
 

@@ -1,0 +1,106 @@
+#include "catalogue/skill_slots.h"
+
+#include "form/form_state.h"
+
+namespace brakefell {
+namespace {
+
+std::optional<int> SlotOf(QStringView controlName, QStringView arrayName) {
+    // Exactly "<arrayName>(<digit>)" with a digit below the slot count.
+    if (controlName.size() != arrayName.size() + 3 || !controlName.startsWith(arrayName) ||
+        controlName[arrayName.size()] != u'(' || controlName.back() != u')') {
+        return std::nullopt;
+    }
+    const int slot = controlName[arrayName.size() + 1].unicode() - u'0';
+    if (slot < 0 || slot >= kSlotCount) {
+        return std::nullopt;
+    }
+    return slot;
+}
+
+bool IsCatalogueSkill(int skill) {
+    return skill >= 0 && skill < kSkillCount;
+}
+
+}  // namespace
+
+QString SkillListName(int slot) {
+    return IndexedName("cboUsingSkill", slot);
+}
+
+QString RuneListName(int slot) {
+    return IndexedName("cboUsingSkillRune", slot);
+}
+
+QString ElementLabelName(int slot) {
+    return IndexedName("lblSkillElement", slot);
+}
+
+std::optional<int> SlotOfSkillList(QStringView controlName) {
+    return SlotOf(controlName, u"cboUsingSkill");
+}
+
+std::optional<int> SlotOfRuneList(QStringView controlName) {
+    return SlotOf(controlName, u"cboUsingSkillRune");
+}
+
+std::optional<ElementStyle> ElementStyleOf(int elementCode) {
+    switch (elementCode) {
+        case 1:
+            return ElementStyle{"화염 속성", {255, 0, 0}};
+        case 2:
+            return ElementStyle{"냉기 속성", {0, 0, 255}};
+        case 3:
+            return ElementStyle{"물리 속성", {0, 0, 0}};
+        case 4:
+            return ElementStyle{"독 속성", {0, 175, 0}};
+        case 5:
+            return ElementStyle{"번개 속성", {0, 175, 175}};
+        case 6:
+            return ElementStyle{"신성 속성", {100, 100, 100}};
+        default:
+            return std::nullopt;
+    }
+}
+
+void RefillRuneList(FormState& form, int slot) {
+    const QString runeList = RuneListName(slot);
+    form.clearList(runeList);
+    const int skill = form.at(SkillListName(slot)).value;
+    if (!IsCatalogueSkill(skill)) {
+        return;  // no skill chosen: the slot has no runes to offer
+    }
+    for (const RuneRecord& rune : form.catalogue()[skill].Runes) {
+        form.appendItem(runeList, rune.Name);
+    }
+    form.setListIndex(runeList, 0);
+}
+
+void ShowRuneElement(FormState& form, int slot) {
+    const int skill = form.at(SkillListName(slot)).value;
+    const int rune = form.at(RuneListName(slot)).value;
+    if (!IsCatalogueSkill(skill) || rune < 0 || rune >= kRuneCount) {
+        return;
+    }
+    const auto style = ElementStyleOf(form.catalogue()[skill].Runes[rune].ElementCode);
+    if (style) {
+        form.setLabel(ElementLabelName(slot), QString::fromUtf8(style->caption), style->color);
+    }
+}
+
+void FillSkillSlots(FormState& form) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const QString skillList = SkillListName(slot);
+        form.clearList(skillList);
+        for (const SkillRecord& skill : form.catalogue()) {
+            form.appendItem(skillList, skill.Name);
+        }
+        form.setListIndex(skillList, slot);
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        form.setListIndex(SkillListName(slot), kDefaultSlots[slot].skill);
+        form.setListIndex(RuneListName(slot), kDefaultSlots[slot].rune);
+    }
+}
+
+}  // namespace brakefell
