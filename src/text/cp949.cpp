@@ -1,0 +1,135 @@
+#include "text/cp949.h"
+
+#include <cstdint>
+#include <optional>
+
+#include "text/cp949_table.h"
+
+namespace brakefell {
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool IsLeadByte(unsigned byte) {
+    return byte >= cp949::kLeadFirst && byte <= cp949::kLeadLast;
+}
+
+// The character of a lead/trail pair, or 0 when the pair is not one.
+char16_t DecodePair(unsigned lead, unsigned trail) {
+    if (trail < cp949::kTrailFirst || trail > cp949::kTrailLast) {
+        return 0;
+    }
+    return cp949::kDecodeCells[(lead - cp949::kLeadFirst) * cp949::kTrailCount +
+                               (trail - cp949::kTrailFirst)];
+}
+
+// The two bytes (lead << 8 | trail) of a double-byte character, nullopt when it has none.
+std::optional<std::uint16_t> EncodeDoubleByte(char16_t unit) {
+    unsigned low = 0;
+    unsigned high = cp949::kMappedCount;
+    while (low < high) {
+        const unsigned middle = low + (high - low) / 2;
+        const char16_t found = cp949::kDecodeCells[cp949::kCellsByUnit[middle]];
+        if (found < unit) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    if (low == cp949::kMappedCount) {
+        return std::nullopt;
+    }
+    const unsigned cell = cp949::kCellsByUnit[low];
+    if (cp949::kDecodeCells[cell] != unit) {
+        return std::nullopt;
+    }
+    const unsigned lead = cp949::kLeadFirst + cell / cp949::kTrailCount;
+    const unsigned trail = cp949::kTrailFirst + cell % cp949::kTrailCount;
+    return static_cast<std::uint16_t>(lead << 8 | trail);
+}
+
+// Calls onAscii(byte), onPair(lead, trail) or onUnencodable() once per character of the text;
+// a surrogate pair is one character.
+template <typename Ascii, typename Pair, typename Unencodable>
+void ForEachEncoded(QStringView text, Ascii onAscii, Pair onPair, Unencodable onUnencodable) {
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t unit = text[i].unicode();
+        if (unit < 0x80) {
+            onAscii(static_cast<char>(unit));
+            continue;
+        }
+        if (QChar::isHighSurrogate(unit) && i + 1 < size && text[i + 1].isLowSurrogate()) {
+            ++i;  // a character beyond the BMP, never in the code page
+            onUnencodable();
+            continue;
+        }
+        if (const auto bytes = EncodeDoubleByte(unit)) {
+            onPair(static_cast<char>(*bytes >> 8), static_cast<char>(*bytes & 0xFF));
+        } else {
+            onUnencodable();
+        }
+    }
+}
+
+}  // namespace
+
+QString DecodeCp949(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    qsizetype written = 0;
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            out[written++] = static_cast<char16_t>(byte);
+            ++i;
+            continue;
+        }
+        if (!IsLeadByte(byte) || i + 1 == size) {
+            out[written++] = kReplacement;
+            ++i;
+            continue;
+        }
+        const unsigned trail = static_cast<unsigned char>(bytes[i + 1]);
+        if (const char16_t unit = DecodePair(byte, trail)) {
+            out[written++] = unit;
+            i += 2;
+        } else if (trail < 0x80) {
+            // A stray lead byte: the ASCII byte after it is read on its own.
+            out[written++] = kReplacement;
+            ++i;
+        } else {
+            // An unmapped pair (user-defined area and the like): one replacement per byte.
+            out[written++] = kReplacement;
+            out[written++] = kReplacement;
+            i += 2;
+        }
+    }
+    text.truncate(written);
+    return text;
+}
+
+QByteArray EncodeCp949(QStringView text) {
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    ForEachEncoded(
+        text, [&](char ascii) { bytes.append(ascii); },
+        [&](char lead, char trail) {
+            bytes.append(lead);
+            bytes.append(trail);
+        },
+        [&] { bytes.append('?'); });
+    return bytes;
+}
+
+int DisplayWidth(QStringView text) {
+    int width = 0;
+    ForEachEncoded(
+        text, [&](char) { width += 1; }, [&](char, char) { width += 2; }, [&] { width += 1; });
+    return width;
+}
+
+}  // namespace brakefell

@@ -1,0 +1,65 @@
+#include "text/numbers.h"
+
+#include <cmath>
+
+#include "text/number_scanner.h"
+
+namespace brakefell {
+
+namespace {
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+QStringView TrimBlanks(QStringView text) {
+    while (!text.isEmpty() && IsBlank(text.front())) {
+        text = text.sliced(1);
+    }
+    while (!text.isEmpty() && IsBlank(text.back())) {
+        text.chop(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+double NumberOf(QStringView text) {
+    return ScanLeadingNumber(text).value;
+}
+
+std::optional<bool> FlagOf(QStringView text) {
+    // The words may stand between blanks, as a numeric text may; blanks inside a word are not
+    // skipped ("Tr ue" is no flag).
+    const QStringView word = TrimBlanks(text);
+    if (word.compare(u"true", Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (word.compare(u"false", Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    // A numeric flag must be a number and nothing else: "12abc" or "1e" is no flag.
+    const ScannedNumber scanned = ScanLeadingNumber(text);
+    if (!scanned.hasDigits || !scanned.reachedEnd) {
+        return std::nullopt;
+    }
+    return scanned.value != 0.0;
+}
+
+std::optional<std::int16_t> RoundToInt16(double value) {
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    const double floor = std::floor(value);
+    const double fraction = value - floor;  // exact for every double
+    double rounded = floor;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) {
+        rounded = floor + 1.0;
+    }
+    if (rounded < -32768.0 || rounded > 32767.0) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+}  // namespace brakefell

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <string_view>
+
+#include "text/cp949.h"
+
+namespace brakefell {
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+// The C library's own CP949 converter, the independent reference for the table.
+class LibcConverter {
+  public:
+    LibcConverter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+    ~LibcConverter() {
+        if (Ok()) {
+            iconv_close(handle_);
+        }
+    }
+    LibcConverter(const LibcConverter&) = delete;
+    LibcConverter& operator=(const LibcConverter&) = delete;
+
+    bool Ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+
+    // The converted bytes, nullopt when the converter rejects any part of the input.
+    std::optional<QByteArray> Convert(const QByteArray& input) const {
+        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+        QByteArray in = input;
+        char out[32];
+        char* inPointer = in.data();
+        size_t inLeft = static_cast<size_t>(in.size());
+        char* outPointer = out;
+        size_t outLeft = sizeof out;
+        if (iconv(handle_, &inPointer, &inLeft, &outPointer, &outLeft) == static_cast<size_t>(-1) ||
+            inLeft != 0) {
+            return std::nullopt;
+        }
+        return QByteArray(out, static_cast<qsizetype>(sizeof out - outLeft));
+    }
+
+  private:
+    iconv_t handle_;
+};
+
+QByteArray Utf16Bytes(char16_t unit) {
+    const char bytes[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return QByteArray(bytes, 2);
+}
+
+QByteArray Bytes(std::initializer_list<int> values) {
+    QByteArray bytes;
+    for (int v : values) {
+        bytes.append(static_cast<char>(v));
+    }
+    return bytes;
+}
+
+TEST(Cp949Table, DecodesEveryDoubleByteCellLikeTheCLibrary) {
+    const LibcConverter toUtf16("UTF-16LE", "CP949");
+    ASSERT_TRUE(toUtf16.Ok());
+    int mapped = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x00; trail <= 0xFF; ++trail) {
+            const QByteArray pair = Bytes({lead, trail});
+            const QString ours = DecodeCp949(pair);
+            const auto reference = toUtf16.Convert(pair);
+            if (reference) {
+                ASSERT_EQ(reference->size(), 2) << lead << ' ' << trail;
+                const char16_t expected =
+                    static_cast<char16_t>(static_cast<unsigned char>((*reference)[0]) |
+                                          static_cast<unsigned char>((*reference)[1]) << 8);
+                ASSERT_EQ(ours, QString(QChar(expected))) << lead << ' ' << trail;
+                ++mapped;
+            } else {
+                // A rejected pair starts with a replacement; an ASCII byte after it survives.
+                ASSERT_GE(ours.size(), 1);
+                EXPECT_EQ(ours[0], QChar(kReplacement)) << lead << ' ' << trail;
+                const QString rest = ours.sliced(1);
+                if (trail < 0x80) {
+                    EXPECT_EQ(rest, QString(QChar(trail))) << lead << ' ' << trail;
+                } else {
+                    EXPECT_EQ(rest, QString(QChar(kReplacement))) << lead << ' ' << trail;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(mapped, 17048);
+}
+
+TEST(Cp949Table, EncodesTheWholeBasicPlaneLikeTheCLibrary) {
+    const LibcConverter fromUtf16("CP949", "UTF-16LE");
+    ASSERT_TRUE(fromUtf16.Ok());
+    int doubleByte = 0;
+    for (int unit = 0; unit <= 0xFFFF; ++unit) {
+        if (unit >= 0xD800 && unit <= 0xDFFF) {
+            continue;
+        }
+        const QChar character(static_cast<char16_t>(unit));
+        const QByteArray ours = EncodeCp949(QStringView(&character, 1));
+        const auto reference = fromUtf16.Convert(Utf16Bytes(static_cast<char16_t>(unit)));
+        ASSERT_EQ(ours, reference.value_or(QByteArray("?"))) << std::hex << unit;
+        ASSERT_EQ(DisplayWidth(QStringView(&character, 1)), ours.size()) << std::hex << unit;
+        if (reference && reference->size() == 2) {
+            ++doubleByte;
+            EXPECT_EQ(DecodeCp949(ours), QString(character)) << std::hex << unit;
+        }
+    }
+    EXPECT_EQ(doubleByte, 17048);
+}
+
+TEST(Cp949Table, HoldsAllHangulSyllablesInTheirTwoAreas) {
+    // 2,350 syllables in the KS X 1001 area, the other 8,822 in the extension in Unicode order.
+    int wansung = 0;
+    unsigned previousExtension = 0;
+    bool extensionInOrder = true;
+    for (char16_t syllable = 0xAC00; syllable <= 0xD7A3; ++syllable) {
+        const QChar character(syllable);
+        const QByteArray bytes = EncodeCp949(QStringView(&character, 1));
+        ASSERT_EQ(bytes.size(), 2);
+        const unsigned lead = static_cast<unsigned char>(bytes[0]);
+        const unsigned trail = static_cast<unsigned char>(bytes[1]);
+        if (lead >= 0xB0 && lead <= 0xC8 && trail >= 0xA1) {
+            ++wansung;
+        } else {
+            const unsigned code = lead << 8 | trail;
+            extensionInOrder = extensionInOrder && code > previousExtension;
+            previousExtension = code;
+        }
+    }
+    EXPECT_EQ(wansung, 2350);
+    EXPECT_TRUE(extensionInOrder);
+}
+
+struct DecodeCase {
+    QByteArray bytes;
+    std::u16string_view expected;  // a view, so that NUL characters keep their place
+};
+
+class DecodeCp949Test : public testing::TestWithParam<DecodeCase> {};
+
+TEST_P(DecodeCp949Test, ReplacesEachOffendingByte) {
+    const std::u16string_view expected = GetParam().expected;
+    EXPECT_EQ(DecodeCp949(GetParam().bytes), QString::fromUtf16(expected.data(), expected.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, DecodeCp949Test,
+    testing::Values(DecodeCase{QByteArray(), u""}, DecodeCase{QByteArray("a\\b/c~"), u"a\\b/c~"},
+                    DecodeCase{QByteArray("\0x\0", 3), u"\0x\0"sv},
+                    DecodeCase{Bytes({0xB0, 0xA1, 0x41, 0xC8, 0xFE}), u"가A힝"},
+                    DecodeCase{Bytes({0x81, 0x41}), u"갂"}, DecodeCase{Bytes({0xB0}), u"\uFFFD"},
+                    DecodeCase{Bytes({0x41, 0xB0}), u"A\uFFFD"},
+                    DecodeCase{Bytes({0x80, 0x41}), u"\uFFFDA"},
+                    DecodeCase{Bytes({0xFF, 0xB0, 0xA1}), u"\uFFFD가"},
+                    DecodeCase{Bytes({0xB0, 0x20, 0xB0, 0xA1}), u"\uFFFD 가"},
+                    DecodeCase{Bytes({0xC9, 0xA1, 0xB0, 0xA1}), u"\uFFFD\uFFFD가"},
+                    DecodeCase{Bytes({0xB0, 0xB0, 0xA1}), u"같\uFFFD"},
+                    DecodeCase{Bytes({0xA1, 0x00}), u"\uFFFD\0"sv}));
+
+struct EncodeCase {
+    const char16_t* text;
+    QByteArray expected;
+};
+
+class EncodeCp949Test : public testing::TestWithParam<EncodeCase> {};
+
+TEST_P(EncodeCp949Test, WritesBytesOrQuestionMarks) {
+    const EncodeCase& c = GetParam();
+    const QString text = QString::fromUtf16(c.text);
+    EXPECT_EQ(EncodeCp949(text), c.expected);
+    EXPECT_EQ(DisplayWidth(text), c.expected.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, EncodeCp949Test,
+    testing::Values(EncodeCase{u"", QByteArray()}, EncodeCase{u"a\\b", QByteArray("a\\b")},
+                    EncodeCase{u"가힝힣", Bytes({0xB0, 0xA1, 0xC8, 0xFE, 0xC6, 0x52})},
+                    EncodeCase{u"갂", Bytes({0x81, 0x41})},
+                    EncodeCase{u"\U0001F600!", QByteArray("?!")}, EncodeCase{u"é", QByteArray("?")},
+                    EncodeCase{u"\u0080", QByteArray("?")}, EncodeCase{u"\uFFFD", QByteArray("?")},
+                    EncodeCase{u"\uE000", QByteArray("?")}));
+
+TEST(EncodeCp949Surrogates, LoneHalvesBecomeOneQuestionMarkEach) {
+    const char16_t units[] = {0xD83D, u'a', 0xDE00, 0xD83D};
+    const QStringView text(units, 4);
+    EXPECT_EQ(EncodeCp949(text), QByteArray("?a??"));
+    EXPECT_EQ(DisplayWidth(text), 4);
+}
+
+TEST(Cp949RoundTrip, KeepsKoreanTextAndSymbols) {
+    const QString text = u"굴림체 ▶ 자동 쇠뇌 ±5% ① 漢字 ㄱㅏ\r\n"_qs;
+    EXPECT_EQ(DecodeCp949(EncodeCp949(text)), text);
+    EXPECT_EQ(DisplayWidth(text), EncodeCp949(text).size());
+}
+
+}  // namespace
+}  // namespace brakefell
