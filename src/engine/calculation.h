@@ -68,6 +68,10 @@ struct CalculationReport {
     QString refusal;  // non-empty when the input is out of range: the one sentence to show
 };
 
+// The one sentence shown when the inputs cannot be calculated (a selection outside its list, a
+// rune of an unknown element, a number too large to work with).
+inline constexpr char kCalculationRefused[] = "입력값이 계산할 수 있는 범위를 벗어났습니다.";
+
 CalculationReport Calculate(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
                             Edition edition, EngineState& state);
 

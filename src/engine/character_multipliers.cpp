@@ -1,0 +1,141 @@
+#include "engine/character_multipliers.h"
+
+#include <cmath>
+
+namespace brakefell {
+namespace {
+
+// Catalogue skills that have a bonus box txtSkill(i); the others get no bonus of their own.
+constexpr std::array kSkillsWithBonusBox{0, 1, 2, 3, 4, 5, 6, 7, 8, 14, 16, 18, 19, 20, 21, 22, 23};
+// Skill 12 has no box yet counts as if its box held 0.
+constexpr int kSkillWithNeutralBonus = 12;
+
+constexpr int kWeaponSpeedItemForArchery = 1;  // "1.4": the weapon "궁술" rewards
+constexpr double kVoodooSpeedBonus = 0.2;
+
+bool Checked(int checkBox) {
+    return checkBox == 1;
+}
+
+double DamageBonusSumOf(const CharacterSheet& sheet) {
+    double sum = 0;
+    if (Checked(sheet.chkCompanion)) {
+        sum += 0.3;  // "동료-늑대"
+    }
+    if (Checked(sheet.chkGemStrong)) {
+        sum += 0.2;  // "강한자의 파멸"
+    }
+    if (Checked(sheet.chkPassiveArrow) && sheet.cboWeaponSpeed == kWeaponSpeedItemForArchery) {
+        sum += 0.08;  // "궁술"
+    }
+    if (Checked(sheet.chkGemPoison) && sheet.txtGemPoison >= 25) {
+        sum += 0.1;  // "잘 듣는 독" from rank 25
+    }
+    if (Checked(sheet.chkOurGemPoison)) {
+        sum += 0.1 * (sheet.cboOurGemPoison + 1);  // the same gem on other players
+    }
+    if (Checked(sheet.chkPassiveAim)) {
+        sum += 0.2;  // "침착한 조준"
+    }
+    if (Checked(sheet.chkMark)) {
+        sum += 0.2;  // "죽음의 표식"
+    }
+    if (Checked(sheet.chkVoodoo) && sheet.optVoodooDance) {
+        sum += 0.3;  // "광란의 춤사위"
+    }
+    return sum;
+}
+
+}  // namespace
+
+double RoundHalfEven(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    // Beyond 2^52 every double is a whole number already; NaN and inf stay as they are.
+    if (!(std::fabs(scaled) < 4503599627370496.0)) {
+        return value;
+    }
+    double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) {
+        whole += 1;
+    }
+    return whole / scale;
+}
+
+CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet) {
+    CharacterMultipliers m;
+    m.SentryFiredMode = Checked(sheet.chkCrossbow);
+
+    // The voodoo buff adds to the sentries' attack speed bonus only, not to the player's.
+    const double voodoo = sheet.chkVoodoo != 0 ? kVoodooSpeedBonus : 0;
+    const double weaponRate = (1 + sheet.txtWeaponExtraSpeed / 100) * sheet.weaponSpeedValue;
+    m.SentryAttackSpeed = RoundHalfEven(
+        weaponRate * (1 + sheet.txtAttackSpeed / 100 + voodoo) * (1 + sheet.txtTesker / 100), 4);
+    m.PlayerAttackSpeed = RoundHalfEven(weaponRate * (1 + sheet.txtAttackSpeed / 100), 4);
+
+    for (const int skill : sheet.cboUsingSkill) {
+        if (skill == kSkillElementalArrow) {
+            m.HasSkill8 = true;
+        } else if (skill == kSkillSpinningStar) {
+            m.HasSkill7 = true;
+        }
+        m.HasSkill5 = m.HasSkill5 || skill == kSkillFanOfKnives;
+        m.HasSkill21 = m.HasSkill21 || skill == kSkillMultishot;
+        m.HasSkill22 = m.HasSkill22 || skill == kSkillClusterArrow;
+    }
+
+    m.MainStatMultiplier = 1 + sheet.txtMainStat / 100;
+    m.WeaponMin = sheet.txtWeaponDamageMin;
+    m.WeaponMax = sheet.txtWeaponDamageMax;
+    for (int element = 1; element < kElementCount; ++element) {
+        m.ElementMultiplier[element] = 1 + sheet.txtEnchant[element] / 100;
+    }
+    m.DamageBonusSum = DamageBonusSumOf(sheet);
+
+    m.ImpairedTargetMultiplier = 1;
+    if (Checked(sheet.chkPassiveWeak)) {
+        m.ImpairedTargetMultiplier = 1.2;  // "약자 도태"
+    }
+    if (Checked(sheet.chkGemLocked)) {
+        m.ImpairedTargetMultiplier *= 1.15 + 0.003 * sheet.txtGemLocked;  // "갇힌자의 파멸"
+    }
+
+    m.EliteMultiplier = 1 + sheet.txtEnchantElite / 100;
+    m.RocketMultiplier = Checked(sheet.chkPassiveTrajectory) ? 2 : 1;  // "탄도학"
+    for (const int skill : kSkillsWithBonusBox) {
+        m.SkillBonus[skill] = 1 + sheet.txtSkill[skill] / 100;
+    }
+    m.SkillBonus[kSkillWithNeutralBonus] = 1;
+    m.CritChance = sheet.txtCriticalChance / 100;
+    m.CritDamageMultiplier = 1 + sheet.txtCriticalDamage / 100;
+    m.SentryFiredMultiplier = m.SentryFiredMode ? 1 + sheet.txtSkill[kSkillSentry] / 100 : 1;
+
+    m.EnforcerWorn = Checked(sheet.chkGemSummon);
+    m.EnforcerBonus = 0.15 + 0.003 * sheet.txtGemSummon;
+
+    m.VengeanceWorn = Checked(sheet.chkGemJ);
+    const double vengeanceStep = 0.04 + 0.0005 * sheet.txtGemJ;
+    m.VengeanceCompanionFactor = 1 + vengeanceStep;
+    m.VengeanceOtherFactor = 1 + vengeanceStep * (sheet.cboGemJMeter + 1);  // one step per 10
+    return m;
+}
+
+double HitMultiplier(const CharacterMultipliers& m, int skill, int element) {
+    const double bonus = m.DamageBonusSum + m.SkillBonus[skill];
+    double multiplier;
+    if (m.EnforcerWorn && (m.SentryFiredMode || skill == kSkillCompanion)) {
+        multiplier = (m.EnforcerBonus + m.ElementMultiplier[element]) * m.MainStatMultiplier *
+                     m.ImpairedTargetMultiplier * bonus;
+    } else {
+        multiplier = m.MainStatMultiplier * m.ElementMultiplier[element] *
+                     m.ImpairedTargetMultiplier * bonus;
+    }
+    if (m.VengeanceWorn) {
+        multiplier *=
+            skill == kSkillCompanion ? m.VengeanceCompanionFactor : m.VengeanceOtherFactor;
+    }
+    return multiplier;
+}
+
+}  // namespace brakefell

@@ -1,0 +1,99 @@
+#include "engine/hit_table.h"
+
+namespace brakefell {
+namespace {
+
+// The average weighted with the critical chance.
+double Expected(double average, const CharacterMultipliers& m) {
+    return m.CritDamageMultiplier * average * m.CritChance + (1 - m.CritChance) * average;
+}
+
+// Factor of the main hit: while the sentries fire the skills, the sentry's own bolts stay as
+// they are, the companions strike once per player attack, and every other skill takes the
+// sentry skill's bonus.
+double MainHitFactor(const CharacterMultipliers& m, int skill) {
+    if (!m.SentryFiredMode || skill == kSkillSentry) {
+        return 1;
+    }
+    return skill == kSkillCompanion ? m.PlayerAttackSpeed : m.SentryFiredMultiplier;
+}
+
+double ExtraHitFactor(const CharacterMultipliers& m, int skill, const RuneRecord& rune) {
+    const bool sentryOwnBolt = m.SentryFiredMode && skill == kSkillSentry;
+    const double sentryFactor = m.SentryFiredMode ? m.SentryFiredMultiplier : 1;
+    if (rune.ExtraIsRocket) {
+        return m.RocketMultiplier * (sentryOwnBolt ? 1 : sentryFactor);
+    }
+    if (sentryOwnBolt) {
+        return 1;
+    }
+    return sentryFactor * (rune.ExtraOnCrit ? m.CritChance : 1);
+}
+
+void FillRune(const RuneRecord& rune, int skill, const CharacterMultipliers& m,
+              RuneHitRecord& record) {
+    record.Name = rune.Name;
+    record.ElementCode = rune.ElementCode;
+    const double hit = HitMultiplier(m, skill, rune.ElementCode);
+
+    const double mainFactor = MainHitFactor(m, skill);
+    const double k = rune.MainCoefficient;
+    record.MainNormalMin = m.WeaponMin * k * hit * mainFactor;
+    record.MainNormalMax = m.WeaponMax * k * hit * mainFactor;
+    record.MainEliteMin = m.WeaponMin * k * hit * mainFactor * m.EliteMultiplier;
+    record.MainEliteMax = m.WeaponMax * k * hit * mainFactor * m.EliteMultiplier;
+    record.MainNormalAvg = (record.MainNormalMin + record.MainNormalMax) / 2;
+    record.MainEliteAvg = (record.MainEliteMin + record.MainEliteMax) / 2;
+    record.MainNormalExpected = Expected(record.MainNormalAvg, m);
+    record.MainEliteExpected = Expected(record.MainEliteAvg, m);
+
+    // An extra hit that needs a critical hit is weighted by the chance here and once more in
+    // its expected value.
+    const double extraFactor = ExtraHitFactor(m, skill, rune);
+    const double x = rune.ExtraCoefficient;
+    record.ExtraNormalMin = m.WeaponMin * x * extraFactor * hit;
+    record.ExtraNormalMax = m.WeaponMax * x * extraFactor * hit;
+    record.ExtraEliteMin = m.WeaponMin * x * extraFactor * hit * m.EliteMultiplier;
+    record.ExtraEliteMax = m.WeaponMax * x * extraFactor * hit * m.EliteMultiplier;
+    record.ExtraNormalAvg = (record.ExtraNormalMin + record.ExtraNormalMax) / 2;
+    record.ExtraEliteAvg = (record.ExtraEliteMin + record.ExtraEliteMax) / 2;
+    record.ExtraNormalExpected = Expected(record.ExtraNormalAvg, m);
+    record.ExtraEliteExpected = Expected(record.ExtraEliteAvg, m);
+}
+
+void TraceRune(const RuneHitRecord& record, ReportWriter& trace) {
+    trace.text(u"-")
+        .text(record.Name)
+        .text(u": ")
+        .number(record.MainNormalMin, u"###,###,###")
+        .text(u"(+")
+        .number(record.ExtraNormalMin, u"###,###,##0")
+        .text(u")-")
+        .number(record.MainNormalMax, u"###,###,###")
+        .text(u"(+")
+        .number(record.ExtraNormalMax, u"###,###,##0")
+        .text(u")")
+        .lineEnd();
+}
+
+}  // namespace
+
+void FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
+                       SkillHitTable& table, ReportWriter& trace) {
+    for (int skill = 0; skill < kSkillCount; ++skill) {
+        const SkillRecord& source = catalogue[skill];
+        SkillHitEntry& entry = table[skill];
+        entry.Name = source.Name;
+        trace.lineEnd().text(u"<").text(source.Name).text(u">").lineEnd();
+        for (int r = 0; r < kRuneCount; ++r) {
+            const RuneRecord& rune = source.Runes[r];
+            if (!rune.HasDamage) {
+                continue;
+            }
+            FillRune(rune, skill, m, entry.Runes[r]);
+            TraceRune(entry.Runes[r], trace);
+        }
+    }
+}
+
+}  // namespace brakefell

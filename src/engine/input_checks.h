@@ -1,0 +1,12 @@
+#pragma once
+// Whether the inputs can be calculated at all: every selection inside its list, every rune that
+// deals damage of a known element, every number the calculation reads a finite number.
+
+#include "catalogue/skill_catalogue.h"
+#include "form/character_sheet.h"
+
+namespace brakefell {
+
+bool InputsCalculable(const CharacterSheet& sheet, const SkillCatalogue& catalogue);
+
+}  // namespace brakefell

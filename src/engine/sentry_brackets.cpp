@@ -1,0 +1,25 @@
+#include "engine/sentry_brackets.h"
+
+namespace brakefell {
+
+int SentryBracketRow(double sentryAttackSpeed) {
+    for (int row = 0; row < kFastestBracket; ++row) {
+        const SentryBracket& bracket = kSentryBrackets[row];
+        if (bracket.LowerBound <= sentryAttackSpeed && sentryAttackSpeed <= bracket.UpperBound) {
+            return row;
+        }
+    }
+    return kFastestBracket;
+}
+
+bool BelowSentryBrackets(double sentryAttackSpeed) {
+    return sentryAttackSpeed < kSentryBrackets[0].LowerBound;
+}
+
+void WriteBracketHeader(ReportWriter& out, double sentryAttackSpeed) {
+    out.text(u"공속")
+        .number(sentryAttackSpeed, u"#.0000")
+        .text(kSentryBrackets[SentryBracketRow(sentryAttackSpeed)].BracketLabel);
+}
+
+}  // namespace brakefell

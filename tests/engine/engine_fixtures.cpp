@@ -1,0 +1,94 @@
+#include "engine_fixtures.h"
+
+namespace brakefell::testing {
+
+RuneRecord MakeRune(const RuneSpec& spec) {
+    RuneRecord rune;
+    rune.Name = QString::fromUtf8(spec.name);
+    rune.MainCoefficient = spec.main;
+    rune.ElementCode = static_cast<std::int16_t>(spec.element);
+    rune.HasDamage = spec.damage;
+    rune.IsMultiHit = spec.multiHit;
+    rune.ExtraCoefficient = spec.extra;
+    rune.ExtraIsRocket = spec.rocket;
+    rune.ExtraOnCrit = spec.extraOnCrit;
+    return rune;
+}
+
+SkillCatalogue BlankCatalogue() {
+    static const char* const kNames[kSkillCount] = {
+        "굶주린 화살", "속박탄",   "올가미",   "회피 사격", "수류탄",    "투검",
+        "연발사격",    "회전표창", "원소화살", "스킬 9",    "스킬 10",   "스킬 11",
+        "스킬 12",     "스킬 13",  "동료",     "스킬 15",   "칼날 부채", "스킬 17",
+        "자동 쇠뇌",   "복수",     "난사",     "다발사격",  "확산탄",    "복수의 비"};
+    SkillCatalogue catalogue;
+    for (int s = 0; s < kSkillCount; ++s) {
+        catalogue[s].Name = QString::fromUtf8(kNames[s]);
+        for (int r = 0; r < kRuneCount; ++r) {
+            catalogue[s].Runes[r] = MakeRune({.name = "", .damage = false});
+            catalogue[s].Runes[r].Name = QStringLiteral("룬 %1").arg(r);
+        }
+    }
+    return catalogue;
+}
+
+SkillCatalogue GoldenCatalogue() {
+    SkillCatalogue c = BlankCatalogue();
+    c[5].Runes[0] = MakeRune({"투척", 2.0, 3});
+    c[7].Runes[0] = MakeRune({"칼날", 3.0, 1});
+    c[8].Runes[0] = MakeRune({"화염 구체", 1.5, 1});
+    c[8].Runes[1] = MakeRune({"얼음 구체", 1.0, 2, true, 0.5, false, true});
+    c[10].Runes[3] = MakeRune({"덫", 4.0, 1});
+    c[14].Runes[0] = MakeRune({"까마귀", 0.5, 3});
+    c[14].Runes[1] = MakeRune({"멧돼지", 1.0, 3});
+    c[14].Runes[2] = MakeRune({"박쥐", 0.8, 3});
+    c[14].Runes[3] = MakeRune({"거미", 0.6, 3});
+    c[14].Runes[4] = MakeRune({"늑대", 1.2, 3});
+    c[14].Runes[5] = MakeRune({"페럿", 0.4, 3});
+    c[18].Runes[0] = MakeRune({"기본", 1.0, 3});
+    c[18].Runes[1] = MakeRune({"쇠뇌 사격", 0.8, 1, true, 0.4});
+    c[18].Runes[4] = MakeRune({"로켓", 1.0, 1, true, 1.0, true});
+    c[21].Runes[0] = MakeRune({"화살비", 3.6, 1});
+    c[21].Runes[5] = MakeRune({"폭풍", 3.6, 5, true, 1.2, true});
+    c[22].Runes[0] = MakeRune({"파편", 4.0, 1});
+    c[22].Runes[5] = MakeRune({"대폭발", 5.0, 1, true, 2.0});
+    return c;
+}
+
+CharacterSheet PlainSheet() {
+    CharacterSheet sheet;
+    sheet.cboWeaponSpeed = 0;
+    sheet.weaponSpeedValue = 1.1;
+    sheet.txtWeaponExtraSpeed = 0;
+    sheet.txtWeaponDamageMin = 1000;
+    sheet.txtWeaponDamageMax = 2000;
+    sheet.txtEnchant = {};
+    sheet.txtMainStat = 0;
+    sheet.txtCriticalDamage = 0;
+    sheet.txtTesker = 0;
+    sheet.txtAttackSpeed = 0;
+    sheet.txtCriticalChance = 0;
+    sheet.txtEnchantElite = 0;
+    sheet.txtDecreaseTime = 0;
+    sheet.txtSkill = {};
+    sheet.chkPassiveAim = 0;
+    sheet.chkPassiveWeak = 0;
+    sheet.chkPassiveTrajectory = 0;
+    sheet.chkGemLocked = 0;
+    sheet.chkGemSummon = 0;
+    sheet.chkCrossbow = 0;
+    sheet.cboUsingSkill.fill(15);
+    sheet.cboUsingSkillRune.fill(0);
+    return sheet;
+}
+
+void UseSlot(CharacterSheet& sheet, int slot, int skill, int rune) {
+    sheet.cboUsingSkill[slot] = skill;
+    sheet.cboUsingSkillRune[slot] = rune;
+}
+
+QStringList Lines(const QString& text) {
+    return text.split(QStringLiteral("\r\n"));
+}
+
+}  // namespace brakefell::testing
