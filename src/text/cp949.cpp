@@ -10,6 +10,8 @@ namespace brakefell {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
+constexpr char16_t kFirstSyllable = 0xAC00;
+constexpr char16_t kLastSyllable = 0xD7A3;
 
 bool IsLeadByte(unsigned byte) {
     return byte >= cp949::kLeadFirst && byte <= cp949::kLeadLast;
@@ -127,8 +129,20 @@ QByteArray EncodeCp949(QStringView text) {
 
 int DisplayWidth(QStringView text) {
     int width = 0;
-    ForEachEncoded(
-        text, [&](char) { width += 1; }, [&](char, char) { width += 2; }, [&] { width += 1; });
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t unit = text[i].unicode();
+        if (unit < 0x80) {
+            width += 1;
+        } else if (unit >= kFirstSyllable && unit <= kLastSyllable) {
+            width += 2;  // the code page holds every Hangul syllable, no look-up needed
+        } else if (QChar::isHighSurrogate(unit) && i + 1 < size && text[i + 1].isLowSurrogate()) {
+            ++i;
+            width += 1;
+        } else {
+            width += EncodeDoubleByte(unit) ? 2 : 1;
+        }
+    }
     return width;
 }
 

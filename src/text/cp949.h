@@ -9,10 +9,13 @@
 
 namespace brakefell {
 
-// Bytes that are not valid code page 949 decode to U+FFFD, one per offending byte.
+// Bytes that are not valid code page 949 decode to U+FFFD, one per offending byte: a lone or
+// final lead byte gives one and an ASCII byte after it is read on its own; an unmapped pair of
+// non-ASCII bytes (such as the user-defined areas) gives two. NUL decodes to U+0000.
 QString DecodeCp949(QByteArrayView bytes);
 
-// Characters the code page cannot encode become "?".
+// Characters the code page cannot encode become "?", a character beyond the BMP (a surrogate
+// pair) one "?", a lone surrogate half one "?" too.
 QByteArray EncodeCp949(QStringView text);
 
 // Number of code page 949 bytes of the text: ASCII 1, Hangul and other double-byte characters 2,

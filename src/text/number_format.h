@@ -13,10 +13,17 @@ inline constexpr std::int16_t kAlignLeft = 0;    // padding blanks after the tex
 // Formats a value by a pattern of "0", "#", ",", ".", "%" and literal characters, as the report
 // writes its figures: "###,###,###,###", "0.00", "#.00", "#.0000", "0.0", "0.0%", "0.00초", ...
 // Rounds half away from zero on the shortest decimal form of the value.
+// - Integer digits beyond the placeholders all show, grouped when a "," stands between two
+//   integer placeholders; any other "," is a literal. Never an exponent form.
+// - "#" after the point drops trailing zeros; the point itself always shows ("0.##": 1 -> "1.").
+// - Each "%" moves the point two places (0.0285 by "0.0%" -> "2.9%").
+// - A negative value that rounds to zero shows no minus sign ("0.00", not "-0.00").
+// - Infinity and NaN give the empty text.
 QString FormatNumber(double value, QStringView pattern);
 
 // A positive amount as a thousands-grouped whole number padded to width columns; the empty text
-// for an amount of 0 or less (or not a number). Never cuts a longer number.
+// for an amount of 0 or less (or not a number, or infinite). Never cuts a longer number.
+// alignFlag kAlignRight (-1) puts the blanks before the text, any other value after it.
 QString FormatAmount(double value, std::int16_t width, std::int16_t alignFlag);
 
 // Any text padded with blanks to width display columns (a Korean syllable counts two).

@@ -58,7 +58,11 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{0.07, u"0%", u"7%"}, FormatCase{0.005, u"0.00", u"0.01"},
                     FormatCase{0.0049, u"0.00", u"0.00"}, FormatCase{0.05, u"#", u""},
                     FormatCase{0.5, u"#", u"1"}, FormatCase{1e-300, u"0.00", u"0.00"},
-                    FormatCase{5e-324, u"0.00", u"0.00"}));
+                    FormatCase{5e-324, u"0.00", u"0.00"},
+                    FormatCase{0.49999999999999994, u"0", u"0"},
+                    FormatCase{4503599627370495.5, u"0", u"4503599627370496"},
+                    FormatCase{4503599627370497.0, u"#,##0", u"4,503,599,627,370,497"},
+                    FormatCase{9007199254740993.0, u"0", u"9007199254740992"}));
 
 // Signs of values that round to zero, grouping of long numbers, placeholders and literals.
 INSTANTIATE_TEST_SUITE_P(

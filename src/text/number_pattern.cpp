@@ -1,0 +1,239 @@
+#include "text/number_pattern.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+#include "text/decimal_digits.h"
+
+namespace brakefell {
+
+namespace {
+
+bool IsPlaceholder(char16_t c) {
+    return c == u'0' || c == u'#';
+}
+
+// What a pattern asks for, found in one pass over it.
+struct PatternShape {
+    qsizetype pointIndex = -1;  // the first "."; -1 when the pattern has none
+    qsizetype firstIntegerPlaceholder = -1;
+    qsizetype lastIntegerPlaceholder = -1;
+    int integerPlaceholders = 0;
+    int fractionPlaceholders = 0;
+    int lastZeroFractionPlaceholder = -1;  // fraction digits up to here are always shown
+    int percentSigns = 0;
+    bool grouping = false;
+
+    // A "," between two integer placeholders asks for grouping and is not shown itself.
+    bool IsGroupingComma(qsizetype index) const {
+        return index > firstIntegerPlaceholder && index < lastIntegerPlaceholder &&
+               firstIntegerPlaceholder >= 0;
+    }
+};
+
+PatternShape ShapeOf(QStringView pattern) {
+    PatternShape shape;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const char16_t c = pattern[i].unicode();
+        if (c == u'%') {
+            ++shape.percentSigns;
+        } else if (c == u'.' && shape.pointIndex < 0) {
+            shape.pointIndex = i;
+        } else if (IsPlaceholder(c) && shape.pointIndex < 0) {
+            if (shape.firstIntegerPlaceholder < 0) {
+                shape.firstIntegerPlaceholder = i;
+            }
+            shape.lastIntegerPlaceholder = i;
+            ++shape.integerPlaceholders;
+        } else if (IsPlaceholder(c)) {
+            if (c == u'0') {
+                shape.lastZeroFractionPlaceholder = shape.fractionPlaceholders;
+            }
+            ++shape.fractionPlaceholders;
+        }
+    }
+    for (qsizetype i = shape.firstIntegerPlaceholder + 1; i < shape.lastIntegerPlaceholder; ++i) {
+        if (pattern[i] == u',') {
+            shape.grouping = true;
+        }
+    }
+    return shape;
+}
+
+// The magnitude rounded half away from zero to a number of decimals, as plain digits.
+struct RoundedMagnitude {
+    QVarLengthArray<char, 64> digits;  // no leading zero; empty for zero
+    int pointPosition = 0;             // the value is 0.<digits> * 10^pointPosition
+
+    bool IsZero() const { return digits.isEmpty(); }
+    int IntegerDigitCount() const { return pointPosition > 0 ? pointPosition : 0; }
+    char IntegerDigit(int i) const { return i < digits.size() ? digits[i] : '0'; }
+    char FractionDigit(int k) const {
+        const int index = pointPosition + k;
+        return index >= 0 && index < digits.size() ? digits[index] : '0';
+    }
+};
+
+// Below 2^52 every whole number plus one half is a double, so a value whose shortest digits end
+// in exactly ".5" is that half itself: rounding the double to a whole number gives the same
+// result as rounding its digits, and is much cheaper (every amount of the report goes here).
+constexpr double kExactHalvesBelow = 4503599627370496.0;
+
+RoundedMagnitude RoundToWholeNumber(double magnitude) {
+    RoundedMagnitude rounded;
+    const auto whole = static_cast<std::uint64_t>(std::round(magnitude));
+    if (whole == 0) {
+        return rounded;
+    }
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, whole).ptr;
+    rounded.digits.append(buffer, end - buffer);
+    rounded.pointPosition = static_cast<int>(end - buffer);
+    return rounded;
+}
+
+// Rounds the digits the user would read (the shortest form of the double), so 2.675 gives 2.68.
+// Percent signs move the decimal point instead of multiplying, which would add binary noise.
+RoundedMagnitude RoundDecimal(double magnitude, int decimals, int percentSigns) {
+    if (decimals == 0 && percentSigns == 0 && magnitude < kExactHalvesBelow) {
+        return RoundToWholeNumber(magnitude);
+    }
+    const DecimalDigits shortest = ShortestDigits(magnitude);
+    RoundedMagnitude rounded;
+    if (shortest.count == 0) {
+        return rounded;
+    }
+    const long long scaledPoint = shortest.pointPosition + 2LL * percentSigns;
+    const long long keep = scaledPoint + decimals;  // digits that stay in front of the cut
+    rounded.pointPosition = static_cast<int>(scaledPoint);
+    if (keep < 0) {
+        return rounded;  // below half of the last decimal
+    }
+    const int kept = keep < shortest.count ? static_cast<int>(keep) : shortest.count;
+    rounded.digits.append(shortest.digits.data(), kept);
+    if (kept == shortest.count || shortest.digits[kept] < '5') {
+        return rounded;
+    }
+    int i = kept - 1;
+    while (i >= 0 && rounded.digits[i] == '9') {
+        rounded.digits[i--] = '0';
+    }
+    if (i >= 0) {
+        ++rounded.digits[i];
+    } else {
+        // 9.99 -> 10.0: the number gains a digit
+        rounded.digits.insert(rounded.digits.cbegin(), '1');
+        ++rounded.pointPosition;
+    }
+    return rounded;
+}
+
+class TextWriter {
+  public:
+    explicit TextWriter(PatternText& units) : units_(units) {}
+    void Put(char16_t c) { units_.append(c); }
+    void Put(char c) { units_.append(static_cast<char16_t>(c)); }
+
+  private:
+    PatternText& units_;
+};
+
+// Writes the integer digits into the placeholders right-aligned: digits beyond the placeholders
+// all go to the first one, "0" placeholders show leading zeros and "#" ones do not.
+class IntegerWriter {
+  public:
+    IntegerWriter(const RoundedMagnitude& number, const PatternShape& shape, TextWriter& out)
+        : number_(number), shape_(shape), out_(out), length_(number.IntegerDigitCount()) {}
+
+    void Placeholder(char16_t kind) {
+        const int position = shape_.integerPlaceholders - 1 - placeholdersSeen_;  // from the right
+        if (placeholdersSeen_++ == 0) {
+            for (int i = 0; i < length_ - shape_.integerPlaceholders; ++i) {
+                Digit(number_.IntegerDigit(i), length_ - 1 - i);
+            }
+        }
+        if (position < length_) {
+            Digit(number_.IntegerDigit(length_ - 1 - position), position);
+        } else if (kind == u'0' || started_) {
+            Digit('0', position);
+        }
+    }
+
+    // A pattern without integer placeholders still shows the integer part before the point.
+    void AllDigits() {
+        for (int i = 0; i < length_; ++i) {
+            Digit(number_.IntegerDigit(i), length_ - 1 - i);
+        }
+    }
+
+  private:
+    void Digit(char digit, int position) {
+        out_.Put(digit);
+        started_ = true;
+        if (shape_.grouping && position > 0 && position % 3 == 0) {
+            out_.Put(u',');
+        }
+    }
+
+    const RoundedMagnitude& number_;
+    const PatternShape& shape_;
+    TextWriter& out_;
+    int length_;
+    int placeholdersSeen_ = 0;
+    bool started_ = false;
+};
+
+// The index of the last fraction digit to show: "0" placeholders always show, "#" ones only up
+// to the last nonzero digit.
+int LastShownFractionDigit(const RoundedMagnitude& number, const PatternShape& shape) {
+    int last = shape.lastZeroFractionPlaceholder;
+    for (int k = shape.fractionPlaceholders - 1; k > last; --k) {
+        if (number.FractionDigit(k) != '0') {
+            return k;
+        }
+    }
+    return last;
+}
+
+}  // namespace
+
+void FormatByPattern(double value, QStringView pattern, PatternText& text) {
+    if (!std::isfinite(value)) {
+        return;  // the engine never formats these; show nothing rather than "inf"
+    }
+    const PatternShape shape = ShapeOf(pattern);
+    const RoundedMagnitude number =
+        RoundDecimal(std::fabs(value), shape.fractionPlaceholders, shape.percentSigns);
+    const int lastShownFraction = LastShownFractionDigit(number, shape);
+
+    TextWriter out(text);
+    if (value < 0 && !number.IsZero()) {
+        out.Put(u'-');  // a value that rounds to zero shows no sign
+    }
+    IntegerWriter integer(number, shape, out);
+    int fractionSeen = 0;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const char16_t c = pattern[i].unicode();
+        const bool inFraction = shape.pointIndex >= 0 && i > shape.pointIndex;
+        if (i == shape.pointIndex) {
+            if (shape.integerPlaceholders == 0) {
+                integer.AllDigits();
+            }
+            out.Put(u'.');
+        } else if (IsPlaceholder(c) && !inFraction) {
+            integer.Placeholder(c);
+        } else if (IsPlaceholder(c)) {
+            const int k = fractionSeen++;
+            if (k <= lastShownFraction) {
+                out.Put(number.FractionDigit(k));
+            }
+        } else if (c == u',' && !inFraction && shape.IsGroupingComma(i)) {
+            // grouping is written with the digits
+        } else {
+            out.Put(c);
+        }
+    }
+}
+
+}  // namespace brakefell
