@@ -1,0 +1,101 @@
+#include "catalogue/catalogue_rune_line.h"
+
+#include <array>
+
+#include "text/numbers.h"
+
+namespace brakefell {
+
+namespace {
+
+// Fields past the eleventh are ignored, so only the first eleven are kept.
+constexpr int kRuneFieldCount = 11;
+
+struct RuneFields {
+    std::array<QStringView, kRuneFieldCount> field;
+    qsizetype count = 0;  // every field of the line, including ignored ones
+};
+
+// Splits at every "/" without trimming or quoting; a line without "/" is one field.
+RuneFields SplitRuneLine(QStringView line) {
+    RuneFields fields;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype slash = line.indexOf(u'/', start);
+        const qsizetype end = slash < 0 ? line.size() : slash;
+        if (fields.count < kRuneFieldCount) {
+            fields.field[fields.count] = line.sliced(start, end - start);
+        }
+        ++fields.count;
+        if (slash < 0) {
+            return fields;
+        }
+        start = slash + 1;
+    }
+}
+
+bool StoreFlag(QStringView text, bool& into) {
+    const std::optional<bool> flag = FlagOf(text);
+    if (!flag) {
+        return false;
+    }
+    into = *flag;
+    return true;
+}
+
+bool StoreInt16(QStringView text, std::int16_t& into) {
+    const std::optional<std::int16_t> value = RoundToInt16(NumberOf(text));
+    if (!value) {
+        return false;
+    }
+    into = *value;
+    return true;
+}
+
+}  // namespace
+
+bool ReadRuneLine(QStringView line, RuneRecord& rune) {
+    const RuneFields fields = SplitRuneLine(line);
+    const auto& f = fields.field;
+    const qsizetype n = fields.count;
+
+    // Fewer than five fields cannot name a rune: nothing is stored.
+    if (n < 5) {
+        return false;
+    }
+    rune.Name = f[0].toString();
+    if (!StoreFlag(f[1], rune.HasDamage)) {
+        return false;
+    }
+    rune.MainCoefficient = NumberOf(f[2]);
+    if (!StoreInt16(f[3], rune.ElementCode) || !StoreInt16(f[4], rune.ReservedValue)) {
+        return false;
+    }
+    // Five or six fields: a rune without the multi-hit part (a sixth field is a note).
+    if (n < 7) {
+        return true;
+    }
+    if (!StoreFlag(f[5], rune.IsMultiHit)) {
+        return false;
+    }
+    rune.ExtraCoefficient = NumberOf(f[6]);
+    if (n < 8 || !StoreFlag(f[7], rune.ExtraIsRocket)) {
+        return false;  // with seven fields the rocket flag is missing
+    }
+    if (n < 9) {
+        return true;
+    }
+    if (!StoreFlag(f[8], rune.ExtraOnCrit)) {
+        return false;
+    }
+    if (n < 10) {
+        return true;
+    }
+    if (!StoreFlag(f[9], rune.ReservedFlag1)) {
+        return false;
+    }
+    // With ten fields the second reserved flag is missing.
+    return n >= 11 && StoreFlag(f[10], rune.ReservedFlag2);
+}
+
+}  // namespace brakefell
