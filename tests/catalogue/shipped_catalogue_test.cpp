@@ -1,0 +1,138 @@
+// The catalogue file that ships beside the program: it must load whole, keep the skill order the
+// rest of the program relies on, and carry the data the sentry build is calculated from.
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QStringList>
+#include <set>
+
+#include "catalogue_test_support.h"
+
+namespace brakefell {
+namespace {
+
+const QString kShippedPath = QStringLiteral(BRAKEFELL_SOURCE_DIR "/data/") + kCatalogueFileName;
+
+QByteArray ShippedBytes() {
+    QFile file(kShippedPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ShippedCatalogue : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const CatalogueLoadResult result = LoadSkillCatalogue(kShippedPath, catalogue_);
+        ASSERT_TRUE(result.ok) << "failed at line " << result.failedLine;
+        ASSERT_EQ(result.skillsStored, kSkillCount);
+    }
+    const RuneRecord& rune(int skill, int rune) const { return catalogue_[skill].Runes[rune]; }
+
+    SkillCatalogue catalogue_;
+};
+
+TEST_F(ShippedCatalogue, SkillsKeepTheirFixedIndexes) {
+    const std::pair<int, const char*> fixed[] = {
+        {0, "굶주린 화살"}, {1, "속박탄"},     {2, "올가미"},   {3, "회피 사격"}, {4, "수류탄"},
+        {5, "투검"},        {6, "연발사격"},   {7, "회전표창"}, {8, "원소화살"},  {14, "동료"},
+        {16, "칼날 부채"},  {18, "자동 쇠뇌"}, {19, "복수"},    {20, "난사"},     {21, "다발사격"},
+        {22, "확산탄"},     {23, "복수의 비"},
+    };
+    for (const auto& [index, name] : fixed) {
+        EXPECT_EQ(catalogue_[index].Name, QString::fromUtf8(name)) << index;
+    }
+    std::set<QString> names;
+    for (const SkillRecord& skill : catalogue_) {
+        EXPECT_FALSE(skill.Name.isEmpty());
+        names.insert(skill.Name);
+    }
+    EXPECT_EQ(names.size(), std::size_t{kSkillCount});
+}
+
+TEST_F(ShippedCatalogue, EveryRuneIsPlausible) {
+    for (int s = 0; s < kSkillCount; ++s) {
+        std::set<QString> runeNames;
+        for (int r = 0; r < kRuneCount; ++r) {
+            SCOPED_TRACE(testing::Message() << "skill " << s << " rune " << r);
+            const RuneRecord& x = rune(s, r);
+            EXPECT_FALSE(x.Name.trimmed().isEmpty());
+            runeNames.insert(x.Name);
+            EXPECT_GE(x.ElementCode, 1);
+            EXPECT_LE(x.ElementCode, 6);
+            EXPECT_EQ(x.HasDamage, x.MainCoefficient > 0);
+            EXPECT_LE(x.MainCoefficient, 12);
+            // Extra-hit data without the multi-hit flag would never be shown.
+            EXPECT_EQ(x.IsMultiHit, x.ExtraCoefficient > 0);
+            EXPECT_TRUE(x.IsMultiHit || (!x.ExtraIsRocket && !x.ExtraOnCrit));
+            EXPECT_FALSE(x.ExtraIsRocket && x.ExtraOnCrit);  // on-crit is ignored for rockets
+        }
+        EXPECT_EQ(runeNames.size(), std::size_t{kRuneCount}) << "skill " << s;
+    }
+}
+
+TEST_F(ShippedCatalogue, CarriesTheSentryBuild) {
+    for (int r = 0; r < kRuneCount; ++r) {
+        EXPECT_TRUE(rune(kSkillCompanion, r).HasDamage) << r;
+        EXPECT_FALSE(rune(kSkillCompanion, r).IsMultiHit) << r;
+    }
+    const RuneRecord& rocketSentry = rune(kSkillSentry, 1);
+    EXPECT_TRUE(rocketSentry.HasDamage && rocketSentry.IsMultiHit && rocketSentry.ExtraIsRocket);
+
+    int rockets = 0;
+    int onCrit = 0;
+    for (int skill : {kSkillFanOfKnives, kSkillSpinningStar, kSkillElementalArrow, kSkillMultishot,
+                      kSkillClusterArrow}) {
+        int multiHit = 0;
+        for (const RuneRecord& x : catalogue_[skill].Runes) {
+            multiHit += x.IsMultiHit;
+            rockets += x.ExtraIsRocket;
+            onCrit += x.ExtraOnCrit;
+        }
+        EXPECT_GE(multiHit, 2) << skill;
+    }
+    EXPECT_GE(rockets, 3);
+    EXPECT_GE(onCrit, 3);
+
+    // The default slots show blocks for these picks.
+    for (const auto& [skill, r] : {std::pair{22, 5}, {21, 5}, {18, 4}, {14, 5}}) {
+        EXPECT_TRUE(rune(skill, r).HasDamage) << skill << '/' << r;
+    }
+    int fire = 0;
+    for (const SkillRecord& skill : catalogue_) {
+        for (const RuneRecord& x : skill.Runes) {
+            fire += x.HasDamage && x.ElementCode == 1;
+        }
+    }
+    EXPECT_GE(fire, 25);
+}
+
+TEST(ShippedCatalogueFile, IsCodePage949WithCrLfAndRegularRuneLines) {
+    const QByteArray bytes = ShippedBytes();
+    ASSERT_FALSE(bytes.isEmpty());
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count("\r"), bytes.count("\r\n"));
+    EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
+
+    const QString text = DecodeCp949(bytes);
+    EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
+    EXPECT_EQ(EncodeCp949(text), bytes);
+
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    ASSERT_FALSE(lines.front().startsWith(u'>')) << "the file opens with an explanation";
+    int headers = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith(u'>')) {
+            continue;
+        }
+        ++headers;
+        for (qsizetype r = i + 1; r <= i + kRuneCount && r < lines.size(); ++r) {
+            const QStringList fields = lines[r].split(u'/');
+            const bool shortNoDamage = fields.size() == 5 && fields[1] == "False";
+            EXPECT_TRUE(fields.size() == 11 || shortNoDamage) << lines[r].toStdString();
+        }
+        i += kRuneCount;
+    }
+    EXPECT_EQ(headers, kSkillCount);
+}
+
+}  // namespace
+}  // namespace brakefell
