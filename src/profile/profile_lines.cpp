@@ -1,0 +1,140 @@
+#include "profile/profile_lines.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include "profile/profile_layout.h"
+#include "text/cp949.h"
+#include "text/numbers.h"
+
+namespace brakefell {
+namespace {
+
+constexpr char kCrLf[] = "\r\n";
+
+// A list may be left without a selection only for the weapon speed and the distance; a skill or
+// rune line must name an entry.
+bool AcceptsNoSelection(QStringView list) {
+    return list == u"cboWeaponSpeed" || list == u"cboGemJMeter";
+}
+
+QByteArray IntegerLine(int value) {
+    // Display form: a blank (or the minus sign), the digits, a trailing blank.
+    QByteArray line(value < 0 ? "-" : " ");
+    line += QByteArray::number(std::abs(value));
+    line += ' ';
+    return line;
+}
+
+QByteArray TextLine(const QString& text) {
+    // A CR would end the line early and shift every later value by one line; a single-line box
+    // cannot hold one, so it is dropped rather than written.
+    QString single = text;
+    single.remove(u'\r');
+    return EncodeCp949(single);
+}
+
+// Splits the bytes into lines ended by CR or CR LF; a lone LF stays inside the line. CR never
+// occurs inside a code page 949 character, so splitting the raw bytes is safe.
+class LineReader {
+  public:
+    explicit LineReader(QByteArrayView bytes) : bytes_(bytes) {}
+
+    std::optional<QByteArrayView> next() {
+        if (position_ >= bytes_.size()) {
+            return std::nullopt;  // the file has ended
+        }
+        const qsizetype end = bytes_.indexOf('\r', position_);
+        if (end < 0) {
+            const QByteArrayView line = bytes_.sliced(position_);
+            position_ = bytes_.size();
+            return line;
+        }
+        const QByteArrayView line = bytes_.sliced(position_, end - position_);
+        position_ = end + 1;
+        if (position_ < bytes_.size() && bytes_[position_] == '\n') {
+            ++position_;
+        }
+        return line;
+    }
+
+  private:
+    QByteArrayView bytes_;
+    qsizetype position_ = 0;
+};
+
+bool ApplyIntegerLine(const QString& line, QStringView controlName, FormState& form) {
+    const std::optional<std::int16_t> rounded = RoundToInt16(NumberOf(line));
+    if (!rounded) {
+        return false;
+    }
+    const int value = *rounded;
+    const ControlState& control = form.at(controlName);
+    if (control.kind == ControlKind::CheckBox) {
+        if (value < 0 || value > 2) {
+            return false;
+        }
+        form.setCheck(controlName, value);
+        return true;
+    }
+    const bool noSelection = value == -1 && AcceptsNoSelection(controlName);
+    if (!noSelection && (value < 0 || value >= control.items.size())) {
+        return false;
+    }
+    form.setListIndex(controlName, value);
+    return true;
+}
+
+bool ApplyLine(QByteArrayView bytes, const ProfileLine& line, FormState& form) {
+    const QString controlName = QString::fromLatin1(line.control);
+    switch (line.kind) {
+        case ProfileLineKind::Text:
+            form.setText(controlName, DecodeCp949(bytes));
+            return true;
+        case ProfileLineKind::Integer:
+            return ApplyIntegerLine(DecodeCp949(bytes), controlName, form);
+        case ProfileLineKind::Flag:
+            // Only the exact word selects the first option; anything else selects its partner.
+            form.setOption(controlName, bytes == QByteArrayView("True"));
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+QByteArray WriteProfile(const FormState& form) {
+    QByteArray bytes;
+    for (const ProfileLine& line : ProfileLayout()) {
+        const ControlState& control = form.at(QString::fromLatin1(line.control));
+        switch (line.kind) {
+            case ProfileLineKind::Text:
+                bytes += TextLine(control.text);
+                break;
+            case ProfileLineKind::Integer:
+                bytes += IntegerLine(control.value);
+                break;
+            case ProfileLineKind::Flag:
+                bytes += control.value == 1 ? "True" : "False";
+                break;
+        }
+        bytes += kCrLf;
+    }
+    return bytes;
+}
+
+ProfileReadResult ReadProfile(QByteArrayView bytes, FormState& form) {
+    ProfileReadResult result;
+    LineReader reader(bytes);
+    for (const ProfileLine& line : ProfileLayout()) {
+        const std::optional<QByteArrayView> text = reader.next();
+        if (!text || !ApplyLine(*text, line, form)) {
+            return result;
+        }
+        ++result.linesApplied;
+    }
+    result.complete = true;
+    return result;
+}
+
+}  // namespace brakefell
