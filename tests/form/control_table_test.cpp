@@ -1,0 +1,210 @@
+// The controls a freshly loaded window has, before start-up fills its lists.
+#include "form/control_table.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+#include <QString>
+#include <string>
+
+namespace brakefell {
+namespace {
+
+const ControlSpec* FindSpec(const char* name) {
+    for (const ControlSpec& spec : ControlTable()) {
+        if (std::string(spec.name) == name) {
+            return &spec;
+        }
+    }
+    return nullptr;
+}
+
+struct Expected {
+    const char* name;
+    ControlKind kind;
+    const char* caption;
+    const char* initialText;
+    int initialValue;
+    bool visible;
+};
+
+void PrintTo(const Expected& expected, std::ostream* out) {
+    *out << expected.name;
+}
+
+class InitialControl : public ::testing::TestWithParam<Expected> {};
+
+TEST_P(InitialControl, HasItsKindCaptionValueAndVisibility) {
+    const Expected& expected = GetParam();
+    const ControlSpec* spec = FindSpec(expected.name);
+    ASSERT_NE(spec, nullptr);
+    EXPECT_EQ(spec->kind, expected.kind);
+    EXPECT_STREQ(spec->caption, expected.caption);
+    EXPECT_STREQ(spec->initialText, expected.initialText);
+    EXPECT_EQ(spec->initialValue, expected.initialValue);
+    EXPECT_EQ(spec->initiallyVisible, expected.visible);
+}
+
+using K = ControlKind;
+
+INSTANTIATE_TEST_SUITE_P(
+    TextBoxes, InitialControl,
+    ::testing::Values(Expected{"txtWeaponExtraSpeed", K::TextBox, "", "6", 0, true},
+                      Expected{"txtWeaponDamageMin", K::TextBox, "", "2154", 0, true},
+                      Expected{"txtWeaponDamageMax", K::TextBox, "", "2652", 0, true},
+                      Expected{"txtEnchant(1)", K::TextBox, "", "80", 0, true},
+                      Expected{"txtEnchant(2)", K::TextBox, "", "0", 0, true},
+                      Expected{"txtEnchant(3)", K::TextBox, "", "0", 0, true},
+                      Expected{"txtEnchant(4)", K::TextBox, "", "0", 0, true},
+                      Expected{"txtEnchant(5)", K::TextBox, "", "0", 0, true},
+                      Expected{"txtEnchant(6)", K::TextBox, "", "0", 0, true},
+                      Expected{"txtMainStat", K::TextBox, "", "8830", 0, true},
+                      Expected{"txtCriticalDamage", K::TextBox, "", "311", 0, true},
+                      Expected{"txtTesker", K::TextBox, "", "0", 0, true},
+                      Expected{"txtAttackSpeed", K::TextBox, "", "27", 0, true},
+                      Expected{"txtCriticalChance", K::TextBox, "", "36.5", 0, true},
+                      Expected{"txtEnchantElite", K::TextBox, "", "41", 0, true},
+                      Expected{"txtDecreaseTime", K::TextBox, "", "19.6", 0, true},
+                      Expected{"txtSkill(0)", K::TextBox, "", "0", 0, true},
+                      Expected{"txtSkill(8)", K::TextBox, "", "0", 0, true},
+                      Expected{"txtSkill(14)", K::TextBox, "", "0", 0, true},
+                      Expected{"txtSkill(18)", K::TextBox, "", "29", 0, true},
+                      Expected{"txtSkill(21)", K::TextBox, "", "14", 0, true},
+                      Expected{"txtSkill(22)", K::TextBox, "", "25", 0, true},
+                      Expected{"txtSkill(23)", K::TextBox, "", "0", 0, true},
+                      Expected{"txtGemStrong", K::TextBox, "", "30", 0, true},
+                      Expected{"txtMorePain", K::TextBox, "", "30", 0, true},
+                      Expected{"txtGemLocked", K::TextBox, "", "34", 0, true},
+                      Expected{"txtGemSummon", K::TextBox, "", "33", 0, true},
+                      Expected{"txtGemPoison", K::TextBox, "", "34", 0, true},
+                      Expected{"txtGemJ", K::TextBox, "", "34", 0, true}));
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckBoxesAndOptions, InitialControl,
+    ::testing::Values(Expected{"chkPassiveAim", K::CheckBox, "침착한 조준", "", 1, true},
+                      Expected{"chkPassiveArrow", K::CheckBox, "궁술", "", 0, true},
+                      Expected{"chkPassiveRenovate", K::CheckBox, "맞춤 개조", "", 0, true},
+                      Expected{"chkPassiveWeak", K::CheckBox, "약자 도태", "", 1, true},
+                      Expected{"chkPassiveTrajectory", K::CheckBox, "탄도학", "", 1, true},
+                      Expected{"chkGrenadier", K::CheckBox, "척탄병", "", 0, false},
+                      Expected{"chkGemStrong", K::CheckBox, "강한자의 파멸", "", 0, true},
+                      Expected{"chkMorePain", K::CheckBox, "증통제", "", 0, true},
+                      Expected{"chkGemLocked", K::CheckBox, "갇힌자의 파멸", "", 1, true},
+                      Expected{"chkGemSummon", K::CheckBox, "강제자", "", 1, true},
+                      Expected{"chkGemPoison", K::CheckBox, "잘 듣는 독", "", 0, true},
+                      Expected{"optGemPoison(0)", K::OptionButton, "버프만", "", 1, false},
+                      Expected{"optGemPoison(1)", K::OptionButton, "착용", "", 0, false},
+                      Expected{"chkGemJ", K::CheckBox, "제이의 복수", "", 0, true},
+                      Expected{"chkCrossbow", K::CheckBox, "쇠뇌 발사체", "", 1, true},
+                      Expected{"chkMark", K::CheckBox, "죽음의 표식", "", 0, true},
+                      Expected{"chkCompanion", K::CheckBox, "동료-늑대", "", 0, true},
+                      Expected{"chkVoodoo", K::CheckBox, "대재앙의 부두술", "", 0, true},
+                      Expected{"optVoodooDance", K::OptionButton, "광란의 춤사위", "", 1, true},
+                      Expected{"optVoodooETC", K::OptionButton, "기타", "", 0, true},
+                      Expected{"chkOurGemPoison", K::CheckBox, "잘 듣는 독(타 플레이어)", "", 0,
+                               true}));
+
+INSTANTIATE_TEST_SUITE_P(
+    ListsFramesAndReport, InitialControl,
+    ::testing::Values(Expected{"cboWeaponSpeed", K::DropDown, "", "", -1, true},
+                      Expected{"cboGemJMeter", K::DropDown, "", "", -1, true},
+                      Expected{"cboOurGemPoison", K::DropDown, "", "", -1, false},
+                      Expected{"cboUsingSkill(0)", K::DropDown, "", "", -1, true},
+                      Expected{"cboUsingSkillRune(5)", K::DropDown, "", "", -1, true},
+                      Expected{"lblSkillElement(3)", K::Label, "", "", 0, true},
+                      Expected{"Frame1", K::Frame, "능력치", "", 0, true},
+                      Expected{"fraVoodoo", K::Frame, "", "", 0, false},
+                      Expected{"fraMoreDamage", K::Frame, "추가데미지", "", 0, false},
+                      Expected{"txtResult(0)", K::ResultBox, "", "", 0, false},
+                      Expected{"txtResult(6)", K::ResultBox, "", "", 0, false},
+                      Expected{"txtResult(8)", K::ResultBox, "", "", 0, false},
+                      Expected{"txtBowCycleResult", K::ResultBox, "", "", 0, true},
+                      Expected{"Text1", K::ResultBox, "", "", 0, false},
+                      Expected{"cmdOpen", K::CommandButton, "열기", "", 0, true},
+                      Expected{"cmdSaveStat", K::CommandButton, "저장", "", 0, true},
+                      Expected{"cmdCalculation", K::CommandButton, "계산", "", 0, true}));
+
+TEST(ControlTable, NamesAreUniqueAndTheIndexedArraysHaveExactlyTheirIndexes) {
+    QSet<QString> names;
+    QSet<QString> skillBoxes;
+    QSet<QString> elementBoxes;
+    int resultBoxes = 0;
+    for (const ControlSpec& spec : ControlTable()) {
+        const QString name = QString::fromUtf8(spec.name);
+        EXPECT_FALSE(names.contains(name)) << spec.name;
+        names.insert(name);
+        if (name.startsWith(u"txtSkill(")) {
+            skillBoxes.insert(name);
+        }
+        if (name.startsWith(u"txtEnchant(")) {
+            elementBoxes.insert(name);
+        }
+        if (name.startsWith(u"txtResult(")) {
+            ++resultBoxes;
+        }
+    }
+    const QSet<QString> expectedSkillBoxes{
+        "txtSkill(0)",  "txtSkill(1)",  "txtSkill(2)",  "txtSkill(3)",  "txtSkill(4)",
+        "txtSkill(5)",  "txtSkill(6)",  "txtSkill(7)",  "txtSkill(8)",  "txtSkill(14)",
+        "txtSkill(16)", "txtSkill(18)", "txtSkill(19)", "txtSkill(20)", "txtSkill(21)",
+        "txtSkill(22)", "txtSkill(23)"};
+    EXPECT_EQ(skillBoxes, expectedSkillBoxes);
+    const QSet<QString> expectedElementBoxes{"txtEnchant(1)", "txtEnchant(2)", "txtEnchant(3)",
+                                             "txtEnchant(4)", "txtEnchant(5)", "txtEnchant(6)"};
+    EXPECT_EQ(elementBoxes, expectedElementBoxes);
+    EXPECT_EQ(resultBoxes, 9);
+    for (int slot = 0; slot < 6; ++slot) {
+        EXPECT_TRUE(names.contains(QStringLiteral("lblSkillElement(%1)").arg(slot)));
+        EXPECT_TRUE(names.contains(QStringLiteral("cboUsingSkillRune(%1)").arg(slot)));
+    }
+}
+
+TEST(ControlTable, WeaponSpeedHasItsThreeEntriesAndNoOtherListHasAny) {
+    for (const ControlSpec& spec : ControlTable()) {
+        if (std::string(spec.name) == "cboWeaponSpeed") {
+            ASSERT_EQ(spec.initialItems.size(), 3u);
+            EXPECT_STREQ(spec.initialItems[0], "1.1");
+            EXPECT_STREQ(spec.initialItems[1], "1.4");
+            EXPECT_STREQ(spec.initialItems[2], "1.6");
+        } else {
+            EXPECT_TRUE(spec.initialItems.empty()) << spec.name;
+        }
+    }
+}
+
+TEST(ControlTable, TooltipsAreThoseThePlayerSees) {
+    struct Tip {
+        const char* name;
+        const char* tooltip;
+    };
+    const Tip tips[] = {
+        {"chkPassiveRenovate", "쇠뇌를 총 5개로 계산"},
+        {"chkGrenadier", "쇠뇌를 총 5개로 계산"},
+        {"chkGemStrong", "강한자 버프를 받고 있다고 가정할 때 체크(정피증은 따로 입력)"},
+        {"chkMorePain", "증통제는 끊임없이 도트데미지를 주는 것으로 계산됨"},
+        {"cboGemJMeter", "유지하고자 하는 거리"},
+        {"chkMark", "대상이 죽음의 표식을 받았다고 가정할 경우"},
+        {"chkCompanion", "동물-늑대 버프를 받고 있다고 가정할 경우"},
+        {"chkVoodoo", "대재앙의 부두술-광란의춤사위 버프를 받고 있을 때 공격력과 공속 증가 적용"},
+        {"chkPassiveAim", ""},
+        {"txtMainStat", ""},
+    };
+    for (const Tip& tip : tips) {
+        const ControlSpec* spec = FindSpec(tip.name);
+        ASSERT_NE(spec, nullptr) << tip.name;
+        EXPECT_STREQ(spec->tooltip, tip.tooltip) << tip.name;
+    }
+    // The sentry projectiles' box explains itself in a Korean sentence about the sentries.
+    const QString crossbowTip = QString::fromUtf8(FindSpec("chkCrossbow")->tooltip);
+    EXPECT_TRUE(crossbowTip.contains(u"쇠뇌")) << crossbowTip.toStdString();
+}
+
+TEST(ControlTable, IndexesWithoutABoxDoNotExist) {
+    for (const char* absent : {"txtSkill(9)", "txtSkill(13)", "txtSkill(15)", "txtSkill(17)",
+                               "txtEnchant(0)", "txtEnchant(7)", "cboUsingSkill(6)"}) {
+        EXPECT_EQ(FindSpec(absent), nullptr) << absent;
+    }
+}
+
+}  // namespace
+}  // namespace brakefell
