@@ -51,28 +51,9 @@ std::optional<std::uint16_t> EncodeDoubleByte(char16_t unit) {
     return static_cast<std::uint16_t>(lead << 8 | trail);
 }
 
-// Calls onAscii(byte), onPair(lead, trail) or onUnencodable() once per character of the text;
-// a surrogate pair is one character.
-template <typename Ascii, typename Pair, typename Unencodable>
-void ForEachEncoded(QStringView text, Ascii onAscii, Pair onPair, Unencodable onUnencodable) {
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t unit = text[i].unicode();
-        if (unit < 0x80) {
-            onAscii(static_cast<char>(unit));
-            continue;
-        }
-        if (QChar::isHighSurrogate(unit) && i + 1 < size && text[i + 1].isLowSurrogate()) {
-            ++i;  // a character beyond the BMP, never in the code page
-            onUnencodable();
-            continue;
-        }
-        if (const auto bytes = EncodeDoubleByte(unit)) {
-            onPair(static_cast<char>(*bytes >> 8), static_cast<char>(*bytes & 0xFF));
-        } else {
-            onUnencodable();
-        }
-    }
+// A character beyond the BMP: a high surrogate followed by a low one.
+bool IsSurrogatePairAt(QStringView text, qsizetype i) {
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
 }
 
 }  // namespace
@@ -117,13 +98,20 @@ QString DecodeCp949(QByteArrayView bytes) {
 QByteArray EncodeCp949(QStringView text) {
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
-    ForEachEncoded(
-        text, [&](char ascii) { bytes.append(ascii); },
-        [&](char lead, char trail) {
-            bytes.append(lead);
-            bytes.append(trail);
-        },
-        [&] { bytes.append('?'); });
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        if (unit < 0x80) {
+            bytes.append(static_cast<char>(unit));
+        } else if (IsSurrogatePairAt(text, i)) {
+            ++i;  // never in the code page: one "?" for the whole character
+            bytes.append('?');
+        } else if (const auto code = EncodeDoubleByte(unit)) {
+            bytes.append(static_cast<char>(*code >> 8));
+            bytes.append(static_cast<char>(*code & 0xFF));
+        } else {
+            bytes.append('?');
+        }
+    }
     return bytes;
 }
 
@@ -136,7 +124,7 @@ int DisplayWidth(QStringView text) {
             width += 1;
         } else if (unit >= kFirstSyllable && unit <= kLastSyllable) {
             width += 2;  // the code page holds every Hangul syllable, no look-up needed
-        } else if (QChar::isHighSurrogate(unit) && i + 1 < size && text[i + 1].isLowSurrogate()) {
+        } else if (IsSurrogatePairAt(text, i)) {
             ++i;
             width += 1;
         } else {

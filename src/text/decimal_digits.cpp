@@ -1,7 +1,6 @@
 #include "text/decimal_digits.h"
 
 #include <charconv>
-#include <optional>
 
 namespace brakefell {
 

@@ -129,21 +129,11 @@ RoundedMagnitude RoundDecimal(double magnitude, int decimals, int percentSigns) 
     return rounded;
 }
 
-class TextWriter {
-  public:
-    explicit TextWriter(PatternText& units) : units_(units) {}
-    void Put(char16_t c) { units_.append(c); }
-    void Put(char c) { units_.append(static_cast<char16_t>(c)); }
-
-  private:
-    PatternText& units_;
-};
-
 // Writes the integer digits into the placeholders right-aligned: digits beyond the placeholders
 // all go to the first one, "0" placeholders show leading zeros and "#" ones do not.
 class IntegerWriter {
   public:
-    IntegerWriter(const RoundedMagnitude& number, const PatternShape& shape, TextWriter& out)
+    IntegerWriter(const RoundedMagnitude& number, const PatternShape& shape, PatternText& out)
         : number_(number), shape_(shape), out_(out), length_(number.IntegerDigitCount()) {}
 
     void Placeholder(char16_t kind) {
@@ -169,16 +159,16 @@ class IntegerWriter {
 
   private:
     void Digit(char digit, int position) {
-        out_.Put(digit);
+        out_.append(static_cast<char16_t>(digit));
         started_ = true;
         if (shape_.grouping && position > 0 && position % 3 == 0) {
-            out_.Put(u',');
+            out_.append(u',');
         }
     }
 
     const RoundedMagnitude& number_;
     const PatternShape& shape_;
-    TextWriter& out_;
+    PatternText& out_;
     int length_;
     int placeholdersSeen_ = 0;
     bool started_ = false;
@@ -198,7 +188,7 @@ int LastShownFractionDigit(const RoundedMagnitude& number, const PatternShape& s
 
 }  // namespace
 
-void FormatByPattern(double value, QStringView pattern, PatternText& text) {
+void FormatByPattern(double value, QStringView pattern, PatternText& out) {
     if (!std::isfinite(value)) {
         return;  // the engine never formats these; show nothing rather than "inf"
     }
@@ -207,9 +197,8 @@ void FormatByPattern(double value, QStringView pattern, PatternText& text) {
         RoundDecimal(std::fabs(value), shape.fractionPlaceholders, shape.percentSigns);
     const int lastShownFraction = LastShownFractionDigit(number, shape);
 
-    TextWriter out(text);
     if (value < 0 && !number.IsZero()) {
-        out.Put(u'-');  // a value that rounds to zero shows no sign
+        out.append(u'-');  // a value that rounds to zero shows no sign
     }
     IntegerWriter integer(number, shape, out);
     int fractionSeen = 0;
@@ -220,18 +209,18 @@ void FormatByPattern(double value, QStringView pattern, PatternText& text) {
             if (shape.integerPlaceholders == 0) {
                 integer.AllDigits();
             }
-            out.Put(u'.');
+            out.append(u'.');
         } else if (IsPlaceholder(c) && !inFraction) {
             integer.Placeholder(c);
         } else if (IsPlaceholder(c)) {
             const int k = fractionSeen++;
             if (k <= lastShownFraction) {
-                out.Put(number.FractionDigit(k));
+                out.append(static_cast<char16_t>(number.FractionDigit(k)));
             }
         } else if (c == u',' && !inFraction && shape.IsGroupingComma(i)) {
             // grouping is written with the digits
         } else {
-            out.Put(c);
+            out.append(c);
         }
     }
 }
