@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <ostream>
 
 #include "catalogue/skill_catalogue.h"
 #include "engine/calculation.h"
@@ -42,3 +43,8 @@ void UseSlot(CharacterSheet& sheet, int slot, int skill, int rune);
 QStringList Lines(const QString& text);  // split at CR LF
 
 }  // namespace brakefell::testing
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

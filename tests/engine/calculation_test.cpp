@@ -1,0 +1,179 @@
+// One whole calculation: what it leaves for the next, and the inputs it refuses.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+
+#include "engine/calculation.h"
+#include "engine_fixtures.h"
+
+namespace brakefell {
+namespace {
+
+using testing::BlankCatalogue;
+using testing::GoldenCatalogue;
+using testing::MakeRune;
+using testing::PlainSheet;
+using testing::UseSlot;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+TEST(CalculationTest, WithoutSentriesOnlyTheSlotBlocksAreWritten) {
+    CharacterSheet sheet = PlainSheet();
+    sheet.chkMorePain = 1;  // the gems need the sentries
+    UseSlot(sheet, 0, 22, 0);
+    EngineState state;
+    const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full, state);
+    EXPECT_TRUE(report.txtResult[0].visible);
+    for (int k = 1; k < 9; ++k) {
+        EXPECT_FALSE(report.txtResult[k].visible);
+        EXPECT_TRUE(report.txtResult[k].text.isEmpty());
+    }
+    EXPECT_FALSE(report.fraMoreDamageVisible);
+    EXPECT_FALSE(report.txtBowCycleResult.has_value());  // the box keeps its earlier text
+    EXPECT_TRUE(report.refusal.isEmpty());
+}
+
+TEST(CalculationTest, ShownListsAndUndamagedRunesPersistAcrossCalculations) {
+    const SkillCatalogue catalogue = GoldenCatalogue();
+    EngineState state;
+    state.hitTable[3].Runes[2].MainNormalMin = 42;  // rune without damage: never rewritten
+    state.hitTable[3].Runes[2].Name = QStringLiteral("옛 값");
+
+    CharacterSheet sheet = PlainSheet();
+    sheet.chkCrossbow = 1;
+    UseSlot(sheet, 0, 21, 0);
+    UseSlot(sheet, 1, 10, 3);
+    UseSlot(sheet, 2, 22, 0);
+    UseSlot(sheet, 3, 5, 0);
+    Calculate(sheet, catalogue, Edition::Full, state);
+    EXPECT_EQ(state.ShownSkill, (std::vector<std::int16_t>{21, 10, 22, 5}));
+    EXPECT_EQ(state.ShownRune, (std::vector<std::int16_t>{0, 3, 0, 0}));
+
+    // No block shown: the lists keep their earlier length, yet the sums take no block.
+    CharacterSheet none = PlainSheet();
+    none.chkCrossbow = 1;
+    const CalculationReport empty = Calculate(none, catalogue, Edition::Full, state);
+    EXPECT_EQ(state.ShownSkill.size(), 4u);
+    EXPECT_EQ(testing::Lines(*empty.txtBowCycleResult)[2],
+              QStringLiteral("- 쇠뇌1/s 기대값(정예): "));
+
+    // Two blocks: the lists are cut back to them.
+    UseSlot(none, 4, 7, 0);
+    UseSlot(none, 5, 8, 0);
+    Calculate(none, catalogue, Edition::Full, state);
+    EXPECT_EQ(state.ShownSkill, (std::vector<std::int16_t>{7, 8}));
+    EXPECT_EQ(state.hitTable[3].Runes[2].MainNormalMin, 42);
+    EXPECT_EQ(state.hitTable[3].Runes[2].Name, QStringLiteral("옛 값"));
+}
+
+struct RefusalCase {
+    const char* what;
+    std::function<void(CharacterSheet&, SkillCatalogue&)> spoil;
+    bool refused;
+};
+
+const RefusalCase kRefusalCases[] = {
+    {"no skill selected", [](CharacterSheet& s, SkillCatalogue&) { s.cboUsingSkill[2] = -1; },
+     true},
+    {"skill past the list", [](CharacterSheet& s, SkillCatalogue&) { s.cboUsingSkill[0] = 24; },
+     true},
+    {"rune past the list", [](CharacterSheet& s, SkillCatalogue&) { s.cboUsingSkillRune[5] = 6; },
+     true},
+    {"no weapon speed", [](CharacterSheet& s, SkillCatalogue&) { s.cboWeaponSpeed = -1; }, true},
+    {"distance missing with the gem",
+     [](CharacterSheet& s, SkillCatalogue&) { s.chkGemJ = 1, s.cboGemJMeter = -1; }, true},
+    {"distance missing without the gem",
+     [](CharacterSheet& s, SkillCatalogue&) { s.cboGemJMeter = -1; }, false},
+    {"fourth poison player",
+     [](CharacterSheet& s, SkillCatalogue&) { s.chkOurGemPoison = 1, s.cboOurGemPoison = 3; },
+     true},
+    {"element 7",
+     [](CharacterSheet&, SkillCatalogue& c) {
+         c[0].Runes[0] = MakeRune({"칠", 1, 7});
+     },
+     true},
+    {"element -1",
+     [](CharacterSheet&, SkillCatalogue& c) {
+         c[9].Runes[5] = MakeRune({"음", 1, -1});
+     },
+     true},
+    {"element 7 on a rune without damage",
+     [](CharacterSheet&, SkillCatalogue& c) { c[0].Runes[0].ElementCode = 7; }, false},
+    {"infinite coefficient",
+     [](CharacterSheet&, SkillCatalogue& c) { c[5].Runes[0].MainCoefficient = kInf; }, true},
+    {"main stat 1e309", [](CharacterSheet& s, SkillCatalogue&) { s.txtMainStat = kInf; }, true},
+    {"attack speed NaN",
+     [](CharacterSheet& s, SkillCatalogue&) { s.txtAttackSpeed = std::nan(""); }, true},
+    {"gem level infinite", [](CharacterSheet& s, SkillCatalogue&) { s.txtGemJ = -kInf; }, true},
+    {"unread gem level infinite", [](CharacterSheet& s, SkillCatalogue&) { s.txtGemStrong = kInf; },
+     false},
+    {"damage overflowing to inf",
+     [](CharacterSheet& s, SkillCatalogue&) { s.txtWeaponDamageMax = 1e300, s.txtMainStat = 1e10; },
+     true},
+    {"critical line overflowing",
+     [](CharacterSheet& s, SkillCatalogue&) {
+         s.txtWeaponDamageMax = 1e306, s.txtCriticalDamage = 1e4;
+     },
+     true},
+    {"sentries slower than every bracket",
+     [](CharacterSheet& s, SkillCatalogue&) { s.txtAttackSpeed = -20; }, true},
+    {"slow but the sentries do not fire",
+     [](CharacterSheet& s, SkillCatalogue&) { s.txtAttackSpeed = -20, s.chkCrossbow = 0; }, false},
+    {"no base speed at all",
+     [](CharacterSheet& s, SkillCatalogue&) { s.txtWeaponExtraSpeed = -100, s.chkCrossbow = 0; },
+     false},
+};
+
+TEST(CalculationTest, RefusesInputsItCannotCalculate) {
+    for (const RefusalCase& c : kRefusalCases) {
+        SkillCatalogue catalogue = GoldenCatalogue();
+        CharacterSheet sheet = PlainSheet();
+        sheet.chkCrossbow = 1;
+        UseSlot(sheet, 0, 5, 0);
+        UseSlot(sheet, 1, 14, 1);
+        c.spoil(sheet, catalogue);
+
+        EngineState state;
+        state.ShownSkill = {18};
+        state.hitTable[5].Runes[0].MainNormalMin = 7;
+        const CalculationReport report = Calculate(sheet, catalogue, Edition::Full, state);
+        if (!c.refused) {
+            EXPECT_TRUE(report.refusal.isEmpty()) << c.what;
+            continue;
+        }
+        EXPECT_EQ(report.refusal, QStringLiteral("입력값이 계산할 수 있는 범위를 벗어났습니다."))
+            << c.what;
+        for (const ResultBoxText& box : report.txtResult) {
+            EXPECT_FALSE(box.visible) << c.what;
+            EXPECT_TRUE(box.text.isEmpty()) << c.what;
+        }
+        EXPECT_FALSE(report.fraMoreDamageVisible) << c.what;
+        EXPECT_EQ(report.txtBowCycleResult, QString()) << c.what;
+        EXPECT_TRUE(report.Text1.isEmpty()) << c.what;
+        // The tables stay as the last good calculation left them.
+        EXPECT_EQ(state.ShownSkill, std::vector<std::int16_t>{18}) << c.what;
+        EXPECT_EQ(state.hitTable[5].Runes[0].MainNormalMin, 7) << c.what;
+    }
+}
+
+TEST(CalculationTest, NeverPrintsInfOrNan) {
+    // Large but finite inputs that stay printable come out as long numbers, never as "inf".
+    CharacterSheet sheet = PlainSheet();
+    sheet.chkCrossbow = 1;
+    sheet.txtWeaponDamageMax = 1e15;
+    UseSlot(sheet, 0, 22, 5);
+    EngineState state;
+    const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full, state);
+    ASSERT_TRUE(report.refusal.isEmpty());
+    QString all = report.Text1 + *report.txtBowCycleResult;
+    for (const ResultBoxText& box : report.txtResult) {
+        all += box.text;
+    }
+    for (const char* word : {"inf", "nan", "NaN", "e+"}) {
+        EXPECT_FALSE(all.contains(QLatin1String(word), Qt::CaseInsensitive)) << word;
+    }
+}
+
+}  // namespace
+}  // namespace brakefell
