@@ -1,0 +1,233 @@
+#include "form/window/calculator_window.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QPushButton>
+#include <QRadioButton>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "form/window/control_widgets.h"
+#include "form/window/window_fonts.h"
+
+namespace brakefell {
+namespace {
+
+int Pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+const ControlSpec& SpecOf(const char* name) {
+    for (const ControlSpec& spec : ControlTable()) {
+        if (std::string_view(spec.name) == name) {
+            return spec;
+        }
+    }
+    throw std::logic_error(std::string("the window places an unknown control: ") + name);
+}
+
+// Spoken names of the inputs that no fixed label of their own names.
+QString SpokenNameOf(const QString& control) {
+    static const QHash<QString, QString> kNames = {
+        {"txtWeaponDamageMin", "기본 데미지 최소"},
+        {"txtWeaponDamageMax", "기본 데미지 최대"},
+        {"txtGemStrong", "강한자의 파멸 단계"},
+        {"txtMorePain", "증통제 단계"},
+        {"txtGemLocked", "갇힌자의 파멸 단계"},
+        {"txtGemSummon", "강제자 단계"},
+        {"txtGemPoison", "잘 듣는 독 단계"},
+        {"txtGemJ", "제이의 복수 단계"},
+        {"cboOurGemPoison", "잘 듣는 독(타 플레이어) 개수"},
+    };
+    if (auto found = kNames.constFind(control); found != kNames.constEnd()) {
+        return *found;
+    }
+    for (int slot = 0; slot < 6; ++slot) {
+        if (control == IndexedName("cboUsingSkill", slot)) {
+            return QStringLiteral("사용 스킬 %1").arg(slot + 1);
+        }
+        if (control == IndexedName("cboUsingSkillRune", slot)) {
+            return QStringLiteral("사용 스킬 %1 룬").arg(slot + 1);
+        }
+    }
+    return {};
+}
+
+QLabel* CreateFixedLabel(const LayoutItem& item, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(item.text), parent);
+    const Qt::Alignment across = item.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    label->setAlignment(across | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
+    const WindowLayout& layout = LayoutOf(session.edition());
+    setWindowTitle(QString::fromUtf8(layout.caption));
+    setFont(WindowFont());
+    setFixedSize(Pixels(layout.clientWidth), Pixels(layout.clientHeight));
+
+    createWidgets(layout);
+    for (const CaptionOverride& caption : layout.captions) {
+        if (auto* button = qobject_cast<QAbstractButton*>(control(caption.control))) {
+            button->setText(QString::fromUtf8(caption.caption));
+        }
+    }
+    chainTabOrder(layout);
+
+    FormState& form = session_.form();
+    for (const ControlState& state : form.controls()) {
+        if (QWidget* widget = control(state.name)) {
+            ShowControlState(widget, state);
+        }
+    }
+    form.setChangeListener([this](const ControlState& state) {
+        if (QWidget* widget = control(state.name)) {
+            ShowControlState(widget, state);
+        }
+    });
+
+    // Ending the program without closing the window (a desktop logging out) still saves.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &CalculatorWindow::shutDown);
+}
+
+CalculatorWindow::~CalculatorWindow() {
+    session_.form().setChangeListener({});
+}
+
+QWidget* CalculatorWindow::containerOf(LayoutParent parent) const {
+    switch (parent) {
+        case LayoutParent::Form:
+            return const_cast<CalculatorWindow*>(this);
+        case LayoutParent::Frame1:
+            return control(QStringLiteral("Frame1"));
+        case LayoutParent::fraVoodoo:
+            return control(QStringLiteral("fraVoodoo"));
+        case LayoutParent::fraMoreDamage:
+            return control(QStringLiteral("fraMoreDamage"));
+    }
+    return nullptr;
+}
+
+void CalculatorWindow::createWidgets(const WindowLayout& layout) {
+    QList<std::pair<QLabel*, const char*>> namingLabels;
+    for (const LayoutItem& item : layout.items) {
+        QWidget* parent = containerOf(item.parent);
+        if (parent == nullptr) {
+            throw std::logic_error("the window places a control before its frame");
+        }
+        QWidget* widget = nullptr;
+        if (item.control != nullptr) {
+            const ControlSpec& spec = SpecOf(item.control);
+            widget = CreateControlWidget(spec, parent);
+            controls_.insert(QString::fromLatin1(item.control), widget);
+            connectInput(spec, widget);
+        } else {
+            QLabel* label = CreateFixedLabel(item, parent);
+            if (item.names != nullptr) {
+                namingLabels.append({label, item.names});
+            }
+            widget = label;
+        }
+        widget->setGeometry(Pixels(item.left), Pixels(item.top), Pixels(item.width),
+                            Pixels(item.height));
+        widget->setFont(FontFor(item.font));
+    }
+
+    // Inputs are known to assistive tools by the label beside them, or by a name of their own.
+    for (const auto& [label, names] : namingLabels) {
+        if (QWidget* input = control(QString::fromLatin1(names))) {
+            label->setBuddy(input);
+            input->setAccessibleName(label->text());
+        }
+    }
+    for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
+        if (const QString spoken = SpokenNameOf(it.key()); !spoken.isEmpty()) {
+            it.value()->setAccessibleName(spoken);
+        }
+    }
+}
+
+void CalculatorWindow::connectInput(const ControlSpec& spec, QWidget* widget) {
+    const QString name = QString::fromLatin1(spec.name);
+    switch (spec.kind) {
+        case ControlKind::TextBox:
+            connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+                    [this, name](const QString& text) { session_.form().setText(name, text); });
+            break;
+        case ControlKind::DropDown:
+            // Runs for every pick, the same entry again included, like a click on the list.
+            connect(static_cast<QComboBox*>(widget), &QComboBox::activated, this,
+                    [this, name](int index) { session_.form().setListIndex(name, index); });
+            break;
+        case ControlKind::CheckBox: {
+            auto* box = static_cast<QCheckBox*>(widget);
+            connect(box, &QCheckBox::clicked, this, [this, name, box] {
+                session_.form().setCheck(name, CheckValueOf(box->checkState()));
+            });
+            break;
+        }
+        case ControlKind::OptionButton:
+            connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this,
+                    [this, name](bool selected) {
+                        if (selected) {
+                            session_.form().setOption(name, true);
+                        }
+                    });
+            break;
+        case ControlKind::CommandButton: {
+            auto* button = static_cast<QPushButton*>(widget);
+            if (name == QLatin1String("cmdCalculation")) {
+                connect(button, &QPushButton::clicked, this, [this] { session_.calculate(); });
+            } else if (name == QLatin1String("cmdOpen")) {
+                connect(button, &QPushButton::clicked, this, [this] { session_.openProfile(); });
+            } else if (name == QLatin1String("cmdSaveStat")) {
+                connect(button, &QPushButton::clicked, this, [this] { session_.saveProfile(); });
+            }
+            break;
+        }
+        case ControlKind::ResultBox:
+        case ControlKind::Label:
+        case ControlKind::Frame:
+            break;
+    }
+}
+
+void CalculatorWindow::chainTabOrder(const WindowLayout& layout) {
+    QWidget* previous = nullptr;
+    for (const char* name : layout.tabOrder) {
+        QWidget* next = control(QString::fromLatin1(name));
+        if (next == nullptr) {
+            throw std::logic_error(std::string("the tab order names an unknown control: ") + name);
+        }
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+}
+
+void CalculatorWindow::shutDown() {
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    session_.shutDown();
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    shutDown();
+    event->accept();
+}
+
+}  // namespace brakefell

@@ -1,0 +1,42 @@
+#pragma once
+// The calculator's one window: every control of the form, drawn where its edition's layout puts
+// it. The window keeps no rule of its own: it shows the form's state, hands every edit, click and
+// command to the session, and shows whatever the session's reactions change.
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include "editions/window_layout.h"
+#include "form/calculator_session.h"
+#include "form/control_table.h"
+
+namespace brakefell {
+
+class CalculatorWindow : public QWidget {
+  public:
+    // The session has run its start-up; the window shows the state it left.
+    explicit CalculatorWindow(CalculatorSession& session, QWidget* parent = nullptr);
+    ~CalculatorWindow() override;
+
+    // The widget of a control by the control's name; nullptr for a name the form does not have.
+    QWidget* control(const QString& name) const { return controls_.value(name); }
+
+    // Writes the last-run profile, once, however the program ends; closing is never refused.
+    void shutDown();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createWidgets(const WindowLayout& layout);
+    QWidget* containerOf(LayoutParent parent) const;
+    void connectInput(const ControlSpec& spec, QWidget* widget);
+    void chainTabOrder(const WindowLayout& layout);
+
+    CalculatorSession& session_;
+    QHash<QString, QWidget*> controls_;
+    bool shutDown_ = false;
+};
+
+}  // namespace brakefell

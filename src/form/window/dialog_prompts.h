@@ -1,0 +1,40 @@
+#pragma once
+// The form's message box and file dialogs as modal Qt dialogs.
+
+#include <QFileDialog>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "form/user_prompts.h"
+
+namespace brakefell {
+
+// The filter every profile dialog offers: the one description with its pattern *.cfg.
+inline constexpr char kProfileFilter[] = "케릭터 설정파일(*.cfg)";
+
+// Open and save alike: the program's folder, the profile filter, a name typed without extension
+// used as typed, no question before replacing a file, and a name that does not exist accepted
+// (opening it then fails quietly). Qt's own dialog, so that it behaves the same everywhere.
+void SetUpProfileDialog(QFileDialog& dialog, const QString& initialDir,
+                        QFileDialog::AcceptMode mode);
+
+class DialogPrompts : public UserPrompts {
+  public:
+    explicit DialogPrompts(QString title) : title_(std::move(title)) {}
+
+    // Dialogs stand over the window once it exists; before, they stand alone.
+    void setWindow(QWidget* window) { window_ = window; }
+
+    void showMessage(const QString& sentence) override;
+    std::optional<QString> chooseFileToOpen(const QString& initialDir) override;
+    std::optional<QString> chooseFileToSave(const QString& initialDir) override;
+
+  private:
+    std::optional<QString> choose(const QString& initialDir, QFileDialog::AcceptMode mode);
+
+    QString title_;
+    QPointer<QWidget> window_;
+};
+
+}  // namespace brakefell

@@ -1,0 +1,24 @@
+// The yardstick for the calculator's start-up time: an empty window of the full edition's size
+// (with --lite, of the lite edition's) that does nothing else. scripts/startup_timing.sh runs it
+// side by side with the calculator.
+
+#include <QApplication>
+#include <QStringList>
+#include <QWidget>
+
+#include "editions/window_layout.h"
+#include "form/window/first_paint_probe.h"
+
+int main(int argc, char* argv[]) {
+    using namespace brakefell;
+
+    QApplication app(argc, argv);
+    const bool lite = QApplication::arguments().contains(QStringLiteral("--lite"));
+    const WindowLayout& layout = LayoutOf(lite ? Edition::Lite : Edition::Full);
+    QWidget window;
+    window.setWindowTitle(QString::fromUtf8(layout.caption));
+    window.setFixedSize(layout.clientWidth / kTwipsPerPixel, layout.clientHeight / kTwipsPerPixel);
+    FirstPaintProbe::InstallIfAsked(window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,49 @@
+// The calculator's window program. One source builds both deliverables: brakefell (full edition)
+// and brakefell_lite, compiled with BRAKEFELL_EDITION_LITE.
+
+#include <QApplication>
+#include <QString>
+
+#include "editions/edition.h"
+#include "editions/window_layout.h"
+#include "form/calculator_session.h"
+#include "form/program_folders.h"
+#include "form/window/calculator_window.h"
+#include "form/window/dialog_prompts.h"
+#include "form/window/first_paint_probe.h"
+#include "form/window/window_fonts.h"
+
+namespace {
+
+#ifdef BRAKEFELL_EDITION_LITE
+constexpr brakefell::Edition kEdition = brakefell::Edition::Lite;
+constexpr char kDesktopEntry[] = "io.github.brakefell.BrakefellLite";
+#else
+constexpr brakefell::Edition kEdition = brakefell::Edition::Full;
+constexpr char kDesktopEntry[] = "io.github.brakefell.Brakefell";
+#endif
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace brakefell;
+
+    QApplication app(argc, argv);
+    // Both editions share the program folder's LastData.cfg, and so the per-user fallback too.
+    QApplication::setApplicationName(QStringLiteral("brakefell"));
+    QApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
+    QApplication::setFont(WindowFont());
+
+    const WindowLayout& layout = LayoutOf(kEdition);
+    DialogPrompts prompts(QString::fromUtf8(layout.caption));
+    CalculatorSession session(kEdition, ProgramFolders::ofRunningProgram(), prompts);
+
+    // Start-up runs before the window appears, so its messages come first.
+    session.startUp();
+
+    CalculatorWindow window(session);
+    prompts.setWindow(&window);
+    FirstPaintProbe::InstallIfAsked(window);
+    window.show();
+    return QApplication::exec();
+}
