@@ -69,14 +69,6 @@ TEST_F(SessionTest, WithoutACatalogueTheSmallListsAreFilledAndTheSlotsStayEmpty)
     EXPECT_EQ(form.at(u"txtWeaponExtraSpeed").text, "6");
 }
 
-TEST_F(SessionTest, AMalformedCatalogueFailsTheSameWay) {
-    WriteFile(temp.filePath("app/Gloamstalker007.txt"), QByteArray(">스킬\r\na/b\r\n"));
-    CalculatorSession session(Edition::Full, folders(), prompts);
-    EXPECT_FALSE(session.startUp());
-    EXPECT_EQ(prompts.messages, QStringList{kCatalogueError});
-    EXPECT_TRUE(session.form().at(u"cboUsingSkill(0)").items.isEmpty());
-}
-
 TEST_F(SessionTest, FirstStartShowsTheDefaultsAndSaysThereIsNoLastRun) {
     shipCatalogue(temp.filePath("app"));
     CalculatorSession session(Edition::Full, folders(), prompts);
@@ -115,24 +107,6 @@ TEST_F(SessionTest, ShutdownKeepsTheInputsForTheNextStart) {
     EXPECT_EQ(second.form().at(u"chkGemJ").value, 1);
 }
 
-TEST_F(SessionTest, TheLastRunFileIsFoundWhateverTheCaseOfItsName) {
-    shipCatalogue(temp.filePath("app"));
-    {
-        CalculatorSession first(Edition::Full, folders(), prompts);
-        first.startUp();
-        first.form().setText(u"txtTesker", "12");
-        first.shutDown();
-    }
-    ASSERT_TRUE(
-        QFile::rename(temp.filePath("app/LastData.cfg"), temp.filePath("app/LASTDATA.CFG")));
-    prompts.messages.clear();
-
-    CalculatorSession second(Edition::Full, folders(), prompts);
-    second.startUp();
-    EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_EQ(second.form().at(u"txtTesker").text, "12");
-}
-
 TEST_F(SessionTest, ACatalogueElsewhereAndNoLastRunForTheHeadlessTool) {
     shipCatalogue(temp.path(), 5);
     WriteFile(temp.filePath("app/LastData.cfg"), QByteArray(" 1 \r\n1234\r\n"));
@@ -149,29 +123,6 @@ TEST_F(SessionTest, ACatalogueElsewhereAndNoLastRunForTheHeadlessTool) {
     EXPECT_EQ(session.form().at(u"cboWeaponSpeed").value, 0);
 }
 
-TEST_F(SessionTest, AnUnwritableProgramFolderKeepsTheLastRunInTheUserFolder) {
-    // A program "folder" that is a plain file: nothing can be created in it.
-    WriteFile(temp.filePath("locked"), "not a folder");
-    const ProgramFolders lockedFolders{temp.filePath("locked"), temp.filePath("user/data")};
-    shipCatalogue(temp.path());
-    StartupOptions options;
-    options.cataloguePath = temp.filePath("Gloamstalker007.txt");
-    {
-        CalculatorSession first(Edition::Full, lockedFolders, prompts);
-        first.startUp(options);
-        first.form().setText(u"txtGemSummon", "41");
-        first.shutDown();
-    }
-    EXPECT_EQ(prompts.messages, QStringList{kNoLastRun});
-    EXPECT_TRUE(QFile::exists(temp.filePath("user/data/LastData.cfg")));
-
-    prompts.messages.clear();
-    CalculatorSession second(Edition::Full, lockedFolders, prompts);
-    second.startUp(options);
-    EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_EQ(second.form().at(u"txtGemSummon").text, "41");
-}
-
 TEST_F(SessionTest, AShutdownThatCannotSaveAnywhereSaysSo) {
     WriteFile(temp.filePath("locked"), "not a folder");
     const ProgramFolders nowhere{temp.filePath("locked"), temp.filePath("locked/user")};
@@ -183,30 +134,6 @@ TEST_F(SessionTest, AShutdownThatCannotSaveAnywhereSaysSo) {
     prompts.messages.clear();
     session.shutDown();
     EXPECT_EQ(prompts.messages, QStringList{kSaveError});
-}
-
-TEST_F(SessionTest, CancellingBothDialogsChangesNothing) {
-    shipCatalogue(temp.filePath("app"));
-    CalculatorSession session(Edition::Full, folders(), prompts);
-    session.startUp();
-    prompts.messages.clear();
-    const std::vector<ControlState> before = session.form().controls();
-
-    session.openProfile();
-    session.saveProfile();
-
-    EXPECT_EQ(prompts.dialogsShown, 2);
-    EXPECT_EQ(prompts.dialogFolders, QStringList({folders().programDir, folders().programDir}));
-    EXPECT_TRUE(prompts.messages.isEmpty());
-    const std::vector<ControlState> after = session.form().controls();
-    ASSERT_EQ(after.size(), before.size());
-    for (size_t i = 0; i < after.size(); ++i) {
-        EXPECT_EQ(after[i].text, before[i].text) << after[i].name.toStdString();
-        EXPECT_EQ(after[i].value, before[i].value) << after[i].name.toStdString();
-        EXPECT_EQ(after[i].items, before[i].items) << after[i].name.toStdString();
-    }
-    EXPECT_EQ(QDir(folders().programDir).entryList(QDir::Files),
-              QStringList{"Gloamstalker007.txt"});
 }
 
 TEST_F(SessionTest, TheButtonsSaveAndOpenTheChosenProfile) {

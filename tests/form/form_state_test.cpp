@@ -41,15 +41,6 @@ TEST_F(FormStateTest, FindsEveryControlOfTheTableByItsExactName) {
     EXPECT_THROW(form.at(u"txtNothing"), std::out_of_range);
 }
 
-TEST_F(FormStateTest, FreshWindowHoldsTheDesignTimeValues) {
-    EXPECT_EQ(form.at(u"txtCriticalChance").text, "36.5");
-    EXPECT_EQ(form.at(u"cboWeaponSpeed").items, QStringList({"1.1", "1.4", "1.6"}));
-    EXPECT_EQ(form.at(u"cboWeaponSpeed").value, -1);
-    EXPECT_TRUE(form.at(u"cboGemJMeter").items.isEmpty());
-    EXPECT_TRUE(form.at(u"lblSkillElement(0)").text.isEmpty());
-    EXPECT_FALSE(form.at(u"cboOurGemPoison").visible);
-}
-
 TEST_F(FormStateTest, MisuseByCodeIsRefusedWithoutChangingAnything) {
     EXPECT_THROW(form.setText(u"chkPassiveAim", "1"), std::invalid_argument);
     EXPECT_THROW(form.setCheck(u"txtMainStat", 1), std::invalid_argument);
@@ -65,11 +56,6 @@ TEST_F(FormStateTest, MisuseByCodeIsRefusedWithoutChangingAnything) {
     EXPECT_EQ(form.at(u"chkPassiveAim").value, 1);
     EXPECT_EQ(form.at(u"cboWeaponSpeed").value, -1);
     EXPECT_EQ(form.at(u"txtMainStat").text, "8830");
-}
-
-TEST_F(FormStateTest, ResultBoxesTakeText) {
-    form.setText(u"txtResult(3)", "보고서\r\n");
-    EXPECT_EQ(form.at(u"txtResult(3)").text, "보고서\r\n");
 }
 
 TEST_F(FormStateTest, ListenerHearsOfEveryControlAChangeTouched) {

@@ -34,11 +34,11 @@ class RecordingPrompts : public UserPrompts {
                                   const QString& initialDir) {
         ++dialogsShown;
         dialogFolders.append(initialDir);
-        if (answers.empty()) {
-            return std::nullopt;
+        std::optional<QString> next;
+        if (!answers.empty()) {
+            next.swap(answers.front());
+            answers.pop_front();
         }
-        std::optional<QString> next = answers.front();
-        answers.pop_front();
         return next;
     }
 };

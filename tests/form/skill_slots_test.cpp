@@ -144,16 +144,6 @@ TEST(SkillSlots, AShortCatalogueStillGivesTwentyFourEntries) {
     EXPECT_EQ(form.at(u"lblSkillElement(0)").text, "화염 속성");
 }
 
-TEST(SkillSlots, AnEmptyCatalogueGivesEmptyNamesAndBlankLabels) {
-    const SkillCatalogue catalogue{};
-    FormState form(catalogue);
-    FillSkillSlots(form);
-    EXPECT_EQ(form.at(u"cboUsingSkill(5)").items.size(), 24);
-    EXPECT_EQ(form.at(u"cboUsingSkill(5)").value, 21);
-    EXPECT_EQ(form.at(u"cboUsingSkillRune(5)").value, 5);
-    EXPECT_TRUE(form.at(u"lblSkillElement(5)").text.isEmpty());
-}
-
 TEST_F(SlotTest, NoSkillChosenLeavesNoRunesToChoose) {
     form.setListIndex(u"cboUsingSkill(3)", -1);
     EXPECT_TRUE(form.at(u"cboUsingSkillRune(3)").items.isEmpty());

@@ -189,13 +189,6 @@ TEST_F(ProfileFilesTest, AnInterruptedSaveLeavesThePreviousFileAsItWas) {
     EXPECT_EQ(filesIn(folders.programDir), QStringList{"keep.cfg"});
 }
 
-TEST_F(ProfileFilesTest, AFolderInTheWayOfTheTargetIsNeverReplaced) {
-    QDir().mkpath(path("app/inside.cfg/sub"));
-    EXPECT_EQ(SaveProfileFile(path("app/inside.cfg"), form), ProfileFileStatus::NotOpened);
-    EXPECT_TRUE(QFileInfo(path("app/inside.cfg/sub")).isDir());
-    EXPECT_EQ(filesIn(folders.programDir), QStringList{"inside.cfg"});
-}
-
 TEST_F(ProfileFilesTest, NoLastRunFileIsSaidOnceAndChangesNothing) {
     const QByteArray before = WriteProfile(form);
     LoadProfile(-1, form, folders, prompts);

@@ -303,12 +303,6 @@ INSTANTIATE_TEST_SUITE_P(CheckBoxStates, IntegerLines,
                                            IntegerCase{35, " 3 ", kStops},
                                            IntegerCase{35, "-1 ", kStops}));
 
-TEST(ReadProfile, NoWeaponSpeedReadsAsSpeedZero) {
-    StartedForm started;
-    ReadProfile(ProfileWithLine(1, "-1 "), started.form);
-    EXPECT_EQ(started.form.characterSheet().weaponSpeedValue, 0);
-}
-
 TEST(ReadProfile, KoreanTextComesBackUnchangedFromCodePage949) {
     StartedForm started;
     const QByteArray korean = "\xB0\xA1\xB3\xAA\xB4\xD9 \xB9\xCE\xC3\xB8";  // "가나다 민첩"
