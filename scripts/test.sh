@@ -1,7 +1,23 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs every test under CTest. Exits non-zero when any fails.
+# Sets up the machine, builds, and runs every test under CTest; exits non-zero when any fails.
+#   1. the whole suite (release build with debug info)
+#   2. a smoke run of each fuzz target (a few seconds each)
+#   3. the whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer
+#   scripts/test.sh --quick   only step 1
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-deps.sh
+
 bash scripts/build.sh default
 ctest --preset default -j "$(nproc)"
+
+if [ "${1:-}" = "--quick" ]; then
+    exit 0
+fi
+
+echo "== fuzz smoke run"
+bash scripts/fuzz.sh "${BRAKEFELL_FUZZ_SECONDS:-8}"
+
+echo "== the suite under AddressSanitizer + UndefinedBehaviorSanitizer"
+bash scripts/build.sh asan
+ctest --preset asan -j "$(nproc)"
