@@ -137,7 +137,7 @@ TEST_F(ProfileFilesTest, GarbageIsReportedWithoutHarm) {
     // A megabyte without a single line end: one endless first line, then the file ends.
     QByteArray garbage(1024 * 1024, '\0');
     for (int i = 0; i < garbage.size(); ++i) {
-        garbage[i] = static_cast<char>(0x80 + (i * 7919) % 0x7F);
+        garbage[i] = static_cast<char>(0x80 + (static_cast<unsigned>(i) * 7919u) % 0x7Fu);
     }
     WriteBytes(path("garbage.cfg"), garbage);
     prompts.openAnswers.push_back(path("garbage.cfg"));
