@@ -66,9 +66,9 @@ CalculationReport Calculate(const CharacterSheet& sheet, const SkillCatalogue& c
     EngineState work = state;
     CalculationReport report;
     FigureGuard guard;
-    report.Text1.reserve(kTraceCapacity);
-    ReportWriter trace(report.Text1, guard);
+    ReportWriter trace(guard, kTraceCapacity);
     FillSkillHitTable(catalogue, m, work.hitTable, trace);
+    report.Text1 = trace.take();
 
     const ShownBlocks shown =
         WriteSlotBlocks(sheet, catalogue, m, ReportTextsOf(edition), report.txtResult, work, guard);

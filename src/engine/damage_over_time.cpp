@@ -20,11 +20,11 @@ double CritAveraged(double base, const CharacterMultipliers& m) {
 void WriteBlock(ResultBoxText& box, QStringView heading, double normal, double elite,
                 FigureGuard& guard) {
     box.visible = true;
-    box.text.clear();
-    ReportWriter out(box.text, guard);
+    ReportWriter out(guard);
     out.text(heading).lineEnd();
     out.text(u"=>일반몹(초당): ").amount(normal).lineEnd();
     out.text(u"=>정예몹(초당): ").amount(elite);
+    box.text = out.take();
 }
 
 }  // namespace

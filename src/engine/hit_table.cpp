@@ -3,6 +3,13 @@
 namespace brakefell {
 namespace {
 
+// The names are the same from one calculation to the next; sharing them again costs nothing.
+void AssignName(QString& name, const QString& source) {
+    if (!name.isSharedWith(source)) {
+        name = source;
+    }
+}
+
 // The average weighted with the critical chance.
 double Expected(double average, const CharacterMultipliers& m) {
     return m.CritDamageMultiplier * average * m.CritChance + (1 - m.CritChance) * average;
@@ -32,7 +39,7 @@ double ExtraHitFactor(const CharacterMultipliers& m, int skill, const RuneRecord
 
 void FillRune(const RuneRecord& rune, int skill, const CharacterMultipliers& m,
               RuneHitRecord& record) {
-    record.Name = rune.Name;
+    AssignName(record.Name, rune.Name);
     record.ElementCode = rune.ElementCode;
     const double hit = HitMultiplier(m, skill, rune.ElementCode);
 
@@ -65,13 +72,13 @@ void TraceRune(const RuneHitRecord& record, ReportWriter& trace) {
     trace.text(u"-")
         .text(record.Name)
         .text(u": ")
-        .number(record.MainNormalMin, u"###,###,###")
+        .whole(record.MainNormalMin, false)
         .text(u"(+")
-        .number(record.ExtraNormalMin, u"###,###,##0")
+        .whole(record.ExtraNormalMin, true)
         .text(u")-")
-        .number(record.MainNormalMax, u"###,###,###")
+        .whole(record.MainNormalMax, false)
         .text(u"(+")
-        .number(record.ExtraNormalMax, u"###,###,##0")
+        .whole(record.ExtraNormalMax, true)
         .text(u")")
         .lineEnd();
 }
@@ -83,7 +90,7 @@ void FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultiplie
     for (int skill = 0; skill < kSkillCount; ++skill) {
         const SkillRecord& source = catalogue[skill];
         SkillHitEntry& entry = table[skill];
-        entry.Name = source.Name;
+        AssignName(entry.Name, source.Name);
         trace.lineEnd().text(u"<").text(source.Name).text(u">").lineEnd();
         for (int r = 0; r < kRuneCount; ++r) {
             const RuneRecord& rune = source.Runes[r];

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <algorithm>
 #include <cstdint>
 
 namespace brakefell {
@@ -22,20 +23,28 @@ class FigureGuard {
     bool allFinite_ = true;
 };
 
+// Builds one text in a buffer that grows ahead of need, so that a report of hundreds of small
+// pieces costs a handful of allocations; take() hands the text over.
 class ReportWriter {
   public:
-    ReportWriter(QString& out, FigureGuard& guard) : out_(out), guard_(guard) {}
+    explicit ReportWriter(FigureGuard& guard, qsizetype capacity = 256);
+
+    // The text written so far; the writer starts over empty.
+    QString take();
 
     ReportWriter& text(QStringView text) {
-        out_.append(text);
+        std::copy_n(text.utf16(), text.size(), room(text.size()));
         return *this;
     }
     ReportWriter& lineEnd() { return text(kLineEnd); }
 
     // FormatAmount right-aligned: nothing for an amount of 0 or less.
     ReportWriter& amount(double value, std::int16_t width = kAmountWidth);
-    // FormatNumber by a pattern such as "0.00" or "###,###,###".
+    // FormatNumber by a pattern such as "0.00" or "0.0%".
     ReportWriter& number(double value, QStringView pattern);
+    // A whole amount grouped by thousands without padding: the pattern "###,###,##0" when
+    // `zeroAsDigit`, else "###,###,###" (a zero prints nothing).
+    ReportWriter& whole(double value, bool zeroAsDigit);
     // The general text of a number: 4, 2.5, 33.
     ReportWriter& count(double value);
     // PadDisplayText: `text` padded with blanks to `width` display columns.
@@ -44,8 +53,23 @@ class ReportWriter {
     FigureGuard& guard() { return guard_; }
 
   private:
-    QString& out_;
+    // `count` characters of room at the end of the text, to be filled by the caller.
+    char16_t* room(qsizetype count) {
+        if (length_ + count > capacity_) {
+            grow(length_ + count);
+        }
+        char16_t* at = data_ + length_;
+        length_ += count;
+        return at;
+    }
+    void grow(qsizetype needed);
+    void blanks(qsizetype count);
+
+    QString buffer_;  // written up to length_; the rest is room
     FigureGuard& guard_;
+    char16_t* data_ = nullptr;
+    qsizetype length_ = 0;
+    qsizetype capacity_ = 0;
 };
 
 }  // namespace brakefell

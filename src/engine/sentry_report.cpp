@@ -19,17 +19,16 @@ void WriteSentryReport(const CharacterSheet& sheet, const CharacterMultipliers& 
                        FigureGuard& guard) {
     ResultBoxText& breakpoints = report.txtResult[kBreakpointBox];
     breakpoints.visible = true;
-    ReportWriter breakpointText(breakpoints.text, guard);
+    ReportWriter breakpointText(guard);
     WriteBreakpointBlock(breakpointText, sheet, edition);
+    breakpoints.text = breakpointText.take();
 
     // The rotation and its sums come before the damage over time, which the totals include.
     const Rotation rotation = ApplyRotation(state.hitTable, m, sheet);
     const DamageOverTime dot = ComputeDamageOverTime(sheet, m);
     report.fraMoreDamageVisible = WriteDamageOverTimeBlocks(dot, report.txtResult, guard);
 
-    QString cycleReport;
-    cycleReport.reserve(kCycleReportCapacity);
-    ReportWriter out(cycleReport, guard);
+    ReportWriter out(guard, kCycleReportCapacity);
     WriteBracketHeader(out, m.SentryAttackSpeed);
     out.lineEnd();
     if (!rotation.defined) {
@@ -42,7 +41,7 @@ void WriteSentryReport(const CharacterSheet& sheet, const CharacterMultipliers& 
             out, EstimateKillTimes(figures.SentryElitePerSecond, figures.CompanionElitePerSecond,
                                    dot.DotElitePerSecond, SentryCooldown(sheet)));
     }
-    report.txtBowCycleResult = std::move(cycleReport);
+    report.txtBowCycleResult = out.take();
 }
 
 }  // namespace brakefell

@@ -5,7 +5,7 @@
 namespace brakefell {
 
 namespace {
-constexpr int kSlotCount = 6;
+constexpr int kUsedSlotCount = 6;
 constexpr qsizetype kBlockCapacity = 1024;  // characters of one block, with room to spare
 }  // namespace
 
@@ -14,7 +14,7 @@ ShownBlocks WriteSlotBlocks(const CharacterSheet& sheet, const SkillCatalogue& c
                             std::array<ResultBoxText, 9>& boxes, EngineState& state,
                             FigureGuard& guard) {
     ShownBlocks blocks;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < kUsedSlotCount; ++slot) {
         const int s = sheet.cboUsingSkill[slot];
         const int r = sheet.cboUsingSkillRune[slot];
         const RuneRecord& rune = catalogue[s].Runes[r];
@@ -28,9 +28,7 @@ ShownBlocks WriteSlotBlocks(const CharacterSheet& sheet, const SkillCatalogue& c
         const int k = blocks.count;
         ResultBoxText& box = boxes[k];
         box.visible = true;
-        box.text.clear();
-        box.text.reserve(kBlockCapacity);
-        ReportWriter out(box.text, guard);
+        ReportWriter out(guard, kBlockCapacity);
         const double q = m.CritDamageMultiplier;
         if (rune.IsMultiHit) {
             WriteMultiHitBlock(out, texts, catalogue[s].Name, rune.Name, state.hitTable[s].Runes[r],
@@ -41,6 +39,8 @@ ShownBlocks WriteSlotBlocks(const CharacterSheet& sheet, const SkillCatalogue& c
             WriteSingleHitBlock(out, texts, catalogue[s].Name, rune.Name,
                                 state.hitTable[s].Runes[r], q);
         }
+
+        box.text = out.take();
 
         state.ShownSkill.resize(k + 1);
         state.ShownRune.resize(k + 1);

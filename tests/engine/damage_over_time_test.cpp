@@ -99,10 +99,10 @@ TEST(KillTimeTest, SentriesJoinOnePerCooldown) {
         {0, 0, 0, 6, "1쇠뇌: 계산 불가, 2쇠뇌: 계산 불가, 3쇠뇌: 계산 불가, 4쇠뇌: 계산 불가"},
     };
     for (const KillCase& c : cases) {
-        QString text;
         FigureGuard guard;
-        ReportWriter out(text, guard);
+        ReportWriter out(guard);
         WriteKillTimeLines(out, EstimateKillTimes(c.sentry, c.companions, c.dot, c.cooldown));
+        const QString text = out.take();
         EXPECT_EQ(text, QStringLiteral("\r\n- 그홈대상 딜 계산(쇠뇌+동료, 본체딜 없음) - \r\n") +
                             QString::fromUtf8(c.line))
             << c.sentry;

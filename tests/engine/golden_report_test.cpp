@@ -10,7 +10,8 @@ namespace brakefell {
 namespace {
 
 QString ReadGolden(const char* file) {
-    QFile golden(QStringLiteral(BRAKEFELL_SOURCE_DIR "/tests/data/engine/") + QString::fromLatin1(file));
+    QFile golden(QStringLiteral(BRAKEFELL_SOURCE_DIR "/tests/data/engine/") +
+                 QString::fromLatin1(file));
     if (!golden.open(QIODevice::ReadOnly)) {
         ADD_FAILURE() << "cannot read " << file;
         return {};

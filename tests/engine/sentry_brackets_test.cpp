@@ -34,10 +34,10 @@ TEST(SentryBracketTest, HeaderShowsSpeedAndLabel) {
                           Case{0.9819, "공속.9819(0.98182 - 1.10203 구간)"},
                           Case{2.16, "공속2.1600(1.74194 - 2.16 구간)"},
                           Case{4.2, "공속4.2000(4.15386 이상 구간)"}}) {
-        QString text;
         FigureGuard guard;
-        ReportWriter out(text, guard);
+        ReportWriter out(guard);
         WriteBracketHeader(out, c.speed);
+        const QString text = out.take();
         EXPECT_EQ(text, QString::fromUtf8(c.header));
     }
 }
@@ -121,10 +121,10 @@ TEST(BreakpointBlockTest, NeededAndMissingSpeedPerBreakpoint) {
         sheet.weaponSpeedValue = c.weaponSpeed;
         sheet.txtAttackSpeed = c.attackSpeed;
         sheet.chkVoodoo = c.voodoo;
-        QString text;
         FigureGuard guard;
-        ReportWriter out(text, guard);
+        ReportWriter out(guard);
         WriteBreakpointBlock(out, sheet, c.edition);
+        const QString text = out.take();
         const QStringList lines = testing::Lines(text);
         ASSERT_EQ(lines.size(), 7) << c.what;
         for (std::size_t i = 0; i < c.lines.size(); ++i) {

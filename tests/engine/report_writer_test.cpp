@@ -1,0 +1,84 @@
+// The report writer prints amounts itself for speed; it must print exactly what the report's
+// number patterns print, and must never print a figure that is not a number.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <random>
+
+#include "engine/report_writer.h"
+#include "engine_fixtures.h"
+#include "text/number_format.h"
+
+namespace brakefell {
+namespace {
+
+std::vector<double> TrickyValues() {
+    std::vector<double> values = {0,
+                                  0.3,
+                                  0.49999999999999994,
+                                  0.5,
+                                  1.5,
+                                  2.5,
+                                  999.5,
+                                  1000,
+                                  1234.5,
+                                  999999.4999,
+                                  999999.5,
+                                  1e6,
+                                  123456789.5,
+                                  4503599627370.5,
+                                  999999999999999.9,
+                                  1e15,
+                                  1e16,
+                                  1.5e20,
+                                  1e23,
+                                  -5,
+                                  -0.0,
+                                  -1234.5};
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> exponent(-2, 15);
+    for (int i = 0; i < 2000; ++i) {
+        values.push_back(std::pow(10.0, exponent(random)));
+        values.push_back(std::floor(values.back()) + 0.5);  // exact halves
+    }
+    return values;
+}
+
+TEST(ReportWriterTest, AmountsMatchTheNumberPatterns) {
+    for (const double value : TrickyValues()) {
+        FigureGuard guard;
+        ReportWriter out(guard);
+        out.amount(value).text(u"|").amount(value, 11).text(u"|");
+        out.whole(value, false).text(u"|").whole(value, true);
+        const QString expected =
+            FormatAmount(value, 12, kAlignRight) + u'|' + FormatAmount(value, 11, kAlignRight) +
+            u'|' + FormatNumber(value, u"###,###,###") + u'|' + FormatNumber(value, u"###,###,##0");
+        ASSERT_EQ(out.take(), expected) << value;
+        EXPECT_TRUE(guard.allFinite());
+    }
+}
+
+TEST(ReportWriterTest, GrowsAndRefusesFiguresThatAreNotNumbers) {
+    FigureGuard guard;
+    ReportWriter out(guard, 4);
+    for (int i = 0; i < 1000; ++i) {
+        out.text(u"가나").amount(i);
+    }
+    const QString text = out.take();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("가나가나           1가나           2")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("가나         999")));
+    EXPECT_EQ(text.size(), 1000 * 2 + 999 * 12);
+    EXPECT_TRUE(guard.allFinite());
+    EXPECT_TRUE(out.take().isEmpty());
+
+    for (const double bad : {std::numeric_limits<double>::infinity(), std::nan("")}) {
+        FigureGuard spoiled;
+        ReportWriter writer(spoiled);
+        writer.amount(bad).whole(bad, true).number(bad, u"0.00").count(bad);
+        EXPECT_TRUE(writer.take().isEmpty());
+        EXPECT_FALSE(spoiled.allFinite());
+    }
+}
+
+}  // namespace
+}  // namespace brakefell
