@@ -1,7 +1,5 @@
 #include "engine/calculation.h"
 
-#include <cmath>
-
 #include "editions/report_texts.h"
 #include "engine/character_multipliers.h"
 #include "engine/hit_table.h"
@@ -24,30 +22,6 @@ CalculationReport Refused() {
     return report;
 }
 
-bool RecordFinite(const RuneHitRecord& r) {
-    for (const double value :
-         {r.MainNormalMin, r.MainNormalMax, r.MainNormalAvg, r.MainNormalExpected, r.MainEliteMin,
-          r.MainEliteMax, r.MainEliteAvg, r.MainEliteExpected, r.MainUsesPerCycle, r.ExtraNormalMin,
-          r.ExtraNormalMax, r.ExtraNormalAvg, r.ExtraNormalExpected, r.ExtraEliteMin,
-          r.ExtraEliteMax, r.ExtraEliteAvg, r.ExtraEliteExpected, r.ExtraUsesPerCycle}) {
-        if (!std::isfinite(value)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool TableFinite(const SkillHitTable& table) {
-    for (const SkillHitEntry& skill : table) {
-        for (const RuneHitRecord& rune : skill.Runes) {
-            if (!RecordFinite(rune)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 CalculationReport Calculate(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
@@ -62,24 +36,28 @@ CalculationReport Calculate(const CharacterSheet& sheet, const SkillCatalogue& c
         return Refused();
     }
 
-    // Work on a copy so that a refused calculation leaves the tables as they were.
-    EngineState work = state;
+    // A refused calculation shows no blocks, so the shown lists go back to what they were. The
+    // hit table keeps finite figures only (see FillSkillHitTable); it is rewritten by every
+    // calculation anyway.
+    const std::vector<std::int16_t> shownSkill = state.ShownSkill;
+    const std::vector<std::int16_t> shownRune = state.ShownRune;
     CalculationReport report;
     FigureGuard guard;
     ReportWriter trace(guard, kTraceCapacity);
-    FillSkillHitTable(catalogue, m, work.hitTable, trace);
+    FillSkillHitTable(catalogue, m, state.hitTable, trace);
     report.Text1 = trace.take();
 
-    const ShownBlocks shown =
-        WriteSlotBlocks(sheet, catalogue, m, ReportTextsOf(edition), report.txtResult, work, guard);
+    const ShownBlocks shown = WriteSlotBlocks(sheet, catalogue, m, ReportTextsOf(edition),
+                                              report.txtResult, state, guard);
     if (m.SentryFiredMode) {
-        WriteSentryReport(sheet, m, edition, shown, work, report, guard);
+        WriteSentryReport(sheet, m, edition, shown, state, report, guard);
     }
 
-    if (!guard.allFinite() || !TableFinite(work.hitTable)) {
+    if (!guard.allFinite()) {
+        state.ShownSkill = shownSkill;
+        state.ShownRune = shownRune;
         return Refused();
     }
-    state = std::move(work);
     return report;
 }
 

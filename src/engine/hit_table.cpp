@@ -1,5 +1,7 @@
 #include "engine/hit_table.h"
 
+#include <cmath>
+
 namespace brakefell {
 namespace {
 
@@ -37,10 +39,9 @@ double ExtraHitFactor(const CharacterMultipliers& m, int skill, const RuneRecord
     return sentryFactor * (rune.ExtraOnCrit ? m.CritChance : 1);
 }
 
-void FillRune(const RuneRecord& rune, int skill, const CharacterMultipliers& m,
-              RuneHitRecord& record) {
-    AssignName(record.Name, rune.Name);
-    record.ElementCode = rune.ElementCode;
+// The figures of one rune; the name, element and uses are left to the caller.
+void ComputeRune(const RuneRecord& rune, int skill, const CharacterMultipliers& m,
+                 RuneHitRecord& record) {
     const double hit = HitMultiplier(m, skill, rune.ElementCode);
 
     const double mainFactor = MainHitFactor(m, skill);
@@ -68,9 +69,9 @@ void FillRune(const RuneRecord& rune, int skill, const CharacterMultipliers& m,
     record.ExtraEliteExpected = Expected(record.ExtraEliteAvg, m);
 }
 
-void TraceRune(const RuneHitRecord& record, ReportWriter& trace) {
+void TraceRune(QStringView name, const RuneHitRecord& record, ReportWriter& trace) {
     trace.text(u"-")
-        .text(record.Name)
+        .text(name)
         .text(u": ")
         .whole(record.MainNormalMin, false)
         .text(u"(+")
@@ -81,6 +82,37 @@ void TraceRune(const RuneHitRecord& record, ReportWriter& trace) {
         .whole(record.ExtraNormalMax, true)
         .text(u")")
         .lineEnd();
+}
+
+bool FiguresFinite(const RuneHitRecord& r) {
+    bool finite = true;  // without branches: one sweep over sixteen figures
+    for (const double value :
+         {r.MainNormalMin, r.MainNormalMax, r.MainNormalAvg, r.MainNormalExpected, r.MainEliteMin,
+          r.MainEliteMax, r.MainEliteAvg, r.MainEliteExpected, r.ExtraNormalMin, r.ExtraNormalMax,
+          r.ExtraNormalAvg, r.ExtraNormalExpected, r.ExtraEliteMin, r.ExtraEliteMax,
+          r.ExtraEliteAvg, r.ExtraEliteExpected}) {
+        finite &= std::isfinite(value);
+    }
+    return finite;
+}
+
+void StoreFigures(const RuneHitRecord& from, RuneHitRecord& to) {
+    to.MainNormalMin = from.MainNormalMin;
+    to.MainNormalMax = from.MainNormalMax;
+    to.MainNormalAvg = from.MainNormalAvg;
+    to.MainNormalExpected = from.MainNormalExpected;
+    to.MainEliteMin = from.MainEliteMin;
+    to.MainEliteMax = from.MainEliteMax;
+    to.MainEliteAvg = from.MainEliteAvg;
+    to.MainEliteExpected = from.MainEliteExpected;
+    to.ExtraNormalMin = from.ExtraNormalMin;
+    to.ExtraNormalMax = from.ExtraNormalMax;
+    to.ExtraNormalAvg = from.ExtraNormalAvg;
+    to.ExtraNormalExpected = from.ExtraNormalExpected;
+    to.ExtraEliteMin = from.ExtraEliteMin;
+    to.ExtraEliteMax = from.ExtraEliteMax;
+    to.ExtraEliteAvg = from.ExtraEliteAvg;
+    to.ExtraEliteExpected = from.ExtraEliteExpected;
 }
 
 }  // namespace
@@ -97,8 +129,18 @@ void FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultiplie
             if (!rune.HasDamage) {
                 continue;
             }
-            FillRune(rune, skill, m, entry.Runes[r]);
-            TraceRune(entry.Runes[r], trace);
+            RuneHitRecord computed;
+            ComputeRune(rune, skill, m, computed);
+            TraceRune(rune.Name, computed, trace);
+            // A figure too large to be a number is never kept: the calculation is refused.
+            if (!FiguresFinite(computed)) {
+                trace.guard().reject();
+                continue;
+            }
+            RuneHitRecord& record = entry.Runes[r];
+            AssignName(record.Name, rune.Name);
+            record.ElementCode = rune.ElementCode;
+            StoreFigures(computed, record);
         }
     }
 }

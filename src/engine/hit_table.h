@@ -10,7 +10,8 @@
 namespace brakefell {
 
 // Refills the figures of every rune that deals damage (runes without damage keep what they held)
-// and writes one trace line per such rune under a heading per skill.
+// and writes one trace line per such rune under a heading per skill. A rune whose figures are
+// not all finite keeps its old ones and makes the guard refuse the calculation.
 void FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
                        SkillHitTable& table, ReportWriter& trace);
 

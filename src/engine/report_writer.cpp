@@ -1,5 +1,6 @@
 #include "engine/report_writer.h"
 
+#include <bit>
 #include <cmath>
 
 #include "text/number_format.h"
@@ -18,29 +19,58 @@ bool WrittenDirectly(double value) {
     return value >= 0 && value < kDirectLimit && !std::signbit(value);
 }
 
-class GroupedWhole {
-  public:
-    // The whole number nearest to `value` (0 <= value < 10^15), grouped by thousands; the empty
-    // text for 0.
-    explicit GroupedWhole(double value) {
-        auto n = static_cast<std::uint64_t>(value);
-        if (value - static_cast<double>(n) >= 0.5) {  // the fraction is exact: halves go up
-            ++n;
-        }
-        for (int digits = 1; n > 0; ++digits, n /= 10) {
-            text_[--begin_] = static_cast<char16_t>(u'0' + n % 10);
-            if (digits % 3 == 0 && n >= 10) {
-                text_[--begin_] = u',';
-            }
-        }
+// The whole number nearest to `value` (0 <= value < 10^15), halves away from zero.
+std::uint64_t RoundedWhole(double value) {
+    auto whole = static_cast<std::uint64_t>(value);
+    if (value - static_cast<double>(whole) >= 0.5) {  // the fraction is exact
+        ++whole;
     }
-    QStringView view() const { return QStringView(text_ + begin_, kCapacity - begin_); }
+    return whole;
+}
 
-  private:
-    static constexpr int kCapacity = 24;  // 15 digits and 4 commas
-    char16_t text_[kCapacity];
-    int begin_ = kCapacity;
-};
+// Characters of `whole` grouped by thousands: 1,234,567 has nine; 0 has none.
+qsizetype GroupedLength(std::uint64_t whole) {
+    static constexpr std::uint64_t kPowersOfTen[] = {1ULL,
+                                                     10ULL,
+                                                     100ULL,
+                                                     1000ULL,
+                                                     10000ULL,
+                                                     100000ULL,
+                                                     1000000ULL,
+                                                     10000000ULL,
+                                                     100000000ULL,
+                                                     1000000000ULL,
+                                                     10000000000ULL,
+                                                     100000000000ULL,
+                                                     1000000000000ULL,
+                                                     10000000000000ULL,
+                                                     100000000000000ULL,
+                                                     1000000000000000ULL,
+                                                     10000000000000000ULL};
+    if (whole == 0) {
+        return 0;
+    }
+    // log10 from the bit length (1233 / 4096 ~ log10 2), corrected by one comparison.
+    const auto estimate = static_cast<std::size_t>(std::bit_width(whole) * 1233 >> 12);
+    const qsizetype digits = static_cast<qsizetype>(estimate) + (whole >= kPowersOfTen[estimate]);
+    return digits + (digits - 1) / 3;
+}
+
+// Writes `whole` (> 0) grouped by thousands so that it ends just before `end`.
+void WriteGrouped(std::uint64_t whole, char16_t* end) {
+    for (; whole >= 1000; whole /= 1000) {
+        const auto group = static_cast<unsigned>(whole % 1000);
+        *--end = static_cast<char16_t>(u'0' + group % 10);
+        *--end = static_cast<char16_t>(u'0' + group / 10 % 10);
+        *--end = static_cast<char16_t>(u'0' + group / 100);
+        *--end = u',';
+    }
+    auto rest = static_cast<unsigned>(whole);
+    do {
+        *--end = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+}
 
 }  // namespace
 
@@ -72,12 +102,6 @@ void ReportWriter::grow(qsizetype needed) {
     capacity_ = buffer_.size();
 }
 
-void ReportWriter::blanks(qsizetype count) {
-    if (count > 0) {
-        std::fill_n(room(count), count, u' ');
-    }
-}
-
 ReportWriter& ReportWriter::amount(double value, std::int16_t width) {
     if (!guard_.admit(value) || !(value > 0)) {
         return *this;  // an amount of 0 or less takes no columns
@@ -85,9 +109,15 @@ ReportWriter& ReportWriter::amount(double value, std::int16_t width) {
     if (!WrittenDirectly(value)) {
         return text(FormatAmount(value, width, kAlignRight));
     }
-    const GroupedWhole digits(value);
-    blanks(width - digits.view().size());
-    return text(digits.view());
+    const std::uint64_t whole = RoundedWhole(value);
+    const qsizetype length = GroupedLength(whole);
+    const qsizetype blankCount = std::max<qsizetype>(width - length, 0);
+    char16_t* at = room(blankCount + length);
+    std::fill_n(at, blankCount, u' ');
+    if (whole > 0) {
+        WriteGrouped(whole, at + blankCount + length);
+    }
+    return *this;
 }
 
 ReportWriter& ReportWriter::whole(double value, bool zeroAsDigit) {
@@ -97,11 +127,13 @@ ReportWriter& ReportWriter::whole(double value, bool zeroAsDigit) {
     if (!WrittenDirectly(value)) {
         return text(FormatNumber(value, zeroAsDigit ? u"###,###,##0" : u"###,###,###"));
     }
-    const GroupedWhole digits(value);
-    if (digits.view().isEmpty() && zeroAsDigit) {
-        return text(u"0");
+    const std::uint64_t whole = RoundedWhole(value);
+    if (whole == 0) {
+        return zeroAsDigit ? text(u"0") : *this;
     }
-    return text(digits.view());
+    const qsizetype length = GroupedLength(whole);
+    WriteGrouped(whole, room(length) + length);
+    return *this;
 }
 
 ReportWriter& ReportWriter::number(double value, QStringView pattern) {

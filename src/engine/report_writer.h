@@ -18,6 +18,8 @@ class FigureGuard {
     bool allFinite() const { return allFinite_; }
     // True when `value` may be printed.
     bool admit(double value);
+    // A figure that never reaches the report was not a finite number either.
+    void reject() { allFinite_ = false; }
 
   private:
     bool allFinite_ = true;
@@ -33,7 +35,12 @@ class ReportWriter {
     QString take();
 
     ReportWriter& text(QStringView text) {
-        std::copy_n(text.utf16(), text.size(), room(text.size()));
+        // Report pieces are short: a plain loop beats a call to the library's memmove.
+        const char16_t* from = text.utf16();
+        char16_t* to = room(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            to[i] = from[i];
+        }
         return *this;
     }
     ReportWriter& lineEnd() { return text(kLineEnd); }
@@ -63,7 +70,6 @@ class ReportWriter {
         return at;
     }
     void grow(qsizetype needed);
-    void blanks(qsizetype count);
 
     QString buffer_;  // written up to length_; the rest is room
     FigureGuard& guard_;

@@ -1,6 +1,7 @@
 // One whole calculation: what it leaves for the next, and the inputs it refuses.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 
@@ -151,10 +152,31 @@ TEST(CalculationTest, RefusesInputsItCannotCalculate) {
         EXPECT_FALSE(report.fraMoreDamageVisible) << c.what;
         EXPECT_EQ(report.txtBowCycleResult, QString()) << c.what;
         EXPECT_TRUE(report.Text1.isEmpty()) << c.what;
-        // The tables stay as the last good calculation left them.
+        // The shown lists stay as the last good calculation left them; the table never keeps a
+        // figure that is not a number.
         EXPECT_EQ(state.ShownSkill, std::vector<std::int16_t>{18}) << c.what;
-        EXPECT_EQ(state.hitTable[5].Runes[0].MainNormalMin, 7) << c.what;
+        for (const SkillHitEntry& skill : state.hitTable) {
+            for (const RuneHitRecord& r : skill.Runes) {
+                for (const double value : {r.MainNormalMin, r.MainEliteExpected, r.ExtraNormalMax,
+                                           r.ExtraEliteExpected, r.MainUsesPerCycle}) {
+                    EXPECT_TRUE(std::isfinite(value)) << c.what;
+                }
+            }
+        }
     }
+}
+
+TEST(CalculationTest, FiguresTooLargeForANumberKeepTheOldOnes) {
+    CharacterSheet sheet = PlainSheet();
+    sheet.txtWeaponDamageMin = 1e300;
+    sheet.txtMainStat = 1e10;
+    EngineState state;
+    state.hitTable[5].Runes[0].MainNormalMin = 7;
+    state.hitTable[5].Runes[0].Name = QStringLiteral("옛 값");
+    const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full, state);
+    EXPECT_FALSE(report.refusal.isEmpty());
+    EXPECT_EQ(state.hitTable[5].Runes[0].MainNormalMin, 7);
+    EXPECT_EQ(state.hitTable[5].Runes[0].Name, QStringLiteral("옛 값"));
 }
 
 TEST(CalculationTest, NeverPrintsInfOrNan) {

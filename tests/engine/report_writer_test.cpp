@@ -35,6 +35,9 @@ std::vector<double> TrickyValues() {
                                   -5,
                                   -0.0,
                                   -1234.5};
+    for (double power = 1; power <= 1e16; power *= 10) {  // where the digit count changes
+        values.insert(values.end(), {power - 1, power - 0.5, power, power + 0.5});
+    }
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> exponent(-2, 15);
     for (int i = 0; i < 2000; ++i) {

@@ -1,0 +1,68 @@
+// One press of "계산" for the default character: the whole calculation with its report, in both
+// editions, and the same through the form's controls.
+#include <benchmark/benchmark.h>
+
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/skill_slots.h"
+#include "engine/calculation.h"
+#include "engine/run_calculation.h"
+#include "form/form_state.h"
+#include "form/start_up_lists.h"
+
+namespace brakefell {
+namespace {
+
+// Every rune deals damage; a few are multi-hit with an extra hit, so every block kind is built.
+SkillCatalogue BuiltInCatalogue() {
+    SkillCatalogue catalogue;
+    for (int s = 0; s < kSkillCount; ++s) {
+        catalogue[s].Name = QStringLiteral("기술 %1").arg(s);
+        for (int r = 0; r < kRuneCount; ++r) {
+            RuneRecord& rune = catalogue[s].Runes[r];
+            rune.Name = QStringLiteral("룬 %1").arg(r);
+            rune.HasDamage = true;
+            rune.MainCoefficient = 1.5 + 0.25 * r;
+            rune.ElementCode = static_cast<std::int16_t>(1 + r);
+            rune.IsMultiHit = r == 5 || r == 4;
+            rune.ExtraCoefficient = rune.IsMultiHit ? 0.6 : 0;
+            rune.ExtraIsRocket = r == 4;
+        }
+    }
+    return catalogue;
+}
+
+// The shipped catalogue when it loads, else the one above.
+const SkillCatalogue& BenchCatalogue() {
+    static const SkillCatalogue catalogue = [] {
+        SkillCatalogue shipped;
+        const QString path = QStringLiteral(BRAKEFELL_SOURCE_DIR "/data/Gloamstalker007.txt");
+        return LoadSkillCatalogue(path, shipped).ok ? shipped : BuiltInCatalogue();
+    }();
+    return catalogue;
+}
+
+void BM_Calculate(benchmark::State& bench, Edition edition) {
+    const SkillCatalogue& catalogue = BenchCatalogue();
+    const CharacterSheet sheet;  // the default character
+    EngineState engine;
+    for (auto _ : bench) {
+        CalculationReport report = Calculate(sheet, catalogue, edition, engine);
+        benchmark::DoNotOptimize(report);
+    }
+}
+BENCHMARK_CAPTURE(BM_Calculate, full, Edition::Full);
+BENCHMARK_CAPTURE(BM_Calculate, lite, Edition::Lite);
+
+void BM_RunCalculationOnTheForm(benchmark::State& bench) {
+    FormState form(BenchCatalogue());
+    FillStartUpLists(form);
+    FillSkillSlots(form);
+    EngineState engine;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(RunCalculation(form, engine, Edition::Full));
+    }
+}
+BENCHMARK(BM_RunCalculationOnTheForm);
+
+}  // namespace
+}  // namespace brakefell
