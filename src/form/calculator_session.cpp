@@ -30,7 +30,8 @@ bool CalculatorSession::startUp(const StartupOptions& options) {
         options.cataloguePath.isEmpty()
             ? folders_.programDir + u'/' + QString::fromLatin1(kCatalogueFileName)
             : options.cataloguePath;
-    if (!LoadSkillCatalogue(cataloguePath, *catalogue_).ok) {
+    catalogueLoaded_ = LoadSkillCatalogue(cataloguePath, *catalogue_).ok;
+    if (!catalogueLoaded_) {
         // The skill slots stay empty and the last run is not restored: a profile's skill
         // lines could not name entries of empty lists anyway.
         prompts_.showMessage(QString::fromUtf8(messages::kCatalogueLoadError));
@@ -53,6 +54,9 @@ void CalculatorSession::saveProfile() {
 }
 
 void CalculatorSession::shutDown() {
+    if (!catalogueLoaded_) {
+        return;
+    }
     SaveProfile(kLastRunMode, *form_, folders_, prompts_);
 }
 

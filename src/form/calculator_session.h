@@ -15,21 +15,24 @@
 namespace brakefell {
 
 struct StartupOptions {
-    QString cataloguePath;     // empty: Gloamstalker007.txt in the program's folder
-    bool loadLastRun = true;   // the headless tool starts from the defaults
+    QString cataloguePath;    // empty: Gloamstalker007.txt in the program's folder
+    bool loadLastRun = true;  // the headless tool starts from the defaults
 };
 
 class CalculatorSession {
-public:
+  public:
     CalculatorSession(Edition edition, ProgramFolders folders, UserPrompts& prompts);
 
     // Form_Load: fills the small lists, reads the catalogue, fills the skill slots with their
     // defaults, then reads the last-run profile. Returns false when the catalogue failed.
     bool startUp(const StartupOptions& options = {});
-    void calculate();     // cmdCalculation_Click ("계산")
-    void openProfile();   // cmdOpen_Click ("열기")
-    void saveProfile();   // cmdSaveStat_Click ("저장")
-    void shutDown();      // Form_Unload: saves the last-run profile; never refuses
+    void calculate();    // cmdCalculation_Click ("계산")
+    void openProfile();  // cmdOpen_Click ("열기")
+    void saveProfile();  // cmdSaveStat_Click ("저장")
+    // Form_Unload: saves the last-run profile; never refuses. After a failed start-up the last
+    // run was never read into the window, so its file is left as it is rather than replaced by
+    // defaults and empty skill slots.
+    void shutDown();
 
     FormState& form() { return *form_; }
     const FormState& form() const { return *form_; }
@@ -38,13 +41,14 @@ public:
     const ProgramFolders& folders() const { return folders_; }
     const EngineState& engine() const { return *engine_; }
 
-private:
+  private:
     Edition edition_;
     ProgramFolders folders_;
     UserPrompts& prompts_;
     std::unique_ptr<SkillCatalogue> catalogue_;
     std::unique_ptr<FormState> form_;
     std::unique_ptr<EngineState> engine_;
+    bool catalogueLoaded_ = false;
 };
 
 }  // namespace brakefell

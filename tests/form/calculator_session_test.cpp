@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "form/messages.h"
@@ -67,6 +68,22 @@ TEST_F(SessionTest, WithoutACatalogueTheSmallListsAreFilledAndTheSlotsStayEmpty)
         EXPECT_TRUE(form.at(IndexedName("lblSkillElement", slot)).text.isEmpty());
     }
     EXPECT_EQ(form.at(u"txtWeaponExtraSpeed").text, "6");
+}
+
+TEST_F(SessionTest, ClosingAfterTheCatalogueFailedKeepsTheLastRunFileAsItWas) {
+    const QByteArray lastRun(" 2 \r\n7\r\n민첩 9000\r\n");
+    WriteFile(temp.filePath("app/LastData.cfg"), lastRun);
+    CalculatorSession session(Edition::Full, folders(), prompts);
+    ASSERT_FALSE(session.startUp());
+
+    session.form().setText(u"txtMainStat", "1");
+    session.shutDown();
+
+    QFile file(temp.filePath("app/LastData.cfg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), lastRun);
+    EXPECT_EQ(prompts.messages, QStringList{kCatalogueError});
+    EXPECT_FALSE(QFileInfo::exists(temp.filePath("user/data/LastData.cfg")));
 }
 
 TEST_F(SessionTest, FirstStartShowsTheDefaultsAndSaysThereIsNoLastRun) {
