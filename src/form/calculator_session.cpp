@@ -30,7 +30,10 @@ bool CalculatorSession::startUp(const StartupOptions& options) {
         options.cataloguePath.isEmpty()
             ? folders_.programDir + u'/' + QString::fromLatin1(kCatalogueFileName)
             : options.cataloguePath;
-    catalogueLoaded_ = LoadSkillCatalogue(cataloguePath, *catalogue_).ok;
+    // A file that holds no skill at all (a catalogue saved with bare LF line ends reads as one
+    // long comment line) leaves nothing to calculate with: it fails like a damaged one.
+    const CatalogueLoadResult loaded = LoadSkillCatalogue(cataloguePath, *catalogue_);
+    catalogueLoaded_ = loaded.ok && loaded.skillsStored > 0;
     if (!catalogueLoaded_) {
         // The skill slots stay empty and the last run is not restored: a profile's skill
         // lines could not name entries of empty lists anyway.

@@ -86,6 +86,18 @@ TEST_F(SessionTest, ClosingAfterTheCatalogueFailedKeepsTheLastRunFileAsItWas) {
     EXPECT_FALSE(QFileInfo::exists(temp.filePath("user/data/LastData.cfg")));
 }
 
+TEST_F(SessionTest, ACatalogueWithoutAnySkillFailsToLoad) {
+    // Saved with bare LF line ends, the file is a single comment line.
+    QByteArray lineFeedsOnly = EncodeCp949(testing::CatalogueFileText(kSkillCount));
+    lineFeedsOnly.replace("\r\n", "\n");
+    WriteFile(temp.filePath("app/Gloamstalker007.txt"), "# 설명\n" + lineFeedsOnly);
+    CalculatorSession session(Edition::Full, folders(), prompts);
+
+    EXPECT_FALSE(session.startUp());
+    EXPECT_EQ(prompts.messages, QStringList{kCatalogueError});
+    EXPECT_TRUE(session.form().at(u"cboUsingSkill(0)").items.isEmpty());
+}
+
 TEST_F(SessionTest, FirstStartShowsTheDefaultsAndSaysThereIsNoLastRun) {
     shipCatalogue(temp.filePath("app"));
     CalculatorSession session(Edition::Full, folders(), prompts);
