@@ -32,7 +32,7 @@ double DamageBonusSumOf(const CharacterSheet& sheet) {
         sum += 0.1;  // "잘 듣는 독" from rank 25
     }
     if (Checked(sheet.chkOurGemPoison)) {
-        sum += 0.1 * (sheet.cboOurGemPoison + 1);  // the same gem on other players
+        sum += 0.1 * (static_cast<double>(sheet.cboOurGemPoison) + 1);  // worn by other players
     }
     if (Checked(sheet.chkPassiveAim)) {
         sum += 0.2;  // "침착한 조준"
@@ -117,7 +117,8 @@ CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet) {
     m.VengeanceWorn = Checked(sheet.chkGemJ);
     const double vengeanceStep = 0.04 + 0.0005 * sheet.txtGemJ;
     m.VengeanceCompanionFactor = 1 + vengeanceStep;
-    m.VengeanceOtherFactor = 1 + vengeanceStep * (sheet.cboGemJMeter + 1);  // one step per 10
+    // One step per 10 of distance; in double, whatever index the list holds.
+    m.VengeanceOtherFactor = 1 + vengeanceStep * (static_cast<double>(sheet.cboGemJMeter) + 1);
     return m;
 }
 

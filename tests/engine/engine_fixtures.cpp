@@ -2,16 +2,16 @@
 
 namespace brakefell::testing {
 
-RuneRecord MakeRune(const RuneSpec& spec) {
+RuneRecord MakeRune(const RuneFields& fields) {
     RuneRecord rune;
-    rune.Name = QString::fromUtf8(spec.name);
-    rune.MainCoefficient = spec.main;
-    rune.ElementCode = static_cast<std::int16_t>(spec.element);
-    rune.HasDamage = spec.damage;
-    rune.IsMultiHit = spec.multiHit;
-    rune.ExtraCoefficient = spec.extra;
-    rune.ExtraIsRocket = spec.rocket;
-    rune.ExtraOnCrit = spec.extraOnCrit;
+    rune.Name = QString::fromUtf8(fields.name);
+    rune.MainCoefficient = fields.main;
+    rune.ElementCode = static_cast<std::int16_t>(fields.element);
+    rune.HasDamage = fields.damage;
+    rune.IsMultiHit = fields.multiHit;
+    rune.ExtraCoefficient = fields.extra;
+    rune.ExtraIsRocket = fields.rocket;
+    rune.ExtraOnCrit = fields.extraOnCrit;
     return rune;
 }
 

@@ -12,7 +12,7 @@
 
 namespace brakefell::testing {
 
-struct RuneSpec {
+struct RuneFields {
     const char* name;
     double main = 0;
     int element = 1;
@@ -23,7 +23,7 @@ struct RuneSpec {
     bool damage = true;
 };
 
-RuneRecord MakeRune(const RuneSpec& spec);
+RuneRecord MakeRune(const RuneFields& fields);
 
 // 24 skills named as the form labels them ("스킬 9" etc. for the boxless ones), every rune named
 // "룬 r" and without damage.
