@@ -1,5 +1,8 @@
 #include "report_options.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace brakefell::report {
 
 namespace {
@@ -33,13 +36,28 @@ QString UsageText() {
 ParsedOptions ParseReportOptions(const QStringList& arguments) {
     ReportOptions options;
     const auto refuse = [](const QString& why) { return ParsedOptions{std::nullopt, why}; };
+    // The options that name a file, and where each one's path goes.
+    const std::pair<QString, QString ReportOptions::*> pathOptions[] = {
+        {QStringLiteral("--catalogue"), &ReportOptions::cataloguePath},
+        {QStringLiteral("--profile"), &ReportOptions::profilePath},
+        {QStringLiteral("--save-profile"), &ReportOptions::saveProfilePath},
+    };
 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        const auto pathOption =
+            std::find_if(std::begin(pathOptions), std::end(pathOptions),
+                         [&](const auto& option) { return Matches(argument, option.first); });
         if (argument == u"--json") {
             options.json = true;
         } else if (argument == u"--help" || argument == u"-h") {
             options.help = true;
+        } else if (pathOption != std::end(pathOptions)) {
+            const auto value = TakeValue(arguments, i, pathOption->first);
+            if (!value || value->isEmpty()) {
+                return refuse(pathOption->first + QStringLiteral(" takes a path"));
+            }
+            options.*(pathOption->second) = *value;
         } else if (Matches(argument, QStringLiteral("--edition"))) {
             const auto value = TakeValue(arguments, i, QStringLiteral("--edition"));
             if (value == u"full") {
@@ -49,24 +67,6 @@ ParsedOptions ParseReportOptions(const QStringList& arguments) {
             } else {
                 return refuse(QStringLiteral("--edition takes full or lite"));
             }
-        } else if (Matches(argument, QStringLiteral("--catalogue"))) {
-            const auto value = TakeValue(arguments, i, QStringLiteral("--catalogue"));
-            if (!value || value->isEmpty()) {
-                return refuse(QStringLiteral("--catalogue takes a path"));
-            }
-            options.cataloguePath = *value;
-        } else if (Matches(argument, QStringLiteral("--profile"))) {
-            const auto value = TakeValue(arguments, i, QStringLiteral("--profile"));
-            if (!value || value->isEmpty()) {
-                return refuse(QStringLiteral("--profile takes a path"));
-            }
-            options.profilePath = *value;
-        } else if (Matches(argument, QStringLiteral("--save-profile"))) {
-            const auto value = TakeValue(arguments, i, QStringLiteral("--save-profile"));
-            if (!value || value->isEmpty()) {
-                return refuse(QStringLiteral("--save-profile takes a path"));
-            }
-            options.saveProfilePath = *value;
         } else if (Matches(argument, QStringLiteral("--set"))) {
             const auto value = TakeValue(arguments, i, QStringLiteral("--set"));
             const qsizetype equals = value ? value->indexOf(u'=') : -1;
