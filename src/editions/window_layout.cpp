@@ -18,7 +18,7 @@ constexpr FontSpec kButtonFont{TypeFace::Window, 12, true};
 constexpr int kRowHeight = 270;  // text boxes, check boxes, option buttons, labels
 constexpr int kListHeight = 300;
 constexpr int kHeadingHeight = 300;
-constexpr int kUnitWidth = 180;  // the "%" after a box
+constexpr int kUnitWidth = 240;  // the "%" after a box
 
 // Tops of the rows of the stat column: row i stands at first + i * step.
 struct Rows {

@@ -141,7 +141,9 @@ void CalculatorWindow::createWidgets(const WindowLayout& layout) {
         }
         widget->setGeometry(Pixels(item.left), Pixels(item.top), Pixels(item.width),
                             Pixels(item.height));
-        widget->setFont(FontFor(item.font));
+        if (item.font != FontSpec{}) {  // the rest inherit the window's font
+            widget->setFont(FontFor(item.font));
+        }
     }
 
     // Inputs are known to assistive tools by the label beside them, or by a name of their own.

@@ -1,6 +1,5 @@
 #include "form/window/control_widgets.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -37,10 +36,8 @@ QWidget* CreateByKind(const ControlSpec& spec, QWidget* parent) {
             return new InputBox(parent);
         case ControlKind::ResultBox: {
             const bool isTrace = name == QLatin1String("Text1");
-            auto* box = new ReportBox(!isTrace, parent);
-            if (isTrace) {
-                box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            }
+            auto* box =
+                new ReportBox(isTrace ? ReportBox::Role::Trace : ReportBox::Role::Report, parent);
             if (name == QLatin1String("txtBowCycleResult")) {
                 SetTextColour(box, QPalette::Text, QColor(192, 0, 0));
             }
@@ -106,8 +103,6 @@ void ShowList(QComboBox* list, const ControlState& state) {
     if (shown != state.items) {
         list->clear();
         list->addItems(state.items);
-        // Names wider than the closed list still show in full when it drops down.
-        list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 8);
     }
     if (list->currentIndex() != state.value) {
         list->setCurrentIndex(state.value);

@@ -1,6 +1,7 @@
 #pragma once
-// A read-only multi-line box of the report (txtResult(k), txtBowCycleResult). Ctrl+A, with
-// exactly Ctrl held, selects the whole report text so that it can be copied at once.
+// A read-only multi-line box of the report: txtResult(k) and txtBowCycleResult, where Ctrl+A with
+// exactly Ctrl held selects the whole text so that it can be copied at once, and the hidden
+// trace box Text1, which has a vertical scroll bar and no key behaviour.
 
 #include <QPlainTextEdit>
 #include <QString>
@@ -9,8 +10,9 @@ namespace brakefell {
 
 class ReportBox : public QPlainTextEdit {
   public:
-    // `takesSelectAllKey` is false for the hidden trace box, which has no key behaviour.
-    explicit ReportBox(bool takesSelectAllKey, QWidget* parent = nullptr);
+    enum class Role { Report, Trace };
+
+    explicit ReportBox(Role role, QWidget* parent = nullptr);
 
     // The report text as the engine wrote it (CR LF line ends); the box shows it line by line.
     const QString& reportText() const { return reportText_; }
@@ -18,9 +20,13 @@ class ReportBox : public QPlainTextEdit {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
-    bool takesSelectAllKey_;
+    void settleScrollBars();
+
+    Role role_;
     QString reportText_;
 };
 

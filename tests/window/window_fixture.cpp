@@ -1,0 +1,117 @@
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+#include <QAbstractItemView>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <stdexcept>
+
+#include "catalogue/catalogue_reader.h"
+#include "form/window/window_fonts.h"
+
+namespace brakefell::testing {
+
+QApplication& TestApplication() {
+    static int argc = 1;
+    static char name[] = "window_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        auto* created = new QApplication(argc, argv);
+        QApplication::setFont(WindowFont());
+        QApplication::setQuitOnLastWindowClosed(false);
+        return created;
+    }();
+    return *app;
+}
+
+std::optional<QString> ScriptedPrompts::chooseFileToOpen(const QString& initialDir) {
+    return answer(openAnswers, "open", initialDir);
+}
+
+std::optional<QString> ScriptedPrompts::chooseFileToSave(const QString& initialDir) {
+    return answer(saveAnswers, "save", initialDir);
+}
+
+std::optional<QString> ScriptedPrompts::answer(std::deque<std::optional<QString>>& answers,
+                                               const char* what, const QString& initialDir) {
+    dialogFolders.append(initialDir);
+    if (answers.empty()) {
+        ADD_FAILURE() << "an unexpected " << what << " dialog was shown";
+        return std::nullopt;
+    }
+    const std::optional<QString> next = std::move(answers.front());
+    answers.pop_front();
+    return next;
+}
+
+ProgramFolder::ProgramFolder(bool withCatalogue) {
+    if (!dir_.isValid()) {
+        throw std::runtime_error("no scratch folder");
+    }
+    if (withCatalogue) {
+        const QString shipped =
+            QString::fromUtf8(BRAKEFELL_SOURCE_DIR) + QStringLiteral("/data/") + kCatalogueFileName;
+        if (!QFile::copy(shipped, dir_.filePath(kCatalogueFileName))) {
+            throw std::runtime_error("cannot copy the shipped catalogue");
+        }
+    }
+}
+
+RunningWindow::RunningWindow(Edition edition, const ProgramFolder& folder)
+    : session_(edition, folder.folders(), prompts_) {
+    session_.startUp();
+    window_ = std::make_unique<CalculatorWindow>(session_);
+    window_->show();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get())) {
+        throw std::runtime_error("the window did not become active");
+    }
+}
+
+RunningWindow::~RunningWindow() = default;
+
+void RunningWindow::close() {
+    window_->close();
+    window_.reset();
+}
+
+QString AsShown(QString reportText) {
+    return reportText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void Click(QWidget* widget) {
+    ClickAt(widget, widget->rect().center());
+}
+
+void Tick(QWidget* button) {
+    ClickAt(button, QPoint(7, button->height() / 2));
+}
+
+void ClickAt(QWidget* widget, QPoint point) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, point);
+    // What the event loop does next (scroll bars settle on the new text) before the test looks.
+    QCoreApplication::processEvents();
+}
+
+void TypeInto(QWidget* widget, const QString& keys) {
+    QTest::keyClicks(widget, keys);
+}
+
+void PickEntry(QComboBox* list, int index) {
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    if (!QTest::qWaitForWindowExposed(view->window())) {
+        throw std::runtime_error("the list did not drop down");
+    }
+    const QModelIndex entry = view->model()->index(index, list->modelColumn());
+    view->scrollTo(entry);
+    // The entry's row as the dropped-down list shows it (the list may be narrower than the row).
+    const QRect row = view->visualRect(entry).intersected(view->viewport()->rect());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    if (view->window()->isVisible()) {
+        throw std::runtime_error("the list did not close on the click");
+    }
+}
+
+}  // namespace brakefell::testing
