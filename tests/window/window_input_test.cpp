@@ -185,6 +185,18 @@ TEST_P(WindowInput, InterlocksShowAndHideWhatTheirBoxesRefineWithoutChangingIt) 
     EXPECT_FALSE(run_.window().control("optGemPoison(1)")->isVisible());
 }
 
+TEST_P(WindowInput, AGrayedCheckBoxFromAProfileIsCheckedByAClickAndNeverGrayedByOne) {
+    auto* aim = run_.get<QCheckBox>("chkPassiveAim");
+    run_.form().setCheck(u"chkPassiveAim", 2);
+    EXPECT_EQ(aim->checkState(), Qt::PartiallyChecked);
+    const int kExpectedAfterClicks[] = {1, 0, 1, 0};
+    for (int expected : kExpectedAfterClicks) {
+        Tick(aim);
+        EXPECT_EQ(run_.form().at(u"chkPassiveAim").value, expected);
+        EXPECT_EQ(aim->checkState(), expected == 1 ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
 // The names the focus visits, pressing Tab from `first` until it comes back to it.
 QStringList TabRound(QWidget* first) {
     QStringList visited;

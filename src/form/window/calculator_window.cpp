@@ -105,10 +105,10 @@ CalculatorWindow::~CalculatorWindow() {
     session_.form().setChangeListener({});
 }
 
-QWidget* CalculatorWindow::containerOf(LayoutParent parent) const {
+QWidget* CalculatorWindow::containerOf(LayoutParent parent) {
     switch (parent) {
         case LayoutParent::Form:
-            return const_cast<CalculatorWindow*>(this);
+            return this;
         case LayoutParent::Frame1:
             return control(QStringLiteral("Frame1"));
         case LayoutParent::fraVoodoo:

@@ -30,7 +30,7 @@ class CalculatorWindow : public QWidget {
 
   private:
     void createWidgets(const WindowLayout& layout);
-    QWidget* containerOf(LayoutParent parent) const;
+    QWidget* containerOf(LayoutParent parent);
     void connectInput(const ControlSpec& spec, QWidget* widget);
     void chainTabOrder(const WindowLayout& layout);
 

@@ -54,9 +54,12 @@ bool Render(Edition edition, const QString& stem, const QString& outDir) {
     QApplication::processEvents();
     ok = Save(window, QDir(outDir).filePath(stem + "-calculated.png")) && ok;
 
-    // The two controls that only their check boxes show.
-    window.findChild<QCheckBox*>(QStringLiteral("chkVoodoo"))->click();
-    window.findChild<QCheckBox*>(QStringLiteral("chkOurGemPoison"))->click();
+    // The two controls that only their check boxes show, and both damage-over-time gems worn so
+    // that the report fills the frame "추가데미지" too.
+    for (const char* box : {"chkVoodoo", "chkOurGemPoison", "chkMorePain", "chkGemPoison"}) {
+        window.findChild<QCheckBox*>(QString::fromLatin1(box))->click();
+    }
+    window.findChild<QPushButton*>(QStringLiteral("cmdCalculation"))->click();
     QApplication::processEvents();
     ok = Save(window, QDir(outDir).filePath(stem + "-options.png")) && ok;
     return ok;
