@@ -10,6 +10,12 @@
 #include "catalogue/catalogue_reader.h"
 #include "form/window/window_fonts.h"
 
+// Sanitizer builds check for leaks at exit: the font configuration library that Qt draws text
+// with keeps its caches for the whole run on purpose.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+
 namespace brakefell::testing {
 
 QApplication& TestApplication() {
