@@ -191,7 +191,7 @@ TEST_F(HostileInputs, BrokenProfilesAreReportedAndLeftUntouched) {
     // Garbage without a line end: one long first line and then the end of the file.
     QByteArray garbage(1024 * 1024, '\0');
     for (int i = 0; i < garbage.size(); ++i) {
-        garbage[i] = static_cast<char>((i * 7919 + 17) % 251);
+        garbage[i] = static_cast<char>((qint64{i} * 7919 + 17) % 251);
         if (garbage[i] == '\r') {
             garbage[i] = 'x';
         }
