@@ -12,11 +12,21 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <ostream>
 
 #include "editions/edition.h"
 #include "form/calculator_session.h"
 #include "form/user_prompts.h"
 #include "form/window/calculator_window.h"
+
+namespace brakefell {
+
+// Test names and messages say "full" or "lite" rather than the enum's bytes.
+inline void PrintTo(Edition edition, std::ostream* out) {
+    *out << (edition == Edition::Full ? "full" : "lite");
+}
+
+}  // namespace brakefell
 
 namespace brakefell::testing {
 
