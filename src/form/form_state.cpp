@@ -11,20 +11,20 @@
 namespace brakefell {
 namespace {
 
-ControlState FromSpec(const ControlSpec& spec) {
+ControlState FromSpec(const ControlSpec& entry) {
     ControlState control;
-    control.name = QString::fromUtf8(spec.name);
-    control.kind = spec.kind;
-    if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::ResultBox) {
-        control.text = QString::fromUtf8(spec.initialText);
-    } else if (spec.kind == ControlKind::Label) {
-        control.text = QString::fromUtf8(spec.caption);
+    control.name = QString::fromUtf8(entry.name);
+    control.kind = entry.kind;
+    if (entry.kind == ControlKind::TextBox || entry.kind == ControlKind::ResultBox) {
+        control.text = QString::fromUtf8(entry.initialText);
+    } else if (entry.kind == ControlKind::Label) {
+        control.text = QString::fromUtf8(entry.caption);
     }
-    control.value = spec.initialValue;
-    for (const char* item : spec.initialItems) {
+    control.value = entry.initialValue;
+    for (const char* item : entry.initialItems) {
         control.items.append(QString::fromUtf8(item));
     }
-    control.visible = spec.initiallyVisible;
+    control.visible = entry.initiallyVisible;
     return control;
 }
 
@@ -54,8 +54,8 @@ QStringView PartnerOption(QStringView option) {
 FormState::FormState(const SkillCatalogue& catalogue) : catalogue_(catalogue) {
     const auto table = ControlTable();
     controls_.reserve(table.size());
-    for (const ControlSpec& spec : table) {
-        controls_.push_back(FromSpec(spec));
+    for (const ControlSpec& entry : table) {
+        controls_.push_back(FromSpec(entry));
     }
     byName_.resize(controls_.size());
     for (int i = 0; i < static_cast<int>(byName_.size()); ++i) {

@@ -11,9 +11,9 @@ namespace brakefell {
 namespace {
 
 const ControlSpec* FindSpec(const char* name) {
-    for (const ControlSpec& spec : ControlTable()) {
-        if (std::string(spec.name) == name) {
-            return &spec;
+    for (const ControlSpec& entry : ControlTable()) {
+        if (std::string(entry.name) == name) {
+            return &entry;
         }
     }
     return nullptr;
@@ -36,13 +36,13 @@ class InitialControl : public ::testing::TestWithParam<Expected> {};
 
 TEST_P(InitialControl, HasItsKindCaptionValueAndVisibility) {
     const Expected& expected = GetParam();
-    const ControlSpec* spec = FindSpec(expected.name);
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(spec->kind, expected.kind);
-    EXPECT_STREQ(spec->caption, expected.caption);
-    EXPECT_STREQ(spec->initialText, expected.initialText);
-    EXPECT_EQ(spec->initialValue, expected.initialValue);
-    EXPECT_EQ(spec->initiallyVisible, expected.visible);
+    const ControlSpec* entry = FindSpec(expected.name);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->kind, expected.kind);
+    EXPECT_STREQ(entry->caption, expected.caption);
+    EXPECT_STREQ(entry->initialText, expected.initialText);
+    EXPECT_EQ(entry->initialValue, expected.initialValue);
+    EXPECT_EQ(entry->initiallyVisible, expected.visible);
 }
 
 using K = ControlKind;
@@ -95,22 +95,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ControlTable, NamesAreUnique) {
     QSet<QString> names;
-    for (const ControlSpec& spec : ControlTable()) {
-        const QString name = QString::fromUtf8(spec.name);
-        EXPECT_FALSE(names.contains(name)) << spec.name;
+    for (const ControlSpec& entry : ControlTable()) {
+        const QString name = QString::fromUtf8(entry.name);
+        EXPECT_FALSE(names.contains(name)) << entry.name;
         names.insert(name);
     }
 }
 
 TEST(ControlTable, WeaponSpeedHasItsThreeEntriesAndNoOtherListHasAny) {
-    for (const ControlSpec& spec : ControlTable()) {
-        if (std::string(spec.name) == "cboWeaponSpeed") {
-            ASSERT_EQ(spec.initialItems.size(), 3u);
-            EXPECT_STREQ(spec.initialItems[0], "1.1");
-            EXPECT_STREQ(spec.initialItems[1], "1.4");
-            EXPECT_STREQ(spec.initialItems[2], "1.6");
+    for (const ControlSpec& entry : ControlTable()) {
+        if (std::string(entry.name) == "cboWeaponSpeed") {
+            ASSERT_EQ(entry.initialItems.size(), 3u);
+            EXPECT_STREQ(entry.initialItems[0], "1.1");
+            EXPECT_STREQ(entry.initialItems[1], "1.4");
+            EXPECT_STREQ(entry.initialItems[2], "1.6");
         } else {
-            EXPECT_TRUE(spec.initialItems.empty()) << spec.name;
+            EXPECT_TRUE(entry.initialItems.empty()) << entry.name;
         }
     }
 }
@@ -133,9 +133,9 @@ TEST(ControlTable, TooltipsAreThoseThePlayerSees) {
         {"txtMainStat", ""},
     };
     for (const Tip& tip : tips) {
-        const ControlSpec* spec = FindSpec(tip.name);
-        ASSERT_NE(spec, nullptr) << tip.name;
-        EXPECT_STREQ(spec->tooltip, tip.tooltip) << tip.name;
+        const ControlSpec* entry = FindSpec(tip.name);
+        ASSERT_NE(entry, nullptr) << tip.name;
+        EXPECT_STREQ(entry->tooltip, tip.tooltip) << tip.name;
     }
     // The sentry projectiles' box explains itself in a Korean sentence about the sentries.
     const QString crossbowTip = QString::fromUtf8(FindSpec("chkCrossbow")->tooltip);

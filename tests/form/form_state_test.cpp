@@ -30,10 +30,10 @@ class FormStateTest : public ::testing::Test {
 
 TEST_F(FormStateTest, FindsEveryControlOfTheTableByItsExactName) {
     ASSERT_EQ(form.controls().size(), ControlTable().size());
-    for (const ControlSpec& spec : ControlTable()) {
-        const ControlState* control = form.find(QString::fromUtf8(spec.name));
-        ASSERT_NE(control, nullptr) << spec.name;
-        EXPECT_EQ(control->name, QString::fromUtf8(spec.name));
+    for (const ControlSpec& entry : ControlTable()) {
+        const ControlState* control = form.find(QString::fromUtf8(entry.name));
+        ASSERT_NE(control, nullptr) << entry.name;
+        EXPECT_EQ(control->name, QString::fromUtf8(entry.name));
     }
     EXPECT_EQ(form.find(u"txtSkill(9)"), nullptr);
     EXPECT_EQ(form.find(u"txtmainstat"), nullptr);

@@ -35,8 +35,8 @@ TEST_P(EditionLayout, PlacesEveryControlOfTheFormExactlyOnce) {
         }
     }
     QSet<QString> known;
-    for (const ControlSpec& spec : ControlTable()) {
-        const QString name = QString::fromLatin1(spec.name);
+    for (const ControlSpec& entry : ControlTable()) {
+        const QString name = QString::fromLatin1(entry.name);
         known.insert(name);
         EXPECT_EQ(placed.value(name), 1) << name.toStdString();
     }
@@ -50,9 +50,10 @@ TEST_P(EditionLayout, TabOrderHoldsEveryControlThatTakesTheFocusOnce) {
     for (const char* name : layout().tabOrder) {
         ++inOrder[QString::fromLatin1(name)];
     }
-    for (const ControlSpec& spec : ControlTable()) {
-        const bool takesFocus = spec.kind != ControlKind::Label && spec.kind != ControlKind::Frame;
-        EXPECT_EQ(inOrder.value(QString::fromLatin1(spec.name)), takesFocus ? 1 : 0) << spec.name;
+    for (const ControlSpec& entry : ControlTable()) {
+        const bool takesFocus =
+            entry.kind != ControlKind::Label && entry.kind != ControlKind::Frame;
+        EXPECT_EQ(inOrder.value(QString::fromLatin1(entry.name)), takesFocus ? 1 : 0) << entry.name;
     }
     int total = 0;
     for (int count : inOrder) {

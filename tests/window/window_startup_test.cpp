@@ -135,14 +135,14 @@ TEST_P(WindowStart, ClosingSavesTheInputsAndTheNextStartRestoresThemWithoutAMess
 TEST_P(WindowStart, EveryControlIsOneWidgetOfItsKindNamedAfterIt) {
     ProgramFolder folder;
     RunningWindow run(GetParam(), folder);
-    for (const ControlSpec& spec : ControlTable()) {
-        const QString name = QString::fromLatin1(spec.name);
+    for (const ControlSpec& entry : ControlTable()) {
+        const QString name = QString::fromLatin1(entry.name);
         SCOPED_TRACE(name.toStdString());
         const auto found = run.window().findChildren<QWidget*>(name);
         ASSERT_EQ(found.size(), 1);
         QWidget* widget = found.front();
-        EXPECT_EQ(widget->toolTip(), QString::fromUtf8(spec.tooltip));
-        switch (spec.kind) {
+        EXPECT_EQ(widget->toolTip(), QString::fromUtf8(entry.tooltip));
+        switch (entry.kind) {
             case ControlKind::TextBox:
                 EXPECT_NE(qobject_cast<QLineEdit*>(widget), nullptr);
                 EXPECT_FALSE(widget->accessibleName().isEmpty());
@@ -178,10 +178,10 @@ TEST_P(WindowStart, EveryControlIsOneWidgetOfItsKindNamedAfterIt) {
         }
         if (auto* button = qobject_cast<QAbstractButton*>(widget);
             button && name != "chkCompanion") {
-            EXPECT_EQ(button->text(), QString::fromUtf8(spec.caption));
+            EXPECT_EQ(button->text(), QString::fromUtf8(entry.caption));
         }
         if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-            EXPECT_EQ(frame->title(), QString::fromUtf8(spec.caption));
+            EXPECT_EQ(frame->title(), QString::fromUtf8(entry.caption));
         }
     }
 }

@@ -26,9 +26,9 @@ int Pixels(int twips) {
 }
 
 const ControlSpec& SpecOf(const char* name) {
-    for (const ControlSpec& spec : ControlTable()) {
-        if (std::string_view(spec.name) == name) {
-            return spec;
+    for (const ControlSpec& entry : ControlTable()) {
+        if (std::string_view(entry.name) == name) {
+            return entry;
         }
     }
     throw std::logic_error(std::string("the window places an unknown control: ") + name);
@@ -128,10 +128,10 @@ void CalculatorWindow::createWidgets(const WindowLayout& layout) {
         }
         QWidget* widget = nullptr;
         if (item.control != nullptr) {
-            const ControlSpec& spec = SpecOf(item.control);
-            widget = CreateControlWidget(spec, parent);
+            const ControlSpec& entry = SpecOf(item.control);
+            widget = CreateControlWidget(entry, parent);
             controls_.insert(QString::fromLatin1(item.control), widget);
-            connectInput(spec, widget);
+            connectInput(entry, widget);
         } else {
             QLabel* label = CreateFixedLabel(item, parent);
             if (item.names != nullptr) {
@@ -160,9 +160,9 @@ void CalculatorWindow::createWidgets(const WindowLayout& layout) {
     }
 }
 
-void CalculatorWindow::connectInput(const ControlSpec& spec, QWidget* widget) {
-    const QString name = QString::fromLatin1(spec.name);
-    switch (spec.kind) {
+void CalculatorWindow::connectInput(const ControlSpec& entry, QWidget* widget) {
+    const QString name = QString::fromLatin1(entry.name);
+    switch (entry.kind) {
         case ControlKind::TextBox:
             connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
                     [this, name](const QString& text) { session_.form().setText(name, text); });

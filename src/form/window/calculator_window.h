@@ -31,7 +31,7 @@ class CalculatorWindow : public QWidget {
   private:
     void createWidgets(const WindowLayout& layout);
     QWidget* containerOf(LayoutParent parent);
-    void connectInput(const ControlSpec& spec, QWidget* widget);
+    void connectInput(const ControlSpec& entry, QWidget* widget);
     void chainTabOrder(const WindowLayout& layout);
 
     CalculatorSession& session_;

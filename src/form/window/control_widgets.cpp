@@ -28,10 +28,10 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
     widget->setPalette(colours);
 }
 
-QWidget* CreateByKind(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    const QString name = QString::fromLatin1(spec.name);
-    switch (spec.kind) {
+QWidget* CreateByKind(const ControlSpec& entry, QWidget* parent) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    const QString name = QString::fromLatin1(entry.name);
+    switch (entry.kind) {
         case ControlKind::TextBox:
             return new InputBox(parent);
         case ControlKind::ResultBox: {
@@ -111,10 +111,10 @@ void ShowList(QComboBox* list, const ControlState& state) {
 
 }  // namespace
 
-QWidget* CreateControlWidget(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = CreateByKind(spec, parent);
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setToolTip(QString::fromUtf8(spec.tooltip));
+QWidget* CreateControlWidget(const ControlSpec& entry, QWidget* parent) {
+    QWidget* widget = CreateByKind(entry, parent);
+    widget->setObjectName(QString::fromLatin1(entry.name));
+    widget->setToolTip(QString::fromUtf8(entry.tooltip));
     return widget;
 }
 

@@ -10,7 +10,7 @@
 namespace brakefell {
 
 // A new widget for the control, named exactly as the control, with its caption and tooltip.
-QWidget* CreateControlWidget(const ControlSpec& spec, QWidget* parent);
+QWidget* CreateControlWidget(const ControlSpec& entry, QWidget* parent);
 
 // Makes the widget show the control's state without emitting the widget's signals, so that
 // drawing a change never reports it back as the user's.

@@ -66,9 +66,9 @@ QFont FixedPitchFont(double points, bool bold) {
     return font;
 }
 
-QFont FontFor(const FontSpec& spec) {
-    return spec.face == TypeFace::FixedPitch ? FixedPitchFont(spec.points, spec.bold)
-                                             : WindowFont(spec.points, spec.bold);
+QFont FontFor(const FontSpec& entry) {
+    return entry.face == TypeFace::FixedPitch ? FixedPitchFont(entry.points, entry.bold)
+                                              : WindowFont(entry.points, entry.bold);
 }
 
 }  // namespace brakefell

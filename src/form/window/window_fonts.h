@@ -11,6 +11,6 @@ namespace brakefell {
 
 QFont WindowFont(double points = 9, bool bold = false);
 QFont FixedPitchFont(double points = 9, bool bold = false);
-QFont FontFor(const FontSpec& spec);
+QFont FontFor(const FontSpec& entry);
 
 }  // namespace brakefell
