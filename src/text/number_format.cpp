@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "text/cp949.h"
+#include "text/grouped_whole.h"
 #include "text/number_pattern.h"
 
 namespace brakefell {
@@ -42,6 +43,15 @@ QString FormatAmount(double value, std::int16_t width, std::int16_t alignFlag) {
     // either and must not turn into a row of blanks.
     if (!(value > 0) || !std::isfinite(value)) {
         return {};
+    }
+    if (HasExactWhole(value)) {
+        const std::uint64_t whole = RoundedWhole(value);
+        const qsizetype length = GroupedLength(whole);
+        char16_t digits[32];
+        if (whole > 0) {
+            WriteGrouped(whole, digits + length);
+        }
+        return Padded(QStringView(digits, length), static_cast<int>(length), width, alignFlag);
     }
     PatternText text;
     FormatByPattern(value, u"###,###,###,###", text);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -169,6 +171,30 @@ INSTANTIATE_TEST_SUITE_P(
         TextPadCase{u"쇠뇌", 3, kAlignRight, u"쇠뇌"}, TextPadCase{u"쇠뇌", 4, 7, u"쇠뇌"},
         TextPadCase{u"\u00E9x", 4, kAlignRight, u"  \u00E9x"},
         TextPadCase{u"\U0001F600", 3, kAlignLeft, u"\U0001F600  "}));
+
+// Everyday amounts take a shortcut past the pattern formatter; both roads must give the same
+// digits at every half and every power of ten up to the shortcut's end and past it.
+TEST(FormatAmountShortcut, AgreesWithThePatternFormatter) {
+    std::vector<double> values = {0.49999999999999994, 0.5,        1.5,  2.5,      999.5,
+                                  1000.4999,           1e15 - 0.5, 1e15, 1e15 + 2, 123456789.5,
+                                  4503599627370495.5};
+    for (double power = 1; power <= 1e17; power *= 10) {
+        for (const double offset : {-0.5, -0.25, 0.0, 0.25, 0.5}) {
+            values.push_back(power + offset);
+            values.push_back(power * 7.123456789 + offset);
+        }
+    }
+    for (const double value : values) {
+        if (!(value > 0)) {
+            continue;
+        }
+        const QString grouped = FormatNumber(value, u"###,###,###,###");
+        EXPECT_EQ(FormatAmount(value, 0, kAlignRight), grouped) << value;
+        EXPECT_EQ(FormatAmount(value, 30, kAlignRight),
+                  QString(30 - grouped.size(), u' ') + grouped)
+            << value;
+    }
+}
 
 }  // namespace
 }  // namespace brakefell
