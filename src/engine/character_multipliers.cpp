@@ -1,6 +1,6 @@
 #include "engine/character_multipliers.h"
 
-#include <cmath>
+#include "text/readable_decimal.h"
 
 namespace brakefell {
 namespace {
@@ -12,6 +12,12 @@ constexpr int kSkillWithNeutralBonus = 12;
 
 constexpr int kWeaponSpeedItemForArchery = 1;  // "1.4": the weapon "궁술" rewards
 constexpr double kVoodooSpeedBonus = 0.2;
+
+// Attack rates are kept to four decimals; a rate that reads exactly halfway goes to the even
+// digit.
+double RoundAttackRate(double rate) {
+    return RoundReadableValue(rate, 4, HalfRule::ToEven);
+}
 
 bool Checked(int checkBox) {
     return checkBox == 1;
@@ -48,21 +54,6 @@ double DamageBonusSumOf(const CharacterSheet& sheet) {
 
 }  // namespace
 
-double RoundHalfEven(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    const double scaled = value * scale;
-    // Beyond 2^52 every double is a whole number already; NaN and inf stay as they are.
-    if (!(std::fabs(scaled) < 4503599627370496.0)) {
-        return value;
-    }
-    double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) {
-        whole += 1;
-    }
-    return whole / scale;
-}
-
 CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet) {
     CharacterMultipliers m;
     m.SentryFiredMode = Checked(sheet.chkCrossbow);
@@ -70,9 +61,9 @@ CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet) {
     // The voodoo buff adds to the sentries' attack speed bonus only, not to the player's.
     const double voodoo = sheet.chkVoodoo != 0 ? kVoodooSpeedBonus : 0;
     const double weaponRate = (1 + sheet.txtWeaponExtraSpeed / 100) * sheet.weaponSpeedValue;
-    m.SentryAttackSpeed = RoundHalfEven(
-        weaponRate * (1 + sheet.txtAttackSpeed / 100 + voodoo) * (1 + sheet.txtTesker / 100), 4);
-    m.PlayerAttackSpeed = RoundHalfEven(weaponRate * (1 + sheet.txtAttackSpeed / 100), 4);
+    m.SentryAttackSpeed = RoundAttackRate(weaponRate * (1 + sheet.txtAttackSpeed / 100 + voodoo) *
+                                          (1 + sheet.txtTesker / 100));
+    m.PlayerAttackSpeed = RoundAttackRate(weaponRate * (1 + sheet.txtAttackSpeed / 100));
 
     for (const int skill : sheet.cboUsingSkill) {
         if (skill == kSkillElementalArrow) {

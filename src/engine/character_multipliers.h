@@ -47,9 +47,6 @@ struct CharacterMultipliers {
     double VengeanceOtherFactor = 1;
 };
 
-// Rounds to `decimals` places; a value exactly halfway goes to the even last digit.
-double RoundHalfEven(double value, int decimals);
-
 CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet);
 
 // The product of the character's factors for one rune of catalogue skill `skill` whose element

@@ -32,13 +32,6 @@ DecimalDigits FromScientific(const char* first, const char* last) {
 
 }  // namespace
 
-DecimalDigits ShortestDigits(double magnitude) {
-    char buffer[40];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-    return FromScientific(buffer, end.ptr);
-}
-
 DecimalDigits RoundedDigits(double magnitude, int significant) {
     char buffer[48];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,

@@ -11,9 +11,6 @@ struct DecimalDigits {
     int pointPosition = 0;  // the value is 0.<digits> * 10^pointPosition
 };
 
-// The shortest digits that read back as the same double (what the user would read).
-DecimalDigits ShortestDigits(double magnitude);
-
 // The value rounded to at most `significant` (1..17) digits, trailing zeros dropped.
 DecimalDigits RoundedDigits(double magnitude, int significant);
 

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cmath>
 
+#include "text/readable_decimal.h"
+
 namespace brakefell {
 
 namespace {
@@ -16,11 +18,7 @@ bool HasExactWhole(double value) {
 }
 
 std::uint64_t RoundedWhole(double value) {
-    auto whole = static_cast<std::uint64_t>(value);
-    if (value - static_cast<double>(whole) >= 0.5) {  // the fraction is exact
-        ++whole;
-    }
-    return whole;
+    return static_cast<std::uint64_t>(RoundReadableValue(value, 0, HalfRule::AwayFromZero));
 }
 
 qsizetype GroupedLength(std::uint64_t whole) {

@@ -7,12 +7,11 @@
 
 namespace brakefell {
 
-// Below 10^15 the nearest whole number of a double is exact, and rounding its binary value half
-// away from zero agrees with rounding its shortest decimal form, as the number patterns do.
-// Values outside go through the pattern formatter.
+// Below 10^15 the whole number nearest to a double is exact and its digits are all read; values
+// outside go through the pattern formatter.
 bool HasExactWhole(double value);
 
-// The whole number nearest to `value` (HasExactWhole), halves away from zero.
+// The whole number nearest to `value` (HasExactWhole) as read, halves away from zero.
 std::uint64_t RoundedWhole(double value);
 
 // Characters of `whole` grouped by thousands: 1,234,567 has nine; 0 has none.

@@ -12,7 +12,8 @@ inline constexpr std::int16_t kAlignLeft = 0;    // padding blanks after the tex
 
 // Formats a value by a pattern of "0", "#", ",", ".", "%" and literal characters, as the report
 // writes its figures: "###,###,###,###", "0.00", "#.00", "#.0000", "0.0", "0.0%", "0.00초", ...
-// Rounds half away from zero on the shortest decimal form of the value.
+// Rounds half away from zero on the value as read: its 15 significant digits (2.675 -> 2.68);
+// digits beyond the fifteenth show as zeros.
 // - Integer digits beyond the placeholders all show, grouped when a "," stands between two
 //   integer placeholders; any other "," is a literal. Never an exponent form.
 // - "#" after the point drops trailing zeros; the point itself always shows ("0.##": 1 -> "1.").

@@ -4,7 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "text/decimal_digits.h"
+#include "text/grouped_whole.h"
+#include "text/readable_decimal.h"
 
 namespace brakefell {
 
@@ -75,14 +76,9 @@ struct RoundedMagnitude {
     }
 };
 
-// Below 2^52 every whole number plus one half is a double, so a value whose shortest digits end
-// in exactly ".5" is that half itself: rounding the double to a whole number gives the same
-// result as rounding its digits, and is much cheaper (every amount of the report goes here).
-constexpr double kExactHalvesBelow = 4503599627370496.0;
-
 RoundedMagnitude RoundToWholeNumber(double magnitude) {
     RoundedMagnitude rounded;
-    const auto whole = static_cast<std::uint64_t>(std::round(magnitude));
+    const std::uint64_t whole = RoundedWhole(magnitude);
     if (whole == 0) {
         return rounded;
     }
@@ -93,39 +89,21 @@ RoundedMagnitude RoundToWholeNumber(double magnitude) {
     return rounded;
 }
 
-// Rounds the digits the user would read (the shortest form of the double), so 2.675 gives 2.68.
-// Percent signs move the decimal point instead of multiplying, which would add binary noise.
+// Rounds the digits the user would read (15 significant digits), half away from zero, so 2.675
+// gives 2.68. Percent signs move the decimal point instead of multiplying, which would add binary
+// noise.
 RoundedMagnitude RoundDecimal(double magnitude, int decimals, int percentSigns) {
-    if (decimals == 0 && percentSigns == 0 && magnitude < kExactHalvesBelow) {
-        return RoundToWholeNumber(magnitude);
+    if (decimals == 0 && percentSigns == 0 && HasExactWhole(magnitude)) {
+        return RoundToWholeNumber(magnitude);  // every amount of the report goes here
     }
-    const DecimalDigits shortest = ShortestDigits(magnitude);
+    const int shift = 2 * percentSigns;
+    const DecimalDigits read = RoundReadable(magnitude, decimals + shift, HalfRule::AwayFromZero);
     RoundedMagnitude rounded;
-    if (shortest.count == 0) {
+    if (read.count == 0) {
         return rounded;
     }
-    const long long scaledPoint = shortest.pointPosition + 2LL * percentSigns;
-    const long long keep = scaledPoint + decimals;  // digits that stay in front of the cut
-    rounded.pointPosition = static_cast<int>(scaledPoint);
-    if (keep < 0) {
-        return rounded;  // below half of the last decimal
-    }
-    const int kept = keep < shortest.count ? static_cast<int>(keep) : shortest.count;
-    rounded.digits.append(shortest.digits.data(), kept);
-    if (kept == shortest.count || shortest.digits[kept] < '5') {
-        return rounded;
-    }
-    int i = kept - 1;
-    while (i >= 0 && rounded.digits[i] == '9') {
-        rounded.digits[i--] = '0';
-    }
-    if (i >= 0) {
-        ++rounded.digits[i];
-    } else {
-        // 9.99 -> 10.0: the number gains a digit
-        rounded.digits.insert(rounded.digits.cbegin(), '1');
-        ++rounded.pointPosition;
-    }
+    rounded.digits.append(read.digits.data(), read.count);
+    rounded.pointPosition = read.pointPosition + shift;
     return rounded;
 }
 

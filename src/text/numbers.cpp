@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "text/number_scanner.h"
+#include "text/readable_decimal.h"
 
 namespace brakefell {
 
@@ -50,12 +51,7 @@ std::optional<std::int16_t> RoundToInt16(double value) {
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
-    const double floor = std::floor(value);
-    const double fraction = value - floor;  // exact for every double
-    double rounded = floor;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) {
-        rounded = floor + 1.0;
-    }
+    const double rounded = RoundReadableValue(value, 0, HalfRule::ToEven);
     if (rounded < -32768.0 || rounded > 32767.0) {
         return std::nullopt;
     }

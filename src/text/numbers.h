@@ -24,7 +24,8 @@ double NumberOf(QStringView text);
 // text must be a whole number text as NumberOf reads it ("12abc", "1e" and "&H" are errors).
 std::optional<bool> FlagOf(QStringView text);
 
-// Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+// Rounds the value as read (15 significant digits) to the nearest integer, halves to the even
+// neighbour (2.5 -> 2, 3.5 -> 4, 1.4999999999999998 reads 1.5 -> 2).
 // nullopt when the result lies outside -32768..32767 or the value is not a number.
 std::optional<std::int16_t> RoundToInt16(double value);
 

@@ -11,20 +11,6 @@ namespace {
 
 using testing::PlainSheet;
 
-TEST(RoundHalfEvenTest, HalvesGoToTheEvenDigit) {
-    struct Case {
-        double value;
-        int decimals;
-        double expected;
-    };
-    // k/32 values are exact in binary, so they really lie halfway at four decimals.
-    for (const Case& c : {Case{2.5, 0, 2}, Case{3.5, 0, 4}, Case{1.03125, 4, 1.0312},
-                          Case{1.09375, 4, 1.0938}, Case{1.15625, 4, 1.1562},
-                          Case{1.48082, 4, 1.4808}, Case{-2.5, 0, -2}, Case{1e300, 4, 1e300}}) {
-        EXPECT_EQ(RoundHalfEven(c.value, c.decimals), c.expected) << c.value;
-    }
-}
-
 TEST(AttackRateTest, SentryAndPlayerRates) {
     struct Case {
         int item;

@@ -128,14 +128,15 @@ INSTANTIATE_TEST_SUITE_P(
     Values, RoundToInt16Test,
     testing::Values(RoundCase{0, 0}, RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-2.5, -2},
                     RoundCase{-3.5, -4}, RoundCase{0.5, 0}, RoundCase{1.5, 2},
-                    RoundCase{2.4999999999999996, 2}, RoundCase{2.5000000000000004, 3},
-                    RoundCase{-0.4, 0}, RoundCase{-0.6, -1}, RoundCase{32767, 32767},
-                    RoundCase{32767.4, 32767}, RoundCase{32767.5, std::nullopt},
-                    RoundCase{32768, std::nullopt}, RoundCase{-32768, -32768},
-                    RoundCase{-32768.5, -32768}, RoundCase{-32768.6, std::nullopt},
-                    RoundCase{-32769, std::nullopt}, RoundCase{1e300, std::nullopt},
-                    RoundCase{kInf, std::nullopt}, RoundCase{-kInf, std::nullopt},
-                    RoundCase{std::nan(""), std::nullopt}));
+                    RoundCase{2.4999999999999996, 2}, RoundCase{2.5000000000000004, 2},
+                    RoundCase{1.4999999999999998, 2}, RoundCase{0.49999999999999994, 0},
+                    RoundCase{2.6, 3}, RoundCase{-0.4, 0}, RoundCase{-0.6, -1},
+                    RoundCase{32767, 32767}, RoundCase{32767.4, 32767},
+                    RoundCase{32767.5, std::nullopt}, RoundCase{32768, std::nullopt},
+                    RoundCase{-32768, -32768}, RoundCase{-32768.5, -32768},
+                    RoundCase{-32768.6, std::nullopt}, RoundCase{-32769, std::nullopt},
+                    RoundCase{1e300, std::nullopt}, RoundCase{kInf, std::nullopt},
+                    RoundCase{-kInf, std::nullopt}, RoundCase{std::nan(""), std::nullopt}));
 
 struct TextCase {
     double value;
