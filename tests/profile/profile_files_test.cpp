@@ -229,6 +229,23 @@ TEST_F(ProfileFilesTest, TheUsualSpellingWinsOverOthersAndFoldersDoNotCount) {
     EXPECT_EQ(FindLastRunFileIn(QString()), QString());
 }
 
+TEST_F(ProfileFilesTest, OfTwoSpellingsTheUsualOneIsReadAndRewrittenWhicheverSortsFirst) {
+    // "LASTDATA.CFG" sorts before "LastData.cfg": a rule that took the first match by name
+    // would read and replace the wrong file.
+    const QByteArray other = profileWithMainStat("111");
+    WriteBytes(path("app/LASTDATA.CFG"), other);
+    WriteBytes(path("app/LastData.cfg"), profileWithMainStat("222"));
+    LoadProfile(-1, form, folders, prompts);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(form.at(u"txtMainStat").text, "222");
+
+    form.setText(u"txtMainStat", "333");
+    SaveProfile(-1, form, folders, prompts);
+    EXPECT_EQ(filesIn(folders.programDir), (QStringList{"LASTDATA.CFG", "LastData.cfg"}));
+    EXPECT_EQ(ReadBytes(path("app/LastData.cfg")), WriteProfile(form));
+    EXPECT_EQ(ReadBytes(path("app/LASTDATA.CFG")), other);
+}
+
 TEST_F(ProfileFilesTest, ALastRunFileThatCannotBeOpenedIsReported) {
     // A pipe under the name: there, but no file to read (and reading it would block).
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("app/LastData.cfg")).constData(), 0600), 0);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QByteArrayList>
+#include <array>
+#include <iterator>
 
 #include "catalogue/skill_slots.h"
 #include "form/start_up_lists.h"
@@ -80,6 +82,145 @@ TEST(WriteProfile, ACarriageReturnInATextCannotShiftTheLinesAfterIt) {
     started.form.setText(u"txtMainStat", "88\r30");
     const QByteArray bytes = WriteProfile(started.form);
     EXPECT_EQ(bytes, Lines(kDefaultLines));
+}
+
+// Three profiles written out by hand in file order, one column each. Every text line differs
+// from every other; the integer lines hold triples chosen so that any two lines differ in at
+// least one column. So writing or reading any two lines in each other's place changes bytes or
+// values in one of the three.
+struct HandWrittenLine {
+    const char* control;
+    std::array<const char*, 3> line;  // the line as it stands in profiles A, B and C
+};
+
+constexpr HandWrittenLine Text(const char* control, const char* text) {
+    return {control, {text, text, text}};
+}
+
+const HandWrittenLine kHandWritten[] = {
+    {"cboWeaponSpeed", {" 2 ", " 1 ", " 0 "}},
+    Text("txtWeaponExtraSpeed", "7"),
+    Text("txtWeaponDamageMin", "2101"),
+    Text("txtWeaponDamageMax", "2702"),
+    Text("txtEnchant(1)", "81"),
+    Text("txtEnchant(2)", "12"),
+    Text("txtEnchant(3)", "13"),
+    Text("txtEnchant(4)", "14"),
+    Text("txtEnchant(5)", "15"),
+    Text("txtEnchant(6)", "16"),
+    Text("txtMainStat", "8831"),
+    Text("txtAttackSpeed", "27.5"),
+    Text("txtCriticalDamage", "312"),
+    Text("txtCriticalChance", "36.6"),
+    Text("txtTesker", "3"),
+    Text("txtEnchantElite", "42"),
+    Text("txtDecreaseTime", "19.7"),
+    Text("txtSkill(0)", "100"),
+    Text("txtSkill(1)", "101"),
+    Text("txtSkill(2)", "102"),
+    Text("txtSkill(3)", "103"),
+    Text("txtSkill(4)", "104"),
+    Text("txtSkill(5)", "105"),
+    Text("txtSkill(6)", "106"),
+    Text("txtSkill(7)", "107"),
+    Text("txtSkill(8)", "108"),
+    Text("txtSkill(14)", "114"),
+    Text("txtSkill(16)", "116"),
+    Text("txtSkill(18)", "118"),
+    Text("txtSkill(19)", "119"),
+    Text("txtSkill(20)", "120"),
+    Text("txtSkill(21)", "121"),
+    Text("txtSkill(22)", "122"),
+    Text("txtSkill(23)", "123"),
+    {"chkPassiveAim", {" 0 ", " 0 ", " 1 "}},
+    {"chkPassiveArrow", {" 0 ", " 1 ", " 0 "}},
+    {"chkPassiveWeak", {" 1 ", " 0 ", " 0 "}},
+    {"chkPassiveTrajectory", {" 0 ", " 1 ", " 1 "}},
+    {"chkPassiveRenovate", {" 1 ", " 0 ", " 1 "}},
+    {"chkGemStrong", {" 1 ", " 1 ", " 0 "}},
+    Text("txtGemStrong", "31"),
+    {"chkGemLocked", {" 2 ", " 0 ", " 0 "}},
+    Text("txtGemLocked", "35"),
+    {"chkGemSummon", {" 0 ", " 2 ", " 0 "}},
+    Text("txtGemSummon", "36"),
+    {"chkGemPoison", {" 0 ", " 0 ", " 2 "}},
+    {"optGemPoison(0)", {"True", "False", "True"}},
+    Text("txtGemPoison", "37"),
+    {"chkMorePain", {" 1 ", " 1 ", " 1 "}},
+    Text("txtMorePain", "38"),
+    {"cboUsingSkill(0)", {" 6 ", " 12 ", " 18 "}},
+    {"cboUsingSkill(1)", {" 7 ", " 13 ", " 19 "}},
+    {"cboUsingSkill(2)", {" 8 ", " 14 ", " 20 "}},
+    {"cboUsingSkill(3)", {" 9 ", " 15 ", " 21 "}},
+    {"cboUsingSkill(4)", {" 10 ", " 16 ", " 22 "}},
+    {"cboUsingSkill(5)", {" 11 ", " 17 ", " 23 "}},
+    {"cboUsingSkillRune(0)", {" 0 ", " 5 ", " 3 "}},
+    {"cboUsingSkillRune(1)", {" 1 ", " 4 ", " 5 "}},
+    {"cboUsingSkillRune(2)", {" 2 ", " 3 ", " 1 "}},
+    {"cboUsingSkillRune(3)", {" 3 ", " 2 ", " 4 "}},
+    {"cboUsingSkillRune(4)", {" 4 ", " 1 ", " 0 "}},
+    {"cboUsingSkillRune(5)", {" 5 ", " 0 ", " 2 "}},
+    {"chkGemJ", {" 2 ", " 2 ", " 1 "}},
+    Text("txtGemJ", "39"),
+    {"cboGemJMeter", {" 4 ", " 3 ", " 2 "}},
+};
+static_assert(std::size(kHandWritten) == 65);
+
+QByteArray HandWrittenProfile(int column) {
+    QByteArrayList lines;
+    for (const HandWrittenLine& row : kHandWritten) {
+        lines.append(row.line[column]);
+    }
+    return Lines(lines);
+}
+
+// Sets each control by its name from the hand-written line, in file order (skills before runes).
+void SetFromHandWritten(FormState& form, int column) {
+    for (const HandWrittenLine& row : kHandWritten) {
+        const QString name = QString::fromLatin1(row.control);
+        const QString line = QString::fromLatin1(row.line[column]);
+        switch (form.at(name).kind) {
+            case ControlKind::TextBox:
+                form.setText(name, line);
+                break;
+            case ControlKind::CheckBox:
+                form.setCheck(name, line.trimmed().toInt());
+                break;
+            case ControlKind::DropDown:
+                form.setListIndex(name, line.trimmed().toInt());
+                break;
+            default:
+                form.setOption(name, line == u"True");
+                break;
+        }
+    }
+}
+
+TEST(HandWrittenProfiles, EachControlIsWrittenOnItsOwnLine) {
+    for (int column = 0; column < 3; ++column) {
+        StartedForm started;
+        SetFromHandWritten(started.form, column);
+        EXPECT_EQ(WriteProfile(started.form), HandWrittenProfile(column)) << "profile " << column;
+    }
+}
+
+TEST(HandWrittenProfiles, EachLineIsReadIntoItsOwnControl) {
+    for (int column = 0; column < 3; ++column) {
+        StartedForm started;
+        ASSERT_TRUE(ReadProfile(HandWrittenProfile(column), started.form).complete);
+        for (const HandWrittenLine& row : kHandWritten) {
+            const ControlState& control = started.form.at(QString::fromLatin1(row.control));
+            const QString line = QString::fromLatin1(row.line[column]);
+            if (control.kind == ControlKind::TextBox) {
+                EXPECT_EQ(control.text, line) << row.control << " in profile " << column;
+            } else if (control.kind == ControlKind::OptionButton) {
+                EXPECT_EQ(control.value, line == u"True" ? 1 : 0) << row.control;
+            } else {
+                EXPECT_EQ(control.value, line.trimmed().toInt())
+                    << row.control << " in profile " << column;
+            }
+        }
+    }
 }
 
 // A form whose every stored input differs from the defaults.

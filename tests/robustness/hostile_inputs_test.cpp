@@ -133,6 +133,58 @@ TEST_F(HostileInputs, AbsurdNumbersAreRefusedOrReportedAndSurviveTheNextStart) {
     }
 }
 
+TEST_F(HostileInputs, AnInfiniteNumberInAnyBoxTheCalculationReadsIsRefused) {
+    // Every number box the calculation reads, written out by hand: whether the box matters for
+    // this character or not, and with the sentries on or off, an infinite number is refused.
+    const char* const boxes[] = {
+        "txtWeaponExtraSpeed", "txtWeaponDamageMin",
+        "txtWeaponDamageMax",  "txtEnchant(1)",
+        "txtEnchant(2)",       "txtEnchant(3)",
+        "txtEnchant(4)",       "txtEnchant(5)",
+        "txtEnchant(6)",       "txtMainStat",
+        "txtCriticalDamage",   "txtTesker",
+        "txtAttackSpeed",      "txtCriticalChance",
+        "txtEnchantElite",     "txtDecreaseTime",
+        "txtSkill(0)",         "txtSkill(1)",
+        "txtSkill(2)",         "txtSkill(3)",
+        "txtSkill(4)",         "txtSkill(5)",
+        "txtSkill(6)",         "txtSkill(7)",
+        "txtSkill(8)",         "txtSkill(14)",
+        "txtSkill(16)",        "txtSkill(18)",
+        "txtSkill(19)",        "txtSkill(20)",
+        "txtSkill(21)",        "txtSkill(22)",
+        "txtSkill(23)",        "txtMorePain",
+        "txtGemLocked",        "txtGemSummon",
+        "txtGemPoison",        "txtGemJ",
+    };
+    RecordingPrompts person;
+    CalculatorSession session(Edition::Full, folders(), person);
+    ASSERT_TRUE(session.startUp({catalogue(), false}));
+    FormState& form = session.form();
+    for (const int crossbow : {1, 0}) {
+        form.setCheck(u"chkCrossbow", crossbow);
+        for (const char* box : boxes) {
+            const QString name = QString::fromLatin1(box);
+            const QString typed = form.at(name).text;
+            for (const QString infinite : {QStringLiteral("1e999"), QStringLiteral("-1e999")}) {
+                SCOPED_TRACE(std::string(box) + " = " + infinite.toStdString() +
+                             (crossbow ? ", sentries on" : ", sentries off"));
+                form.setText(name, infinite);
+                person.messages.clear();
+                session.calculate();
+                EXPECT_EQ(person.messages, QStringList{kRefused});
+                EXPECT_FALSE(form.at(u"txtResult(0)").visible);
+            }
+            form.setText(name, typed);
+        }
+    }
+    // The one gem level the calculation never reads is no reason to refuse.
+    form.setText(u"txtGemStrong", QStringLiteral("1e999"));
+    person.messages.clear();
+    session.calculate();
+    EXPECT_TRUE(person.messages.isEmpty());
+}
+
 TEST_F(HostileInputs, ADamagedCatalogueNeverCostsTheLastRun) {
     QByteArray invalidBytes = ShippedCatalogue();
     invalidBytes.replace(invalidBytes.indexOf('>') + 1, 2, "\x80\xff");
