@@ -12,17 +12,17 @@ inline constexpr int kSkillCount = 24;
 inline constexpr int kRuneCount = 6;
 
 // Catalogue indexes with a fixed role in the build.
-inline constexpr int kSkillFanOfKnives = 5;      // 투검
-inline constexpr int kSkillSpinningStar = 7;     // 회전표창
-inline constexpr int kSkillElementalArrow = 8;   // 원소화살
-inline constexpr int kSkillCompanion = 14;       // 동료: its six runes are six companions
-inline constexpr int kSkillSentry = 18;          // 자동 쇠뇌
-inline constexpr int kSkillMultishot = 21;       // 다발사격
-inline constexpr int kSkillClusterArrow = 22;    // 확산탄
+inline constexpr int kSkillFanOfKnives = 5;     // 투검
+inline constexpr int kSkillSpinningStar = 7;    // 회전표창
+inline constexpr int kSkillElementalArrow = 8;  // 원소화살
+inline constexpr int kSkillCompanion = 14;      // 동료: its six runes are six companions
+inline constexpr int kSkillSentry = 18;         // 자동 쇠뇌
+inline constexpr int kSkillMultishot = 21;      // 다발사격
+inline constexpr int kSkillClusterArrow = 22;   // 확산탄
 
 struct RuneRecord {
     QString Name;
-    double MainCoefficient = 0;  // main hit as a multiple of weapon damage (1.55 = 155 %)
+    double MainCoefficient = 0;    // main hit as a multiple of weapon damage (1.55 = 155 %)
     std::int16_t ElementCode = 0;  // 1 fire .. 6 holy; 0 none
     std::int16_t ReservedValue = 0;
     bool HasDamage = false;

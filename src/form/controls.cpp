@@ -2,8 +2,7 @@
 
 namespace brakefell {
 
-QString IndexedName(const char* arrayName, int index)
-{
+QString IndexedName(const char* arrayName, int index) {
     return QString::fromLatin1(arrayName) + u'(' + QString::number(index) + u')';
 }
 

@@ -32,10 +32,11 @@ struct ControlState {
     int value = 0;      // check box state, selected list index, or option state
     QStringList items;  // list entries of a drop-down list
     bool visible = true;
-    Rgb color;          // text colour of a label
+    Rgb color;  // text colour of a label
 };
 
 // Names of the indexed controls, as the window and the files spell them.
-QString IndexedName(const char* arrayName, int index);  // IndexedName("txtSkill", 18) == "txtSkill(18)"
+QString IndexedName(const char* arrayName,
+                    int index);  // IndexedName("txtSkill", 18) == "txtSkill(18)"
 
 }  // namespace brakefell

@@ -5,8 +5,7 @@
 
 namespace brakefell {
 
-ProgramFolders ProgramFolders::ofRunningProgram()
-{
+ProgramFolders ProgramFolders::ofRunningProgram() {
     return {QCoreApplication::applicationDirPath(),
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
 }

@@ -8,7 +8,7 @@
 namespace brakefell {
 
 class UserPrompts {
-public:
+  public:
     virtual ~UserPrompts() = default;
 
     // A modal message box: the one Korean sentence, OK only, titled with the program's name.

@@ -1,5 +1,6 @@
 #pragma once
-// Moving a profile between a file and the form, and the commands "열기", "저장" and the last-run file.
+// Moving a profile between a file and the form, and the commands "열기", "저장" and the last-run
+// file.
 
 #include <QString>
 #include <cstdint>
@@ -12,9 +13,9 @@ namespace brakefell {
 
 enum class ProfileFileStatus {
     Done,
-    NotOpened,   // the file could not be opened (missing, no access, a folder)
-    ReadFailed,  // opened, but a line could not be applied: earlier lines stay applied
-    WriteFailed, // the previous file, if any, is left as it was
+    NotOpened,    // the file could not be opened (missing, no access, a folder)
+    ReadFailed,   // opened, but a line could not be applied: earlier lines stay applied
+    WriteFailed,  // the previous file, if any, is left as it was
 };
 
 ProfileFileStatus LoadProfileFile(const QString& path, FormState& form);
