@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "catalogue/catalogue_lines.h"
 #include "catalogue/catalogue_rune_line.h"
 #include "text/cp949.h"
+#include "text/file_lines.h"
 
 namespace brakefell {
 
@@ -45,7 +45,7 @@ CatalogueLoadResult Failure(int skillsStored, int line) {
 }  // namespace
 
 CatalogueLoadResult ParseSkillCatalogue(QByteArrayView bytes, SkillCatalogue& catalogue) {
-    CatalogueLines lines(bytes);
+    FileLines lines(bytes);
     int skill = 0;
     while (!lines.atEnd()) {
         const QByteArrayView line = lines.next();

@@ -13,7 +13,7 @@
 
 #include "catalogue/skill_catalogue.h"
 #include "editions/edition.h"
-#include "form/character_sheet.h"
+#include "engine/character_sheet.h"
 
 namespace brakefell {
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "catalogue/skill_catalogue.h"
-#include "form/character_sheet.h"
+#include "engine/character_sheet.h"
 
 namespace brakefell {
 

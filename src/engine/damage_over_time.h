@@ -6,8 +6,8 @@
 
 #include "engine/calculation.h"
 #include "engine/character_multipliers.h"
+#include "engine/character_sheet.h"
 #include "engine/report_writer.h"
-#include "form/character_sheet.h"
 
 namespace brakefell {
 

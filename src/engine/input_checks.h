@@ -3,7 +3,7 @@
 // deals damage of a known element, every number the calculation reads a finite number.
 
 #include "catalogue/skill_catalogue.h"
-#include "form/character_sheet.h"
+#include "engine/character_sheet.h"
 
 namespace brakefell {
 

@@ -4,8 +4,8 @@
 
 #include <array>
 
+#include "engine/character_sheet.h"
 #include "engine/report_writer.h"
-#include "form/character_sheet.h"
 
 namespace brakefell {
 

@@ -5,11 +5,11 @@
 #include <array>
 
 #include "engine/calculation.h"
+#include "engine/character_sheet.h"
 #include "engine/damage_over_time.h"
 #include "engine/report_writer.h"
 #include "engine/rotation.h"
 #include "engine/slot_blocks.h"
-#include "form/character_sheet.h"
 
 namespace brakefell {
 

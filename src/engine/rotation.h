@@ -4,7 +4,7 @@
 
 #include "engine/calculation.h"
 #include "engine/character_multipliers.h"
-#include "form/character_sheet.h"
+#include "engine/character_sheet.h"
 
 namespace brakefell {
 

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "editions/edition.h"
+#include "engine/character_sheet.h"
 #include "engine/report_writer.h"
-#include "form/character_sheet.h"
 
 namespace brakefell {
 

@@ -5,9 +5,9 @@
 #include "editions/edition.h"
 #include "engine/calculation.h"
 #include "engine/character_multipliers.h"
+#include "engine/character_sheet.h"
 #include "engine/report_writer.h"
 #include "engine/slot_blocks.h"
-#include "form/character_sheet.h"
 
 namespace brakefell {
 

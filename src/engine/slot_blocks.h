@@ -7,8 +7,8 @@
 #include "editions/report_texts.h"
 #include "engine/calculation.h"
 #include "engine/character_multipliers.h"
+#include "engine/character_sheet.h"
 #include "engine/report_writer.h"
-#include "form/character_sheet.h"
 
 namespace brakefell {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "catalogue/skill_slots.h"
 #include "form/control_table.h"
 #include "form/interlocks.h"
+#include "form/skill_slots.h"
 #include "text/numbers.h"
 
 namespace brakefell {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalogue/skill_catalogue.h"
-#include "form/character_sheet.h"
+#include "engine/character_sheet.h"
 #include "form/controls.h"
 
 namespace brakefell {

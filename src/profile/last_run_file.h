@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "form/program_folders.h"
+#include "profile/program_folders.h"
 
 namespace brakefell {
 

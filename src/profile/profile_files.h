@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "form/form_state.h"
-#include "form/program_folders.h"
 #include "form/user_prompts.h"
+#include "profile/program_folders.h"
 
 namespace brakefell {
 

@@ -5,6 +5,7 @@
 
 #include "profile/profile_layout.h"
 #include "text/cp949.h"
+#include "text/file_lines.h"
 #include "text/numbers.h"
 
 namespace brakefell {
@@ -33,35 +34,6 @@ QByteArray TextLine(const QString& text) {
     single.remove(u'\r');
     return EncodeCp949(single);
 }
-
-// Splits the bytes into lines ended by CR or CR LF; a lone LF stays inside the line. CR never
-// occurs inside a code page 949 character, so splitting the raw bytes is safe.
-class LineReader {
-  public:
-    explicit LineReader(QByteArrayView bytes) : bytes_(bytes) {}
-
-    std::optional<QByteArrayView> next() {
-        if (position_ >= bytes_.size()) {
-            return std::nullopt;  // the file has ended
-        }
-        const qsizetype end = bytes_.indexOf('\r', position_);
-        if (end < 0) {
-            const QByteArrayView line = bytes_.sliced(position_);
-            position_ = bytes_.size();
-            return line;
-        }
-        const QByteArrayView line = bytes_.sliced(position_, end - position_);
-        position_ = end + 1;
-        if (position_ < bytes_.size() && bytes_[position_] == '\n') {
-            ++position_;
-        }
-        return line;
-    }
-
-  private:
-    QByteArrayView bytes_;
-    qsizetype position_ = 0;
-};
 
 bool ApplyIntegerLine(const QString& line, QStringView controlName, FormState& form) {
     const std::optional<std::int16_t> rounded = RoundToInt16(NumberOf(line));
@@ -125,11 +97,10 @@ QByteArray WriteProfile(const FormState& form) {
 
 ProfileReadResult ReadProfile(QByteArrayView bytes, FormState& form) {
     ProfileReadResult result;
-    LineReader reader(bytes);
+    FileLines lines(bytes);
     for (const ProfileLine& line : ProfileLayout()) {
-        const std::optional<QByteArrayView> text = reader.next();
-        if (!text || !ApplyLine(*text, line, form)) {
-            return result;
+        if (lines.atEnd() || !ApplyLine(lines.next(), line, form)) {
+            return result;  // the file ended early, or the line cannot be applied
         }
         ++result.linesApplied;
     }

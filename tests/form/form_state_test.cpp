@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <stdexcept>
 
-#include "catalogue/skill_slots.h"
 #include "form/control_table.h"
+#include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "test_catalogue.h"
 

@@ -1,6 +1,6 @@
 // The six used-skill slots: filling at start-up, the default skills and runes, the rune list
 // that follows its skill and the element label that follows its rune.
-#include "catalogue/skill_slots.h"
+#include "form/skill_slots.h"
 
 #include <gtest/gtest.h>
 

@@ -10,14 +10,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "catalogue/skill_slots.h"
 #include "form/messages.h"
-#include "form/recording_prompts.h"
+#include "form/skill_slots.h"
 #include "form/start_up_lists.h"
-#include "form/test_catalogue.h"
 #include "profile/atomic_file.h"
 #include "profile/last_run_file.h"
 #include "profile/profile_lines.h"
+#include "recording_prompts.h"
+#include "test_catalogue.h"
 
 namespace brakefell {
 namespace {

@@ -7,9 +7,9 @@
 #include <array>
 #include <iterator>
 
-#include "catalogue/skill_slots.h"
+#include "form/skill_slots.h"
 #include "form/start_up_lists.h"
-#include "form/test_catalogue.h"
+#include "test_catalogue.h"
 
 namespace brakefell {
 namespace {

@@ -15,12 +15,12 @@
 #include <QTemporaryDir>
 
 #include "engine/calculation.h"
-#include "form/calculator_session.h"
 #include "form/messages.h"
 #include "profile/atomic_file.h"
 #include "profile/profile_files.h"
 #include "profile/profile_lines.h"
 #include "recording_prompts.h"
+#include "session/calculator_session.h"
 
 namespace brakefell {
 namespace {

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "form/window/dialog_prompts.h"
+#include "window/dialog_prompts.h"
 #include "window_fixture.h"
 
 namespace brakefell {

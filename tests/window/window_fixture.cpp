@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "catalogue/catalogue_reader.h"
-#include "form/window/window_fonts.h"
+#include "window/window_fonts.h"
 
 // Sanitizer builds check for leaks at exit: the font configuration library that Qt draws text
 // with keeps its caches for the whole run on purpose.

@@ -15,9 +15,9 @@
 #include <ostream>
 
 #include "editions/edition.h"
-#include "form/calculator_session.h"
 #include "form/user_prompts.h"
-#include "form/window/calculator_window.h"
+#include "session/calculator_session.h"
+#include "window/calculator_window.h"
 
 namespace brakefell {
 

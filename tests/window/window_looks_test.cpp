@@ -15,7 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-#include "form/window/window_fonts.h"
+#include "window/window_fonts.h"
 #include "window_fixture.h"
 
 namespace brakefell {

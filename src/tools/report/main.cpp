@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "form/program_folders.h"
+#include "profile/program_folders.h"
 #include "report_options.h"
 #include "report_run.h"
 

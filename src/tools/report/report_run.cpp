@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "form/calculator_session.h"
 #include "form/messages.h"
 #include "profile/profile_files.h"
 #include "report_output.h"
+#include "session/calculator_session.h"
 
 namespace brakefell::report {
 

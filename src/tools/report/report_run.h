@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "form/form_state.h"
-#include "form/program_folders.h"
+#include "profile/program_folders.h"
 #include "report_options.h"
 
 namespace brakefell::report {

@@ -8,7 +8,7 @@
 
 #include "catalogue/skill_catalogue.h"
 #include "engine/calculation.h"
-#include "form/character_sheet.h"
+#include "engine/character_sheet.h"
 
 namespace brakefell::testing {
 

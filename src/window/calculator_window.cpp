@@ -1,4 +1,4 @@
-#include "form/window/calculator_window.h"
+#include "window/calculator_window.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -15,8 +15,8 @@
 #include <string_view>
 #include <utility>
 
-#include "form/window/control_widgets.h"
-#include "form/window/window_fonts.h"
+#include "window/control_widgets.h"
+#include "window/window_fonts.h"
 
 namespace brakefell {
 namespace {

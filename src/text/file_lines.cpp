@@ -1,11 +1,11 @@
-#include "catalogue/catalogue_lines.h"
+#include "text/file_lines.h"
 
 #include <climits>
 #include <cstring>
 
 namespace brakefell {
 
-QByteArrayView CatalogueLines::next() {
+QByteArrayView FileLines::next() {
     // memchr keeps long comment lines and megabytes of text cheap to skip.
     const auto* start = rest_.data();
     const auto* cr = static_cast<const char*>(std::memchr(start, '\r', rest_.size()));

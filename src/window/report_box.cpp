@@ -1,4 +1,4 @@
-#include "form/window/report_box.h"
+#include "window/report_box.h"
 
 #include <QEvent>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "form/window/input_box.h"
+#include "window/input_box.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>

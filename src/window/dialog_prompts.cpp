@@ -1,4 +1,4 @@
-#include "form/window/dialog_prompts.h"
+#include "window/dialog_prompts.h"
 
 #include <QMessageBox>
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "editions/window_layout.h"
-#include "form/window/first_paint_probe.h"
+#include "window/first_paint_probe.h"
 
 int main(int argc, char* argv[]) {
     using namespace brakefell;

@@ -1,4 +1,4 @@
-#include "catalogue/skill_slots.h"
+#include "form/skill_slots.h"
 
 #include "form/form_state.h"
 

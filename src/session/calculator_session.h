@@ -9,8 +9,8 @@
 #include "editions/edition.h"
 #include "engine/calculation.h"
 #include "form/form_state.h"
-#include "form/program_folders.h"
 #include "form/user_prompts.h"
+#include "profile/program_folders.h"
 
 namespace brakefell {
 

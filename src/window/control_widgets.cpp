@@ -1,4 +1,4 @@
-#include "form/window/control_widgets.h"
+#include "window/control_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "form/window/input_box.h"
-#include "form/window/report_box.h"
+#include "window/input_box.h"
+#include "window/report_box.h"
 
 namespace brakefell {
 namespace {

@@ -1,14 +1,14 @@
 // The command "계산" on the form's controls, and the session that shows its refusal.
-#include "engine/run_calculation.h"
+#include "session/run_calculation.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include "catalogue/skill_slots.h"
 #include "engine_fixtures.h"
-#include "form/calculator_session.h"
+#include "form/skill_slots.h"
 #include "form/start_up_lists.h"
+#include "session/calculator_session.h"
 #include "text/cp949.h"
 
 namespace brakefell {

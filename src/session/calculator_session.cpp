@@ -1,9 +1,9 @@
 // Everything of the session but calculate(), which lives with the engine.
-#include "form/calculator_session.h"
+#include "session/calculator_session.h"
 
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/skill_slots.h"
 #include "form/messages.h"
+#include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "profile/profile_files.h"
 

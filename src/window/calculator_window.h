@@ -8,8 +8,8 @@
 #include <QWidget>
 
 #include "editions/window_layout.h"
-#include "form/calculator_session.h"
 #include "form/control_table.h"
+#include "session/calculator_session.h"
 
 namespace brakefell {
 

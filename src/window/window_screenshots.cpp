@@ -11,9 +11,9 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "form/calculator_session.h"
-#include "form/window/calculator_window.h"
-#include "form/window/window_fonts.h"
+#include "session/calculator_session.h"
+#include "window/calculator_window.h"
+#include "window/window_fonts.h"
 
 namespace {
 

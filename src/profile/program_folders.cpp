@@ -1,4 +1,4 @@
-#include "form/program_folders.h"
+#include "profile/program_folders.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

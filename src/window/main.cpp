@@ -6,12 +6,12 @@
 
 #include "editions/edition.h"
 #include "editions/window_layout.h"
-#include "form/calculator_session.h"
-#include "form/program_folders.h"
-#include "form/window/calculator_window.h"
-#include "form/window/dialog_prompts.h"
-#include "form/window/first_paint_probe.h"
-#include "form/window/window_fonts.h"
+#include "profile/program_folders.h"
+#include "session/calculator_session.h"
+#include "window/calculator_window.h"
+#include "window/dialog_prompts.h"
+#include "window/first_paint_probe.h"
+#include "window/window_fonts.h"
 
 namespace {
 

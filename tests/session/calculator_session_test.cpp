@@ -1,6 +1,6 @@
 // Start-up and shutdown of one calculator, with the catalogue and the last-run file in a
 // temporary program folder.
-#include "form/calculator_session.h"
+#include "session/calculator_session.h"
 
 #include <gtest/gtest.h>
 

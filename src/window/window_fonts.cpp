@@ -1,4 +1,4 @@
-#include "form/window/window_fonts.h"
+#include "window/window_fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

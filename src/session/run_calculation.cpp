@@ -1,7 +1,7 @@
-#include "engine/run_calculation.h"
+#include "session/run_calculation.h"
 
-#include "form/calculator_session.h"
 #include "form/controls.h"
+#include "session/calculator_session.h"
 
 namespace brakefell {
 
