@@ -3,11 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/skill_slots.h"
 #include "engine/calculation.h"
-#include "engine/run_calculation.h"
+#include "engine/compute_figures.h"
+#include "engine/shown_lists.h"
 #include "form/form_state.h"
+#include "form/skill_slots.h"
 #include "form/start_up_lists.h"
+#include "session/run_calculation.h"
 
 namespace brakefell {
 namespace {
@@ -41,25 +43,38 @@ const SkillCatalogue& BenchCatalogue() {
     return catalogue;
 }
 
-void BM_Calculate(benchmark::State& bench, Edition edition) {
+// The figures alone: every number of the report, no text.
+void BM_ComputeFigures(benchmark::State& bench, Edition edition) {
     const SkillCatalogue& catalogue = BenchCatalogue();
     const CharacterSheet sheet;  // the default character
-    EngineState engine;
     for (auto _ : bench) {
-        CalculationReport report = Calculate(sheet, catalogue, edition, engine);
+        BuildFigures figures = ComputeFigures(sheet, catalogue, edition);
+        benchmark::DoNotOptimize(figures);
+    }
+}
+BENCHMARK_CAPTURE(BM_ComputeFigures, full, Edition::Full);
+BENCHMARK_CAPTURE(BM_ComputeFigures, lite, Edition::Lite);
+
+// A whole calculation with its report.
+void BM_Calculate(benchmark::State& bench, Edition edition) {
+    const SkillCatalogue& catalogue = BenchCatalogue();
+    const CharacterSheet sheet;
+    for (auto _ : bench) {
+        CalculationReport report = Calculate(sheet, catalogue, edition);
         benchmark::DoNotOptimize(report);
     }
 }
 BENCHMARK_CAPTURE(BM_Calculate, full, Edition::Full);
 BENCHMARK_CAPTURE(BM_Calculate, lite, Edition::Lite);
 
+// "계산" on the form: reading the controls, calculating, writing the boxes.
 void BM_RunCalculationOnTheForm(benchmark::State& bench) {
     FormState form(BenchCatalogue());
     FillStartUpLists(form);
     FillSkillSlots(form);
-    EngineState engine;
+    ShownLists shown;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(RunCalculation(form, engine, Edition::Full));
+        benchmark::DoNotOptimize(RunCalculation(form, shown, Edition::Full));
     }
 }
 BENCHMARK(BM_RunCalculationOnTheForm);

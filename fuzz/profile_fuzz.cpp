@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "catalogue/skill_slots.h"
 #include "form/form_state.h"
+#include "form/skill_slots.h"
 #include "fuzz_support.h"
 #include "profile/profile_lines.h"
 

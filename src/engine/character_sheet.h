@@ -9,6 +9,9 @@
 
 namespace brakefell {
 
+// The character uses six skills: slot i is the skill list cboUsingSkill(i) and its rune list.
+inline constexpr int kSlotCount = 6;
+
 struct CharacterSheet {
     // -무기-
     int cboWeaponSpeed = 0;         // selected index of "1.1", "1.4", "1.6"
@@ -62,8 +65,8 @@ struct CharacterSheet {
     int cboGemJMeter = 0;
 
     // -사용 스킬-
-    std::array<int, 6> cboUsingSkill{15, 22, 10, 14, 18, 21};
-    std::array<int, 6> cboUsingSkillRune{1, 5, 3, 5, 4, 5};
+    std::array<int, kSlotCount> cboUsingSkill{15, 22, 10, 14, 18, 21};
+    std::array<int, kSlotCount> cboUsingSkillRune{1, 5, 3, 5, 4, 5};
 
     // -결과 계산 적용 변수-
     int chkCrossbow = 1;

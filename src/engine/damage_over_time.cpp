@@ -3,9 +3,6 @@
 namespace brakefell {
 namespace {
 
-constexpr int kBleedBox = 7;
-constexpr int kPoisonBox = 8;
-
 // Per second, as a multiple of the average weapon damage: 400 % plus 10 % per rank for the
 // bleed, 200 % plus 5 % per rank for the poison. The bonus pool multiplies here.
 double DotBase(double weaponShare, double elementBonus, const CharacterMultipliers& m) {
@@ -17,20 +14,11 @@ double CritAveraged(double base, const CharacterMultipliers& m) {
     return m.CritDamageMultiplier * base * m.CritChance + (1 - m.CritChance) * base;
 }
 
-void WriteBlock(ResultBoxText& box, QStringView heading, double normal, double elite,
-                FigureGuard& guard) {
-    box.visible = true;
-    ReportWriter out(guard);
-    out.text(heading).lineEnd();
-    out.text(u"=>일반몹(초당): ").amount(normal).lineEnd();
-    out.text(u"=>정예몹(초당): ").amount(elite);
-    box.text = out.take();
-}
-
 }  // namespace
 
-DamageOverTime ComputeDamageOverTime(const CharacterSheet& sheet, const CharacterMultipliers& m) {
-    DamageOverTime dot;
+DamageOverTimeFigures ComputeDamageOverTime(const CharacterSheet& sheet,
+                                            const CharacterMultipliers& m) {
+    DamageOverTimeFigures dot;
     if (sheet.chkMorePain == 1) {
         dot.bleedShown = true;
         const double base = DotBase(4 + 0.1 * sheet.txtMorePain, sheet.txtEnchant[3], m);
@@ -46,19 +34,6 @@ DamageOverTime ComputeDamageOverTime(const CharacterSheet& sheet, const Characte
         dot.DotElitePerSecond = dot.DotElitePerSecond + dot.PoisonGemPerSecond * m.EliteMultiplier;
     }
     return dot;
-}
-
-bool WriteDamageOverTimeBlocks(const DamageOverTime& dot, std::array<ResultBoxText, 9>& boxes,
-                               FigureGuard& guard) {
-    if (dot.bleedShown) {
-        WriteBlock(boxes[kBleedBox], u"- 증통제 피해량 -", dot.BleedGemPerSecond,
-                   dot.BleedElitePerSecond, guard);
-    }
-    if (dot.poisonShown) {
-        WriteBlock(boxes[kPoisonBox], u"- 잘 듣는 독의 보석 피해량 -", dot.PoisonGemPerSecond,
-                   dot.PoisonElitePerSecond, guard);
-    }
-    return dot.bleedShown || dot.poisonShown;
 }
 
 }  // namespace brakefell

@@ -5,13 +5,6 @@
 namespace brakefell {
 namespace {
 
-// The names are the same from one calculation to the next; sharing them again costs nothing.
-void AssignName(QString& name, const QString& source) {
-    if (!name.isSharedWith(source)) {
-        name = source;
-    }
-}
-
 // The average weighted with the critical chance.
 double Expected(double average, const CharacterMultipliers& m) {
     return m.CritDamageMultiplier * average * m.CritChance + (1 - m.CritChance) * average;
@@ -39,7 +32,7 @@ double ExtraHitFactor(const CharacterMultipliers& m, int skill, const RuneRecord
     return sentryFactor * (rune.ExtraOnCrit ? m.CritChance : 1);
 }
 
-// The figures of one rune; the name, element and uses are left to the caller.
+// The figures of one rune; its name, element and uses are left to the caller.
 void ComputeRune(const RuneRecord& rune, int skill, const CharacterMultipliers& m,
                  RuneHitRecord& record) {
     const double hit = HitMultiplier(m, skill, rune.ElementCode);
@@ -69,21 +62,6 @@ void ComputeRune(const RuneRecord& rune, int skill, const CharacterMultipliers& 
     record.ExtraEliteExpected = Expected(record.ExtraEliteAvg, m);
 }
 
-void TraceRune(QStringView name, const RuneHitRecord& record, ReportWriter& trace) {
-    trace.text(u"-")
-        .text(name)
-        .text(u": ")
-        .whole(record.MainNormalMin, false)
-        .text(u"(+")
-        .whole(record.ExtraNormalMin, true)
-        .text(u")-")
-        .whole(record.MainNormalMax, false)
-        .text(u"(+")
-        .whole(record.ExtraNormalMax, true)
-        .text(u")")
-        .lineEnd();
-}
-
 bool FiguresFinite(const RuneHitRecord& r) {
     bool finite = true;  // without branches: one sweep over sixteen figures
     for (const double value :
@@ -96,52 +74,37 @@ bool FiguresFinite(const RuneHitRecord& r) {
     return finite;
 }
 
-void StoreFigures(const RuneHitRecord& from, RuneHitRecord& to) {
-    to.MainNormalMin = from.MainNormalMin;
-    to.MainNormalMax = from.MainNormalMax;
-    to.MainNormalAvg = from.MainNormalAvg;
-    to.MainNormalExpected = from.MainNormalExpected;
-    to.MainEliteMin = from.MainEliteMin;
-    to.MainEliteMax = from.MainEliteMax;
-    to.MainEliteAvg = from.MainEliteAvg;
-    to.MainEliteExpected = from.MainEliteExpected;
-    to.ExtraNormalMin = from.ExtraNormalMin;
-    to.ExtraNormalMax = from.ExtraNormalMax;
-    to.ExtraNormalAvg = from.ExtraNormalAvg;
-    to.ExtraNormalExpected = from.ExtraNormalExpected;
-    to.ExtraEliteMin = from.ExtraEliteMin;
-    to.ExtraEliteMax = from.ExtraEliteMax;
-    to.ExtraEliteAvg = from.ExtraEliteAvg;
-    to.ExtraEliteExpected = from.ExtraEliteExpected;
-}
-
 }  // namespace
 
-void FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
-                       SkillHitTable& table, ReportWriter& trace) {
+bool FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
+                       SkillHitTable& table) {
+    bool finite = true;
     for (int skill = 0; skill < kSkillCount; ++skill) {
         const SkillRecord& source = catalogue[skill];
         SkillHitEntry& entry = table[skill];
-        AssignName(entry.Name, source.Name);
-        trace.lineEnd().text(u"<").text(source.Name).text(u">").lineEnd();
+        entry.Name = source.Name;
         for (int r = 0; r < kRuneCount; ++r) {
             const RuneRecord& rune = source.Runes[r];
+            RuneHitRecord& record = entry.Runes[r];
+            record.Name = rune.Name;
             if (!rune.HasDamage) {
                 continue;
             }
-            RuneHitRecord computed;
-            ComputeRune(rune, skill, m, computed);
-            TraceRune(rune.Name, computed, trace);
-            // A figure too large to be a number is never kept: the calculation is refused.
-            if (!FiguresFinite(computed)) {
-                trace.guard().reject();
-                continue;
-            }
-            RuneHitRecord& record = entry.Runes[r];
-            AssignName(record.Name, rune.Name);
             record.ElementCode = rune.ElementCode;
-            StoreFigures(computed, record);
+            ComputeRune(rune, skill, m, record);
+            finite &= FiguresFinite(record);
         }
+    }
+    return finite;
+}
+
+void SetSkillUsesPerCycle(SkillHitTable& table, int skill, double value) {
+    if (skill < 0 || skill >= kSkillCount) {
+        return;  // not a catalogue skill
+    }
+    for (RuneHitRecord& rune : table[skill].Runes) {
+        rune.MainUsesPerCycle = value;
+        rune.ExtraUsesPerCycle = value;
     }
 }
 

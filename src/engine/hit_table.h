@@ -1,18 +1,18 @@
 #pragma once
-// The damage of one hit of every rune of every catalogue skill, normal and elite, base, critical
-// and expected, kept in the SkillHitTable for the blocks and the per-second totals.
+// Fills the SkillHitTable: the damage of one hit of every rune that deals damage.
 
 #include "catalogue/skill_catalogue.h"
-#include "engine/calculation.h"
 #include "engine/character_multipliers.h"
-#include "engine/report_writer.h"
+#include "engine/hit_records.h"
 
 namespace brakefell {
 
-// Refills the figures of every rune that deals damage (runes without damage keep what they held)
-// and writes one trace line per such rune under a heading per skill. A rune whose figures are
-// not all finite keeps its old ones and makes the guard refuse the calculation.
-void FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
-                       SkillHitTable& table, ReportWriter& trace);
+// Computes the figures of every rune that deals damage into a table whose runes start at zero,
+// and names every skill and rune after the catalogue. False when a figure is not a finite number.
+bool FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
+                       SkillHitTable& table);
+
+// Stores `value` into both uses-per-cycle fields of all six runes of `skill` (0..23).
+void SetSkillUsesPerCycle(SkillHitTable& table, int skill, double value);
 
 }  // namespace brakefell

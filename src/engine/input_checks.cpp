@@ -79,8 +79,14 @@ bool NumbersFinite(const CharacterSheet& sheet) {
 
 }  // namespace
 
-bool InputsCalculable(const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
-    return SelectionsInLists(sheet) && NumbersFinite(sheet) && DamageRunesUsable(catalogue);
+Refusal CheckInputs(const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
+    if (!SelectionsInLists(sheet)) {
+        return Refusal::SelectionOutsideList;
+    }
+    if (!NumbersFinite(sheet)) {
+        return Refusal::NumberNotFinite;
+    }
+    return DamageRunesUsable(catalogue) ? Refusal::None : Refusal::UnusableCatalogueRune;
 }
 
 }  // namespace brakefell

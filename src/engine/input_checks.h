@@ -4,9 +4,11 @@
 
 #include "catalogue/skill_catalogue.h"
 #include "engine/character_sheet.h"
+#include "engine/figures.h"
 
 namespace brakefell {
 
-bool InputsCalculable(const CharacterSheet& sheet, const SkillCatalogue& catalogue);
+// Refusal::None when the inputs can be calculated, else the first reason found.
+Refusal CheckInputs(const CharacterSheet& sheet, const SkillCatalogue& catalogue);
 
 }  // namespace brakefell

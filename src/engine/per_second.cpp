@@ -16,17 +16,15 @@ bool IsSentryFiredSkill(int skill) {
     }
 }
 
-PerSecondFigures SumPerSecond(const EngineState& state, const ShownBlocks& shown,
-                              const Rotation& rotation, const DamageOverTime& dot,
-                              const CharacterSheet& sheet) {
+PerSecondFigures SumPerSecond(const BuildFigures& f, const CharacterSheet& sheet) {
     PerSecondFigures figures;
-    const double cycle = rotation.CycleLength;
-    for (int k = 0; k < shown.count; ++k) {
-        const int skill = state.ShownSkill[k];
-        if (!IsSentryFiredSkill(skill)) {
+    const double cycle = f.rotation.CycleLength;
+    for (int k = 0; k < f.blockCount; ++k) {
+        const BlockFigures& block = f.blocks[k];
+        if (!IsSentryFiredSkill(block.skill)) {
             continue;
         }
-        const RuneHitRecord& r = state.hitTable[skill].Runes[state.ShownRune[k]];
+        const RuneHitRecord& r = f.hitTable[block.skill].Runes[block.rune];
         figures.BlockElitePerSecond[k] = (r.ExtraEliteExpected * r.ExtraUsesPerCycle +
                                           r.MainEliteExpected * r.MainUsesPerCycle) /
                                          cycle;
@@ -35,38 +33,18 @@ PerSecondFigures SumPerSecond(const EngineState& state, const ShownBlocks& shown
                                          cycle;
         figures.SentryElitePerSecond += figures.BlockElitePerSecond[k];
     }
-    if (shown.HasCompanionSlot) {
-        for (const RuneHitRecord& companion : state.hitTable[kSkillCompanion].Runes) {
+    if (f.HasCompanionSlot) {
+        for (const RuneHitRecord& companion : f.hitTable[kSkillCompanion].Runes) {
             figures.CompanionElitePerSecond +=
                 companion.MainEliteExpected * companion.MainUsesPerCycle / cycle;
         }
     }
     figures.SentryCount = sheet.chkPassiveRenovate == 1 ? 5 : 4;
     // The bleed gem counts towards the build's total, the poison gem does not.
-    figures.TotalElitePerSecond = dot.BleedElitePerSecond +
+    figures.TotalElitePerSecond = f.damageOverTime.BleedElitePerSecond +
                                   figures.SentryCount * figures.SentryElitePerSecond +
                                   figures.CompanionElitePerSecond;
     return figures;
-}
-
-void WritePerSecondLines(ReportWriter& out, const PerSecondFigures& figures,
-                         bool hasCompanionSlot) {
-    constexpr std::int16_t kSentryLineWidth = 11;
-    out.text(u"- 쇠뇌1/s 기대값(일반): ")
-        .amount(figures.SentryNormalPerSecond, kSentryLineWidth)
-        .lineEnd();
-    out.text(u"- 쇠뇌1/s 기대값(정예): ")
-        .amount(figures.SentryElitePerSecond, kSentryLineWidth)
-        .lineEnd();
-    if (hasCompanionSlot) {
-        out.text(u"동료의 1초당 피해량 기대값(정예): ")
-            .amount(figures.CompanionElitePerSecond)
-            .lineEnd();
-    }
-    out.lineEnd()
-        .text(u"1초당 총 피해량 기대값(정예): ")
-        .amount(figures.TotalElitePerSecond)
-        .lineEnd();
 }
 
 }  // namespace brakefell

@@ -1,7 +1,9 @@
 #include "engine/rotation.h"
 
+#include <utility>
+
 #include "engine/cycle_table.h"
-#include "engine/sentry_brackets.h"
+#include "engine/hit_table.h"
 
 namespace brakefell {
 namespace {
@@ -9,21 +11,20 @@ namespace {
 constexpr int kSentryShotRune = 1;
 }  // namespace
 
-Rotation ApplyRotation(SkillHitTable& table, const CharacterMultipliers& m,
-                       const CharacterSheet& sheet) {
-    for (int skill = 0; skill < kSkillCount; ++skill) {
-        SetSkillUsesPerCycle(table, skill, 0);
-    }
-
-    Rotation rotation;
-    rotation.bracketRow = SentryBracketRow(m.SentryAttackSpeed);
+RotationFigures ApplyRotation(SkillHitTable& table, const CharacterMultipliers& m,
+                              const CharacterSheet& sheet, const SentrySpeedFigures& speed) {
+    RotationFigures rotation;
     rotation.leadSkill = CycleLeadSkill(m.HasSkill8, m.HasSkill7);
-    const auto entry = CycleEntryFor(m.HasSkill5, m.HasSkill21, m.HasSkill22, rotation.bracketRow);
+    const auto entry = CycleEntryFor(m.HasSkill5, m.HasSkill21, m.HasSkill22, speed.bracketRow);
     if (!entry) {
         return rotation;
     }
     rotation.defined = true;
     rotation.CycleLength = entry->CycleLength;
+    rotation.leadUses = entry->leadUses;
+    rotation.uses5 = entry->uses5;
+    rotation.uses21 = entry->uses21;
+    rotation.uses22 = entry->uses22;
     const std::pair<int, int> uses[] = {{rotation.leadSkill, entry->leadUses},
                                         {kSkillFanOfKnives, entry->uses5},
                                         {kSkillMultishot, entry->uses21},
@@ -34,13 +35,13 @@ Rotation ApplyRotation(SkillHitTable& table, const CharacterMultipliers& m,
         }
     }
 
-    const double shotInterval = kSentryBrackets[rotation.bracketRow].ShotInterval;
-    rotation.SentryShotsPerCycle = rotation.CycleLength / shotInterval;
+    rotation.SentryShotsPerCycle = rotation.CycleLength / speed.ShotInterval;
     table[kSkillSentry].Runes[kSentryShotRune].ExtraUsesPerCycle = rotation.SentryShotsPerCycle;
 
     // The companions strike once per player attack, which "테스커" speeds up.
+    rotation.companionStrikesPerCycle = (1 + sheet.txtTesker / 100) * rotation.CycleLength;
     for (RuneHitRecord& companion : table[kSkillCompanion].Runes) {
-        companion.MainUsesPerCycle = (1 + sheet.txtTesker / 100) * rotation.CycleLength;
+        companion.MainUsesPerCycle = rotation.companionStrikesPerCycle;
     }
     return rotation;
 }

@@ -16,10 +16,4 @@ bool BelowSentryBrackets(double sentryAttackSpeed) {
     return sentryAttackSpeed < kSentryBrackets[0].LowerBound;
 }
 
-void WriteBracketHeader(ReportWriter& out, double sentryAttackSpeed) {
-    out.text(u"공속")
-        .number(sentryAttackSpeed, u"#.0000")
-        .text(kSentryBrackets[SentryBracketRow(sentryAttackSpeed)].BracketLabel);
-}
-
 }  // namespace brakefell

@@ -5,8 +5,6 @@
 #include <QStringView>
 #include <array>
 
-#include "engine/report_writer.h"
-
 namespace brakefell {
 
 struct SentryBracket {
@@ -37,8 +35,5 @@ int SentryBracketRow(double sentryAttackSpeed);
 // True for a speed slower than the slowest bracket, which only negative inputs can give: no
 // bracket describes such a sentry.
 bool BelowSentryBrackets(double sentryAttackSpeed);
-
-// "공속" + the speed as "#.0000" + the bracket's label, e.g. 공속1.5012(1.45946 - 1.74193 구간).
-void WriteBracketHeader(ReportWriter& out, double sentryAttackSpeed);
 
 }  // namespace brakefell

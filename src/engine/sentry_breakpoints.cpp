@@ -1,7 +1,6 @@
 #include "engine/sentry_breakpoints.h"
 
-#include "editions/report_texts.h"
-#include "text/number_format.h"
+#include "engine/sentry_brackets.h"
 
 namespace brakefell {
 namespace {
@@ -14,45 +13,25 @@ double SentryBaseSpeed(const CharacterSheet& sheet) {
            (1 + sheet.txtTesker / 100);
 }
 
-std::optional<std::array<BreakpointNeed, 5>> BreakpointNeeds(const CharacterSheet& sheet) {
-    const double base = SentryBaseSpeed(sheet);
-    if (base == 0) {
-        return std::nullopt;
-    }
-    const double allowance = sheet.chkVoodoo != 0 ? kVoodooAllowance : 0;
-    std::array<BreakpointNeed, 5> needs{};
-    for (std::size_t i = 0; i < kSentryBreakpoints.size(); ++i) {
-        const double needed = (kSentryBreakpoints[i] / base - 1) * 100;
-        needs[i] = {needed, needed - sheet.txtAttackSpeed - allowance};
-    }
-    return needs;
-}
-
-void WriteBreakpointBlock(ReportWriter& out, const CharacterSheet& sheet, Edition edition) {
-    const std::int16_t width = ReportTextsOf(edition).breakpointColumnWidth;
-    const auto needs = BreakpointNeeds(sheet);
-    const bool voodoo = sheet.chkVoodoo != 0;
-    out.text(u"-자동쇠뇌 공속 계산-").lineEnd();
-    for (int i = 0; i < static_cast<int>(kSentryBreakpoints.size()); ++i) {
-        out.text(BreakpointLabel(edition, i, voodoo));
-        if (!needs) {
-            out.padded(QStringLiteral("-"), width, kAlignRight)
-                .padded(QStringLiteral("-"), width, kAlignRight)
-                .lineEnd();
-            continue;
+SentrySpeedFigures ComputeSentrySpeed(const CharacterSheet& sheet, const CharacterMultipliers& m) {
+    SentrySpeedFigures speed;
+    speed.SentryAttackSpeed = m.SentryAttackSpeed;
+    speed.bracketRow = SentryBracketRow(m.SentryAttackSpeed);
+    speed.ShotInterval = kSentryBrackets[speed.bracketRow].ShotInterval;
+    speed.baseSpeed = SentryBaseSpeed(sheet);
+    speed.voodooBuff = sheet.chkVoodoo != 0;
+    // From a base speed of 0 no bonus reaches a breakpoint.
+    speed.needsDefined = speed.baseSpeed != 0;
+    const double allowance = speed.voodooBuff ? kVoodooAllowance : 0;
+    for (int i = 0; i < kBreakpointCount; ++i) {
+        BreakpointFigures& need = speed.breakpoints[i];
+        need.breakpoint = kSentryBreakpoints[i];
+        if (speed.needsDefined) {
+            need.needed = (need.breakpoint / speed.baseSpeed - 1) * 100;
+            need.missing = need.needed - sheet.txtAttackSpeed - allowance;
         }
-        const BreakpointNeed& need = (*needs)[static_cast<std::size_t>(i)];
-        if (!out.guard().admit(need.needed) || !out.guard().admit(need.missing)) {
-            continue;
-        }
-        QString neededText = FormatNumber(need.needed, u"0.00");
-        neededText.append(u"% ");
-        QString missingText(u'(');
-        missingText.append(FormatNumber(need.missing, u"#.00")).append(u"%)");
-        out.padded(neededText, width, kAlignRight)
-            .padded(missingText, width, kAlignRight)
-            .lineEnd();
     }
+    return speed;
 }
 
 }  // namespace brakefell

@@ -9,13 +9,12 @@
 #include <array>
 #include <optional>
 
+#include "engine/character_sheet.h"
 #include "form/controls.h"
 
 namespace brakefell {
 
 class FormState;
-
-inline constexpr int kSlotCount = 6;
 
 QString SkillListName(int slot);     // "cboUsingSkill(slot)"
 QString RuneListName(int slot);      // "cboUsingSkillRune(slot)"

@@ -12,14 +12,15 @@
 namespace brakefell {
 namespace {
 
-constexpr std::int16_t kLastRunMode = -1;
 constexpr qint64 kChunkSize = 64 * 1024;
 // A profile is a few hundred bytes; reading stops here so that a huge or endless file chosen by
 // mistake cannot exhaust memory. Lines that end before the limit still apply.
 constexpr qint64 kReadLimit = 16 * 1024 * 1024;
 
-void Show(UserPrompts& prompts, const char* sentence) {
-    prompts.showMessage(QString::fromUtf8(sentence));
+CommandOutcome Failed(UserPrompts& prompts, const char* sentence) {
+    CommandOutcome outcome{.end = CommandEnd::Failed, .message = QString::fromUtf8(sentence)};
+    prompts.showMessage(outcome.message);
+    return outcome;
 }
 
 // Reads until the 65 lines are in, the file ends, or the limit is reached. When the reading
@@ -69,64 +70,72 @@ ProfileFileStatus SaveProfileFile(const QString& path, const FormState& form) {
         path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
 }
 
-void LoadProfile(std::int16_t mode, FormState& form, const ProgramFolders& folders,
-                 UserPrompts& prompts) {
-    QString path;
-    if (mode == kLastRunMode) {
-        const std::optional<QString> lastRun = FindLastRunFile(folders);
-        if (!lastRun) {
-            Show(prompts, messages::kNoLastRunFile);
-            return;
-        }
-        path = *lastRun;
-    } else {
-        const std::optional<QString> chosen = prompts.chooseFileToOpen(folders.programDir);
-        if (!chosen) {
-            return;  // cancelled
-        }
-        path = *chosen;
-    }
-
+CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& prompts) {
     switch (LoadProfileFile(path, form)) {
         case ProfileFileStatus::Done:
-            return;
+            return {};
         case ProfileFileStatus::NotOpened:
             // A name that does not exist is passed over in silence; a file that is there but cannot
             // be read (a folder, no access) is reported, so the person knows nothing was loaded.
-            if (QFileInfo::exists(path)) {
-                Show(prompts, messages::kProfileOpenError);
+            if (!QFileInfo::exists(path)) {
+                return {.end = CommandEnd::Failed};
             }
-            return;
+            break;
         case ProfileFileStatus::ReadFailed:
         case ProfileFileStatus::WriteFailed:
-            Show(prompts, messages::kProfileOpenError);
-            return;
+            break;
     }
+    return Failed(prompts, messages::kProfileOpenError);
 }
 
-void SaveProfile(std::int16_t mode, const FormState& form, const ProgramFolders& folders,
-                 UserPrompts& prompts) {
-    ProfileFileStatus status = ProfileFileStatus::NotOpened;
-    if (mode == kLastRunMode) {
-        if (!folders.programDir.isEmpty()) {
-            status = SaveProfileFile(LastRunSavePath(folders.programDir), form);
+CommandOutcome SaveProfileAt(const QString& path, const FormState& form, UserPrompts& prompts) {
+    // Also when the file could not even be created: the inputs were not saved.
+    if (SaveProfileFile(path, form) != ProfileFileStatus::Done) {
+        return Failed(prompts, messages::kProfileSaveError);
+    }
+    return {};
+}
+
+CommandOutcome LoadProfile(ProfileSource source, FormState& form, const ProgramFolders& folders,
+                           UserPrompts& prompts) {
+    if (source == ProfileSource::LastRun) {
+        const std::optional<QString> lastRun = FindLastRunFile(folders);
+        if (!lastRun) {
+            const QString sentence = QString::fromUtf8(messages::kNoLastRunFile);
+            prompts.showMessage(sentence);
+            return {.message = sentence};  // the defaults stay: nothing went wrong
         }
-        // The program's folder refused the file: keep the last run in the user's folder.
-        if (status != ProfileFileStatus::Done && !folders.userDataDir.isEmpty() &&
-            QDir().mkpath(folders.userDataDir)) {
-            status = SaveProfileFile(LastRunSavePath(folders.userDataDir), form);
-        }
-    } else {
+        return LoadProfileAt(*lastRun, form, prompts);
+    }
+    const std::optional<QString> chosen = prompts.chooseFileToOpen(folders.programDir);
+    if (!chosen) {
+        return {.end = CommandEnd::Cancelled};
+    }
+    return LoadProfileAt(*chosen, form, prompts);
+}
+
+CommandOutcome SaveProfile(ProfileSource source, const FormState& form,
+                           const ProgramFolders& folders, UserPrompts& prompts) {
+    if (source == ProfileSource::ChosenFile) {
         const std::optional<QString> chosen = prompts.chooseFileToSave(folders.programDir);
         if (!chosen) {
-            return;  // cancelled
+            return {.end = CommandEnd::Cancelled};
         }
-        status = SaveProfileFile(*chosen, form);
+        return SaveProfileAt(*chosen, form, prompts);
     }
-    // Also when the file could not even be created: the inputs were not saved.
+    ProfileFileStatus status = ProfileFileStatus::NotOpened;
+    if (!folders.programDir.isEmpty()) {
+        status = SaveProfileFile(LastRunSavePath(folders.programDir), form);
+    }
+    // The program's folder refused the file: keep the last run in the user's folder.
+    if (status != ProfileFileStatus::Done && !folders.userDataDir.isEmpty() &&
+        QDir().mkpath(folders.userDataDir)) {
+        status = SaveProfileFile(LastRunSavePath(folders.userDataDir), form);
+    }
     if (status != ProfileFileStatus::Done) {
-        Show(prompts, messages::kProfileSaveError);
+        return Failed(prompts, messages::kProfileSaveError);
     }
+    return {};
 }
 
 }  // namespace brakefell

@@ -3,8 +3,8 @@
 // file.
 
 #include <QString>
-#include <cstdint>
 
+#include "form/command_outcome.h"
 #include "form/form_state.h"
 #include "form/user_prompts.h"
 #include "profile/program_folders.h"
@@ -22,10 +22,18 @@ ProfileFileStatus LoadProfileFile(const QString& path, FormState& form);
 // Writes to a temporary file beside the target and replaces the target only when complete.
 ProfileFileStatus SaveProfileFile(const QString& path, const FormState& form);
 
-// Mode -1: the last-run file LastData.cfg without a dialog; any other mode asks the person.
-void LoadProfile(std::int16_t mode, FormState& form, const ProgramFolders& folders,
-                 UserPrompts& prompts);
-void SaveProfile(std::int16_t mode, const FormState& form, const ProgramFolders& folders,
-                 UserPrompts& prompts);
+// Which profile a command reads or writes: the last-run file LastData.cfg without a dialog (at
+// start-up and shutdown), or a file the person chooses in a dialog ("열기", "저장").
+enum class ProfileSource { LastRun, ChosenFile };
+
+// The commands tell the person what went wrong with one message box and return how they ended.
+CommandOutcome LoadProfile(ProfileSource source, FormState& form, const ProgramFolders& folders,
+                           UserPrompts& prompts);
+CommandOutcome SaveProfile(ProfileSource source, const FormState& form,
+                           const ProgramFolders& folders, UserPrompts& prompts);
+
+// What "열기" and "저장" do once the file is chosen.
+CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& prompts);
+CommandOutcome SaveProfileAt(const QString& path, const FormState& form, UserPrompts& prompts);
 
 }  // namespace brakefell

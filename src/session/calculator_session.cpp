@@ -1,4 +1,3 @@
-// Everything of the session but calculate(), which lives with the engine.
 #include "session/calculator_session.h"
 
 #include "catalogue/catalogue_reader.h"
@@ -6,24 +5,18 @@
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "profile/profile_files.h"
+#include "session/run_calculation.h"
 
 namespace brakefell {
-namespace {
-
-constexpr std::int16_t kLastRunMode = -1;
-constexpr std::int16_t kDialogMode = 0;
-
-}  // namespace
 
 CalculatorSession::CalculatorSession(Edition edition, ProgramFolders folders, UserPrompts& prompts)
     : edition_(edition),
       folders_(std::move(folders)),
       prompts_(prompts),
       catalogue_(std::make_unique<SkillCatalogue>()),
-      form_(std::make_unique<FormState>(*catalogue_)),
-      engine_(std::make_unique<EngineState>()) {}
+      form_(std::make_unique<FormState>(*catalogue_)) {}
 
-bool CalculatorSession::startUp(const StartupOptions& options) {
+CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
     FillStartUpLists(*form_);
 
     const QString cataloguePath =
@@ -37,30 +30,55 @@ bool CalculatorSession::startUp(const StartupOptions& options) {
     if (!catalogueLoaded_) {
         // The skill slots stay empty and the last run is not restored: a profile's skill
         // lines could not name entries of empty lists anyway.
-        prompts_.showMessage(QString::fromUtf8(messages::kCatalogueLoadError));
-        return false;
+        CommandOutcome failed{.end = CommandEnd::Failed,
+                              .message = QString::fromUtf8(messages::kCatalogueLoadError)};
+        prompts_.showMessage(failed.message);
+        return failed;
     }
 
     FillSkillSlots(*form_);
-    if (options.loadLastRun) {
-        LoadProfile(kLastRunMode, *form_, folders_, prompts_);
+    if (!options.loadLastRun) {
+        return {};
     }
-    return true;
+    // A last run that cannot be read leaves the defaults: start-up itself has succeeded.
+    CommandOutcome lastRun = LoadProfile(ProfileSource::LastRun, *form_, folders_, prompts_);
+    lastRun.end = CommandEnd::Done;
+    return lastRun;
 }
 
-void CalculatorSession::openProfile() {
-    LoadProfile(kDialogMode, *form_, folders_, prompts_);
+CommandOutcome CalculatorSession::calculate() {
+    const Refusal refusal = RunCalculation(*form_, shown_, edition_);
+    if (refusal == Refusal::None) {
+        return {};
+    }
+    CommandOutcome refused{.end = CommandEnd::Refused,
+                           .refusal = refusal,
+                           .message = QString::fromUtf8(messages::kCalculationRefused)};
+    prompts_.showMessage(refused.message);
+    return refused;
 }
 
-void CalculatorSession::saveProfile() {
-    SaveProfile(kDialogMode, *form_, folders_, prompts_);
+CommandOutcome CalculatorSession::openProfile() {
+    return LoadProfile(ProfileSource::ChosenFile, *form_, folders_, prompts_);
 }
 
-void CalculatorSession::shutDown() {
+CommandOutcome CalculatorSession::saveProfile() {
+    return SaveProfile(ProfileSource::ChosenFile, *form_, folders_, prompts_);
+}
+
+CommandOutcome CalculatorSession::openProfileFile(const QString& path) {
+    return LoadProfileAt(path, *form_, prompts_);
+}
+
+CommandOutcome CalculatorSession::saveProfileFile(const QString& path) {
+    return SaveProfileAt(path, *form_, prompts_);
+}
+
+CommandOutcome CalculatorSession::shutDown() {
     if (!catalogueLoaded_) {
-        return;
+        return {};
     }
-    SaveProfile(kLastRunMode, *form_, folders_, prompts_);
+    return SaveProfile(ProfileSource::LastRun, *form_, folders_, prompts_);
 }
 
 }  // namespace brakefell

@@ -1,13 +1,17 @@
 #pragma once
-// One running calculator: the catalogue, the form's controls, the engine's tables and the
-// handlers of the window's events. The window and the headless tool both drive this object, so
-// every rule runs the same way in both.
+// One running calculator: the catalogue, the form's controls, what one calculation leaves for the
+// next, and the commands behind the window's events. The window and the headless tool both drive
+// this object, so every rule runs the same way in both. Every command returns how it ended.
+//
+// Data flow of "계산": FormState::characterSheet() -> ComputeFigures -> WriteReport -> the
+// report's texts into the form's result boxes (RunCalculation).
 
 #include <memory>
 
 #include "catalogue/skill_catalogue.h"
 #include "editions/edition.h"
-#include "engine/calculation.h"
+#include "engine/shown_lists.h"
+#include "form/command_outcome.h"
 #include "form/form_state.h"
 #include "form/user_prompts.h"
 #include "profile/program_folders.h"
@@ -24,22 +28,25 @@ class CalculatorSession {
     CalculatorSession(Edition edition, ProgramFolders folders, UserPrompts& prompts);
 
     // Form_Load: fills the small lists, reads the catalogue, fills the skill slots with their
-    // defaults, then reads the last-run profile. Returns false when the catalogue failed.
-    bool startUp(const StartupOptions& options = {});
-    void calculate();    // cmdCalculation_Click ("계산")
-    void openProfile();  // cmdOpen_Click ("열기")
-    void saveProfile();  // cmdSaveStat_Click ("저장")
+    // defaults, then reads the last-run profile. Fails when the catalogue could not be read.
+    CommandOutcome startUp(const StartupOptions& options = {});
+    CommandOutcome calculate();    // cmdCalculation_Click ("계산")
+    CommandOutcome openProfile();  // cmdOpen_Click ("열기")
+    CommandOutcome saveProfile();  // cmdSaveStat_Click ("저장")
+    // "열기" and "저장" with the file already chosen.
+    CommandOutcome openProfileFile(const QString& path);
+    CommandOutcome saveProfileFile(const QString& path);
     // Form_Unload: saves the last-run profile; never refuses. After a failed start-up the last
     // run was never read into the window, so its file is left as it is rather than replaced by
     // defaults and empty skill slots.
-    void shutDown();
+    CommandOutcome shutDown();
 
     FormState& form() { return *form_; }
     const FormState& form() const { return *form_; }
     const SkillCatalogue& catalogue() const { return *catalogue_; }
     Edition edition() const { return edition_; }
     const ProgramFolders& folders() const { return folders_; }
-    const EngineState& engine() const { return *engine_; }
+    const ShownLists& shown() const { return shown_; }
 
   private:
     Edition edition_;
@@ -47,7 +54,7 @@ class CalculatorSession {
     UserPrompts& prompts_;
     std::unique_ptr<SkillCatalogue> catalogue_;
     std::unique_ptr<FormState> form_;
-    std::unique_ptr<EngineState> engine_;
+    ShownLists shown_;
     bool catalogueLoaded_ = false;
 };
 

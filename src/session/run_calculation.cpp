@@ -1,14 +1,15 @@
 #include "session/run_calculation.h"
 
-#include "form/controls.h"
-#include "session/calculator_session.h"
+#include "engine/compute_figures.h"
+#include "engine/report/write_report.h"
 
 namespace brakefell {
 
-QString RunCalculation(FormState& form, EngineState& state, Edition edition) {
-    const CalculationReport report =
-        Calculate(form.characterSheet(), form.catalogue(), edition, state);
-    for (int k = 0; k < static_cast<int>(report.txtResult.size()); ++k) {
+Refusal RunCalculation(FormState& form, ShownLists& shown, Edition edition) {
+    const BuildFigures figures = ComputeFigures(form.characterSheet(), form.catalogue(), edition);
+    const CalculationReport report = WriteReport(figures, form.catalogue());
+    shown.record(figures);
+    for (int k = 0; k < kResultBoxCount; ++k) {
         const QString name = IndexedName("txtResult", k);
         form.setText(name, report.txtResult[k].text);
         form.setVisible(name, report.txtResult[k].visible);
@@ -19,13 +20,6 @@ QString RunCalculation(FormState& form, EngineState& state, Edition edition) {
     }
     form.setText(u"Text1", report.Text1);
     return report.refusal;
-}
-
-void CalculatorSession::calculate() {
-    const QString refusal = RunCalculation(*form_, *engine_, edition_);
-    if (!refusal.isEmpty()) {
-        prompts_.showMessage(refusal);
-    }
 }
 
 }  // namespace brakefell

@@ -2,15 +2,15 @@
 // The command "계산": reads the form's inputs, calculates, and writes the report into the form's
 // result boxes.
 
-#include <QString>
-
 #include "editions/edition.h"
-#include "engine/calculation.h"
+#include "engine/figures.h"
+#include "engine/shown_lists.h"
 #include "form/form_state.h"
 
 namespace brakefell {
 
-// Returns the sentence to show when the inputs cannot be calculated, else the empty text.
-QString RunCalculation(FormState& form, EngineState& state, Edition edition);
+// Returns why the inputs could not be calculated (Refusal::None when they were). `shown` records
+// which skill and rune each box shows, across calculations.
+Refusal RunCalculation(FormState& form, ShownLists& shown, Edition edition);
 
 }  // namespace brakefell

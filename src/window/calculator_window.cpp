@@ -50,7 +50,7 @@ QString SpokenNameOf(const QString& control) {
     if (auto found = kNames.constFind(control); found != kNames.constEnd()) {
         return *found;
     }
-    for (int slot = 0; slot < 6; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         if (control == IndexedName("cboUsingSkill", slot)) {
             return QStringLiteral("사용 스킬 %1").arg(slot + 1);
         }

@@ -11,6 +11,7 @@
 #include "window/calculator_window.h"
 #include "window/dialog_prompts.h"
 #include "window/first_paint_probe.h"
+#include "window/korean_texts.h"
 #include "window/window_fonts.h"
 
 namespace {
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("brakefell"));
     QApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
     QApplication::setFont(WindowFont());
+    InstallKoreanQtTexts(app);
 
     const WindowLayout& layout = LayoutOf(kEdition);
     DialogPrompts prompts(QString::fromUtf8(layout.caption));

@@ -72,7 +72,9 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(WindowFont());
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
-    const bool full = Render(Edition::Full, QStringLiteral("full"), outDir);
-    const bool lite = Render(Edition::Lite, QStringLiteral("lite"), outDir);
-    return full && lite ? 0 : 1;
+    bool ok = true;
+    for (const Edition edition : {Edition::Full, Edition::Lite}) {
+        ok = Render(edition, EditionName(edition).toString(), outDir) && ok;
+    }
+    return ok ? 0 : 1;
 }

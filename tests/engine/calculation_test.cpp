@@ -6,6 +6,9 @@
 #include <limits>
 
 #include "engine/calculation.h"
+#include "engine/compute_figures.h"
+#include "engine/report/write_report.h"
+#include "engine/shown_lists.h"
 #include "engine_fixtures.h"
 
 namespace brakefell {
@@ -23,8 +26,7 @@ TEST(CalculationTest, WithoutSentriesOnlyTheSlotBlocksAreWritten) {
     CharacterSheet sheet = PlainSheet();
     sheet.chkMorePain = 1;  // the gems need the sentries
     UseSlot(sheet, 0, 22, 0);
-    EngineState state;
-    const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full, state);
+    const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full);
     EXPECT_TRUE(report.txtResult[0].visible);
     for (int k = 1; k < 9; ++k) {
         EXPECT_FALSE(report.txtResult[k].visible);
@@ -32,14 +34,17 @@ TEST(CalculationTest, WithoutSentriesOnlyTheSlotBlocksAreWritten) {
     }
     EXPECT_FALSE(report.fraMoreDamageVisible);
     EXPECT_FALSE(report.txtBowCycleResult.has_value());  // the box keeps its earlier text
-    EXPECT_TRUE(report.refusal.isEmpty());
+    EXPECT_EQ(report.refusal, Refusal::None);
 }
 
-TEST(CalculationTest, ShownListsAndUndamagedRunesPersistAcrossCalculations) {
+TEST(CalculationTest, ShownListsPersistAcrossCalculationsAndRunesWithoutDamageStayZero) {
     const SkillCatalogue catalogue = GoldenCatalogue();
-    EngineState state;
-    state.hitTable[3].Runes[2].MainNormalMin = 42;  // rune without damage: never rewritten
-    state.hitTable[3].Runes[2].Name = QStringLiteral("옛 값");
+    ShownLists shown;
+    const auto calculate = [&](const CharacterSheet& sheet) {
+        const BuildFigures figures = ComputeFigures(sheet, catalogue, Edition::Full);
+        shown.record(figures);
+        return figures;
+    };
 
     CharacterSheet sheet = PlainSheet();
     sheet.chkCrossbow = 1;
@@ -47,78 +52,86 @@ TEST(CalculationTest, ShownListsAndUndamagedRunesPersistAcrossCalculations) {
     UseSlot(sheet, 1, 10, 3);
     UseSlot(sheet, 2, 22, 0);
     UseSlot(sheet, 3, 5, 0);
-    Calculate(sheet, catalogue, Edition::Full, state);
-    EXPECT_EQ(state.ShownSkill, (std::vector<std::int16_t>{21, 10, 22, 5}));
-    EXPECT_EQ(state.ShownRune, (std::vector<std::int16_t>{0, 3, 0, 0}));
+    const BuildFigures first = calculate(sheet);
+    EXPECT_EQ(shown.ShownSkill, (std::vector<std::int16_t>{21, 10, 22, 5}));
+    EXPECT_EQ(shown.ShownRune, (std::vector<std::int16_t>{0, 3, 0, 0}));
+    EXPECT_EQ(first.hitTable[3].Runes[2].MainNormalMin, 0);  // a rune without damage
+    EXPECT_EQ(first.hitTable[3].Runes[2].Name, QStringLiteral("룬 2"));
 
     // No block shown: the lists keep their earlier length, yet the sums take no block.
     CharacterSheet none = PlainSheet();
     none.chkCrossbow = 1;
-    const CalculationReport empty = Calculate(none, catalogue, Edition::Full, state);
-    EXPECT_EQ(state.ShownSkill.size(), 4u);
+    const CalculationReport empty = WriteReport(calculate(none), catalogue);
+    EXPECT_EQ(shown.ShownSkill.size(), 4u);
     EXPECT_EQ(testing::Lines(*empty.txtBowCycleResult)[2],
               QStringLiteral("- 쇠뇌1/s 기대값(정예): "));
 
     // Two blocks: the lists are cut back to them.
     UseSlot(none, 4, 7, 0);
     UseSlot(none, 5, 8, 0);
-    Calculate(none, catalogue, Edition::Full, state);
-    EXPECT_EQ(state.ShownSkill, (std::vector<std::int16_t>{7, 8}));
-    EXPECT_EQ(state.hitTable[3].Runes[2].MainNormalMin, 42);
-    EXPECT_EQ(state.hitTable[3].Runes[2].Name, QStringLiteral("옛 값"));
+    calculate(none);
+    EXPECT_EQ(shown.ShownSkill, (std::vector<std::int16_t>{7, 8}));
 }
 
 struct RefusalCase {
     const char* what;
     std::function<void(CharacterSheet&, SkillCatalogue&)> spoil;
     bool refused;
+    Refusal why = Refusal::None;
 };
 
 const RefusalCase kRefusalCases[] = {
-    {"no skill selected", [](CharacterSheet& s, SkillCatalogue&) { s.cboUsingSkill[2] = -1; },
-     true},
+    {"no skill selected", [](CharacterSheet& s, SkillCatalogue&) { s.cboUsingSkill[2] = -1; }, true,
+     Refusal::SelectionOutsideList},
     {"skill past the list", [](CharacterSheet& s, SkillCatalogue&) { s.cboUsingSkill[0] = 24; },
-     true},
+     true, Refusal::SelectionOutsideList},
     {"rune past the list", [](CharacterSheet& s, SkillCatalogue&) { s.cboUsingSkillRune[5] = 6; },
-     true},
-    {"no weapon speed", [](CharacterSheet& s, SkillCatalogue&) { s.cboWeaponSpeed = -1; }, true},
+     true, Refusal::SelectionOutsideList},
+    {"no weapon speed", [](CharacterSheet& s, SkillCatalogue&) { s.cboWeaponSpeed = -1; }, true,
+     Refusal::SelectionOutsideList},
     {"distance missing with the gem",
-     [](CharacterSheet& s, SkillCatalogue&) { s.chkGemJ = 1, s.cboGemJMeter = -1; }, true},
+     [](CharacterSheet& s, SkillCatalogue&) { s.chkGemJ = 1, s.cboGemJMeter = -1; }, true,
+     Refusal::SelectionOutsideList},
     {"distance missing without the gem",
      [](CharacterSheet& s, SkillCatalogue&) { s.cboGemJMeter = -1; }, false},
     {"fourth poison player",
-     [](CharacterSheet& s, SkillCatalogue&) { s.chkOurGemPoison = 1, s.cboOurGemPoison = 3; },
-     true},
+     [](CharacterSheet& s, SkillCatalogue&) { s.chkOurGemPoison = 1, s.cboOurGemPoison = 3; }, true,
+     Refusal::SelectionOutsideList},
     {"element 7",
      [](CharacterSheet&, SkillCatalogue& c) {
          c[0].Runes[0] = MakeRune({"칠", 1, 7});
      },
-     true},
+     true, Refusal::UnusableCatalogueRune},
     {"element -1",
      [](CharacterSheet&, SkillCatalogue& c) {
          c[9].Runes[5] = MakeRune({"음", 1, -1});
      },
-     true},
+     true, Refusal::UnusableCatalogueRune},
     {"element 7 on a rune without damage",
      [](CharacterSheet&, SkillCatalogue& c) { c[0].Runes[0].ElementCode = 7; }, false},
     {"infinite coefficient",
-     [](CharacterSheet&, SkillCatalogue& c) { c[5].Runes[0].MainCoefficient = kInf; }, true},
-    {"main stat 1e309", [](CharacterSheet& s, SkillCatalogue&) { s.txtMainStat = kInf; }, true},
+     [](CharacterSheet&, SkillCatalogue& c) { c[5].Runes[0].MainCoefficient = kInf; }, true,
+     Refusal::UnusableCatalogueRune},
+    {"main stat 1e309", [](CharacterSheet& s, SkillCatalogue&) { s.txtMainStat = kInf; }, true,
+     Refusal::NumberNotFinite},
     {"attack speed NaN",
-     [](CharacterSheet& s, SkillCatalogue&) { s.txtAttackSpeed = std::nan(""); }, true},
-    {"gem level infinite", [](CharacterSheet& s, SkillCatalogue&) { s.txtGemJ = -kInf; }, true},
+     [](CharacterSheet& s, SkillCatalogue&) { s.txtAttackSpeed = std::nan(""); }, true,
+     Refusal::NumberNotFinite},
+    {"gem level infinite", [](CharacterSheet& s, SkillCatalogue&) { s.txtGemJ = -kInf; }, true,
+     Refusal::NumberNotFinite},
     {"unread gem level infinite", [](CharacterSheet& s, SkillCatalogue&) { s.txtGemStrong = kInf; },
      false},
     {"damage overflowing to inf",
      [](CharacterSheet& s, SkillCatalogue&) { s.txtWeaponDamageMax = 1e300, s.txtMainStat = 1e10; },
-     true},
+     true, Refusal::FigureNotFinite},
     {"critical line overflowing",
      [](CharacterSheet& s, SkillCatalogue&) {
          s.txtWeaponDamageMax = 1e306, s.txtCriticalDamage = 1e4;
      },
-     true},
+     true, Refusal::FigureNotFinite},
     {"sentries slower than every bracket",
-     [](CharacterSheet& s, SkillCatalogue&) { s.txtAttackSpeed = -20; }, true},
+     [](CharacterSheet& s, SkillCatalogue&) { s.txtAttackSpeed = -20; }, true,
+     Refusal::SentriesTooSlow},
     {"slow but the sentries do not fire",
      [](CharacterSheet& s, SkillCatalogue&) { s.txtAttackSpeed = -20, s.chkCrossbow = 0; }, false},
     {"no base speed at all",
@@ -135,16 +148,16 @@ TEST(CalculationTest, RefusesInputsItCannotCalculate) {
         UseSlot(sheet, 1, 14, 1);
         c.spoil(sheet, catalogue);
 
-        EngineState state;
-        state.ShownSkill = {18};
-        state.hitTable[5].Runes[0].MainNormalMin = 7;
-        const CalculationReport report = Calculate(sheet, catalogue, Edition::Full, state);
+        ShownLists shown;
+        shown.ShownSkill = {18};
+        const BuildFigures figures = ComputeFigures(sheet, catalogue, Edition::Full);
+        shown.record(figures);
+        const CalculationReport report = WriteReport(figures, catalogue);
         if (!c.refused) {
-            EXPECT_TRUE(report.refusal.isEmpty()) << c.what;
+            EXPECT_EQ(report.refusal, Refusal::None) << c.what;
             continue;
         }
-        EXPECT_EQ(report.refusal, QStringLiteral("입력값이 계산할 수 있는 범위를 벗어났습니다."))
-            << c.what;
+        EXPECT_EQ(report.refusal, c.why) << c.what;
         for (const ResultBoxText& box : report.txtResult) {
             EXPECT_FALSE(box.visible) << c.what;
             EXPECT_TRUE(box.text.isEmpty()) << c.what;
@@ -152,31 +165,9 @@ TEST(CalculationTest, RefusesInputsItCannotCalculate) {
         EXPECT_FALSE(report.fraMoreDamageVisible) << c.what;
         EXPECT_EQ(report.txtBowCycleResult, QString()) << c.what;
         EXPECT_TRUE(report.Text1.isEmpty()) << c.what;
-        // The shown lists stay as the last good calculation left them; the table never keeps a
-        // figure that is not a number.
-        EXPECT_EQ(state.ShownSkill, std::vector<std::int16_t>{18}) << c.what;
-        for (const SkillHitEntry& skill : state.hitTable) {
-            for (const RuneHitRecord& r : skill.Runes) {
-                for (const double value : {r.MainNormalMin, r.MainEliteExpected, r.ExtraNormalMax,
-                                           r.ExtraEliteExpected, r.MainUsesPerCycle}) {
-                    EXPECT_TRUE(std::isfinite(value)) << c.what;
-                }
-            }
-        }
+        // The shown lists stay as the last good calculation left them.
+        EXPECT_EQ(shown.ShownSkill, std::vector<std::int16_t>{18}) << c.what;
     }
-}
-
-TEST(CalculationTest, FiguresTooLargeForANumberKeepTheOldOnes) {
-    CharacterSheet sheet = PlainSheet();
-    sheet.txtWeaponDamageMin = 1e300;
-    sheet.txtMainStat = 1e10;
-    EngineState state;
-    state.hitTable[5].Runes[0].MainNormalMin = 7;
-    state.hitTable[5].Runes[0].Name = QStringLiteral("옛 값");
-    const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full, state);
-    EXPECT_FALSE(report.refusal.isEmpty());
-    EXPECT_EQ(state.hitTable[5].Runes[0].MainNormalMin, 7);
-    EXPECT_EQ(state.hitTable[5].Runes[0].Name, QStringLiteral("옛 값"));
 }
 
 TEST(CalculationTest, NeverPrintsInfOrNan) {
@@ -185,9 +176,8 @@ TEST(CalculationTest, NeverPrintsInfOrNan) {
     sheet.chkCrossbow = 1;
     sheet.txtWeaponDamageMax = 1e15;
     UseSlot(sheet, 0, 22, 5);
-    EngineState state;
-    const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full, state);
-    ASSERT_TRUE(report.refusal.isEmpty());
+    const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full);
+    ASSERT_EQ(report.refusal, Refusal::None);
     QString all = report.Text1 + *report.txtBowCycleResult;
     for (const ResultBoxText& box : report.txtResult) {
         all += box.text;

@@ -38,8 +38,7 @@ CharacterSheet BusySheet() {
 }
 
 CalculationReport Report(const CharacterSheet& sheet, Edition edition = Edition::Full) {
-    EngineState state;
-    return Calculate(sheet, GoldenCatalogue(), edition, state);
+    return Calculate(sheet, GoldenCatalogue(), edition);
 }
 
 struct CheckBox {

@@ -3,6 +3,7 @@
 
 #include "engine/calculation.h"
 #include "engine/kill_time.h"
+#include "engine/report/sentry_texts.h"
 #include "engine_fixtures.h"
 
 namespace brakefell {
@@ -53,8 +54,7 @@ TEST(DamageOverTimeTest, GemBlocksAndTheirFrame) {
         sheet.txtEnchantElite = 20;
         sheet.chkCompanion = c.pool ? 1 : 0;
         sheet.chkPassiveAim = c.pool ? 1 : 0;
-        EngineState state;
-        const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full, state);
+        const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full);
         EXPECT_EQ(report.txtResult[7].text, QString::fromUtf8(c.bleedBlock)) << c.what;
         EXPECT_EQ(report.txtResult[7].visible, c.bleed == 1) << c.what;
         EXPECT_EQ(report.txtResult[8].text, QString::fromUtf8(c.poisonBlock)) << c.what;
@@ -71,8 +71,7 @@ TEST(DamageOverTimeTest, BleedCountsTowardsTheTotalAndBothGetShareLines) {
     sheet.chkGemPoison = 1;
     sheet.txtGemPoison = 0;  // 2 x 1,500 x 0.2 = 600
     sheet.chkPassiveAim = 1;
-    EngineState state;
-    const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full, state);
+    const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full);
     const QStringList lines = testing::Lines(*report.txtBowCycleResult);
     ASSERT_EQ(lines.size(), 12);
     EXPECT_EQ(lines[4], QStringLiteral("1초당 총 피해량 기대값(정예):        1,200"));
@@ -99,8 +98,7 @@ TEST(KillTimeTest, SentriesJoinOnePerCooldown) {
         {0, 0, 0, 6, "1쇠뇌: 계산 불가, 2쇠뇌: 계산 불가, 3쇠뇌: 계산 불가, 4쇠뇌: 계산 불가"},
     };
     for (const KillCase& c : cases) {
-        FigureGuard guard;
-        ReportWriter out(guard);
+        ReportWriter out;
         WriteKillTimeLines(out, EstimateKillTimes(c.sentry, c.companions, c.dot, c.cooldown));
         const QString text = out.take();
         EXPECT_EQ(text, QStringLiteral("\r\n- 그홈대상 딜 계산(쇠뇌+동료, 본체딜 없음) - \r\n") +

@@ -24,8 +24,7 @@ TEST(GoldenReportTest, ReportsMatchLineByLine) {
     for (const testing::GoldenCase& c : testing::kGoldenCases) {
         CharacterSheet sheet;
         c.setUp(sheet);
-        EngineState state;
-        const CalculationReport report = Calculate(sheet, catalogue, c.edition, state);
+        const CalculationReport report = Calculate(sheet, catalogue, c.edition);
         for (const ResultBoxText& box : report.txtResult) {
             EXPECT_TRUE(box.visible || box.text.isEmpty()) << c.file;
         }
@@ -40,10 +39,8 @@ TEST(GoldenReportTest, ReportsMatchLineByLine) {
 TEST(GoldenReportTest, LiteReportsShowTheFullReportsAveragesOnly) {
     const SkillCatalogue catalogue = testing::GoldenCatalogue();
     CharacterSheet sheet;
-    EngineState fullState;
-    EngineState liteState;
-    const CalculationReport full = Calculate(sheet, catalogue, Edition::Full, fullState);
-    const CalculationReport lite = Calculate(sheet, catalogue, Edition::Lite, liteState);
+    const CalculationReport full = Calculate(sheet, catalogue, Edition::Full);
+    const CalculationReport lite = Calculate(sheet, catalogue, Edition::Lite);
     for (int k = 0; k < 6; ++k) {
         const QStringList fullLines = testing::Lines(full.txtResult[k].text);
         const QStringList liteLines = testing::Lines(lite.txtResult[k].text);

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/calculation.h"
+#include "engine/compute_figures.h"
+#include "engine/report/write_report.h"
+#include "engine/shown_lists.h"
 #include "engine_fixtures.h"
 
 namespace brakefell {
@@ -91,16 +94,18 @@ TEST(HitBlockTest, SingleAndMultiHitBlocksInBothEditions) {
         sheet.txtCriticalDamage = 100;
         sheet.txtEnchantElite = 20;
         UseSlot(sheet, 3, 5, 2);  // the slots before it show nothing: no gap
-        EngineState state;
-        const CalculationReport report = Calculate(sheet, catalogue, c.edition, state);
+        const BuildFigures figures = ComputeFigures(sheet, catalogue, c.edition);
+        const CalculationReport report = WriteReport(figures, catalogue);
         EXPECT_TRUE(report.txtResult[0].visible) << c.what;
         EXPECT_EQ(report.txtResult[0].text, Crlf(c.expected)) << c.what;
         for (int k = 1; k < 9; ++k) {
             EXPECT_FALSE(report.txtResult[k].visible) << c.what << " box " << k;
             EXPECT_TRUE(report.txtResult[k].text.isEmpty()) << c.what << " box " << k;
         }
-        EXPECT_EQ(state.ShownSkill, std::vector<std::int16_t>{5});
-        EXPECT_EQ(state.ShownRune, std::vector<std::int16_t>{2});
+        ShownLists shown;
+        shown.record(figures);
+        EXPECT_EQ(shown.ShownSkill, std::vector<std::int16_t>{5});
+        EXPECT_EQ(shown.ShownRune, std::vector<std::int16_t>{2});
     }
 }
 
@@ -156,8 +161,7 @@ TEST(HitBlockTest, CompanionBlockSumsAllSixCompanions) {
         sheet.txtCriticalDamage = 100;
         sheet.chkCrossbow = c.crossbow;
         UseSlot(sheet, 0, 14, 0);
-        EngineState state;
-        const CalculationReport report = Calculate(sheet, catalogue, c.edition, state);
+        const CalculationReport report = Calculate(sheet, catalogue, c.edition);
         EXPECT_EQ(report.txtResult[0].text, Crlf(c.expected)) << c.crossbow;
     }
 }

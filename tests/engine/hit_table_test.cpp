@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/calculation.h"
+#include "engine/compute_figures.h"
 #include "engine_fixtures.h"
 
 namespace brakefell {
@@ -11,8 +12,8 @@ using testing::BlankCatalogue;
 using testing::MakeRune;
 using testing::PlainSheet;
 
-const RuneHitRecord& Figures(const EngineState& state, int skill, int rune) {
-    return state.hitTable[skill].Runes[rune];
+const RuneHitRecord& Figures(const BuildFigures& figures, int skill, int rune) {
+    return figures.hitTable[skill].Runes[rune];
 }
 
 TEST(HitTableTest, FivefoldWeaponDamageWithCriticalsAndElites) {
@@ -22,8 +23,7 @@ TEST(HitTableTest, FivefoldWeaponDamageWithCriticalsAndElites) {
     sheet.txtCriticalChance = 50;
     sheet.txtCriticalDamage = 100;
     sheet.txtEnchantElite = 20;
-    EngineState state;
-    Calculate(sheet, catalogue, Edition::Full, state);
+    const BuildFigures state = ComputeFigures(sheet, catalogue, Edition::Full);
     const RuneHitRecord& r = Figures(state, 5, 0);
     EXPECT_EQ(r.Name, QStringLiteral("투척"));
     EXPECT_EQ(r.ElementCode, 4);
@@ -50,15 +50,12 @@ TEST(HitTableTest, SentryModeScalesFiredSkillsButNotTheSentryItself) {
     sheet.txtWeaponExtraSpeed = 25;  // the player attacks twice a second
     sheet.chkGemSummon = 1;          // reaches the companions in either mode
     sheet.txtGemSummon = 0;
-    EngineState off;
-    Calculate(sheet, catalogue, Edition::Full, off);
+    const BuildFigures off = ComputeFigures(sheet, catalogue, Edition::Full);
     sheet.chkCrossbow = 1;
     sheet.chkGemSummon = 0;
-    EngineState onWithoutGem;
-    Calculate(sheet, catalogue, Edition::Full, onWithoutGem);
+    const BuildFigures onWithoutGem = ComputeFigures(sheet, catalogue, Edition::Full);
     sheet.chkGemSummon = 1;
-    EngineState on;
-    Calculate(sheet, catalogue, Edition::Full, on);
+    const BuildFigures on = ComputeFigures(sheet, catalogue, Edition::Full);
 
     // Without the gem: skill 5 takes the sentry bonus; the sentry's own bolt keeps its 1.3 from
     // its own bonus box in both modes.
@@ -98,8 +95,7 @@ TEST(HitTableTest, ExtraHitFactorByModeSkillAndKind) {
         sheet.txtCriticalDamage = 100;
         sheet.chkPassiveTrajectory = 1;
         sheet.txtSkill[18] = 30;
-        EngineState state;
-        Calculate(sheet, catalogue, Edition::Full, state);
+        const BuildFigures state = ComputeFigures(sheet, catalogue, Edition::Full);
         const RuneHitRecord& r = Figures(state, c.skill, 3);
         EXPECT_DOUBLE_EQ(r.ExtraNormalMin, c.extraMin)
             << c.crossbow << " " << c.skill << " " << c.rocket << " " << c.onCrit;
@@ -112,8 +108,7 @@ TEST(HitTableTest, ExtraHitFactorByModeSkillAndKind) {
 TEST(HitTableTest, CritOnlyExtraVanishesWithoutCriticalChance) {
     SkillCatalogue catalogue = BlankCatalogue();
     catalogue[8].Runes[1] = MakeRune({"얼음 구체", 1.0, 2, true, 0.5, false, true});
-    EngineState state;
-    Calculate(PlainSheet(), catalogue, Edition::Full, state);
+    const BuildFigures state = ComputeFigures(PlainSheet(), catalogue, Edition::Full);
     const RuneHitRecord& r = Figures(state, 8, 1);
     EXPECT_EQ(r.ExtraNormalMin, 0);
     EXPECT_EQ(r.ExtraEliteExpected, 0);
@@ -124,8 +119,7 @@ TEST(HitTableTest, TraceListsEverySkillAndEachDamagingRune) {
     SkillCatalogue catalogue = BlankCatalogue();
     catalogue[0].Runes[2] = MakeRune({"속사", 5.0, 1, true, 1.0});
     catalogue[0].Runes[4] = MakeRune({"무해", 0.0, 1});
-    const CalculationReport report =
-        Calculate(PlainSheet(), catalogue, Edition::Full, *std::make_unique<EngineState>());
+    const CalculationReport report = Calculate(PlainSheet(), catalogue, Edition::Full);
     const QStringList lines = testing::Lines(report.Text1);
     ASSERT_EQ(lines.size(), 1 + 24 * 2 + 2);
     EXPECT_EQ(lines[0], QString());

@@ -38,9 +38,8 @@ CharacterSheet PerSecondSheet() {
 }
 
 QStringList CycleLines(const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
-    EngineState state;
-    const CalculationReport report = Calculate(sheet, catalogue, Edition::Full, state);
-    EXPECT_TRUE(report.refusal.isEmpty());
+    const CalculationReport report = Calculate(sheet, catalogue, Edition::Full);
+    EXPECT_EQ(report.refusal, Refusal::None);
     return testing::Lines(report.txtBowCycleResult.value_or(QString()));
 }
 

@@ -1,8 +1,9 @@
 // The rotation: cycle length and uses per cycle by key skills and sentry bracket.
 #include <gtest/gtest.h>
 
-#include "engine/calculation.h"
+#include "engine/compute_figures.h"
 #include "engine/cycle_table.h"
+#include "engine/report/write_report.h"
 #include "engine_fixtures.h"
 
 namespace brakefell {
@@ -43,12 +44,10 @@ TEST(RotationTest, UsesPerCycleByKeySkillsAndBracket) {
         for (std::size_t i = 0; i < c.skills.size(); ++i) {
             UseSlot(sheet, static_cast<int>(i), c.skills[i], 0);
         }
-        EngineState state;
-        // Uses left from an earlier rotation must not survive.
-        SetSkillUsesPerCycle(state.hitTable, 5, 99);
-        SetSkillUsesPerCycle(state.hitTable, 22, 99);
-        const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full, state);
-        ASSERT_TRUE(report.refusal.isEmpty()) << c.what;
+        const SkillCatalogue catalogue = BlankCatalogue();
+        const BuildFigures state = ComputeFigures(sheet, catalogue, Edition::Full);
+        const CalculationReport report = WriteReport(state, catalogue);
+        ASSERT_EQ(report.refusal, Refusal::None) << c.what;
         const auto uses = [&](int skill, int rune = 0) {
             return state.hitTable[skill].Runes[rune].MainUsesPerCycle;
         };
@@ -83,9 +82,9 @@ TEST(RotationTest, SlowestBracketHasNoRotationForTheKeySkills) {
     sheet.chkGemPoison = 1;
     sheet.chkPassiveAim = 1;
     UseSlot(sheet, 0, 21, 0);
-    EngineState state;
-    SetSkillUsesPerCycle(state.hitTable, 21, 7);
-    const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full, state);
+    const SkillCatalogue catalogue = BlankCatalogue();
+    const BuildFigures state = ComputeFigures(sheet, catalogue, Edition::Full);
+    const CalculationReport report = WriteReport(state, catalogue);
     EXPECT_EQ(
         *report.txtBowCycleResult,
         QStringLiteral("공속1.0000(0.98182 - 1.10203 구간)\r\n이 공속 구간에서는 스킬 사이클이 "

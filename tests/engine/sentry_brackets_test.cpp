@@ -1,6 +1,7 @@
 // The sentry's attack-speed brackets and the breakpoint block.
 #include <gtest/gtest.h>
 
+#include "engine/report/sentry_texts.h"
 #include "engine/sentry_brackets.h"
 #include "engine/sentry_breakpoints.h"
 #include "engine_fixtures.h"
@@ -34,9 +35,9 @@ TEST(SentryBracketTest, HeaderShowsSpeedAndLabel) {
                           Case{0.9819, "공속.9819(0.98182 - 1.10203 구간)"},
                           Case{2.16, "공속2.1600(1.74194 - 2.16 구간)"},
                           Case{4.2, "공속4.2000(4.15386 이상 구간)"}}) {
-        FigureGuard guard;
-        ReportWriter out(guard);
-        WriteBracketHeader(out, c.speed);
+        ReportWriter out;
+        WriteBracketHeader(out,
+                           {.SentryAttackSpeed = c.speed, .bracketRow = SentryBracketRow(c.speed)});
         const QString text = out.take();
         EXPECT_EQ(text, QString::fromUtf8(c.header));
     }
@@ -121,9 +122,9 @@ TEST(BreakpointBlockTest, NeededAndMissingSpeedPerBreakpoint) {
         sheet.weaponSpeedValue = c.weaponSpeed;
         sheet.txtAttackSpeed = c.attackSpeed;
         sheet.chkVoodoo = c.voodoo;
-        FigureGuard guard;
-        ReportWriter out(guard);
-        WriteBreakpointBlock(out, sheet, c.edition);
+        ReportWriter out;
+        WriteBreakpointBlock(out, ComputeSentrySpeed(sheet, DeriveCharacterMultipliers(sheet)),
+                             c.edition);
         const QString text = out.take();
         const QStringList lines = testing::Lines(text);
         ASSERT_EQ(lines.size(), 7) << c.what;
@@ -131,7 +132,6 @@ TEST(BreakpointBlockTest, NeededAndMissingSpeedPerBreakpoint) {
             EXPECT_EQ(lines[static_cast<qsizetype>(i)], QString::fromUtf8(c.lines[i]))
                 << c.what << " line " << i;
         }
-        EXPECT_TRUE(guard.allFinite());
     }
 }
 
@@ -143,10 +143,10 @@ TEST(BreakpointBlockTest, BaseSpeedLeavesOutAttackSpeedAndVoodoo) {
     sheet.txtAttackSpeed = 40;
     sheet.chkVoodoo = 1;
     EXPECT_DOUBLE_EQ(SentryBaseSpeed(sheet), 2.2);
-    const auto needs = BreakpointNeeds(sheet);
-    ASSERT_TRUE(needs.has_value());
-    EXPECT_NEAR((*needs)[4].needed, 88.8118, 1e-4);             // 4.15386 / 2.2 = 1.888118
-    EXPECT_NEAR((*needs)[4].missing, 88.8118 - 40 - 20, 1e-4);  // attack speed and voodoo
+    const SentrySpeedFigures speed = ComputeSentrySpeed(sheet, DeriveCharacterMultipliers(sheet));
+    ASSERT_TRUE(speed.needsDefined);
+    EXPECT_NEAR(speed.breakpoints[4].needed, 88.8118, 1e-4);             // 4.15386 / 2.2 = 1.888118
+    EXPECT_NEAR(speed.breakpoints[4].missing, 88.8118 - 40 - 20, 1e-4);  // attack speed, voodoo
 }
 
 }  // namespace

@@ -76,14 +76,14 @@ class ProfileFilesTest : public ::testing::Test {
 TEST_F(ProfileFilesTest, ANameTypedWithoutExtensionIsSavedAndOpenedAsTyped) {
     form.setText(u"txtTesker", "17");
     prompts.saveAnswers.push_back(path("app/my hero"));
-    SaveProfile(0, form, folders, prompts);
+    SaveProfile(ProfileSource::ChosenFile, form, folders, prompts);
     ASSERT_TRUE(QFile::exists(path("app/my hero")));
     EXPECT_FALSE(QFile::exists(path("app/my hero.cfg")));
     EXPECT_EQ(ReadBytes(path("app/my hero")), WriteProfile(form));
 
     form.setText(u"txtTesker", "0");
     prompts.openAnswers.push_back(path("app/my hero"));
-    LoadProfile(0, form, folders, prompts);
+    LoadProfile(ProfileSource::ChosenFile, form, folders, prompts);
     EXPECT_EQ(form.at(u"txtTesker").text, "17");
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(prompts.dialogFolders, QStringList({folders.programDir, folders.programDir}));
@@ -93,8 +93,8 @@ TEST_F(ProfileFilesTest, CancelledDialogsChangeNothingAndSayNothing) {
     const QByteArray before = WriteProfile(form);
     prompts.openAnswers.push_back(std::nullopt);
     prompts.saveAnswers.push_back(std::nullopt);
-    LoadProfile(0, form, folders, prompts);
-    SaveProfile(0, form, folders, prompts);
+    LoadProfile(ProfileSource::ChosenFile, form, folders, prompts);
+    SaveProfile(ProfileSource::ChosenFile, form, folders, prompts);
     EXPECT_EQ(prompts.dialogsShown, 2);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(WriteProfile(form), before);
@@ -103,7 +103,7 @@ TEST_F(ProfileFilesTest, CancelledDialogsChangeNothingAndSayNothing) {
 
 TEST_F(ProfileFilesTest, OpeningANameThatDoesNotExistSaysNothing) {
     prompts.openAnswers.push_back(path("app/nobody.cfg"));
-    LoadProfile(0, form, folders, prompts);
+    LoadProfile(ProfileSource::ChosenFile, form, folders, prompts);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(form.at(u"txtMainStat").text, "8830");
 }
@@ -113,7 +113,7 @@ TEST_F(ProfileFilesTest, OpeningSomethingThatIsNotAReadableFileIsReported) {
     for (const QString& chosen : {path("app/folder.cfg"), QString("/dev/null")}) {
         prompts.messages.clear();
         prompts.openAnswers.push_back(chosen);
-        LoadProfile(0, form, folders, prompts);
+        LoadProfile(ProfileSource::ChosenFile, form, folders, prompts);
         EXPECT_EQ(prompts.messages, QStringList{kOpenError}) << chosen.toStdString();
         EXPECT_EQ(form.at(u"txtMainStat").text, "8830");
     }
@@ -126,7 +126,7 @@ TEST_F(ProfileFilesTest, OpeningAShortProfileReportsAndKeepsWhatWasApplied) {
     form.setListIndex(u"cboGemJMeter", 4);
 
     prompts.openAnswers.push_back(path("short.cfg"));
-    LoadProfile(0, form, folders, prompts);
+    LoadProfile(ProfileSource::ChosenFile, form, folders, prompts);
     EXPECT_EQ(prompts.messages, QStringList{kOpenError});
     EXPECT_EQ(form.at(u"txtMainStat").text, "4321");
     EXPECT_EQ(form.at(u"cboGemJMeter").value, 4);
@@ -141,7 +141,7 @@ TEST_F(ProfileFilesTest, GarbageIsReportedWithoutHarm) {
     }
     WriteBytes(path("garbage.cfg"), garbage);
     prompts.openAnswers.push_back(path("garbage.cfg"));
-    LoadProfile(0, form, folders, prompts);
+    LoadProfile(ProfileSource::ChosenFile, form, folders, prompts);
     EXPECT_EQ(prompts.messages, QStringList{kOpenError});
     EXPECT_EQ(form.at(u"txtWeaponExtraSpeed").text, "6");
 }
@@ -163,7 +163,7 @@ TEST_F(ProfileFilesTest, SavingIntoWhatCannotHoldAFileIsReported) {
     for (const QString& target : {path("app/taken.cfg"), path("missing/folder/x.cfg")}) {
         prompts.messages.clear();
         prompts.saveAnswers.push_back(target);
-        SaveProfile(0, form, folders, prompts);
+        SaveProfile(ProfileSource::ChosenFile, form, folders, prompts);
         EXPECT_EQ(prompts.messages, QStringList{kSaveError}) << target.toStdString();
     }
     EXPECT_TRUE(QFileInfo(path("app/taken.cfg")).isDir());
@@ -191,7 +191,7 @@ TEST_F(ProfileFilesTest, AnInterruptedSaveLeavesThePreviousFileAsItWas) {
 
 TEST_F(ProfileFilesTest, NoLastRunFileIsSaidOnceAndChangesNothing) {
     const QByteArray before = WriteProfile(form);
-    LoadProfile(-1, form, folders, prompts);
+    LoadProfile(ProfileSource::LastRun, form, folders, prompts);
     EXPECT_EQ(prompts.messages, QStringList{kNoLastRun});
     EXPECT_EQ(WriteProfile(form), before);
     EXPECT_EQ(prompts.dialogsShown, 0);
@@ -199,7 +199,7 @@ TEST_F(ProfileFilesTest, NoLastRunFileIsSaidOnceAndChangesNothing) {
 
 TEST_F(ProfileFilesTest, TheLastRunIsWrittenBesideTheProgramWithoutAsking) {
     form.setText(u"txtGemLocked", "50");
-    SaveProfile(-1, form, folders, prompts);
+    SaveProfile(ProfileSource::LastRun, form, folders, prompts);
     EXPECT_EQ(prompts.dialogsShown, 0);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(filesIn(folders.programDir), QStringList{"LastData.cfg"});
@@ -208,12 +208,12 @@ TEST_F(ProfileFilesTest, TheLastRunIsWrittenBesideTheProgramWithoutAsking) {
 
 TEST_F(ProfileFilesTest, TheLastRunFileIsFoundAndReplacedUnderItsOwnSpelling) {
     WriteBytes(path("app/LASTDATA.CFG"), profileWithMainStat("777"));
-    LoadProfile(-1, form, folders, prompts);
+    LoadProfile(ProfileSource::LastRun, form, folders, prompts);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(form.at(u"txtMainStat").text, "777");
 
     form.setText(u"txtMainStat", "778");
-    SaveProfile(-1, form, folders, prompts);
+    SaveProfile(ProfileSource::LastRun, form, folders, prompts);
     EXPECT_EQ(filesIn(folders.programDir), QStringList{"LASTDATA.CFG"});
     EXPECT_EQ(ReadBytes(path("app/LASTDATA.CFG")), WriteProfile(form));
 }
@@ -235,12 +235,12 @@ TEST_F(ProfileFilesTest, OfTwoSpellingsTheUsualOneIsReadAndRewrittenWhicheverSor
     const QByteArray other = profileWithMainStat("111");
     WriteBytes(path("app/LASTDATA.CFG"), other);
     WriteBytes(path("app/LastData.cfg"), profileWithMainStat("222"));
-    LoadProfile(-1, form, folders, prompts);
+    LoadProfile(ProfileSource::LastRun, form, folders, prompts);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(form.at(u"txtMainStat").text, "222");
 
     form.setText(u"txtMainStat", "333");
-    SaveProfile(-1, form, folders, prompts);
+    SaveProfile(ProfileSource::LastRun, form, folders, prompts);
     EXPECT_EQ(filesIn(folders.programDir), (QStringList{"LASTDATA.CFG", "LastData.cfg"}));
     EXPECT_EQ(ReadBytes(path("app/LastData.cfg")), WriteProfile(form));
     EXPECT_EQ(ReadBytes(path("app/LASTDATA.CFG")), other);
@@ -249,7 +249,7 @@ TEST_F(ProfileFilesTest, OfTwoSpellingsTheUsualOneIsReadAndRewrittenWhicheverSor
 TEST_F(ProfileFilesTest, ALastRunFileThatCannotBeOpenedIsReported) {
     // A pipe under the name: there, but no file to read (and reading it would block).
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("app/LastData.cfg")).constData(), 0600), 0);
-    LoadProfile(-1, form, folders, prompts);
+    LoadProfile(ProfileSource::LastRun, form, folders, prompts);
     EXPECT_EQ(prompts.messages, QStringList{kOpenError});
     EXPECT_EQ(form.at(u"txtMainStat").text, "8830");
 }
@@ -258,12 +258,12 @@ TEST_F(ProfileFilesTest, AnUnwritableProgramFolderSendsTheLastRunToTheUserFolder
     WriteBytes(path("plain-file"), "x");
     const ProgramFolders locked{path("plain-file"), path("user/deeper")};
     form.setText(u"txtGemJ", "48");
-    SaveProfile(-1, form, locked, prompts);
+    SaveProfile(ProfileSource::LastRun, form, locked, prompts);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(ReadBytes(path("user/deeper/LastData.cfg")), WriteProfile(form));
 
     form.setText(u"txtGemJ", "0");
-    LoadProfile(-1, form, locked, prompts);
+    LoadProfile(ProfileSource::LastRun, form, locked, prompts);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(form.at(u"txtGemJ").text, "48");
 }

@@ -30,7 +30,7 @@ using testing::RecordingPrompts;
 const QString kCatalogueError = QString::fromUtf8(messages::kCatalogueLoadError);
 const QString kOpenError = QString::fromUtf8(messages::kProfileOpenError);
 const QString kSaveError = QString::fromUtf8(messages::kProfileSaveError);
-const QString kRefused = QString::fromUtf8(kCalculationRefused);
+const QString kRefused = QString::fromUtf8(messages::kCalculationRefused);
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -221,7 +221,7 @@ TEST_F(HostileInputs, ADamagedCatalogueNeverCostsTheLastRun) {
         WriteAll(lastRunFile(), lastRun);
         RecordingPrompts person;
         CalculatorSession session(Edition::Full, folders(), person);
-        EXPECT_EQ(session.startUp(), c.loads);
+        EXPECT_EQ(static_cast<bool>(session.startUp()), c.loads);
         if (c.loads) {
             EXPECT_TRUE(person.messages.isEmpty()) << person.messages.join('|').toStdString();
             EXPECT_EQ(session.form().at(u"txtMainStat").text, "9123");

@@ -8,6 +8,7 @@
 #include "engine_fixtures.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
+#include "recording_prompts.h"
 #include "session/calculator_session.h"
 #include "text/cp949.h"
 
@@ -20,7 +21,7 @@ class RunCalculationTest : public ::testing::Test {
   protected:
     SkillCatalogue catalogue = testing::GoldenCatalogue();
     FormState form{catalogue};
-    EngineState state;
+    ShownLists state;
 
     void SetUp() override {
         FillStartUpLists(form);
@@ -31,7 +32,7 @@ class RunCalculationTest : public ::testing::Test {
 
 TEST_F(RunCalculationTest, WritesTheReportIntoTheBoxes) {
     form.setCheck(u"chkMorePain", 1);
-    EXPECT_TRUE(RunCalculation(form, state, Edition::Full).isEmpty());
+    EXPECT_EQ(RunCalculation(form, state, Edition::Full), Refusal::None);
     // Default slots: 15/1 has no damage, so five blocks in boxes 0 to 4.
     for (int k = 0; k < 5; ++k) {
         EXPECT_TRUE(box(k).visible) << k;
@@ -49,7 +50,7 @@ TEST_F(RunCalculationTest, WritesTheReportIntoTheBoxes) {
     // Without the sentries the later boxes are hidden and emptied, the cycle box keeps its text.
     const QString cycleText = form.at(u"txtBowCycleResult").text;
     form.setCheck(u"chkCrossbow", 0);
-    EXPECT_TRUE(RunCalculation(form, state, Edition::Full).isEmpty());
+    EXPECT_EQ(RunCalculation(form, state, Edition::Full), Refusal::None);
     for (int k = 5; k < 9; ++k) {
         EXPECT_FALSE(box(k).visible) << k;
         EXPECT_TRUE(box(k).text.isEmpty()) << k;
@@ -61,7 +62,7 @@ TEST_F(RunCalculationTest, WritesTheReportIntoTheBoxes) {
 TEST_F(RunCalculationTest, RefusalEmptiesEveryBox) {
     RunCalculation(form, state, Edition::Lite);
     form.setText(u"txtWeaponDamageMax", QStringLiteral("1e309"));  // reads as infinity
-    EXPECT_EQ(RunCalculation(form, state, Edition::Lite), kRefusal);
+    EXPECT_EQ(RunCalculation(form, state, Edition::Lite), Refusal::NumberNotFinite);
     for (int k = 0; k < 9; ++k) {
         EXPECT_FALSE(box(k).visible) << k;
         EXPECT_TRUE(box(k).text.isEmpty()) << k;
@@ -70,14 +71,6 @@ TEST_F(RunCalculationTest, RefusalEmptiesEveryBox) {
     EXPECT_TRUE(form.at(u"txtBowCycleResult").text.isEmpty());
     EXPECT_TRUE(form.at(u"Text1").text.isEmpty());
 }
-
-class RecordedMessages : public UserPrompts {
-  public:
-    void showMessage(const QString& sentence) override { shown.append(sentence); }
-    std::optional<QString> chooseFileToOpen(const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(const QString&) override { return std::nullopt; }
-    QStringList shown;
-};
 
 TEST(CalculatorSessionCalculateTest, ShowsTheRefusalOnlyWhenThereIsOne) {
     QTemporaryDir folder;
@@ -91,20 +84,20 @@ TEST(CalculatorSessionCalculateTest, ShowsTheRefusalOnlyWhenThereIsOne) {
     file.write(EncodeCp949(text));
     file.close();
 
-    RecordedMessages prompts;
+    testing::RecordingPrompts prompts;
     CalculatorSession session(Edition::Full, ProgramFolders{folder.path(), folder.path()}, prompts);
     ASSERT_TRUE(session.startUp({.cataloguePath = file.fileName(), .loadLastRun = false}));
     session.form().setListIndex(u"cboUsingSkill(2)", 0);
     session.calculate();
-    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_TRUE(session.form()
                     .at(u"txtResult(0)")
                     .text.startsWith(QStringLiteral("< 굶주린 화살(기본) >")));
-    EXPECT_EQ(session.engine().ShownSkill, std::vector<std::int16_t>{0});
+    EXPECT_EQ(session.shown().ShownSkill, std::vector<std::int16_t>{0});
 
     session.form().setText(u"txtMainStat", QStringLiteral("1e400"));
     session.calculate();
-    EXPECT_EQ(prompts.shown, QStringList{kRefusal});
+    EXPECT_EQ(prompts.messages, QStringList{kRefusal});
     EXPECT_FALSE(session.form().at(u"txtResult(0)").visible);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // A person in front of the form, as the tests play them: every message shown is recorded, and
-// the file dialogs return the answers the test scripted (nullopt: the person cancels).
+// the file dialogs return the answers the test scripted (nullopt: the person cancels). With
+// `unscriptedDialogFails`, a dialog the test gave no answer for fails the test.
+
+#include <gtest/gtest.h>
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +31,7 @@ class RecordingPrompts : public UserPrompts {
     std::deque<std::optional<QString>> saveAnswers;
     QStringList dialogFolders;  // the folder each dialog was asked to start in
     int dialogsShown = 0;
+    bool unscriptedDialogFails = false;
 
   private:
     std::optional<QString> answer(std::deque<std::optional<QString>>& answers,
@@ -35,6 +39,9 @@ class RecordingPrompts : public UserPrompts {
         ++dialogsShown;
         dialogFolders.append(initialDir);
         std::optional<QString> next;
+        if (answers.empty() && unscriptedDialogFails) {
+            ADD_FAILURE() << "a dialog the test did not expect was shown";
+        }
         if (!answers.empty()) {
             next.swap(answers.front());
             answers.pop_front();

@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -128,6 +130,41 @@ TEST_F(ProfileDialogs, AMessageIsTheOneSentenceWithOnlyOkNoIconAndTheProgramsTit
     });
     prompts_.showMessage(QStringLiteral("지난 저장 파일이 존재하지 않습니다."));
     EXPECT_TRUE(seen);
+}
+
+// An English word: two Latin letters in a row ("OK", "Open", "Look in:").
+bool HasEnglishWord(const QString& text) {
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2}"));
+    return text.contains(word);
+}
+
+TEST_F(ProfileDialogs, QtsOwnButtonsAndLabelsAreKorean) {
+    WhenShown<QMessageBox> person([](QMessageBox* box) {
+        const QString ok = box->button(QMessageBox::Ok)->text();
+        EXPECT_FALSE(HasEnglishWord(ok)) << ok.toStdString();
+        EXPECT_TRUE(ok.contains(QStringLiteral("확인"))) << ok.toStdString();
+        box->button(QMessageBox::Ok)->click();
+    });
+    prompts_.showMessage(QStringLiteral("파일을 여는 도중 에러가 발생했습니다."));
+
+    for (auto mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
+        QFileDialog dialog;
+        SetUpProfileDialog(dialog, folder_.path(), mode);
+        dialog.show();
+        QStringList texts;
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            texts << label->text();
+        }
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+            texts << button->text() << button->toolTip();
+        }
+        texts.removeAll(QString());
+        EXPECT_GE(texts.size(), 5);  // look in, name, type; accept and cancel
+        for (const QString& text : texts) {
+            EXPECT_FALSE(HasEnglishWord(text)) << text.toStdString();
+        }
+        dialog.reject();
+    }
 }
 
 }  // namespace

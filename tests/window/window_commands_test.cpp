@@ -116,9 +116,7 @@ TEST_P(WindowCommands, ClosingIsAcceptedAndSavesTheLastRunOnlyOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, WindowCommands,
-                         ::testing::Values(Edition::Full, Edition::Lite), [](const auto& info) {
-                             return info.param == Edition::Full ? "Full" : "Lite";
-                         });
+                         ::testing::Values(Edition::Full, Edition::Lite), testing::EditionTestName);
 
 }  // namespace
 }  // namespace brakefell

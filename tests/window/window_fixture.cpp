@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "catalogue/catalogue_reader.h"
+#include "window/korean_texts.h"
 #include "window/window_fonts.h"
 
 // Sanitizer builds check for leaks at exit: the font configuration library that Qt draws text
@@ -18,6 +19,12 @@ extern "C" const char* __lsan_default_suppressions() {
 
 namespace brakefell::testing {
 
+std::string EditionTestName(const ::testing::TestParamInfo<Edition>& info) {
+    std::string name = EditionName(info.param).toString().toStdString();
+    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    return name;
+}
+
 QApplication& TestApplication() {
     static int argc = 1;
     static char name[] = "window_tests";
@@ -25,30 +32,11 @@ QApplication& TestApplication() {
     static QApplication* app = [] {
         auto* created = new QApplication(argc, argv);
         QApplication::setFont(WindowFont());
+        InstallKoreanQtTexts(*created);
         QApplication::setQuitOnLastWindowClosed(false);
         return created;
     }();
     return *app;
-}
-
-std::optional<QString> ScriptedPrompts::chooseFileToOpen(const QString& initialDir) {
-    return answer(openAnswers, "open", initialDir);
-}
-
-std::optional<QString> ScriptedPrompts::chooseFileToSave(const QString& initialDir) {
-    return answer(saveAnswers, "save", initialDir);
-}
-
-std::optional<QString> ScriptedPrompts::answer(std::deque<std::optional<QString>>& answers,
-                                               const char* what, const QString& initialDir) {
-    dialogFolders.append(initialDir);
-    if (answers.empty()) {
-        ADD_FAILURE() << "an unexpected " << what << " dialog was shown";
-        return std::nullopt;
-    }
-    const std::optional<QString> next = std::move(answers.front());
-    answers.pop_front();
-    return next;
 }
 
 ProgramFolder::ProgramFolder(bool withCatalogue) {
@@ -66,6 +54,7 @@ ProgramFolder::ProgramFolder(bool withCatalogue) {
 
 RunningWindow::RunningWindow(Edition edition, const ProgramFolder& folder)
     : session_(edition, folder.folders(), prompts_) {
+    prompts_.unscriptedDialogFails = true;
     session_.startUp();
     window_ = std::make_unique<CalculatorWindow>(session_);
     window_->show();

@@ -3,6 +3,8 @@
 // in front of it played by the test: messages are recorded, file dialogs answered from a script,
 // and a dialog the test did not expect fails the test.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QPoint>
@@ -13,9 +15,10 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "editions/edition.h"
-#include "form/user_prompts.h"
+#include "recording_prompts.h"
 #include "session/calculator_session.h"
 #include "window/calculator_window.h"
 
@@ -23,31 +26,18 @@ namespace brakefell {
 
 // Test names and messages say "full" or "lite" rather than the enum's bytes.
 inline void PrintTo(Edition edition, std::ostream* out) {
-    *out << (edition == Edition::Full ? "full" : "lite");
+    *out << EditionName(edition).toString().toStdString();
 }
 
 }  // namespace brakefell
 
 namespace brakefell::testing {
 
+// Test names: "Full" and "Lite".
+std::string EditionTestName(const ::testing::TestParamInfo<Edition>& info);
+
 // The one QApplication of the test program, created on first use.
 QApplication& TestApplication();
-
-class ScriptedPrompts : public UserPrompts {
-  public:
-    void showMessage(const QString& sentence) override { messages.append(sentence); }
-    std::optional<QString> chooseFileToOpen(const QString& initialDir) override;
-    std::optional<QString> chooseFileToSave(const QString& initialDir) override;
-
-    QStringList messages;
-    std::deque<std::optional<QString>> openAnswers;  // nullopt: the person cancels
-    std::deque<std::optional<QString>> saveAnswers;
-    QStringList dialogFolders;
-
-  private:
-    std::optional<QString> answer(std::deque<std::optional<QString>>& answers, const char* what,
-                                  const QString& initialDir);
-};
 
 // A program folder holding the shipped catalogue (or not), and LastData.cfg once one is written.
 class ProgramFolder {
@@ -70,7 +60,7 @@ class RunningWindow {
     CalculatorSession& session() { return session_; }
     FormState& form() { return session_.form(); }
     CalculatorWindow& window() { return *window_; }
-    ScriptedPrompts& prompts() { return prompts_; }
+    RecordingPrompts& prompts() { return prompts_; }
 
     // The widget of a control; fails the test when the window lacks it.
     template <typename Widget>
@@ -81,7 +71,7 @@ class RunningWindow {
 
   private:
     QApplication& application_ = TestApplication();  // before any Qt object of the program
-    ScriptedPrompts prompts_;
+    RecordingPrompts prompts_;
     CalculatorSession session_;
     std::unique_ptr<CalculatorWindow> window_;
 };

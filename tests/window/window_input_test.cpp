@@ -239,9 +239,7 @@ TEST_P(WindowInput, TabFollowsTheEditionsOrderAndSkipsHiddenControls) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, WindowInput, ::testing::Values(Edition::Full, Edition::Lite),
-                         [](const auto& info) {
-                             return info.param == Edition::Full ? "Full" : "Lite";
-                         });
+                         testing::EditionTestName);
 
 }  // namespace
 }  // namespace brakefell

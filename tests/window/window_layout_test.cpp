@@ -13,6 +13,7 @@
 
 #include "editions/window_layout.h"
 #include "form/control_table.h"
+#include "window_fixture.h"
 
 namespace brakefell {
 namespace {
@@ -127,9 +128,7 @@ TEST_P(EditionLayout, EveryLabelThatNamesAnInputNamesAPlacedOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, EditionLayout,
-                         ::testing::Values(Edition::Full, Edition::Lite), [](const auto& info) {
-                             return info.param == Edition::Full ? "Full" : "Lite";
-                         });
+                         ::testing::Values(Edition::Full, Edition::Lite), testing::EditionTestName);
 
 TEST(LiteLayout, FitsA1024By768ScreenWithTitleBarAndBorders) {
     const WindowLayout& lite = LayoutOf(Edition::Lite);

@@ -187,9 +187,7 @@ TEST_P(WindowLooks, TheDefaultReportFitsItsBoxesWithoutScrollingOrWrapping) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, WindowLooks, ::testing::Values(Edition::Full, Edition::Lite),
-                         [](const auto& info) {
-                             return info.param == Edition::Full ? "Full" : "Lite";
-                         });
+                         testing::EditionTestName);
 
 }  // namespace
 }  // namespace brakefell

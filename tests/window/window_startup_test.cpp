@@ -202,9 +202,7 @@ TEST_P(WindowStart, ShowsAndHidesEachControlAsTheFormSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, WindowStart, ::testing::Values(Edition::Full, Edition::Lite),
-                         [](const auto& info) {
-                             return info.param == Edition::Full ? "Full" : "Lite";
-                         });
+                         testing::EditionTestName);
 
 QLabel* LabelReading(QWidget& window, const QString& text) {
     for (auto* label : window.findChildren<QLabel*>()) {

@@ -60,13 +60,11 @@ ParsedOptions ParseReportOptions(const QStringList& arguments) {
             options.*(pathOption->second) = *value;
         } else if (Matches(argument, QStringLiteral("--edition"))) {
             const auto value = TakeValue(arguments, i, QStringLiteral("--edition"));
-            if (value == u"full") {
-                options.edition = Edition::Full;
-            } else if (value == u"lite") {
-                options.edition = Edition::Lite;
-            } else {
+            const auto edition = value ? EditionNamed(*value) : std::nullopt;
+            if (!edition) {
                 return refuse(QStringLiteral("--edition takes full or lite"));
             }
+            options.edition = *edition;
         } else if (Matches(argument, QStringLiteral("--set"))) {
             const auto value = TakeValue(arguments, i, QStringLiteral("--set"));
             const qsizetype equals = value ? value->indexOf(u'=') : -1;

@@ -4,13 +4,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "engine/report/calculation_report.h"
 #include "form/controls.h"
 
 namespace brakefell::report {
 
 namespace {
-
-constexpr int kResultBoxCount = 9;
 
 // The report boxes in the order a person reads the window.
 QStringList ReportBoxNames() {
@@ -79,7 +78,7 @@ QByteArray JsonReport(const FormState& form, Edition edition) {
     boxes.insert(QStringLiteral("Text1"), BoxObject(form.at(u"Text1")));
 
     QJsonObject labels;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kSlotCount; ++i) {
         const ControlState& label = form.at(IndexedName("lblSkillElement", i));
         labels.insert(
             label.name,
@@ -94,15 +93,14 @@ QByteArray JsonReport(const FormState& form, Edition edition) {
             inputs.insert(control.name, InputValue(control));
         }
     }
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kSlotCount; ++i) {
         const ControlState& runes = form.at(IndexedName("cboUsingSkillRune", i));
         inputs.insert(runes.name + QStringLiteral(".items"),
                       QJsonArray::fromStringList(runes.items));
     }
 
     const QJsonObject root{
-        {QStringLiteral("edition"),
-         edition == Edition::Lite ? QStringLiteral("lite") : QStringLiteral("full")},
+        {QStringLiteral("edition"), EditionName(edition).toString()},
         {QStringLiteral("boxes"), boxes},
         {QStringLiteral("labels"), labels},
         {QStringLiteral("inputs"), inputs},

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "form/messages.h"
-#include "profile/profile_files.h"
 #include "report_output.h"
 #include "session/calculator_session.h"
 
@@ -11,14 +10,13 @@ namespace brakefell::report {
 
 namespace {
 
-// The tool asks nobody anything: it keeps what the form would have shown.
-class CollectingPrompts final : public UserPrompts {
+// The tool asks nobody anything and shows nothing: it learns how each command ended from the
+// command itself.
+class NobodyThere final : public UserPrompts {
   public:
-    void showMessage(const QString& sentence) override { messages.push_back(sentence); }
+    void showMessage(const QString&) override {}
     std::optional<QString> chooseFileToOpen(const QString&) override { return std::nullopt; }
     std::optional<QString> chooseFileToSave(const QString&) override { return std::nullopt; }
-
-    QStringList messages;
 };
 
 // A whole decimal integer, nothing else around it.
@@ -88,18 +86,16 @@ QString ApplyAssignment(FormState& form, const ControlAssignment& assignment) {
 }
 
 RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders) {
-    CollectingPrompts prompts;
-    CalculatorSession session(options.edition, folders, prompts);
+    NobodyThere nobody;
+    CalculatorSession session(options.edition, folders, nobody);
 
-    StartupOptions startup;
-    startup.cataloguePath = options.cataloguePath;
-    startup.loadLastRun = false;
-    if (!session.startUp(startup)) {
-        return Failure(kExitCatalogue, QString::fromUtf8(messages::kCatalogueLoadError));
+    const CommandOutcome started =
+        session.startUp({.cataloguePath = options.cataloguePath, .loadLastRun = false});
+    if (!started) {
+        return Failure(kExitCatalogue, started.message);
     }
-
-    if (!options.profilePath.isEmpty() &&
-        LoadProfileFile(options.profilePath, session.form()) != ProfileFileStatus::Done) {
+    // A profile that is not there at all fails as loudly as a damaged one.
+    if (!options.profilePath.isEmpty() && !session.openProfileFile(options.profilePath)) {
         return Failure(kExitProfile, QString::fromUtf8(messages::kProfileOpenError));
     }
 
@@ -110,15 +106,16 @@ RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders)
         }
     }
 
-    prompts.messages.clear();
-    session.calculate();
-    if (!prompts.messages.isEmpty()) {
-        return Failure(kExitRefused, prompts.messages.join(u'\n'));
+    const CommandOutcome calculated = session.calculate();
+    if (!calculated) {
+        return Failure(kExitRefused, calculated.message);
     }
 
-    if (!options.saveProfilePath.isEmpty() &&
-        SaveProfileFile(options.saveProfilePath, session.form()) != ProfileFileStatus::Done) {
-        return Failure(kExitSave, QString::fromUtf8(messages::kProfileSaveError));
+    if (!options.saveProfilePath.isEmpty()) {
+        const CommandOutcome saved = session.saveProfileFile(options.saveProfilePath);
+        if (!saved) {
+            return Failure(kExitSave, saved.message);
+        }
     }
 
     const QByteArray output = options.json ? JsonReport(session.form(), options.edition)

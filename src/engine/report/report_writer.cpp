@@ -1,4 +1,4 @@
-#include "engine/report_writer.h"
+#include "engine/report/report_writer.h"
 
 #include <cmath>
 
@@ -8,15 +8,7 @@
 
 namespace brakefell {
 
-bool FigureGuard::admit(double value) {
-    if (std::isfinite(value)) {
-        return true;
-    }
-    allFinite_ = false;
-    return false;
-}
-
-ReportWriter::ReportWriter(FigureGuard& guard, qsizetype capacity) : guard_(guard) {
+ReportWriter::ReportWriter(qsizetype capacity) {
     grow(capacity);
 }
 
@@ -37,7 +29,7 @@ void ReportWriter::grow(qsizetype needed) {
 }
 
 ReportWriter& ReportWriter::amount(double value, std::int16_t width) {
-    if (!guard_.admit(value) || !(value > 0)) {
+    if (!(value > 0)) {
         return *this;  // an amount of 0 or less takes no columns
     }
     if (!HasExactWhole(value)) {
@@ -55,9 +47,6 @@ ReportWriter& ReportWriter::amount(double value, std::int16_t width) {
 }
 
 ReportWriter& ReportWriter::whole(double value, bool zeroAsDigit) {
-    if (!guard_.admit(value)) {
-        return *this;
-    }
     if (!HasExactWhole(value)) {
         return text(FormatNumber(value, zeroAsDigit ? u"###,###,##0" : u"###,###,###"));
     }
@@ -71,17 +60,11 @@ ReportWriter& ReportWriter::whole(double value, bool zeroAsDigit) {
 }
 
 ReportWriter& ReportWriter::number(double value, QStringView pattern) {
-    if (guard_.admit(value)) {
-        text(FormatNumber(value, pattern));
-    }
-    return *this;
+    return text(FormatNumber(value, pattern));
 }
 
 ReportWriter& ReportWriter::count(double value) {
-    if (guard_.admit(value)) {
-        text(GeneralNumberText(value));
-    }
-    return *this;
+    return text(GeneralNumberText(value));
 }
 
 ReportWriter& ReportWriter::padded(const QString& text, std::int16_t width,

@@ -1,6 +1,6 @@
 #pragma once
-// Appends report text. Every figure that reaches the report passes through here, so a figure
-// that is not a finite number is noticed instead of being printed.
+// Appends report text: the number patterns and padding of the report, written into one growing
+// buffer. The figures it is given are finite (the calculation refuses any other).
 
 #include <QString>
 #include <QStringView>
@@ -12,24 +12,11 @@ namespace brakefell {
 inline constexpr QStringView kLineEnd = u"\r\n";
 inline constexpr std::int16_t kAmountWidth = 12;
 
-// Remembers whether every figure shown so far was a finite number.
-class FigureGuard {
-  public:
-    bool allFinite() const { return allFinite_; }
-    // True when `value` may be printed.
-    bool admit(double value);
-    // A figure that never reaches the report was not a finite number either.
-    void reject() { allFinite_ = false; }
-
-  private:
-    bool allFinite_ = true;
-};
-
 // Builds one text in a buffer that grows ahead of need, so that a report of hundreds of small
 // pieces costs a handful of allocations; take() hands the text over.
 class ReportWriter {
   public:
-    explicit ReportWriter(FigureGuard& guard, qsizetype capacity = 256);
+    explicit ReportWriter(qsizetype capacity = 256);
 
     // The text written so far; the writer starts over empty.
     QString take();
@@ -57,8 +44,6 @@ class ReportWriter {
     // PadDisplayText: `text` padded with blanks to `width` display columns.
     ReportWriter& padded(const QString& text, std::int16_t width, std::int16_t alignFlag);
 
-    FigureGuard& guard() { return guard_; }
-
   private:
     // `count` characters of room at the end of the text, to be filled by the caller.
     char16_t* room(qsizetype count) {
@@ -72,7 +57,6 @@ class ReportWriter {
     void grow(qsizetype needed);
 
     QString buffer_;  // written up to length_; the rest is room
-    FigureGuard& guard_;
     char16_t* data_ = nullptr;
     qsizetype length_ = 0;
     qsizetype capacity_ = 0;

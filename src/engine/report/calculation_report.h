@@ -1,0 +1,31 @@
+#pragma once
+// The texts one calculation gives the result boxes.
+
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "engine/figures.h"
+
+namespace brakefell {
+
+// txtResult(0) to txtResult(8): the slot blocks, the breakpoints and the two gems.
+inline constexpr int kResultBoxCount = 9;
+inline constexpr int kBreakpointBox = 6;
+inline constexpr int kBleedGemBox = 7;
+inline constexpr int kPoisonGemBox = 8;
+
+struct ResultBoxText {
+    bool visible = false;
+    QString text;
+};
+
+struct CalculationReport {
+    std::array<ResultBoxText, kResultBoxCount> txtResult;
+    bool fraMoreDamageVisible = false;
+    std::optional<QString> txtBowCycleResult;  // nullopt: the box keeps its previous text
+    QString Text1;                             // the working trace, never shown
+    Refusal refusal = Refusal::None;           // a refused calculation shows nothing
+};
+
+}  // namespace brakefell

@@ -1,0 +1,72 @@
+#include "engine/report/write_report.h"
+
+#include "editions/report_texts.h"
+#include "engine/report/hit_blocks.h"
+#include "engine/report/sentry_texts.h"
+#include "engine/report/trace.h"
+
+namespace brakefell {
+namespace {
+
+constexpr qsizetype kTraceCapacity = 8192;
+constexpr qsizetype kBlockCapacity = 1024;  // characters of one block, with room to spare
+constexpr qsizetype kCycleReportCapacity = 1024;
+
+CalculationReport Refused(Refusal why) {
+    CalculationReport report;
+    report.txtBowCycleResult = QString();
+    report.refusal = why;
+    return report;
+}
+
+void WriteSentryBoxes(const BuildFigures& f, CalculationReport& report) {
+    ResultBoxText& breakpoints = report.txtResult[kBreakpointBox];
+    breakpoints.visible = true;
+    ReportWriter breakpointText;
+    WriteBreakpointBlock(breakpointText, f.speed, f.edition);
+    breakpoints.text = breakpointText.take();
+
+    const DamageOverTimeFigures& dot = f.damageOverTime;
+    if (dot.bleedShown) {
+        ReportWriter out;
+        WriteBleedGemBlock(out, dot);
+        report.txtResult[kBleedGemBox] = {true, out.take()};
+    }
+    if (dot.poisonShown) {
+        ReportWriter out;
+        WritePoisonGemBlock(out, dot);
+        report.txtResult[kPoisonGemBox] = {true, out.take()};
+    }
+    report.fraMoreDamageVisible = dot.bleedShown || dot.poisonShown;
+
+    ReportWriter cycle(kCycleReportCapacity);
+    WriteCycleReport(cycle, f);
+    report.txtBowCycleResult = cycle.take();
+}
+
+}  // namespace
+
+CalculationReport WriteReport(const BuildFigures& f, const SkillCatalogue& catalogue) {
+    if (f.refusal != Refusal::None) {
+        return Refused(f.refusal);
+    }
+    CalculationReport report;
+    ReportWriter trace(kTraceCapacity);
+    WriteTrace(trace, f.hitTable, catalogue);
+    report.Text1 = trace.take();
+
+    const ReportTexts& texts = ReportTextsOf(f.edition);
+    for (int k = 0; k < f.blockCount; ++k) {
+        const BlockFigures& block = f.blocks[k];
+        ReportWriter out(kBlockCapacity);
+        WriteBlock(out, texts, block, f.hitTable[block.skill].Name,
+                   f.hitTable[block.skill].Runes[block.rune].Name);
+        report.txtResult[k] = {true, out.take()};
+    }
+    if (f.multipliers.SentryFiredMode) {
+        WriteSentryBoxes(f, report);
+    }
+    return report;
+}
+
+}  // namespace brakefell

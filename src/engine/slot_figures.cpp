@@ -1,0 +1,82 @@
+#include "engine/slot_figures.h"
+
+namespace brakefell {
+namespace {
+
+HitLineFigures Scaled(const HitLineFigures& line, double q) {
+    return {q * line.min,      q * line.max,      q * line.avg,
+            q * line.extraMin, q * line.extraMax, q * line.extraAvg};
+}
+
+MonsterFigures HitFigures(const HitLineFigures& base, double mainExpected, double extraExpected,
+                          double q) {
+    return {base, Scaled(base, q), {mainExpected, extraExpected, mainExpected + extraExpected}};
+}
+
+CompanionLineFigures ScaledLine(const CompanionLineFigures& line, double q) {
+    CompanionLineFigures scaled;
+    for (int j = 0; j < kRuneCount; ++j) {
+        scaled.each[j] = q * line.each[j];
+    }
+    scaled.sum = q * line.sum;
+    return scaled;
+}
+
+// The six runes of the companion skill are six companions out at once; the sums take every
+// rune's record as the table holds it.
+void SumCompanions(const SkillHitEntry& companions, double q, BlockFigures& block) {
+    CompanionMonsterFigures& normal = block.companionNormal;
+    CompanionMonsterFigures& elite = block.companionElite;
+    for (int j = 0; j < kRuneCount; ++j) {
+        const RuneHitRecord& companion = companions.Runes[j];
+        normal.base.each[j] = companion.MainNormalAvg;
+        elite.base.each[j] = companion.MainEliteAvg;
+        normal.base.sum += companion.MainNormalAvg;
+        normal.expectedSum += companion.MainNormalExpected;
+        elite.base.sum += companion.MainEliteAvg;
+        elite.expectedSum += companion.MainEliteExpected;
+    }
+    normal.critical = ScaledLine(normal.base, q);
+    elite.critical = ScaledLine(elite.base, q);
+}
+
+}  // namespace
+
+void ComputeBlocks(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
+                   BuildFigures& figures) {
+    const CharacterMultipliers& m = figures.multipliers;
+    const double q = m.CritDamageMultiplier;
+    figures.blockCount = 0;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const int s = sheet.cboUsingSkill[slot];
+        const int r = sheet.cboUsingSkillRune[slot];
+        const RuneRecord& rune = catalogue[s].Runes[r];
+        if (!rune.HasDamage) {
+            continue;  // no gap: the next shown slot takes this box
+        }
+        if (s == kSkillCompanion) {
+            figures.HasCompanionSlot = true;
+        }
+        BlockFigures& block = figures.blocks[figures.blockCount++];
+        block.slot = slot;
+        block.skill = s;
+        block.rune = r;
+        if (rune.IsMultiHit) {
+            block.kind = BlockKind::MultiHit;
+        } else if (m.SentryFiredMode && s == kSkillCompanion) {
+            block.kind = BlockKind::Companions;
+            SumCompanions(figures.hitTable[kSkillCompanion], q, block);
+        } else {
+            block.kind = BlockKind::SingleHit;
+        }
+        const RuneHitRecord& h = figures.hitTable[s].Runes[r];
+        block.normal = HitFigures({h.MainNormalMin, h.MainNormalMax, h.MainNormalAvg,
+                                   h.ExtraNormalMin, h.ExtraNormalMax, h.ExtraNormalAvg},
+                                  h.MainNormalExpected, h.ExtraNormalExpected, q);
+        block.elite = HitFigures({h.MainEliteMin, h.MainEliteMax, h.MainEliteAvg, h.ExtraEliteMin,
+                                  h.ExtraEliteMax, h.ExtraEliteAvg},
+                                 h.MainEliteExpected, h.ExtraEliteExpected, q);
+    }
+}
+
+}  // namespace brakefell

@@ -1,0 +1,28 @@
+#pragma once
+// How a command of the form ended ("계산", "열기", "저장", start-up, shutdown), so that callers
+// learn it from the command itself and never from what was shown to the person.
+
+#include <QString>
+
+#include "engine/figures.h"
+
+namespace brakefell {
+
+enum class CommandEnd {
+    Done,       // did what it was asked
+    Cancelled,  // the person cancelled a dialog: nothing changed, nothing was said
+    Refused,    // the calculation refused the inputs (see `refusal`)
+    Failed,     // a file could not be read or written (see `message`)
+};
+
+struct CommandOutcome {
+    CommandEnd end = CommandEnd::Done;
+    Refusal refusal = Refusal::None;
+    // The sentence the person was shown, if any; a command may be done and still say something
+    // ("지난 저장 파일이 존재하지 않습니다.").
+    QString message;
+
+    explicit operator bool() const { return end == CommandEnd::Done; }
+};
+
+}  // namespace brakefell
