@@ -113,21 +113,4 @@ CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet) {
     return m;
 }
 
-double HitMultiplier(const CharacterMultipliers& m, int skill, int element) {
-    const double bonus = m.DamageBonusSum + m.SkillBonus[skill];
-    double multiplier;
-    if (m.EnforcerWorn && (m.SentryFiredMode || skill == kSkillCompanion)) {
-        multiplier = (m.EnforcerBonus + m.ElementMultiplier[element]) * m.MainStatMultiplier *
-                     m.ImpairedTargetMultiplier * bonus;
-    } else {
-        multiplier = m.MainStatMultiplier * m.ElementMultiplier[element] *
-                     m.ImpairedTargetMultiplier * bonus;
-    }
-    if (m.VengeanceWorn) {
-        multiplier *=
-            skill == kSkillCompanion ? m.VengeanceCompanionFactor : m.VengeanceOtherFactor;
-    }
-    return multiplier;
-}
-
 }  // namespace brakefell

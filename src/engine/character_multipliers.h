@@ -50,7 +50,22 @@ struct CharacterMultipliers {
 CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet);
 
 // The product of the character's factors for one rune of catalogue skill `skill` whose element
-// code is `element` (0..6).
-double HitMultiplier(const CharacterMultipliers& m, int skill, int element);
+// code is `element` (0..6). Inline: the hit table takes it for every rune of every calculation.
+inline double HitMultiplier(const CharacterMultipliers& m, int skill, int element) {
+    const double bonus = m.DamageBonusSum + m.SkillBonus[skill];
+    double multiplier;
+    if (m.EnforcerWorn && (m.SentryFiredMode || skill == kSkillCompanion)) {
+        multiplier = (m.EnforcerBonus + m.ElementMultiplier[element]) * m.MainStatMultiplier *
+                     m.ImpairedTargetMultiplier * bonus;
+    } else {
+        multiplier = m.MainStatMultiplier * m.ElementMultiplier[element] *
+                     m.ImpairedTargetMultiplier * bonus;
+    }
+    if (m.VengeanceWorn) {
+        multiplier *=
+            skill == kSkillCompanion ? m.VengeanceCompanionFactor : m.VengeanceOtherFactor;
+    }
+    return multiplier;
+}
 
 }  // namespace brakefell

@@ -51,7 +51,7 @@ class FiniteCheck {
     double sum_ = 0;
 };
 
-// Every figure the report prints besides the hit table, which checks its own.
+// Every figure the report prints besides the hit table, which FillSkillHitTable checks.
 bool ReportFiguresFinite(const BuildFigures& f) {
     FiniteCheck check;
     for (int k = 0; k < f.blockCount; ++k) {
@@ -104,28 +104,30 @@ void ComputeSentryFigures(const CharacterSheet& sheet, BuildFigures& f) {
 
 BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
                             Edition edition) {
-    BuildFigures f;
+    BuildFigures f;  // its hit table is not cleared: FillSkillHitTable writes all of it
     f.edition = edition;
-    f.refusal = CheckInputs(sheet, catalogue);
-    if (f.refusal != Refusal::None) {
-        return f;
-    }
+    f.refusal = CheckInputs(sheet);
     f.multipliers = DeriveCharacterMultipliers(sheet);
     const CharacterMultipliers& m = f.multipliers;
     // No bracket describes a sentry slower than the slowest one; the fastest bracket's rotation
     // would be a plainly wrong answer.
-    if (m.SentryFiredMode && BelowSentryBrackets(m.SentryAttackSpeed)) {
+    if (f.refusal == Refusal::None && m.SentryFiredMode &&
+        BelowSentryBrackets(m.SentryAttackSpeed)) {
         f.refusal = Refusal::SentriesTooSlow;
+    }
+    if (f.refusal == Refusal::None) {
+        f.refusal = FillSkillHitTable(catalogue, m, f.hitTable);
+    }
+    if (f.refusal != Refusal::None) {
+        f.hitTable = {};
         return f;
     }
-
-    const bool hitsFinite = FillSkillHitTable(catalogue, m, f.hitTable);
     ComputeBlocks(sheet, catalogue, f);
     if (m.SentryFiredMode) {
         ComputeSentryFigures(sheet, f);
     }
     // A figure too large for a number is never reported.
-    if (!hitsFinite || !ReportFiguresFinite(f)) {
+    if (!ReportFiguresFinite(f)) {
         f.refusal = Refusal::FigureNotFinite;
     }
     return f;

@@ -159,7 +159,7 @@ struct BuildFigures {
     Refusal refusal = Refusal::None;
     Edition edition = Edition::Full;
     CharacterMultipliers multipliers;
-    SkillHitTable hitTable;
+    SkillHitTable hitTable;  // written whole by every calculation, zero when it is refused early
 
     std::array<BlockFigures, kSlotCount> blocks{};
     int blockCount = 0;

@@ -11,27 +11,30 @@
 namespace brakefell {
 
 // Per-hit figures of one rune. Names are those of the catalogue the figures were computed from.
+// The fields have no initial values of their own: a calculation writes every field of every
+// record (FillSkillHitTable), and 24 x 6 records are too many to clear first and write again.
+// "RuneHitRecord record{}" starts at zero.
 struct RuneHitRecord {
     QStringView Name;
-    double MainNormalMin = 0;
-    double MainNormalMax = 0;
-    double MainNormalAvg = 0;
-    double MainNormalExpected = 0;
-    double MainEliteMin = 0;
-    double MainEliteMax = 0;
-    double MainEliteAvg = 0;
-    double MainEliteExpected = 0;
-    double MainUsesPerCycle = 0;
-    std::int16_t ElementCode = 0;
-    double ExtraNormalMin = 0;
-    double ExtraNormalMax = 0;
-    double ExtraNormalAvg = 0;
-    double ExtraNormalExpected = 0;
-    double ExtraEliteMin = 0;
-    double ExtraEliteMax = 0;
-    double ExtraEliteAvg = 0;
-    double ExtraEliteExpected = 0;
-    double ExtraUsesPerCycle = 0;
+    double MainNormalMin;
+    double MainNormalMax;
+    double MainNormalAvg;
+    double MainNormalExpected;
+    double MainEliteMin;
+    double MainEliteMax;
+    double MainEliteAvg;
+    double MainEliteExpected;
+    double MainUsesPerCycle;
+    std::int16_t ElementCode;
+    double ExtraNormalMin;
+    double ExtraNormalMax;
+    double ExtraNormalAvg;
+    double ExtraNormalExpected;
+    double ExtraEliteMin;
+    double ExtraEliteMax;
+    double ExtraEliteAvg;
+    double ExtraEliteExpected;
+    double ExtraUsesPerCycle;
 };
 
 struct SkillHitEntry {
@@ -39,7 +42,7 @@ struct SkillHitEntry {
     std::array<RuneHitRecord, kRuneCount> Runes;
 };
 
-// Indexed like the catalogue; runes without damage keep zero figures.
+// Indexed like the catalogue; runes without damage have zero figures.
 using SkillHitTable = std::array<SkillHitEntry, kSkillCount>;
 
 }  // namespace brakefell

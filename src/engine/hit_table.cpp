@@ -62,40 +62,52 @@ void ComputeRune(const RuneRecord& rune, int skill, const CharacterMultipliers& 
     record.ExtraEliteExpected = Expected(record.ExtraEliteAvg, m);
 }
 
-bool FiguresFinite(const RuneHitRecord& r) {
-    bool finite = true;  // without branches: one sweep over sixteen figures
-    for (const double value :
-         {r.MainNormalMin, r.MainNormalMax, r.MainNormalAvg, r.MainNormalExpected, r.MainEliteMin,
-          r.MainEliteMax, r.MainEliteAvg, r.MainEliteExpected, r.ExtraNormalMin, r.ExtraNormalMax,
-          r.ExtraNormalAvg, r.ExtraNormalExpected, r.ExtraEliteMin, r.ExtraEliteMax,
-          r.ExtraEliteAvg, r.ExtraEliteExpected}) {
-        finite &= std::isfinite(value);
-    }
-    return finite;
+// x - x is 0 for a finite figure and NaN for any other: one sum tells whether all are finite.
+// Added in pairs, so that the sixteen subtractions and sums need not wait for each other.
+double NonFinitePart(const RuneHitRecord& r) {
+    const auto pair = [](double a, double b) { return (a - a) + (b - b); };
+    const double main =
+        (pair(r.MainNormalMin, r.MainNormalMax) + pair(r.MainNormalAvg, r.MainNormalExpected)) +
+        (pair(r.MainEliteMin, r.MainEliteMax) + pair(r.MainEliteAvg, r.MainEliteExpected));
+    const double extra =
+        (pair(r.ExtraNormalMin, r.ExtraNormalMax) + pair(r.ExtraNormalAvg, r.ExtraNormalExpected)) +
+        (pair(r.ExtraEliteMin, r.ExtraEliteMax) + pair(r.ExtraEliteAvg, r.ExtraEliteExpected));
+    return main + extra;
 }
 
 }  // namespace
 
-bool FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
-                       SkillHitTable& table) {
-    bool finite = true;
+Refusal FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
+                          SkillHitTable& table) {
+    double nonFinite = 0;
     for (int skill = 0; skill < kSkillCount; ++skill) {
         const SkillRecord& source = catalogue[skill];
         SkillHitEntry& entry = table[skill];
         entry.Name = source.Name;
+        double skillNonFinite = 0;  // kept apart so that the sum stays in a register
         for (int r = 0; r < kRuneCount; ++r) {
             const RuneRecord& rune = source.Runes[r];
             RuneHitRecord& record = entry.Runes[r];
-            record.Name = rune.Name;
             if (!rune.HasDamage) {
+                record = {};
+                record.Name = rune.Name;
                 continue;
             }
+            // Only runes that deal damage are computed, so only theirs must be usable.
+            if (rune.ElementCode < 0 || rune.ElementCode >= kElementCount ||
+                !std::isfinite(rune.MainCoefficient) || !std::isfinite(rune.ExtraCoefficient)) {
+                return Refusal::UnusableCatalogueRune;
+            }
+            record.Name = rune.Name;
             record.ElementCode = rune.ElementCode;
+            record.MainUsesPerCycle = 0;
+            record.ExtraUsesPerCycle = 0;
             ComputeRune(rune, skill, m, record);
-            finite &= FiguresFinite(record);
+            skillNonFinite += NonFinitePart(record);
         }
+        nonFinite += skillNonFinite;
     }
-    return finite;
+    return nonFinite == 0 ? Refusal::None : Refusal::FigureNotFinite;
 }
 
 void SetSkillUsesPerCycle(SkillHitTable& table, int skill, double value) {

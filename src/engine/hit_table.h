@@ -3,14 +3,17 @@
 
 #include "catalogue/skill_catalogue.h"
 #include "engine/character_multipliers.h"
+#include "engine/figures.h"
 #include "engine/hit_records.h"
 
 namespace brakefell {
 
-// Computes the figures of every rune that deals damage into a table whose runes start at zero,
-// and names every skill and rune after the catalogue. False when a figure is not a finite number.
-bool FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
-                       SkillHitTable& table);
+// Writes every record of the table: the figures of each rune that deals damage, zero for the
+// others, names after the catalogue, no uses yet. Refuses a rune with damage of an unknown element
+// or a coefficient that is not a finite number (UnusableCatalogueRune), and figures grown too
+// large for a number (FigureNotFinite); the table is then only partly written.
+Refusal FillSkillHitTable(const SkillCatalogue& catalogue, const CharacterMultipliers& m,
+                          SkillHitTable& table);
 
 // Stores `value` into both uses-per-cycle fields of all six runes of `skill` (0..23).
 void SetSkillUsesPerCycle(SkillHitTable& table, int skill, double value);

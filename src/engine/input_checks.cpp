@@ -51,22 +51,6 @@ bool SelectionsInLists(const CharacterSheet& sheet) {
     return sheet.chkOurGemPoison != 1 || InList(sheet.cboOurGemPoison, kOtherPoisonGemItems);
 }
 
-// Only runes that deal damage are computed, so only theirs must be usable.
-bool DamageRunesUsable(const SkillCatalogue& catalogue) {
-    for (const SkillRecord& skill : catalogue) {
-        for (const RuneRecord& rune : skill.Runes) {
-            if (!rune.HasDamage) {
-                continue;
-            }
-            if (rune.ElementCode < 0 || rune.ElementCode >= kElementCount ||
-                !AllFinite({rune.MainCoefficient, rune.ExtraCoefficient})) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 // txtGemStrong is the one number box the calculation never reads.
 bool NumbersFinite(const CharacterSheet& sheet) {
     return AllFinite({sheet.weaponSpeedValue, sheet.txtWeaponExtraSpeed, sheet.txtWeaponDamageMin,
@@ -79,14 +63,11 @@ bool NumbersFinite(const CharacterSheet& sheet) {
 
 }  // namespace
 
-Refusal CheckInputs(const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
+Refusal CheckInputs(const CharacterSheet& sheet) {
     if (!SelectionsInLists(sheet)) {
         return Refusal::SelectionOutsideList;
     }
-    if (!NumbersFinite(sheet)) {
-        return Refusal::NumberNotFinite;
-    }
-    return DamageRunesUsable(catalogue) ? Refusal::None : Refusal::UnusableCatalogueRune;
+    return NumbersFinite(sheet) ? Refusal::None : Refusal::NumberNotFinite;
 }
 
 }  // namespace brakefell

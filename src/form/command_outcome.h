@@ -3,6 +3,7 @@
 // learn it from the command itself and never from what was shown to the person.
 
 #include <QString>
+#include <utility>
 
 #include "engine/figures.h"
 
@@ -23,6 +24,18 @@ struct CommandOutcome {
     QString message;
 
     explicit operator bool() const { return end == CommandEnd::Done; }
+
+    static CommandOutcome Ended(CommandEnd end, QString message = {}) {
+        CommandOutcome outcome;
+        outcome.end = end;
+        outcome.message = std::move(message);
+        return outcome;
+    }
+    static CommandOutcome Refused(Refusal why, QString message) {
+        CommandOutcome outcome = Ended(CommandEnd::Refused, std::move(message));
+        outcome.refusal = why;
+        return outcome;
+    }
 };
 
 }  // namespace brakefell

@@ -18,7 +18,7 @@ constexpr qint64 kChunkSize = 64 * 1024;
 constexpr qint64 kReadLimit = 16 * 1024 * 1024;
 
 CommandOutcome Failed(UserPrompts& prompts, const char* sentence) {
-    CommandOutcome outcome{.end = CommandEnd::Failed, .message = QString::fromUtf8(sentence)};
+    CommandOutcome outcome = CommandOutcome::Ended(CommandEnd::Failed, QString::fromUtf8(sentence));
     prompts.showMessage(outcome.message);
     return outcome;
 }
@@ -78,7 +78,7 @@ CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& 
             // A name that does not exist is passed over in silence; a file that is there but cannot
             // be read (a folder, no access) is reported, so the person knows nothing was loaded.
             if (!QFileInfo::exists(path)) {
-                return {.end = CommandEnd::Failed};
+                return CommandOutcome::Ended(CommandEnd::Failed);
             }
             break;
         case ProfileFileStatus::ReadFailed:
@@ -103,13 +103,13 @@ CommandOutcome LoadProfile(ProfileSource source, FormState& form, const ProgramF
         if (!lastRun) {
             const QString sentence = QString::fromUtf8(messages::kNoLastRunFile);
             prompts.showMessage(sentence);
-            return {.message = sentence};  // the defaults stay: nothing went wrong
+            return CommandOutcome::Ended(CommandEnd::Done, sentence);  // the defaults stay
         }
         return LoadProfileAt(*lastRun, form, prompts);
     }
     const std::optional<QString> chosen = prompts.chooseFileToOpen(folders.programDir);
     if (!chosen) {
-        return {.end = CommandEnd::Cancelled};
+        return CommandOutcome::Ended(CommandEnd::Cancelled);
     }
     return LoadProfileAt(*chosen, form, prompts);
 }
@@ -119,7 +119,7 @@ CommandOutcome SaveProfile(ProfileSource source, const FormState& form,
     if (source == ProfileSource::ChosenFile) {
         const std::optional<QString> chosen = prompts.chooseFileToSave(folders.programDir);
         if (!chosen) {
-            return {.end = CommandEnd::Cancelled};
+            return CommandOutcome::Ended(CommandEnd::Cancelled);
         }
         return SaveProfileAt(*chosen, form, prompts);
     }

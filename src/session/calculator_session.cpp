@@ -30,8 +30,8 @@ CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
     if (!catalogueLoaded_) {
         // The skill slots stay empty and the last run is not restored: a profile's skill
         // lines could not name entries of empty lists anyway.
-        CommandOutcome failed{.end = CommandEnd::Failed,
-                              .message = QString::fromUtf8(messages::kCatalogueLoadError)};
+        const CommandOutcome failed = CommandOutcome::Ended(
+            CommandEnd::Failed, QString::fromUtf8(messages::kCatalogueLoadError));
         prompts_.showMessage(failed.message);
         return failed;
     }
@@ -51,9 +51,8 @@ CommandOutcome CalculatorSession::calculate() {
     if (refusal == Refusal::None) {
         return {};
     }
-    CommandOutcome refused{.end = CommandEnd::Refused,
-                           .refusal = refusal,
-                           .message = QString::fromUtf8(messages::kCalculationRefused)};
+    const CommandOutcome refused =
+        CommandOutcome::Refused(refusal, QString::fromUtf8(messages::kCalculationRefused));
     prompts_.showMessage(refused.message);
     return refused;
 }

@@ -1,28 +1,12 @@
 #include "text/grouped_whole.h"
 
+#include <array>
 #include <bit>
-#include <cmath>
-
-#include "text/readable_decimal.h"
 
 namespace brakefell {
 
-namespace {
-
-constexpr double kExactWholeLimit = 1e15;
-
-}  // namespace
-
-bool HasExactWhole(double value) {
-    return value >= 0 && value < kExactWholeLimit && !std::signbit(value);
-}
-
-std::uint64_t RoundedWhole(double value) {
-    return static_cast<std::uint64_t>(RoundReadableValue(value, 0, HalfRule::AwayFromZero));
-}
-
 qsizetype GroupedLength(std::uint64_t whole) {
-    static constexpr std::uint64_t kPowersOfTen[] = {1ULL,
+    static constexpr std::uint64_t kWholePowers[] = {1ULL,
                                                      10ULL,
                                                      100ULL,
                                                      1000ULL,
@@ -44,23 +28,34 @@ qsizetype GroupedLength(std::uint64_t whole) {
     }
     // log10 from the bit length (1233 / 4096 ~ log10 2), corrected by one comparison.
     const auto estimate = static_cast<std::size_t>(std::bit_width(whole) * 1233 >> 12);
-    const qsizetype digits = static_cast<qsizetype>(estimate) + (whole >= kPowersOfTen[estimate]);
+    const qsizetype digits = static_cast<qsizetype>(estimate) + (whole >= kWholePowers[estimate]);
     return digits + (digits - 1) / 3;
 }
 
 void WriteGrouped(std::uint64_t whole, char16_t* end) {
+    // The digits of every number from 0 to 999, three to a number with its leading zeros.
+    static constexpr auto kThreeDigits = [] {
+        std::array<std::array<char16_t, 3>, 1000> digits{};
+        for (unsigned n = 0; n < 1000; ++n) {
+            digits[n] = {static_cast<char16_t>(u'0' + n / 100),
+                         static_cast<char16_t>(u'0' + n / 10 % 10),
+                         static_cast<char16_t>(u'0' + n % 10)};
+        }
+        return digits;
+    }();
     for (; whole >= 1000; whole /= 1000) {
-        const auto group = static_cast<unsigned>(whole % 1000);
-        *--end = static_cast<char16_t>(u'0' + group % 10);
-        *--end = static_cast<char16_t>(u'0' + group / 10 % 10);
-        *--end = static_cast<char16_t>(u'0' + group / 100);
+        const auto& group = kThreeDigits[whole % 1000];
+        end -= 3;
+        end[0] = group[0];
+        end[1] = group[1];
+        end[2] = group[2];
         *--end = u',';
     }
-    auto rest = static_cast<unsigned>(whole);
-    do {
-        *--end = static_cast<char16_t>(u'0' + rest % 10);
-        rest /= 10;
-    } while (rest > 0);
+    const auto& lead = kThreeDigits[whole];
+    const int count = whole >= 100 ? 3 : whole >= 10 ? 2 : 1;
+    for (int i = 3 - count; i < 3; ++i) {
+        end[i - 3] = lead[i];
+    }
 }
 
 }  // namespace brakefell

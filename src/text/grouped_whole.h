@@ -3,16 +3,27 @@
 // pattern "###,###,###,###" that the report prints hundreds of times per calculation.
 
 #include <QtGlobal>
+#include <cmath>
 #include <cstdint>
+
+#include "text/readable_decimal.h"
 
 namespace brakefell {
 
 // Below 10^15 the whole number nearest to a double is exact and its digits are all read; values
 // outside go through the pattern formatter.
-bool HasExactWhole(double value);
+inline bool HasExactWhole(double value) {
+    return value >= 0 && value < 1e15 && !std::signbit(value);
+}
 
 // The whole number nearest to `value` (HasExactWhole) as read, halves away from zero.
-std::uint64_t RoundedWhole(double value);
+inline std::uint64_t RoundedWhole(double value) {
+    std::uint64_t whole = 0;
+    if (RoundsAsRead(value, 0, whole)) {
+        return whole;
+    }
+    return static_cast<std::uint64_t>(RoundReadableValue(value, 0, HalfRule::AwayFromZero));
+}
 
 // Characters of `whole` grouped by thousands: 1,234,567 has nine; 0 has none.
 qsizetype GroupedLength(std::uint64_t whole);

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "text/grouped_whole.h"
 #include "text/readable_decimal.h"
 
 namespace brakefell {
@@ -76,34 +75,30 @@ struct RoundedMagnitude {
     }
 };
 
-RoundedMagnitude RoundToWholeNumber(double magnitude) {
-    RoundedMagnitude rounded;
-    const std::uint64_t whole = RoundedWhole(magnitude);
-    if (whole == 0) {
-        return rounded;
-    }
-    char buffer[24];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, whole).ptr;
-    rounded.digits.append(buffer, end - buffer);
-    rounded.pointPosition = static_cast<int>(end - buffer);
-    return rounded;
-}
-
 // Rounds the digits the user would read (15 significant digits), half away from zero, so 2.675
 // gives 2.68. Percent signs move the decimal point instead of multiplying, which would add binary
 // noise.
 RoundedMagnitude RoundDecimal(double magnitude, int decimals, int percentSigns) {
-    if (decimals == 0 && percentSigns == 0 && HasExactWhole(magnitude)) {
-        return RoundToWholeNumber(magnitude);  // every amount of the report goes here
-    }
-    const int shift = 2 * percentSigns;
-    const DecimalDigits read = RoundReadable(magnitude, decimals + shift, HalfRule::AwayFromZero);
     RoundedMagnitude rounded;
+    const int places = decimals + 2 * percentSigns;  // of the value before the percent signs
+    std::uint64_t units = 0;
+    if (RoundsAsRead(magnitude, places, units)) {
+        // Every amount and time of the report goes here.
+        if (units == 0) {
+            return rounded;
+        }
+        char buffer[24];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, units).ptr;
+        rounded.digits.append(buffer, end - buffer);
+        rounded.pointPosition = static_cast<int>(end - buffer) - decimals;
+        return rounded;
+    }
+    const DecimalDigits read = RoundReadable(magnitude, places, HalfRule::AwayFromZero);
     if (read.count == 0) {
         return rounded;
     }
     rounded.digits.append(read.digits.data(), read.count);
-    rounded.pointPosition = read.pointPosition + shift;
+    rounded.pointPosition = read.pointPosition + 2 * percentSigns;
     return rounded;
 }
 

@@ -6,14 +6,6 @@
 namespace brakefell {
 namespace {
 
-constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
-                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14};
-
-// Reading to 15 digits moves a value by at most half a unit of its 15th digit, under 5e-15 of
-// it; scaling by a power of ten adds a rounding error far below that. Only a scaled value whose
-// fraction lies this close to one half can be read on the other side of the half.
-constexpr double kNearHalf = 1e-13;
-
 bool RoundsUp(const DecimalDigits& d, int keep, HalfRule rule) {
     const char cut = d.digits[keep];
     if (cut != '5') {
@@ -76,16 +68,10 @@ double RoundReadableValue(double value, int decimals, HalfRule rule) {
     }
     const double magnitude = std::fabs(value);
     const double sign = value < 0 ? -1.0 : 1.0;
-    // The everyday case: the 15 digits reach past the places, and the value is not near a half.
-    if (decimals >= 0 && decimals < 14 && magnitude < kPowersOfTen[14 - decimals]) {
-        const double scale = kPowersOfTen[decimals];
-        const double scaled = magnitude * scale;
-        const double whole = std::floor(scaled);
-        const double fraction = scaled - whole;
-        if (std::fabs(fraction - 0.5) > scaled * kNearHalf) {
-            const double rounded = fraction > 0.5 ? whole + 1 : whole;
-            return rounded == 0 ? 0.0 : sign * (rounded / scale);
-        }
+    std::uint64_t units = 0;
+    if (RoundsAsRead(magnitude, decimals, units)) {
+        // Both exact: the quotient is the double nearest to the rounded decimal.
+        return units == 0 ? 0.0 : sign * (static_cast<double>(units) / kPowersOfTen[decimals]);
     }
     const DecimalDigits d = RoundReadable(magnitude, decimals, rule);
     if (d.count == 0) {

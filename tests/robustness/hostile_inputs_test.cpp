@@ -166,7 +166,7 @@ TEST_F(HostileInputs, AnInfiniteNumberInAnyBoxTheCalculationReadsIsRefused) {
         for (const char* box : boxes) {
             const QString name = QString::fromLatin1(box);
             const QString typed = form.at(name).text;
-            for (const QString infinite : {QStringLiteral("1e999"), QStringLiteral("-1e999")}) {
+            for (const QString& infinite : {QStringLiteral("1e999"), QStringLiteral("-1e999")}) {
                 SCOPED_TRACE(std::string(box) + " = " + infinite.toStdString() +
                              (crossbow ? ", sentries on" : ", sentries off"));
                 form.setText(name, infinite);

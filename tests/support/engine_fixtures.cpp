@@ -1,5 +1,9 @@
 #include "engine_fixtures.h"
 
+#include <gtest/gtest.h>
+
+#include "catalogue/catalogue_reader.h"
+
 namespace brakefell::testing {
 
 RuneRecord MakeRune(const RuneFields& fields) {
@@ -53,6 +57,17 @@ SkillCatalogue GoldenCatalogue() {
     c[22].Runes[0] = MakeRune({"파편", 4.0, 1});
     c[22].Runes[5] = MakeRune({"대폭발", 5.0, 1, true, 2.0});
     return c;
+}
+
+const SkillCatalogue& ShippedCatalogue() {
+    static const SkillCatalogue catalogue = [] {
+        SkillCatalogue shipped;
+        const CatalogueLoadResult loaded = LoadSkillCatalogue(
+            QStringLiteral(BRAKEFELL_SOURCE_DIR "/data/Gloamstalker007.txt"), shipped);
+        EXPECT_TRUE(loaded.ok) << "the shipped catalogue did not load";
+        return shipped;
+    }();
+    return catalogue;
 }
 
 CharacterSheet PlainSheet() {

@@ -33,6 +33,9 @@ SkillCatalogue BlankCatalogue();
 // the six companions, the sentry and two other skills.
 SkillCatalogue GoldenCatalogue();
 
+// The catalogue the program ships, read once.
+const SkillCatalogue& ShippedCatalogue();
+
 // Weapon 1000-2000 at speed "1.1", every bonus 0, every option unchecked, crossbow off; slots
 // all on skill 15 rune 0 (no damage in the blank catalogue).
 CharacterSheet PlainSheet();

@@ -1,0 +1,287 @@
+// The report says what the figures say: over random characters in both editions, every amount,
+// percentage, speed, count and time in the report text equals the figure that belongs at its
+// place, rounded as it is printed. Where each figure belongs is written here from the report's
+// templates, apart from the writers.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "engine/compute_figures.h"
+#include "engine/report/write_report.h"
+#include "engine_fixtures.h"
+#include "random_characters.h"
+#include "text/readable_decimal.h"
+
+namespace brakefell {
+namespace {
+
+using testing::Lines;
+
+// A figure and how it is printed: an amount (a whole number; 0 or less, or what rounds to 0,
+// prints nothing), a number with some decimals, a percentage with some decimals, or a count with
+// up to 15 significant digits.
+enum class As { Amount, Decimals, Percent, Count };
+
+struct Printed {
+    double figure;
+    int decimals = 0;
+    As as = As::Amount;
+};
+
+// The numbers of a line after its label: grouped whole numbers, decimals with or without their
+// leading zero ("4.25", ".50", "-.25"), in the order they stand.
+std::vector<double> NumbersIn(QString text) {
+    static const QRegularExpression number(QStringLiteral(R"(-?(\d[\d,]*)?\.?\d+)"));
+    std::vector<double> numbers;
+    for (auto it = number.globalMatch(text); it.hasNext();) {
+        numbers.push_back(it.next().captured().remove(u',').toDouble());
+    }
+    return numbers;
+}
+
+std::vector<double> Expected(const std::vector<Printed>& figures) {
+    std::vector<double> numbers;
+    for (const Printed& p : figures) {
+        switch (p.as) {
+            case As::Amount: {
+                const double rounded = RoundReadableValue(p.figure, 0, HalfRule::AwayFromZero);
+                if (p.figure > 0 && rounded != 0) {
+                    numbers.push_back(rounded);
+                }
+                break;
+            }
+            case As::Decimals:
+                numbers.push_back(RoundReadableValue(p.figure, p.decimals, HalfRule::AwayFromZero));
+                break;
+            case As::Percent:  // the point moves two places on the digits as read
+                numbers.push_back(
+                    100 * RoundReadableValue(p.figure, p.decimals + 2, HalfRule::AwayFromZero));
+                break;
+            case As::Count:
+                numbers.push_back(QString::number(p.figure, 'g', 15).toDouble());
+                break;
+        }
+    }
+    return numbers;
+}
+
+// Equal but for the last bits that reading a decimal back may leave.
+::testing::AssertionResult SameNumbers(const std::vector<double>& printed,
+                                       const std::vector<double>& expected) {
+    bool same = printed.size() == expected.size();
+    for (std::size_t i = 0; same && i < printed.size(); ++i) {
+        same = std::fabs(printed[i] - expected[i]) <= 1e-9 * std::max(1.0, std::fabs(expected[i]));
+    }
+    if (same) {
+        return ::testing::AssertionSuccess();
+    }
+    auto list = [](const std::vector<double>& numbers) {
+        QStringList texts;
+        for (const double n : numbers) {
+            texts << QString::number(n, 'g', 17);
+        }
+        return texts.join(u' ').toStdString();
+    };
+    return ::testing::AssertionFailure()
+           << "printed [" << list(printed) << "], figures [" << list(expected) << "]";
+}
+
+// The part of a line after its label (the first ": " or the given marker).
+QString AfterLabel(const QString& line, const QString& marker = QStringLiteral(": ")) {
+    const qsizetype at = line.indexOf(marker);
+    return at < 0 ? QString() : line.mid(at + marker.size());
+}
+
+class Agreement {
+  public:
+    Agreement(const BuildFigures& f, const CalculationReport& report, int caseNumber)
+        : f_(f), report_(report), case_(caseNumber) {}
+
+    void Check() {
+        for (int k = 0; k < f_.blockCount; ++k) {
+            CheckBlock(k);
+        }
+        if (f_.multipliers.SentryFiredMode) {
+            CheckBreakpoints();
+            CheckGems();
+            CheckCycleReport();
+        }
+    }
+
+  private:
+    void Same(const QString& text, const std::vector<Printed>& figures, const char* where) {
+        EXPECT_TRUE(SameNumbers(NumbersIn(text), Expected(figures)))
+            << "case " << case_ << ", " << where << ": " << text.toStdString();
+    }
+
+    void CheckBlock(int k) {
+        const BlockFigures& b = f_.blocks[k];
+        const QStringList lines = Lines(report_.txtResult[k].text);
+        ASSERT_EQ(lines.size(), 9) << "case " << case_;
+        const bool full = f_.edition == Edition::Full;
+        const MonsterFigures* monsters[] = {&b.normal, &b.elite};
+        const CompanionMonsterFigures* companions[] = {&b.companionNormal, &b.companionElite};
+        for (int m = 0; m < 2; ++m) {
+            const QString base = AfterLabel(lines[2 + 4 * m]);
+            const QString critical = AfterLabel(lines[3 + 4 * m]);
+            const QString expected = AfterLabel(lines[4 + 4 * m]);
+            if (b.kind == BlockKind::Companions) {
+                const CompanionMonsterFigures& c = *companions[m];
+                for (const auto& [text, line] :
+                     {std::pair{base, &c.base}, {critical, &c.critical}}) {
+                    std::vector<Printed> each;
+                    if (full) {
+                        for (int j = 0; j < kRuneCount; ++j) {
+                            each.push_back({j == 4 ? line->each[j] / 2 : line->each[j]});
+                        }
+                    }
+                    each.push_back({line->sum});
+                    Same(QString(text).remove(QStringLiteral("×2")), each, "companion line");
+                }
+                Same(expected, {{c.expectedSum}}, "companion expected");
+                continue;
+            }
+            const MonsterFigures& h = *monsters[m];
+            const bool multi = b.kind == BlockKind::MultiHit;
+            for (const auto& [text, line] : {std::pair{base, &h.base}, {critical, &h.critical}}) {
+                std::vector<Printed> figures;
+                if (full) {
+                    figures.push_back({line->min});
+                    if (multi)
+                        figures.push_back({line->extraMin});
+                    figures.push_back({line->max});
+                    if (multi)
+                        figures.push_back({line->extraMax});
+                }
+                figures.push_back({line->avg});
+                if (multi)
+                    figures.push_back({line->extraAvg});
+                Same(text, figures, "hit line");
+            }
+            if (multi) {
+                Same(expected, {{h.expected.total}, {h.expected.main}, {h.expected.extra}},
+                     "expected");
+            } else {
+                Same(expected, {{h.expected.main}}, "expected");
+            }
+        }
+    }
+
+    void CheckBreakpoints() {
+        const QStringList lines = Lines(report_.txtResult[kBreakpointBox].text);
+        ASSERT_EQ(lines.size(), 7) << "case " << case_;
+        for (int i = 0; i < kBreakpointCount; ++i) {
+            const BreakpointFigures& need = f_.speed.breakpoints[i];
+            const QString numbers = AfterLabel(lines[1 + i]);
+            if (!f_.speed.needsDefined) {
+                Same(numbers, {}, "undefined breakpoint");
+                continue;
+            }
+            Same(numbers, {{need.needed, 2, As::Decimals}, {need.missing, 2, As::Decimals}},
+                 "breakpoint");
+        }
+    }
+
+    void CheckGems() {
+        const DamageOverTimeFigures& dot = f_.damageOverTime;
+        const std::pair<bool, const ResultBoxText*> gems[] = {
+            {dot.bleedShown, &report_.txtResult[kBleedGemBox]},
+            {dot.poisonShown, &report_.txtResult[kPoisonGemBox]}};
+        const double normal[] = {dot.BleedGemPerSecond, dot.PoisonGemPerSecond};
+        const double elite[] = {dot.BleedElitePerSecond, dot.PoisonElitePerSecond};
+        for (int g = 0; g < 2; ++g) {
+            EXPECT_EQ(gems[g].second->visible, gems[g].first) << "case " << case_;
+            if (!gems[g].first) {
+                continue;
+            }
+            const QStringList lines = Lines(gems[g].second->text);
+            ASSERT_EQ(lines.size(), 3);
+            Same(AfterLabel(lines[1]), {{normal[g]}}, "gem, normal");
+            Same(AfterLabel(lines[2]), {{elite[g]}}, "gem, elite");
+        }
+    }
+
+    void CheckCycleReport() {
+        const QStringList lines = Lines(*report_.txtBowCycleResult);
+        const QString speed = lines[0].mid(2, lines[0].indexOf(u'(') - 2);  // after "공속"
+        Same(speed, {{f_.speed.SentryAttackSpeed, 4, As::Decimals}}, "bracket header");
+        if (!f_.rotation.defined) {
+            return;
+        }
+        const PerSecondFigures& p = f_.perSecond;
+        int at = 1;
+        Same(AfterLabel(lines[at++]), {{p.SentryNormalPerSecond}}, "one sentry, normal");
+        Same(AfterLabel(lines[at++]), {{p.SentryElitePerSecond}}, "one sentry, elite");
+        if (f_.HasCompanionSlot) {
+            Same(AfterLabel(lines[at++]), {{p.CompanionElitePerSecond}}, "companions");
+        }
+        at += 1;  // the empty line
+        Same(AfterLabel(lines[at++]), {{p.TotalElitePerSecond}}, "whole build");
+        at += 1;
+        Same(AfterLabel(lines[at++], QStringLiteral("기준, ")),
+             {{static_cast<double>(p.SentryCount), 0, As::Count},
+              {f_.rotation.CycleLength, 1, As::Decimals}},
+             "share heading");
+        for (int i = 0; i < f_.shareCount; ++i) {
+            const ShareFigures& share = f_.shares[i];
+            const QString line = lines[at++];
+            const qsizetype labelEnd = line.indexOf(u"):") + 2;
+            std::vector<Printed> figures;
+            if (share.source == ShareSource::Block) {
+                // The uses per cycle (and the sentry's shots) in the label.
+                figures.push_back({share.usesPerCycle, 0, As::Count});
+                if (share.withShots) {
+                    figures.push_back({f_.rotation.SentryShotsPerCycle, 0, As::Count});
+                }
+                Same(line.left(labelEnd), figures, "share label");
+            }
+            std::vector<Printed> amounts;
+            if (share.shareDefined) {
+                amounts.push_back({share.share, 1, As::Percent});
+            }
+            amounts.push_back({share.amount});
+            Same(line.mid(labelEnd), amounts, "share");
+        }
+        const QStringList times = lines.last().split(QStringLiteral(", "));
+        ASSERT_EQ(times.size(), 4);
+        for (int k = 0; k < 4; ++k) {
+            std::vector<Printed> printed;
+            if (f_.killTimes.defined && k < f_.killTimes.sentriesInTime) {
+                printed.push_back({f_.killTimes.seconds[k], 2, As::Decimals});
+            }
+            Same(AfterLabel(times[k]), printed, "kill time");
+        }
+    }
+
+    const BuildFigures& f_;
+    const CalculationReport& report_;
+    int case_;
+};
+
+TEST(FiguresAgreeWithTheReport, OverRandomCharactersInBothEditions) {
+    std::mt19937_64 random(20261208);
+    const SkillCatalogue& catalogue = testing::ShippedCatalogue();
+    const int cases = testing::RandomCaseCount(400);
+    int compared = 0;
+    for (int c = 0; c < cases; ++c) {
+        const CharacterSheet sheet = testing::RandomCharacter(random);
+        const Edition edition = c % 2 == 0 ? Edition::Full : Edition::Lite;
+        const BuildFigures figures = ComputeFigures(sheet, catalogue, edition);
+        const CalculationReport report = WriteReport(figures, catalogue);
+        if (figures.refusal != Refusal::None) {
+            EXPECT_TRUE(report.txtResult[0].text.isEmpty()) << "case " << c;
+            continue;
+        }
+        Agreement(figures, report, c).Check();
+        ++compared;
+    }
+    EXPECT_GT(compared, cases * 3 / 4);
+}
+
+}  // namespace
+}  // namespace brakefell
