@@ -82,28 +82,10 @@ bool ReportFiguresFinite(const BuildFigures& f) {
     return check.allFinite();
 }
 
-// What the sentries add while they fire the skills.
-void ComputeSentryFigures(const CharacterSheet& sheet, BuildFigures& f) {
-    const CharacterMultipliers& m = f.multipliers;
-    f.speed = ComputeSentrySpeed(sheet, m);
-    // The rotation's uses per cycle and its sums come before the damage over time, which the
-    // totals include.
-    f.rotation = ApplyRotation(f.hitTable, m, sheet, f.speed);
-    f.damageOverTime = ComputeDamageOverTime(sheet, m);
-    if (!f.rotation.defined) {
-        return;
-    }
-    f.perSecond = SumPerSecond(f, sheet);
-    ListShares(f);
-    f.killTimes =
-        EstimateKillTimes(f.perSecond.SentryElitePerSecond, f.perSecond.CompanionElitePerSecond,
-                          f.damageOverTime.DotElitePerSecond, SentryCooldown(sheet));
-}
-
 }  // namespace
 
-BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
-                            Edition edition) {
+BuildFigures ComputeCharacterFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
+                                     Edition edition) {
     BuildFigures f;  // its hit table is not cleared: FillSkillHitTable writes all of it
     f.edition = edition;
     f.refusal = CheckInputs(sheet);
@@ -122,13 +104,40 @@ BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& c
         f.hitTable = {};
         return f;
     }
-    ComputeBlocks(sheet, catalogue, f);
     if (m.SentryFiredMode) {
-        ComputeSentryFigures(sheet, f);
+        // The rotation's uses per cycle depend on the skills used, never on their runes.
+        f.speed = ComputeSentrySpeed(sheet, m);
+        f.rotation = ApplyRotation(f.hitTable, m, sheet, f.speed);
+        f.damageOverTime = ComputeDamageOverTime(sheet, m);
+    }
+    return f;
+}
+
+void ComputeSlotFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
+                        BuildFigures& f) {
+    ComputeBlocks(sheet, catalogue, f);
+    f.perSecond = {};
+    f.shareCount = 0;
+    f.killTimes = {};
+    if (f.multipliers.SentryFiredMode && f.rotation.defined) {
+        // The totals include the damage over time.
+        f.perSecond = SumPerSecond(f, sheet);
+        ListShares(f);
+        f.killTimes =
+            EstimateKillTimes(f.perSecond.SentryElitePerSecond, f.perSecond.CompanionElitePerSecond,
+                              f.damageOverTime.DotElitePerSecond, SentryCooldown(sheet));
     }
     // A figure too large for a number is never reported.
     if (!ReportFiguresFinite(f)) {
         f.refusal = Refusal::FigureNotFinite;
+    }
+}
+
+BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
+                            Edition edition) {
+    BuildFigures f = ComputeCharacterFigures(sheet, catalogue, edition);
+    if (f.refusal == Refusal::None) {
+        ComputeSlotFigures(sheet, catalogue, f);
     }
     return f;
 }

@@ -19,4 +19,14 @@ namespace brakefell {
 BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
                             Edition edition);
 
+// ComputeFigures in two steps, for analyses that try many rune choices of one character: the
+// first computes everything that does not depend on the runes chosen in the slots (the hit table,
+// the rotation, the damage over time), the second the slot blocks and what the sentries make of
+// them. The second takes figures of the first that were not refused, and may be run again on them
+// for other runes of the same skills (with the refusal set back to None).
+BuildFigures ComputeCharacterFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
+                                     Edition edition);
+void ComputeSlotFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
+                        BuildFigures& figures);
+
 }  // namespace brakefell

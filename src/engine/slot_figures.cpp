@@ -47,6 +47,7 @@ void ComputeBlocks(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
     const CharacterMultipliers& m = figures.multipliers;
     const double q = m.CritDamageMultiplier;
     figures.blockCount = 0;
+    figures.HasCompanionSlot = false;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int s = sheet.cboUsingSkill[slot];
         const int r = sheet.cboUsingSkillRune[slot];
@@ -58,6 +59,7 @@ void ComputeBlocks(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
             figures.HasCompanionSlot = true;
         }
         BlockFigures& block = figures.blocks[figures.blockCount++];
+        block = BlockFigures{};
         block.slot = slot;
         block.skill = s;
         block.rune = r;

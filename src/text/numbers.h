@@ -34,4 +34,9 @@ std::optional<std::int16_t> RoundToInt16(double value);
 // below 0.0001, take the exponent form "1E+20", "1.5E-07". Infinity and NaN give "".
 QString GeneralNumberText(double value);
 
+// The plain decimal text of a number: at most 15 significant digits, no grouping, no trailing
+// zeros, and never an exponent (1e20 is written out in full, 1.5e-7 as 0.00000015). What the
+// analyses type into a box they change. Infinity and NaN give "".
+QString PlainNumberText(double value);
+
 }  // namespace brakefell

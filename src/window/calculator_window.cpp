@@ -15,6 +15,7 @@
 #include <string_view>
 #include <utility>
 
+#include "form/input_captions.h"
 #include "window/control_widgets.h"
 #include "window/window_fonts.h"
 
@@ -32,33 +33,6 @@ const ControlSpec& SpecOf(const char* name) {
         }
     }
     throw std::logic_error(std::string("the window places an unknown control: ") + name);
-}
-
-// Spoken names of the inputs that no fixed label of their own names.
-QString SpokenNameOf(const QString& control) {
-    static const QHash<QString, QString> kNames = {
-        {"txtWeaponDamageMin", "기본 데미지 최소"},
-        {"txtWeaponDamageMax", "기본 데미지 최대"},
-        {"txtGemStrong", "강한자의 파멸 단계"},
-        {"txtMorePain", "증통제 단계"},
-        {"txtGemLocked", "갇힌자의 파멸 단계"},
-        {"txtGemSummon", "강제자 단계"},
-        {"txtGemPoison", "잘 듣는 독 단계"},
-        {"txtGemJ", "제이의 복수 단계"},
-        {"cboOurGemPoison", "잘 듣는 독(타 플레이어) 개수"},
-    };
-    if (auto found = kNames.constFind(control); found != kNames.constEnd()) {
-        return *found;
-    }
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (control == IndexedName("cboUsingSkill", slot)) {
-            return QStringLiteral("사용 스킬 %1").arg(slot + 1);
-        }
-        if (control == IndexedName("cboUsingSkillRune", slot)) {
-            return QStringLiteral("사용 스킬 %1 룬").arg(slot + 1);
-        }
-    }
-    return {};
 }
 
 QLabel* CreateFixedLabel(const LayoutItem& item, QWidget* parent) {
@@ -154,7 +128,7 @@ void CalculatorWindow::createWidgets(const WindowLayout& layout) {
         }
     }
     for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
-        if (const QString spoken = SpokenNameOf(it.key()); !spoken.isEmpty()) {
+        if (const QString spoken = OwnInputCaption(it.key()); !spoken.isEmpty()) {
             it.value()->setAccessibleName(spoken);
         }
     }

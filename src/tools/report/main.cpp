@@ -23,6 +23,8 @@ void WriteLine(std::FILE* stream, const QString& text) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("brakefell_report"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRAKEFELL_VERSION));
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 
@@ -33,6 +35,11 @@ int main(int argc, char* argv[]) {
     }
     if (parsed.options->help) {
         Write(stdout, report::UsageText().toUtf8());
+        return report::kExitOk;
+    }
+    if (parsed.options->version) {
+        WriteLine(stdout, QCoreApplication::applicationName() + u' ' +
+                              QCoreApplication::applicationVersion());
         return report::kExitOk;
     }
 

@@ -1,79 +1,219 @@
 #include "report_options.h"
 
-#include <algorithm>
-#include <utility>
+#include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace brakefell::report {
-
 namespace {
 
-// "--name VALUE" or "--name=VALUE"; advances `i` past the value.
-std::optional<QString> TakeValue(const QStringList& arguments, qsizetype& i, const QString& flag) {
-    const QString& argument = arguments[i];
-    if (argument.size() > flag.size() && argument.startsWith(flag) &&
-        argument[flag.size()] == u'=') {
-        return argument.mid(flag.size() + 1);
+struct OptionText {
+    const char* name;
+    const char* valueName;  // nullptr: a switch
+    const char* description;
+    const char* takes;  // the sentence's end when the value is missing or wrong
+};
+
+constexpr OptionText kOptions[] = {
+    {"edition", "full|lite", "the edition: full (the default) or lite", "full or lite"},
+    {"catalogue", "PATH", "the skill catalogue (default: beside the tool)", "a path"},
+    {"profile", "PATH", "a profile to read after start-up", "a path"},
+    {"set", "NAME=VALUE", "sets a control as the window would, in order", "NAME=VALUE"},
+    {"save-profile", "PATH", "saves the inputs as a profile after calculating", "a path"},
+    {"json", nullptr, "prints JSON: the report's boxes, or the analysis", nullptr},
+    {"metric", "NAME", "the analysis' metric: dps, kill-time-N, hit-K",
+     "dps, kill-time-1 to kill-time-4 or hit-0 to hit-5"},
+    {"stat-values", nullptr, "what one step of each number box is worth", nullptr},
+    {"compare", "PATH", "the inputs against those of profile PATH", "a path"},
+    {"sweep", "NAME=FROM:TO:STEP", "the metric over one number box", "NAME=FROM:TO:STEP"},
+    {"csv", nullptr, "prints the sweep as CSV: value,metric per point", nullptr},
+    {"optimize", "LIST", "the best runes,gems,passives (comma-separated)",
+     "runes, gems and passives, comma-separated"},
+    {"top", "N", "how many of the best the optimiser lists (10)", "a whole number from 1"},
+};
+
+const OptionText* OptionNamed(const QString& name) {
+    for (const OptionText& option : kOptions) {
+        if (name == QLatin1StringView(option.name)) {
+            return &option;
+        }
     }
-    if (argument != flag || i + 1 >= arguments.size()) {
-        return std::nullopt;
-    }
-    ++i;
-    return arguments[i];
+    return nullptr;
 }
 
-bool Matches(const QString& argument, const QString& flag) {
-    return argument == flag || argument.startsWith(flag + u'=');
+QString Takes(const char* name) {
+    const QString option = QString::fromLatin1(name);
+    return QStringLiteral("--%1 takes %2")
+        .arg(option, QString::fromUtf8(OptionNamed(option)->takes));
+}
+
+void AddOptions(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    for (const OptionText& option : kOptions) {
+        QCommandLineOption added(QString::fromLatin1(option.name),
+                                 QString::fromUtf8(option.description));
+        if (option.valueName != nullptr) {
+            added.setValueName(QString::fromLatin1(option.valueName));
+        }
+        parser.addOption(added);
+    }
+}
+
+std::optional<SweepOption> SweepOf(const QString& value) {
+    static const QRegularExpression form(QStringLiteral("^([^=]+)=([^:]+):([^:]+):([^:]+)$"));
+    const QRegularExpressionMatch match = form.match(value);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    SweepOption sweep{match.captured(1), 0, 0, 0};
+    bool ok[3] = {};
+    sweep.from = match.captured(2).toDouble(&ok[0]);
+    sweep.to = match.captured(3).toDouble(&ok[1]);
+    sweep.step = match.captured(4).toDouble(&ok[2]);
+    if (!ok[0] || !ok[1] || !ok[2]) {
+        return std::nullopt;
+    }
+    return sweep;
+}
+
+std::optional<OptimizeChoices> ChoicesOf(const QString& value) {
+    OptimizeChoices choices;
+    for (const QString& word : value.split(u',')) {
+        if (word == u"runes") {
+            choices.runes = true;
+        } else if (word == u"gems") {
+            choices.gems = true;
+        } else if (word == u"passives") {
+            choices.passives = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return choices;
 }
 
 }  // namespace
 
 QString UsageText() {
-    return QStringLiteral(
-        "usage: brakefell_report [--edition full|lite] [--catalogue PATH] [--profile PATH]\n"
-        "                        [--set NAME=VALUE]... [--save-profile PATH] [--json]\n");
+    QCommandLineParser parser;
+    AddOptions(parser);
+    QString text = parser.helpText();
+    // Qt writes "Usage: <program>"; the tool has always said "usage:".
+    if (text.startsWith(QStringLiteral("Usage: "))) {
+        text.replace(0, 6, QStringLiteral("usage:"));
+    }
+    const qsizetype programEnd = text.indexOf(u' ', 7);
+    return QStringLiteral("usage: brakefell_report") + text.mid(programEnd);
 }
 
 ParsedOptions ParseReportOptions(const QStringList& arguments) {
-    ReportOptions options;
     const auto refuse = [](const QString& why) { return ParsedOptions{std::nullopt, why}; };
-    // The options that name a file, and where each one's path goes.
-    const std::pair<QString, QString ReportOptions::*> pathOptions[] = {
-        {QStringLiteral("--catalogue"), &ReportOptions::cataloguePath},
-        {QStringLiteral("--profile"), &ReportOptions::profilePath},
-        {QStringLiteral("--save-profile"), &ReportOptions::saveProfilePath},
-    };
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(QStringList{QStringLiteral("brakefell_report")} + arguments)) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString unknown = parser.unknownOptionNames().constFirst();
+            const QString dashes = unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            return refuse(QStringLiteral("unknown argument: ") + dashes + unknown);
+        }
+        // "Missing value after '--profile'."
+        static const QRegularExpression missing(QStringLiteral("'-+([a-z-]+)'"));
+        const QRegularExpressionMatch match = missing.match(parser.errorText());
+        if (match.hasMatch() && OptionNamed(match.captured(1)) != nullptr) {
+            const QByteArray name = match.captured(1).toLatin1();
+            return refuse(Takes(name.constData()));
+        }
+        return refuse(parser.errorText());
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return refuse(QStringLiteral("unknown argument: ") + parser.positionalArguments().first());
+    }
 
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const auto pathOption =
-            std::find_if(std::begin(pathOptions), std::end(pathOptions),
-                         [&](const auto& option) { return Matches(argument, option.first); });
-        if (argument == u"--json") {
-            options.json = true;
-        } else if (argument == u"--help" || argument == u"-h") {
-            options.help = true;
-        } else if (pathOption != std::end(pathOptions)) {
-            const auto value = TakeValue(arguments, i, pathOption->first);
-            if (!value || value->isEmpty()) {
-                return refuse(pathOption->first + QStringLiteral(" takes a path"));
+    ReportOptions options;
+    options.help = parser.isSet(QStringLiteral("help"));
+    options.version = parser.isSet(QStringLiteral("version"));
+    options.json = parser.isSet(QStringLiteral("json"));
+    if (parser.isSet(QStringLiteral("edition"))) {
+        const auto edition = EditionNamed(parser.value(QStringLiteral("edition")));
+        if (!edition) {
+            return refuse(Takes("edition"));
+        }
+        options.edition = *edition;
+    }
+    const std::pair<const char*, QString ReportOptions::*> paths[] = {
+        {"catalogue", &ReportOptions::cataloguePath},
+        {"profile", &ReportOptions::profilePath},
+        {"save-profile", &ReportOptions::saveProfilePath},
+        {"compare", &ReportOptions::comparePath},
+    };
+    for (const auto& [name, field] : paths) {
+        if (parser.isSet(QLatin1StringView(name))) {
+            const QString value = parser.value(QLatin1StringView(name));
+            if (value.isEmpty()) {
+                return refuse(Takes(name));
             }
-            options.*(pathOption->second) = *value;
-        } else if (Matches(argument, QStringLiteral("--edition"))) {
-            const auto value = TakeValue(arguments, i, QStringLiteral("--edition"));
-            const auto edition = value ? EditionNamed(*value) : std::nullopt;
-            if (!edition) {
-                return refuse(QStringLiteral("--edition takes full or lite"));
-            }
-            options.edition = *edition;
-        } else if (Matches(argument, QStringLiteral("--set"))) {
-            const auto value = TakeValue(arguments, i, QStringLiteral("--set"));
-            const qsizetype equals = value ? value->indexOf(u'=') : -1;
-            if (equals <= 0) {
-                return refuse(QStringLiteral("--set takes NAME=VALUE"));
-            }
-            options.assignments.push_back({value->left(equals), value->mid(equals + 1)});
-        } else {
-            return refuse(QStringLiteral("unknown argument: ") + argument);
+            options.*field = value;
+        }
+    }
+    for (const QString& value : parser.values(QStringLiteral("set"))) {
+        const qsizetype equals = value.indexOf(u'=');
+        if (equals <= 0) {
+            return refuse(Takes("set"));
+        }
+        options.assignments.push_back({value.left(equals), value.mid(equals + 1)});
+    }
+
+    // At most one analysis, and its own options only with it.
+    int analyses = 0;
+    if (parser.isSet(QStringLiteral("stat-values"))) {
+        options.analysis = Analysis::StatValues;
+        ++analyses;
+    }
+    if (parser.isSet(QStringLiteral("compare"))) {
+        options.analysis = Analysis::Compare;
+        ++analyses;
+    }
+    if (parser.isSet(QStringLiteral("sweep"))) {
+        const auto sweep = SweepOf(parser.value(QStringLiteral("sweep")));
+        if (!sweep) {
+            return refuse(Takes("sweep"));
+        }
+        options.sweep = *sweep;
+        options.analysis = Analysis::Sweep;
+        ++analyses;
+    }
+    if (parser.isSet(QStringLiteral("optimize"))) {
+        const auto choices = ChoicesOf(parser.value(QStringLiteral("optimize")));
+        if (!choices) {
+            return refuse(Takes("optimize"));
+        }
+        options.optimize = *choices;
+        options.analysis = Analysis::Optimize;
+        ++analyses;
+    }
+    if (analyses > 1) {
+        return refuse(
+            QStringLiteral("--stat-values, --compare, --sweep and --optimize go one at a time"));
+    }
+    if (parser.isSet(QStringLiteral("metric"))) {
+        if (options.analysis == Analysis::None) {
+            return refuse(QStringLiteral("--metric goes with an analysis"));
+        }
+        options.metric = parser.value(QStringLiteral("metric"));
+    }
+    options.csv = parser.isSet(QStringLiteral("csv"));
+    if (options.csv && options.analysis != Analysis::Sweep) {
+        return refuse(QStringLiteral("--csv goes with --sweep"));
+    }
+    if (parser.isSet(QStringLiteral("top"))) {
+        bool ok = false;
+        options.top = parser.value(QStringLiteral("top")).toInt(&ok);
+        if (!ok || options.top < 1) {
+            return refuse(Takes("top"));
+        }
+        if (options.analysis != Analysis::Optimize) {
+            return refuse(QStringLiteral("--top goes with --optimize"));
         }
     }
     return {options, {}};

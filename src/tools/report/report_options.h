@@ -1,13 +1,16 @@
 #pragma once
-// The command line of brakefell_report:
+// The command line of brakefell_report: the report of one character, or one analysis of it.
 //   brakefell_report [--edition full|lite] [--catalogue PATH] [--profile PATH]
 //                    [--set NAME=VALUE]... [--save-profile PATH] [--json]
+//                    [--metric NAME] [--stat-values | --compare PATH |
+//                     --sweep NAME=FROM:TO:STEP [--csv] | --optimize LIST [--top N]]
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <vector>
 
+#include "analysis/optimizer.h"
 #include "editions/edition.h"
 
 namespace brakefell::report {
@@ -15,6 +18,15 @@ namespace brakefell::report {
 struct ControlAssignment {
     QString name;   // a control name as the window has it: "txtSkill(18)", "optVoodooETC"
     QString value;  // verbatim after the first "="
+};
+
+enum class Analysis { None, StatValues, Compare, Sweep, Optimize };
+
+struct SweepOption {
+    QString name;  // the number box
+    double from = 0;
+    double to = 0;
+    double step = 0;
 };
 
 struct ReportOptions {
@@ -25,6 +37,15 @@ struct ReportOptions {
     QString saveProfilePath;
     bool json = false;
     bool help = false;
+    bool version = false;
+
+    Analysis analysis = Analysis::None;
+    QString metric;  // empty: the default metric of the inputs
+    QString comparePath;
+    SweepOption sweep;
+    bool csv = false;
+    OptimizeChoices optimize;
+    int top = 10;
 };
 
 struct ParsedOptions {
@@ -35,6 +56,7 @@ struct ParsedOptions {
 // `arguments` without the program name.
 ParsedOptions ParseReportOptions(const QStringList& arguments);
 
+// Every option with one line each; the first line starts "usage:".
 QString UsageText();
 
 }  // namespace brakefell::report

@@ -1,7 +1,15 @@
 #include "report_run.h"
 
 #include <optional>
+#include <variant>
 
+#include "analysis/compare.h"
+#include "analysis/metric_probe.h"
+#include "analysis/optimizer.h"
+#include "analysis/stat_values.h"
+#include "analysis/sweep.h"
+#include "analysis_output.h"
+#include "form/copy_inputs.h"
 #include "form/messages.h"
 #include "report_output.h"
 #include "session/calculator_session.h"
@@ -31,6 +39,109 @@ std::optional<int> StrictInteger(const QString& text) {
 
 RunResult Failure(int status, const QString& error) {
     return {status, {}, error};
+}
+
+RunResult Done(QByteArray output) {
+    return {kExitOk, std::move(output), {}};
+}
+
+// The metric asked for, or the inputs' default; why there is none as a usage error.
+std::variant<QString, Metric> ChosenMetric(const ReportOptions& options,
+                                           const CharacterSheet& sheet,
+                                           const SkillCatalogue& catalogue) {
+    std::optional<Metric> metric;
+    if (options.metric.isEmpty()) {
+        metric = DefaultMetric(sheet, catalogue);
+        if (!metric) {
+            return QStringLiteral(
+                "No metric exists for these inputs: no slot's rune deals "
+                "damage and the sentries do not fire the skills.");
+        }
+    } else {
+        metric = MetricNamed(options.metric);
+        if (!metric) {
+            return QStringLiteral(
+                       "unknown metric: %1 (dps, kill-time-1 to kill-time-4, "
+                       "hit-0 to hit-5)")
+                .arg(options.metric);
+        }
+    }
+    const QString missing = MetricMissing(*metric, sheet, catalogue);
+    if (!missing.isEmpty()) {
+        return missing;
+    }
+    return *metric;
+}
+
+RunResult Compare(const ReportOptions& options, CalculatorSession& a, Metric metric) {
+    // B starts as the inputs of A, then reads the profile: what a profile does not hold (the
+    // options under "-결과 계산 적용 변수-") stays as A has it.
+    NobodyThere nobody;
+    CalculatorSession b(options.edition, a.folders(), nobody);
+    if (!b.startUp({.cataloguePath = options.cataloguePath, .loadLastRun = false})) {
+        return Failure(kExitCatalogue, QString::fromUtf8(messages::kCatalogueLoadError));
+    }
+    CopyInputs(a.form(), b.form());
+    if (!b.openProfileFile(options.comparePath)) {
+        return Failure(kExitProfile, QString::fromUtf8(messages::kProfileOpenError));
+    }
+    const Comparison comparison = CompareBuilds(a.form(), b.form(), options.edition, metric);
+    return Done(options.json ? ComparisonJson(comparison) : ComparisonText(comparison));
+}
+
+RunResult Sweep(const ReportOptions& options, const CharacterSheet& sheet,
+                const MetricProbe& probe) {
+    const SweepOption& asked = options.sweep;
+    const NumberBox* box = FindNumberBox(asked.name);
+    if (box == nullptr) {
+        return Failure(kExitUsage, QStringLiteral("--sweep: %1 is not a number box the "
+                                                  "calculation reads")
+                                       .arg(asked.name));
+    }
+    if (!(asked.step > 0)) {
+        return Failure(kExitUsage, QStringLiteral("--sweep: STEP must be greater than 0"));
+    }
+    if (!(asked.from <= asked.to)) {
+        return Failure(kExitUsage, QStringLiteral("--sweep: FROM must not be greater than TO"));
+    }
+    if (!SweepPointCount(asked.from, asked.to, asked.step)) {
+        return Failure(kExitUsage,
+                       QStringLiteral("--sweep: at most %1 points").arg(kMostSweepPoints));
+    }
+    const auto swept = ComputeSweep(sheet, {box, asked.from, asked.to, asked.step}, probe);
+    const auto& sweep = std::get<brakefell::Sweep>(swept);
+    if (options.csv) {
+        return Done(SweepCsv(sweep));
+    }
+    return Done(options.json ? SweepJson(sweep) : SweepText(sweep));
+}
+
+RunResult RunAnalysis(const ReportOptions& options, CalculatorSession& session) {
+    const CharacterSheet sheet = session.form().characterSheet();
+    const auto chosen = ChosenMetric(options, sheet, session.catalogue());
+    if (const QString* why = std::get_if<QString>(&chosen)) {
+        return Failure(kExitUsage, *why);
+    }
+    const Metric metric = std::get<Metric>(chosen);
+    const MetricProbe probe(session.catalogue(), options.edition, metric);
+    switch (options.analysis) {
+        case Analysis::StatValues: {
+            const StatValues values = ComputeStatValues(sheet, probe);
+            return Done(options.json ? StatValuesJson(values) : StatValuesText(values));
+        }
+        case Analysis::Compare:
+            return Compare(options, session, metric);
+        case Analysis::Sweep:
+            return Sweep(options, sheet, probe);
+        case Analysis::Optimize: {
+            const Optimization best = Optimize(sheet, probe, options.optimize, options.top);
+            return Done(options.json ? OptimizationJson(best, metric)
+                                     : OptimizationText(best, metric, session.form()));
+        }
+        case Analysis::None:
+            break;
+    }
+    return Failure(kExitUsage, QStringLiteral("no analysis"));
 }
 
 }  // namespace
@@ -118,6 +229,9 @@ RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders)
         }
     }
 
+    if (options.analysis != Analysis::None) {
+        return RunAnalysis(options, session);
+    }
     const QByteArray output = options.json ? JsonReport(session.form(), options.edition)
                                            : PlainReport(session.form()).toUtf8();
     return {kExitOk, output, {}};

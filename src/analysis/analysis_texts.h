@@ -1,0 +1,25 @@
+#pragma once
+// How the analyses' numbers read, in the report's own number patterns: the window's tables and
+// the headless tool's text say them alike.
+
+#include <QString>
+#include <optional>
+
+#include "analysis/metric.h"
+
+namespace brakefell {
+
+// A metric value: damage as a grouped whole number ("1,234,567"), a kill time in seconds
+// ("729.00초"). Empty for nullopt.
+QString MetricValueText(Metric metric, std::optional<double> value);
+
+// A change of the metric with its sign: "+12,345", "-3.25초", "0".
+QString MetricDeltaText(Metric metric, std::optional<double> delta);
+
+// A relative change with its sign and two decimals: "+1.25%", "-13.04%".
+QString PercentText(std::optional<double> percent);
+
+// A number as a person types it: "8930", "37.5".
+QString PlainText(std::optional<double> value);
+
+}  // namespace brakefell

@@ -1,0 +1,43 @@
+#pragma once
+// Two builds side by side under one catalogue and edition: every main figure of each with the
+// difference, and the inputs in which they differ.
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "analysis/metric.h"
+#include "editions/edition.h"
+#include "form/form_state.h"
+
+namespace brakefell {
+
+struct FigureComparison {
+    QString key;
+    QString label;
+    std::optional<double> a;
+    std::optional<double> b;
+    std::optional<double> difference;  // b - a: swapping the builds negates it
+    std::optional<double> percent;     // 100 x difference / a
+};
+
+struct InputDifference {
+    QString name;     // the control
+    QString caption;  // its Korean name
+    QString a;        // what it holds: a text, a check box's state, a list's chosen entry
+    QString b;
+};
+
+struct Comparison {
+    Metric metric;
+    std::vector<FigureComparison> figures;
+    std::vector<InputDifference> inputs;
+};
+
+// The forms' inputs as they stand now; both forms show the same catalogue.
+Comparison CompareBuilds(const FormState& a, const FormState& b, Edition edition, Metric metric);
+
+// What an input holds, as the comparison shows it.
+QString InputValueText(const ControlState& control);
+
+}  // namespace brakefell

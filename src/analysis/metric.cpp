@@ -1,0 +1,133 @@
+#include "analysis/metric.h"
+
+#include <algorithm>
+
+namespace brakefell {
+namespace {
+
+constexpr int kMostSentries = 4;
+
+bool SlotDealsDamage(const CharacterSheet& sheet, const SkillCatalogue& catalogue, int slot) {
+    const int skill = sheet.cboUsingSkill[slot];
+    const int rune = sheet.cboUsingSkillRune[slot];
+    return skill >= 0 && skill < kSkillCount && rune >= 0 && rune < kRuneCount &&
+           catalogue[skill].Runes[rune].HasDamage;
+}
+
+// "kill-time-" followed by one digit in range, and the like.
+std::optional<int> IndexAfter(QStringView name, QStringView prefix, int first, int last) {
+    if (name.size() != prefix.size() + 1 || !name.startsWith(prefix)) {
+        return std::nullopt;
+    }
+    const int index = name.back().unicode() - u'0';
+    if (index < first || index > last) {
+        return std::nullopt;
+    }
+    return index;
+}
+
+}  // namespace
+
+std::optional<Metric> MetricNamed(QStringView name) {
+    if (name == u"dps") {
+        return Metric{MetricKind::DamagePerSecond, 0};
+    }
+    if (const auto sentries = IndexAfter(name, u"kill-time-", 1, kMostSentries)) {
+        return Metric{MetricKind::KillTime, *sentries};
+    }
+    if (const auto slot = IndexAfter(name, u"hit-", 0, kSlotCount - 1)) {
+        return Metric{MetricKind::SlotHit, *slot};
+    }
+    return std::nullopt;
+}
+
+QString MetricName(Metric metric) {
+    switch (metric.kind) {
+        case MetricKind::DamagePerSecond:
+            return QStringLiteral("dps");
+        case MetricKind::KillTime:
+            return QStringLiteral("kill-time-%1").arg(metric.index);
+        case MetricKind::SlotHit:
+            return QStringLiteral("hit-%1").arg(metric.index);
+    }
+    return {};
+}
+
+QString MetricCaption(Metric metric) {
+    switch (metric.kind) {
+        case MetricKind::DamagePerSecond:
+            return QStringLiteral("초당 피해량(정예)");
+        case MetricKind::KillTime:
+            return QStringLiteral("처치 시간(쇠뇌 %1개)").arg(metric.index);
+        case MetricKind::SlotHit:
+            return QStringLiteral("슬롯 %1 한 방 기대값").arg(metric.index + 1);
+    }
+    return {};
+}
+
+bool HigherIsBetter(Metric metric) {
+    return metric.kind != MetricKind::KillTime;
+}
+
+QString MetricMissing(Metric metric, const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
+    switch (metric.kind) {
+        case MetricKind::DamagePerSecond:
+        case MetricKind::KillTime:
+            if (sheet.chkCrossbow != 1) {
+                return QStringLiteral("%1은(는) 쇠뇌 발사체(chkCrossbow)를 켰을 때만 계산됩니다.")
+                    .arg(MetricName(metric));
+            }
+            return {};
+        case MetricKind::SlotHit:
+            if (!SlotDealsDamage(sheet, catalogue, metric.index)) {
+                return QStringLiteral("%1: 슬롯 %2에 고른 룬은 피해를 주지 않습니다.")
+                    .arg(MetricName(metric))
+                    .arg(metric.index + 1);
+            }
+            return {};
+    }
+    return {};
+}
+
+std::optional<Metric> DefaultMetric(const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
+    if (sheet.chkCrossbow == 1) {
+        return Metric{MetricKind::DamagePerSecond, 0};
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (SlotDealsDamage(sheet, catalogue, slot)) {
+            return Metric{MetricKind::SlotHit, slot};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<double> MetricValue(Metric metric, const BuildFigures& f) {
+    if (f.refusal != Refusal::None) {
+        return std::nullopt;
+    }
+    const bool perSecond = f.multipliers.SentryFiredMode && f.rotation.defined;
+    switch (metric.kind) {
+        case MetricKind::DamagePerSecond:
+            return perSecond ? std::optional(f.perSecond.TotalElitePerSecond) : std::nullopt;
+        case MetricKind::KillTime: {
+            if (!perSecond || !f.killTimes.defined) {
+                return std::nullopt;
+            }
+            const int sentries = std::min(metric.index, f.killTimes.sentriesInTime);
+            return f.killTimes.seconds[sentries - 1];
+        }
+        case MetricKind::SlotHit:
+            for (int k = 0; k < f.blockCount; ++k) {
+                const BlockFigures& block = f.blocks[k];
+                if (block.slot != metric.index) {
+                    continue;
+                }
+                return block.kind == BlockKind::Companions ? block.companionElite.expectedSum
+                                                           : block.elite.expected.total;
+            }
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+}  // namespace brakefell

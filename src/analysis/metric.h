@@ -1,0 +1,52 @@
+#pragma once
+// What "better" means when builds are compared: the whole build's elite damage per second, the
+// time to kill the big target with one to four sentries, or the elite expected damage of one use
+// of the skill in one slot.
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+#include "catalogue/skill_catalogue.h"
+#include "engine/character_sheet.h"
+#include "engine/figures.h"
+
+namespace brakefell {
+
+enum class MetricKind {
+    DamagePerSecond,  // "dps": 1초당 총 피해량 기대값(정예)
+    KillTime,         // "kill-time-1" .. "kill-time-4": seconds with that many sentries
+    SlotHit,          // "hit-0" .. "hit-5": one use of the skill in that slot, elite, expected
+};
+
+struct Metric {
+    MetricKind kind = MetricKind::DamagePerSecond;
+    int index = 0;  // sentries (1..4) for KillTime, the slot (0..5) for SlotHit
+
+    bool operator==(const Metric&) const = default;
+};
+
+// "dps", "kill-time-2", "hit-0"; nullopt for any other name.
+std::optional<Metric> MetricNamed(QStringView name);
+QString MetricName(Metric metric);
+// The Korean words the window shows: "초당 피해량(정예)", "처치 시간(쇠뇌 2개)", "슬롯 1 한 방
+// 기대값".
+QString MetricCaption(Metric metric);
+
+// Damage is better higher, a kill time lower.
+bool HigherIsBetter(Metric metric);
+
+// Why the metric does not exist for these inputs (damage per second and kill times without the
+// sentries firing the skills; a slot whose rune deals no damage), or the empty text when it does.
+QString MetricMissing(Metric metric, const CharacterSheet& sheet, const SkillCatalogue& catalogue);
+
+// The damage per second when the sentries fire the skills, else the hit of the first slot whose
+// rune deals damage; nullopt when there is neither.
+std::optional<Metric> DefaultMetric(const CharacterSheet& sheet, const SkillCatalogue& catalogue);
+
+// The metric's value in these figures; nullopt when the calculation was refused or the figures
+// hold no such value (no rotation in the slowest bracket, no damage at all to kill with). A kill
+// time with a sentry that comes after the target is dead is the time of the sentries before it.
+std::optional<double> MetricValue(Metric metric, const BuildFigures& figures);
+
+}  // namespace brakefell

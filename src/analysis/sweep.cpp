@@ -1,0 +1,79 @@
+#include "analysis/sweep.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/bracket_of.h"
+#include "analysis/search.h"
+
+namespace brakefell {
+namespace {
+
+constexpr double kHundredth = 0.01;
+// A point count that lands within this share of a step of a whole number is that number:
+// 0.1 to 0.3 by 0.1 has three points although 0.2 / 0.1 is not quite 2 in binary.
+constexpr double kStepSlack = 1e-9;
+
+CharacterSheet At(const CharacterSheet& sheet, const NumberBox& box, double value) {
+    CharacterSheet changed = sheet;
+    SetBoxValue(box, changed, value);
+    return changed;
+}
+
+}  // namespace
+
+std::optional<long long> SweepPointCount(double from, double to, double step) {
+    if (!(step > 0) || !(from <= to) || !std::isfinite(from) || !std::isfinite(to)) {
+        return std::nullopt;
+    }
+    const double intervals = std::floor((to - from) / step + kStepSlack);
+    if (!(intervals < static_cast<double>(kMostSweepPoints))) {
+        return std::nullopt;
+    }
+    return static_cast<long long>(intervals) + 1;
+}
+
+std::variant<QString, Sweep> ComputeSweep(const CharacterSheet& sheet, const SweepRequest& request,
+                                          const MetricProbe& probe) {
+    if (request.box == nullptr) {
+        return QStringLiteral("그런 숫자 칸은 없습니다.");
+    }
+    const auto count = SweepPointCount(request.from, request.to, request.step);
+    if (!count) {
+        return QStringLiteral("구간은 FROM <= TO, STEP > 0, 점은 %1개 이하여야 합니다.")
+            .arg(kMostSweepPoints);
+    }
+    const NumberBox& box = *request.box;
+    Sweep sweep;
+    sweep.metric = probe.metric();
+    sweep.name = QString::fromLatin1(box.name);
+    sweep.points.reserve(static_cast<std::size_t>(*count));
+    const bool brackets = sheet.chkCrossbow == 1;
+    int previousRow = 0;
+    for (long long i = 0; i < *count; ++i) {
+        const double value = request.from + static_cast<double>(i) * request.step;
+        const CharacterSheet there = At(sheet, box, value);
+        sweep.points.push_back({BoxValue(box, there), probe(there).value});
+        if (!brackets) {
+            continue;
+        }
+        const int row = BracketRowOf(there);
+        if (i > 0 && row != previousRow) {
+            // The least hundredth past the point before at which the bracket is no longer its.
+            const double before = request.from + static_cast<double>(i - 1) * request.step;
+            const auto hundredths = static_cast<std::int64_t>(std::ceil(request.step / kHundredth));
+            const auto first = LeastHolding(
+                [&](std::int64_t n) {
+                    return BracketRowOf(At(sheet, box, before + n * kHundredth)) != previousRow;
+                },
+                1, std::max<std::int64_t>(hundredths, 1));
+            sweep.bracketChanges.push_back(
+                first ? BoxValue(box, At(sheet, box, before + *first * kHundredth))
+                      : sweep.points.back().value);
+        }
+        previousRow = row;
+    }
+    return sweep;
+}
+
+}  // namespace brakefell

@@ -1,0 +1,46 @@
+#pragma once
+// One number box from a start to an end by a step: the metric at each point, and the places
+// (to 0.01) where the sentries change bracket.
+
+#include <QString>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "analysis/metric_probe.h"
+#include "analysis/number_boxes.h"
+
+namespace brakefell {
+
+inline constexpr long long kMostSweepPoints = 100'000;
+
+struct SweepRequest {
+    const NumberBox* box = nullptr;
+    double from = 0;
+    double to = 0;
+    double step = 0;
+};
+
+struct SweepPoint {
+    double value = 0;              // what the box holds there
+    std::optional<double> metric;  // nullopt: refused, or no such value
+};
+
+struct Sweep {
+    Metric metric;
+    QString name;  // the box
+    std::vector<SweepPoint> points;
+    // The least values (in steps of 0.01 from the start) at which the bracket differs from the
+    // point before.
+    std::vector<double> bracketChanges;
+};
+
+// The number of points from..to by step; nullopt when step <= 0, from > to, or more than
+// kMostSweepPoints.
+std::optional<long long> SweepPointCount(double from, double to, double step);
+
+// Why the request cannot be swept (one sentence), or the sweep.
+std::variant<QString, Sweep> ComputeSweep(const CharacterSheet& sheet, const SweepRequest& request,
+                                          const MetricProbe& probe);
+
+}  // namespace brakefell

@@ -1,0 +1,33 @@
+#include "form/copy_inputs.h"
+
+#include "form/form_state.h"
+
+namespace brakefell {
+
+void CopyInputs(const FormState& from, FormState& to) {
+    // The controls stand in the window's order: each slot's skill list before its rune list.
+    for (const ControlState& control : from.controls()) {
+        switch (control.kind) {
+            case ControlKind::TextBox:
+                to.setText(control.name, control.text);
+                break;
+            case ControlKind::CheckBox:
+                to.setCheck(control.name, control.value);
+                break;
+            case ControlKind::DropDown:
+                if (control.value < to.at(control.name).items.size()) {
+                    to.setListIndex(control.name, control.value);
+                }
+                break;
+            case ControlKind::OptionButton:
+                if (control.value == 1) {
+                    to.setOption(control.name, true);
+                }
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+}  // namespace brakefell
