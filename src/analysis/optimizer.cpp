@@ -284,11 +284,15 @@ class Search {
         std::unique_lock lock(mutex_);
         while (finished_ < threads) {
             wake_.wait_for(lock, std::chrono::milliseconds(25));
-            if (progress) {
+            if (progress && finished_ < threads) {
                 lock.unlock();
-                progress(std::min(done_.load(), combinations_.total()), combinations_.total());
+                progress(done(), combinations_.total());
                 lock.lock();
             }
+        }
+        if (progress) {
+            lock.unlock();
+            progress(done(), combinations_.total());
         }
     }
 

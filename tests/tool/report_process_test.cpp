@@ -75,3 +75,17 @@ TEST(ReportProcess, FailuresGoToStandardErrorWithTheirStatus) {
         EXPECT_FALSE(outcome.err.isEmpty());
     }
 }
+
+TEST(ReportProcess, HelpListsEveryOptionAndVersionSaysTheVersion) {
+    const Outcome help = RunTool({"--help"});
+    ASSERT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("usage: brakefell_report"));
+    for (const char* option : {"--edition", "--catalogue", "--profile", "--set", "--save-profile",
+                               "--json", "--metric", "--stat-values", "--compare", "--sweep",
+                               "--csv", "--optimize", "--top", "--version", "--help"}) {
+        EXPECT_TRUE(help.out.contains(option)) << option;
+    }
+    const Outcome version = RunTool({"--version"});
+    ASSERT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("brakefell_report 0.")) << version.out.toStdString();
+}

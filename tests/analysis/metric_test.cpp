@@ -1,0 +1,78 @@
+// The metrics: names, direction, which exist for which inputs, and their values in the figures.
+#include "analysis/metric.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "engine/compute_figures.h"
+#include "engine_fixtures.h"
+
+namespace brakefell {
+namespace {
+
+TEST(Metrics, NamesReadBackAndOthersAreNoMetric) {
+    for (const char* name : {"dps", "kill-time-1", "kill-time-4", "hit-0", "hit-5"}) {
+        const auto metric = MetricNamed(QString::fromLatin1(name));
+        ASSERT_TRUE(metric.has_value()) << name;
+        EXPECT_EQ(MetricName(*metric), QLatin1StringView(name));
+    }
+    for (const char* name : {"", "DPS", "kill-time-0", "kill-time-5", "hit-6", "hit--1", "hit-10",
+                             "kill-time-", "dps "}) {
+        EXPECT_FALSE(MetricNamed(QString::fromLatin1(name)).has_value()) << name;
+    }
+    EXPECT_TRUE(HigherIsBetter(*MetricNamed(u"dps")));
+    EXPECT_TRUE(HigherIsBetter(*MetricNamed(u"hit-2")));
+    EXPECT_FALSE(HigherIsBetter(*MetricNamed(u"kill-time-3")));
+    EXPECT_EQ(MetricCaption(*MetricNamed(u"hit-0")), QStringLiteral("슬롯 1 한 방 기대값"));
+}
+
+TEST(Metrics, DefaultAndMissingFollowTheSentriesAndTheSlots) {
+    const SkillCatalogue& catalogue = testing::ShippedCatalogue();
+    CharacterSheet sheet;  // slot 0 holds skill 15 rune 1, which deals no damage
+    EXPECT_EQ(DefaultMetric(sheet, catalogue), MetricNamed(u"dps"));
+    EXPECT_TRUE(MetricMissing(*MetricNamed(u"dps"), sheet, catalogue).isEmpty());
+    EXPECT_FALSE(MetricMissing(*MetricNamed(u"hit-0"), sheet, catalogue).isEmpty());
+    EXPECT_TRUE(MetricMissing(*MetricNamed(u"hit-1"), sheet, catalogue).isEmpty());
+
+    sheet.chkCrossbow = 0;
+    EXPECT_EQ(DefaultMetric(sheet, catalogue), MetricNamed(u"hit-1"));
+    EXPECT_FALSE(MetricMissing(*MetricNamed(u"dps"), sheet, catalogue).isEmpty());
+    EXPECT_FALSE(MetricMissing(*MetricNamed(u"kill-time-2"), sheet, catalogue).isEmpty());
+
+    sheet.cboUsingSkill.fill(15);
+    sheet.cboUsingSkillRune.fill(1);
+    EXPECT_FALSE(DefaultMetric(sheet, catalogue).has_value());
+}
+
+TEST(Metrics, ValuesAreTheReportsFigures) {
+    const SkillCatalogue& catalogue = testing::ShippedCatalogue();
+    CharacterSheet sheet;
+    const BuildFigures f = ComputeFigures(sheet, catalogue, Edition::Full);
+    EXPECT_EQ(MetricValue(*MetricNamed(u"dps"), f), f.perSecond.TotalElitePerSecond);
+    EXPECT_EQ(MetricValue(*MetricNamed(u"kill-time-2"), f), f.killTimes.seconds[1]);
+    // Slot 1 is the first block shown: slot 0's rune deals no damage.
+    EXPECT_EQ(f.blocks[0].slot, 1);
+    EXPECT_EQ(MetricValue(*MetricNamed(u"hit-1"), f), f.blocks[0].elite.expected.total);
+    EXPECT_FALSE(MetricValue(*MetricNamed(u"hit-0"), f).has_value());
+    // Slot 3 holds the companions: their sum.
+    const auto companions = std::find_if(f.blocks.begin(), f.blocks.end(),
+                                         [](const BlockFigures& b) { return b.slot == 3; });
+    ASSERT_EQ(companions->kind, BlockKind::Companions);
+    EXPECT_EQ(MetricValue(*MetricNamed(u"hit-3"), f), companions->companionElite.expectedSum);
+
+    // A sentry that comes after the target is dead adds nothing: the time of those before.
+    sheet.txtWeaponDamageMin = sheet.txtWeaponDamageMax = 500000;
+    const BuildFigures quick = ComputeFigures(sheet, catalogue, Edition::Full);
+    ASSERT_LT(quick.killTimes.sentriesInTime, 4);
+    EXPECT_EQ(MetricValue(*MetricNamed(u"kill-time-4"), quick),
+              quick.killTimes.seconds[quick.killTimes.sentriesInTime - 1]);
+
+    sheet.txtMainStat = std::numeric_limits<double>::infinity();  // refused
+    EXPECT_FALSE(MetricValue(*MetricNamed(u"dps"), ComputeFigures(sheet, catalogue, Edition::Full))
+                     .has_value());
+}
+
+}  // namespace
+}  // namespace brakefell

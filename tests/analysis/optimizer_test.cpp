@@ -1,0 +1,241 @@
+// The optimiser against a brute force of its own: every combination calculated on its own, from
+// scratch, and ranked by the rule written out again here.
+#include "analysis/optimizer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <limits>
+#include <vector>
+
+#include "analysis_fixtures.h"
+
+namespace brakefell {
+namespace {
+
+using testing::MakeRune;
+
+// Skills the rotation knows, each with runes of different worth and kind, and six companions.
+SkillCatalogue SmallCatalogue() {
+    SkillCatalogue c = testing::BlankCatalogue();
+    for (int r = 0; r < kRuneCount; ++r) {
+        c[5].Runes[r] = MakeRune({"투척", 1.0 + 0.5 * r, 1 + r % 6});
+        c[21].Runes[r] = MakeRune({"화살비", 3.0 - 0.3 * r, 1 + (r + 2) % 6, r % 2 == 1, 0.4 * r});
+        c[22].Runes[r] = MakeRune({"파편", 2.0 + (r == 3 ? 2.0 : 0.0), 3, r >= 4, 1.0, r == 5});
+        c[18].Runes[r] = MakeRune({"쇠뇌", 0.8 + 0.1 * r, 1 + r % 3, r == 1, 0.4});
+        c[14].Runes[r] = MakeRune({"동료", 0.5 + 0.1 * r, 3});
+    }
+    c[10].Runes[3] = MakeRune({"덫", 4.0, 1});
+    c[5].Runes[2].HasDamage = false;  // a rune that shows nothing
+    return c;
+}
+
+CharacterSheet SmallSheet() {
+    CharacterSheet sheet = testing::PlainSheet();
+    sheet.chkCrossbow = 1;
+    sheet.txtAttackSpeed = 45;
+    sheet.txtCriticalChance = 40;
+    sheet.txtCriticalDamage = 150;
+    sheet.txtEnchant = {0, 20, 10, 30, 0, 40, 5};
+    sheet.chkPassiveAim = 1;
+    sheet.chkPassiveWeak = 1;
+    sheet.chkGemLocked = 1;
+    sheet.chkGemJ = 1;
+    sheet.chkMorePain = 2;  // grayed: counts as off, and stays as it is
+    sheet.cboUsingSkill = {5, 21, 22, 18, 14, 10};
+    sheet.cboUsingSkillRune = {0, 1, 2, 3, 4, 3};
+    return sheet;
+}
+
+struct Ranked {
+    double value;
+    int changes;
+    std::vector<int> choices;
+};
+
+// Better value first, then fewer changes, then the lower choice in the earlier slot.
+bool Before(const Ranked& a, const Ranked& b, bool higherIsBetter) {
+    if (a.value != b.value) {
+        return higherIsBetter ? a.value > b.value : a.value < b.value;
+    }
+    if (a.changes != b.changes) {
+        return a.changes < b.changes;
+    }
+    return a.choices < b.choices;
+}
+
+Ranked RankOf(double value, const CharacterSheet& sheet, const CharacterSheet& original) {
+    Ranked ranked{value, 0, {}};
+    const auto add = [&](int now, int was) {
+        ranked.choices.push_back(now);
+        ranked.changes += now != was;
+    };
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        add(sheet.cboUsingSkillRune[slot], original.cboUsingSkillRune[slot]);
+    }
+    for (int CharacterSheet::*box :
+         {&CharacterSheet::chkGemStrong, &CharacterSheet::chkMorePain,
+          &CharacterSheet::chkGemLocked, &CharacterSheet::chkGemSummon,
+          &CharacterSheet::chkGemPoison, &CharacterSheet::chkGemJ, &CharacterSheet::chkPassiveAim,
+          &CharacterSheet::chkPassiveArrow, &CharacterSheet::chkPassiveRenovate,
+          &CharacterSheet::chkPassiveWeak, &CharacterSheet::chkPassiveTrajectory}) {
+        add(sheet.*box, original.*box);
+    }
+    return ranked;
+}
+
+// The sheet after the optimiser's changes, made one by one as --set would make them.
+CharacterSheet Applied(const CharacterSheet& sheet, const OptimizedBuild& build) {
+    CharacterSheet changed = sheet;
+    for (const ChoiceChange& change : build.changes) {
+        if (change.name.startsWith(u"cboUsingSkillRune(")) {
+            const int slot = change.name.at(18).unicode() - u'0';
+            EXPECT_EQ(changed.cboUsingSkillRune[slot], change.from);
+            changed.cboUsingSkillRune[slot] = change.to;
+            continue;
+        }
+        for (const auto& [name, box] :
+             std::initializer_list<std::pair<const char*, int CharacterSheet::*>>{
+                 {"chkGemStrong", &CharacterSheet::chkGemStrong},
+                 {"chkMorePain", &CharacterSheet::chkMorePain},
+                 {"chkGemLocked", &CharacterSheet::chkGemLocked},
+                 {"chkGemSummon", &CharacterSheet::chkGemSummon},
+                 {"chkGemPoison", &CharacterSheet::chkGemPoison},
+                 {"chkGemJ", &CharacterSheet::chkGemJ},
+                 {"chkPassiveAim", &CharacterSheet::chkPassiveAim},
+                 {"chkPassiveArrow", &CharacterSheet::chkPassiveArrow},
+                 {"chkPassiveRenovate", &CharacterSheet::chkPassiveRenovate},
+                 {"chkPassiveWeak", &CharacterSheet::chkPassiveWeak},
+                 {"chkPassiveTrajectory", &CharacterSheet::chkPassiveTrajectory}}) {
+            if (change.name == QLatin1StringView(name)) {
+                EXPECT_EQ(changed.*box, change.from);
+                changed.*box = change.to;
+            }
+        }
+    }
+    return changed;
+}
+
+void ExpectSameTop(const Optimization& found, std::vector<Ranked> all, bool higherIsBetter,
+                   const CharacterSheet& sheet, const MetricProbe& probe) {
+    std::sort(all.begin(), all.end(),
+              [&](const Ranked& a, const Ranked& b) { return Before(a, b, higherIsBetter); });
+    ASSERT_FALSE(found.top.empty());
+    ASSERT_LE(found.top.size(), all.size());
+    for (std::size_t i = 0; i < found.top.size(); ++i) {
+        const CharacterSheet changed = Applied(sheet, found.top[i]);
+        EXPECT_EQ(found.top[i].value, all[i].value) << "rank " << i + 1;
+        EXPECT_EQ(RankOf(found.top[i].value, changed, sheet).choices, all[i].choices)
+            << "rank " << i + 1;
+        // Applied on their own, the changes give the value found.
+        EXPECT_EQ(probe(changed).value, found.top[i].value) << "rank " << i + 1;
+    }
+}
+
+TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
+    const SkillCatalogue catalogue = SmallCatalogue();
+    const CharacterSheet sheet = SmallSheet();
+    for (const char* name : {"dps", "kill-time-3", "hit-2"}) {
+        const Metric metric = *MetricNamed(QString::fromLatin1(name));
+        const MetricProbe probe(catalogue, Edition::Full, metric);
+        std::vector<Ranked> all;
+        CharacterSheet tried = sheet;
+        for (int combination = 0; combination < 46656; ++combination) {
+            for (int slot = 0, rest = combination; slot < kSlotCount; ++slot, rest /= kRuneCount) {
+                tried.cboUsingSkillRune[slot] = rest % kRuneCount;
+            }
+            if (const auto value = probe(tried).value) {
+                all.push_back(RankOf(*value, tried, sheet));
+            }
+        }
+        const Optimization found = Optimize(sheet, probe, {.runes = true}, 5);
+        EXPECT_EQ(found.combinations, 46656) << name;
+        EXPECT_FALSE(found.cancelled);
+        EXPECT_EQ(found.base, probe(sheet).value);
+        ExpectSameTop(found, all, HigherIsBetter(metric), sheet, probe);
+    }
+}
+
+TEST(Optimizer, GemsAndPassivesKeepHowManyAreOn) {
+    const SkillCatalogue catalogue = SmallCatalogue();
+    const CharacterSheet sheet = SmallSheet();  // two gems on (one grayed), two passives on
+    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    int CharacterSheet::*const gems[] = {
+        &CharacterSheet::chkGemStrong, &CharacterSheet::chkMorePain,  &CharacterSheet::chkGemLocked,
+        &CharacterSheet::chkGemSummon, &CharacterSheet::chkGemPoison, &CharacterSheet::chkGemJ};
+    int CharacterSheet::*const passives[] = {
+        &CharacterSheet::chkPassiveAim, &CharacterSheet::chkPassiveArrow,
+        &CharacterSheet::chkPassiveRenovate, &CharacterSheet::chkPassiveWeak,
+        &CharacterSheet::chkPassiveTrajectory};
+    std::vector<Ranked> all;
+    for (unsigned gemMask = 0; gemMask < 64; ++gemMask) {
+        for (unsigned passiveMask = 0; passiveMask < 32; ++passiveMask) {
+            if (std::popcount(gemMask) != 2 || std::popcount(passiveMask) != 2) {
+                continue;
+            }
+            CharacterSheet tried = sheet;
+            for (int i = 0; i < 6; ++i) {
+                const bool on = gemMask >> i & 1u;
+                tried.*gems[i] = on ? 1 : (sheet.*gems[i] == 1 ? 0 : sheet.*gems[i]);
+            }
+            for (int i = 0; i < 5; ++i) {
+                const bool on = passiveMask >> i & 1u;
+                tried.*passives[i] = on ? 1 : (sheet.*passives[i] == 1 ? 0 : sheet.*passives[i]);
+            }
+            if (const auto value = probe(tried).value) {
+                all.push_back(RankOf(*value, tried, sheet));
+            }
+        }
+    }
+    const Optimization found = Optimize(sheet, probe, {.gems = true, .passives = true}, 10);
+    EXPECT_EQ(found.combinations, 15 * 10);
+    ExpectSameTop(found, all, true, sheet, probe);
+    for (const OptimizedBuild& build : found.top) {
+        for (const ChoiceChange& change : build.changes) {
+            EXPECT_NE(change.name, QStringLiteral("chkMorePain"));  // grayed and off stays so
+        }
+    }
+}
+
+TEST(Optimizer, CancelledEarlyAndTellsItsProgress) {
+    const SkillCatalogue catalogue = SmallCatalogue();
+    const CharacterSheet sheet = SmallSheet();
+    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    const std::atomic<bool> cancel{true};
+    const Optimization stopped = Optimize(sheet, probe, {.runes = true, .gems = true}, 3,
+                                          {.progress = {}, .cancel = &cancel});
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_LT(stopped.combinations, 46656);
+
+    long long lastDone = -1;
+    long long total = 0;
+    bool backwards = false;
+    const Optimization done = Optimize(sheet, probe, {.runes = true}, 3,
+                                       {.progress =
+                                            [&](long long d, long long t) {
+                                                backwards |= d < lastDone;
+                                                lastDone = d;
+                                                total = t;
+                                            },
+                                        .threads = 2});
+    EXPECT_FALSE(done.cancelled);
+    EXPECT_FALSE(backwards);
+    EXPECT_EQ(total, 46656);
+    EXPECT_EQ(lastDone, 46656);
+    EXPECT_EQ(done.top.size(), 3u);
+}
+
+TEST(Optimizer, NothingToFindForInputsThatCannotBeReckoned) {
+    CharacterSheet sheet = SmallSheet();
+    sheet.txtMainStat = std::numeric_limits<double>::infinity();
+    const SkillCatalogue catalogue = SmallCatalogue();
+    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    const Optimization found = Optimize(sheet, probe, {.runes = true}, 3);
+    EXPECT_FALSE(found.base.has_value());
+    EXPECT_TRUE(found.top.empty());
+}
+
+}  // namespace
+}  // namespace brakefell

@@ -1,0 +1,184 @@
+// brakefell_report's analyses as a script sees them: their JSON, their agreement with separate
+// runs of the tool, and every bad argument.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "report_run.h"
+
+using namespace brakefell;
+using namespace brakefell::report;
+
+namespace {
+
+const QString kShippedCatalogue = QStringLiteral(BRAKEFELL_SOURCE_DIR "/data/Gloamstalker007.txt");
+
+// The command line parsed and run as the program does; a refused command line is status 2.
+RunResult RunTool(QStringList arguments) {
+    static QTemporaryDir programDir;
+    arguments << QStringLiteral("--catalogue") << kShippedCatalogue;
+    const ParsedOptions parsed = ParseReportOptions(arguments);
+    if (!parsed.options) {
+        return {kExitUsage, {}, parsed.error};
+    }
+    return RunReport(*parsed.options, {programDir.path(), programDir.filePath("user")});
+}
+
+QJsonObject Json(const QStringList& arguments) {
+    const RunResult result = RunTool(arguments + QStringList{QStringLiteral("--json")});
+    EXPECT_EQ(result.exitStatus, kExitOk) << result.errorText.toStdString();
+    return QJsonDocument::fromJson(result.standardOutput).object();
+}
+
+// "1초당 총 피해량 기대값(정예):  253,836,074" of the plain report, as a number.
+double ReportedDps(const QStringList& sets) {
+    QStringList arguments;
+    for (const QString& set : sets) {
+        arguments << QStringLiteral("--set") << set;
+    }
+    const RunResult result = RunTool(arguments);
+    const QString report = QString::fromUtf8(result.standardOutput);
+    const QRegularExpression line(QStringLiteral("1초당 총 피해량 기대값\\(정예\\): +([\\d,]+)"));
+    const QRegularExpressionMatch match = line.match(report);
+    EXPECT_TRUE(match.hasMatch()) << report.toStdString();
+    return match.captured(1).remove(u',').toDouble();
+}
+
+TEST(ReportAnalyses, StatValuesJsonHasExactlyItsKeys) {
+    const QJsonObject json = Json({"--stat-values"});
+    EXPECT_EQ(json.keys(), (QStringList{"attack_speed", "base", "better", "metric", "rows"}));
+    EXPECT_EQ(json["metric"].toString(), "dps");
+    EXPECT_EQ(json["better"].toString(), "higher");
+    const QJsonObject row = json["rows"].toArray()[0].toObject();
+    EXPECT_EQ(row.keys(),
+              (QStringList{"caption", "main_stat_equivalent", "minus", "name", "plus", "step"}));
+    EXPECT_EQ(row["plus"].toObject().keys(), (QStringList{"delta", "percent", "refused", "value"}));
+    const QJsonObject speed = json["attack_speed"].toObject();
+    EXPECT_EQ(speed["current"].toDouble(), 27);
+    EXPECT_EQ(speed["next"].toObject().keys(), (QStringList{"at", "percent", "value"}));
+    EXPECT_EQ(speed["drop"].toObject().keys(), (QStringList{"below", "percent", "value"}));
+    EXPECT_EQ(speed["drop"].toObject()["below"].toDouble(), 25.16);
+
+    const QJsonObject lower = Json({"--stat-values", "--metric", "kill-time-2"});
+    EXPECT_EQ(lower["better"].toString(), "lower");
+}
+
+TEST(ReportAnalyses, AStatValueIsWhatTheReportSaysWithTheBoxSet) {
+    const QJsonObject json = Json({"--stat-values"});
+    const double base = json["base"].toDouble();
+    EXPECT_NEAR(ReportedDps({}), base, 0.5);
+    for (const QJsonValue value : json["rows"].toArray()) {
+        const QJsonObject row = value.toObject();
+        const QString name = row["name"].toString();
+        if (name != "txtMainStat" && name != "txtCriticalChance" && name != "txtSkill(22)") {
+            continue;
+        }
+        const QJsonObject inputs = QJsonDocument::fromJson(RunTool({"--json"}).standardOutput)
+                                       .object()["inputs"]
+                                       .toObject();
+        const double now = inputs[name].toString().toDouble();
+        const double plus = row["plus"].toObject()["value"].toDouble();
+        const QString raised = name + u'=' + QString::number(now + row["step"].toDouble());
+        EXPECT_NEAR(ReportedDps({raised}), plus, 0.5) << raised.toStdString();
+    }
+}
+
+TEST(ReportAnalyses, CompareSweepAndOptimizeJsonHaveExactlyTheirKeys) {
+    QTemporaryDir dir;
+    const QString b = dir.filePath("b.cfg");
+    ASSERT_EQ(RunTool({"--set", "txtMainStat=9000", "--save-profile", b}).exitStatus, kExitOk);
+    const QJsonObject compare = Json({"--compare", b});
+    EXPECT_EQ(compare.keys(), (QStringList{"a", "b", "inputs_differ", "metric"}));
+    const QJsonArray differ = compare["inputs_differ"].toArray();
+    ASSERT_EQ(differ.size(), 1);
+    EXPECT_EQ(differ[0].toObject()["name"].toString(), "txtMainStat");
+    EXPECT_EQ(differ[0].toObject()["caption"].toString(), "민첩");
+    EXPECT_EQ(differ[0].toObject()["a"].toString(), "8830");
+    EXPECT_EQ(differ[0].toObject()["b"].toString(), "9000");
+    EXPECT_LT(compare["a"].toObject()["dps"].toDouble(), compare["b"].toObject()["dps"].toDouble());
+
+    const QJsonObject sweep = Json({"--sweep", "txtAttackSpeed=20:30:5"});
+    EXPECT_EQ(sweep.keys(), (QStringList{"bracket_changes", "metric", "name", "points"}));
+    ASSERT_EQ(sweep["points"].toArray().size(), 3);
+    EXPECT_EQ(sweep["points"].toArray()[1].toArray()[0].toDouble(), 25);
+    EXPECT_EQ(sweep["bracket_changes"].toArray(), QJsonArray{25.17});
+
+    const QJsonObject best = Json({"--optimize", "runes", "--top", "2"});
+    EXPECT_EQ(best.keys(), (QStringList{"base", "combinations", "metric", "top"}));
+    EXPECT_EQ(best["combinations"].toInt(), 46656);
+    ASSERT_EQ(best["top"].toArray().size(), 2);
+    EXPECT_EQ(best["top"].toArray()[0].toObject().keys(),
+              (QStringList{"changes", "percent", "value"}));
+}
+
+TEST(ReportAnalyses, TheBestRunesAppliedThroughSetReproduceTheirValue) {
+    const QJsonObject best = Json({"--optimize", "runes,passives", "--top", "1"});
+    const QJsonObject top = best["top"].toArray()[0].toObject();
+    QStringList sets;
+    for (const QJsonValue change : top["changes"].toArray()) {
+        sets << change.toObject()["name"].toString() + u'=' +
+                    QString::number(change.toObject()["to"].toInt());
+    }
+    ASSERT_FALSE(sets.isEmpty());
+    QStringList arguments;
+    for (const QString& set : sets) {
+        arguments << QStringLiteral("--set") << set;
+    }
+    const QJsonObject again = Json(arguments + QStringList{"--stat-values"});
+    EXPECT_EQ(again["base"].toDouble(), top["value"].toDouble());
+    EXPECT_GT(top["percent"].toDouble(), 0);
+}
+
+TEST(ReportAnalyses, CsvIsAHeaderThenValueAndMetricPerPoint) {
+    const RunResult result = RunTool({"--sweep", "txtCriticalChance=30:31:0.5", "--csv"});
+    ASSERT_EQ(result.exitStatus, kExitOk);
+    const QStringList lines = QString::fromUtf8(result.standardOutput).split(u'\n');
+    ASSERT_EQ(lines.size(), 5);  // header, three points, and the empty text after the last end
+    EXPECT_EQ(lines[0], "txtCriticalChance,dps");
+    EXPECT_TRUE(lines[1].startsWith("30,"));
+    EXPECT_TRUE(lines[2].startsWith("30.5,"));
+    EXPECT_TRUE(lines[3].startsWith("31,"));
+    EXPECT_EQ(lines[4], "");
+}
+
+TEST(ReportAnalyses, EveryBadArgumentIsAUsageErrorWithOneSentenceAndNoOutput) {
+    const QList<QStringList> bad = {
+        {"--sweep", "txtNothing=1:2:1"},         // unknown NAME
+        {"--sweep", "txtGemStrong=1:2:1"},       // a box the calculation never reads
+        {"--stat-values", "--metric", "speed"},  // unknown metric
+        {"--stat-values", "--metric", "dps", "--set", "chkCrossbow=0"},  // no such value
+        {"--stat-values", "--metric", "kill-time-1", "--set", "chkCrossbow=0"},
+        {"--stat-values", "--metric", "hit-0"},  // slot 0's rune deals no damage
+        {"--sweep", "txtMainStat=1:2:0"},        // STEP <= 0
+        {"--sweep", "txtMainStat=1:2:-1"},
+        {"--sweep", "txtMainStat=3:2:1"},       // FROM > TO
+        {"--sweep", "txtMainStat=0:100000:1"},  // more than 100,000 points
+        {"--sweep", "txtMainStat=1:2"},         // not NAME=FROM:TO:STEP
+        {"--sweep", "txtMainStat=a:2:1"},
+        {"--optimize", "runes", "--top", "0"},  // N < 1
+        {"--optimize", "runes", "--top", "x"},
+        {"--optimize", "jewels"},
+        {"--optimize", ""},
+        {"--stat-values", "--optimize", "runes"},  // two analyses at once
+        {"--metric", "dps"},                       // a metric without an analysis
+        {"--csv"},
+        {"--top", "3"},
+        {"--compare"},
+    };
+    for (const QStringList& arguments : bad) {
+        const RunResult result = RunTool(arguments);
+        EXPECT_EQ(result.exitStatus, kExitUsage) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(result.standardOutput.isEmpty()) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(result.errorText.isEmpty());
+        EXPECT_FALSE(result.errorText.contains(u'\n')) << result.errorText.toStdString();
+    }
+    // A profile B that cannot be read is the profile's failure, as --profile's.
+    const RunResult missing = RunTool({"--compare", "/nonexistent/b.cfg"});
+    EXPECT_EQ(missing.exitStatus, kExitProfile);
+}
+
+}  // namespace
