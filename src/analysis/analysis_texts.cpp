@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "form/input_captions.h"
 #include "text/number_format.h"
 #include "text/numbers.h"
 
@@ -20,7 +21,28 @@ QString Signed(QString text) {
     return text;
 }
 
+QStringView FigurePattern(const QString& key) {
+    if (key.startsWith(u"kill_time")) {
+        return u"#,##0.00초";
+    }
+    if (key.endsWith(u"attack_speed")) {
+        return u"0.0000";
+    }
+    if (key == u"cycle_length") {
+        return u"0.0초";
+    }
+    return u"#,##0";
+}
+
 }  // namespace
+
+QString FigureText(const QString& key, std::optional<double> value) {
+    return value ? FormatNumber(*value, FigurePattern(key)) : QString();
+}
+
+QString FigureDeltaText(const QString& key, std::optional<double> delta) {
+    return delta ? Signed(FormatNumber(*delta, FigurePattern(key))) : QString();
+}
 
 QString MetricValueText(Metric metric, std::optional<double> value) {
     return value ? FormatNumber(*value, PatternOf(metric)) : QString();
@@ -36,6 +58,20 @@ QString PercentText(std::optional<double> percent) {
 
 QString PlainText(std::optional<double> value) {
     return value ? PlainNumberText(*value) : QString();
+}
+
+QString ChoiceChangeText(const FormState& form, const ChoiceChange& change) {
+    const ControlState* control = form.find(change.name);
+    if (control != nullptr && control->kind == ControlKind::DropDown) {
+        const auto item = [&](int index) {
+            return index >= 0 && index < control->items.size() ? control->items[index]
+                                                               : QString::number(index);
+        };
+        return InputCaption(change.name) + QStringLiteral(": ") + item(change.from) +
+               QStringLiteral(" → ") + item(change.to);
+    }
+    return InputCaption(change.name) +
+           (change.to == 1 ? QStringLiteral(" 켬") : QStringLiteral(" 끔"));
 }
 
 }  // namespace brakefell

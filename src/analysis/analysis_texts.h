@@ -6,6 +6,8 @@
 #include <optional>
 
 #include "analysis/metric.h"
+#include "analysis/optimizer.h"
+#include "form/form_state.h"
 
 namespace brakefell {
 
@@ -19,7 +21,16 @@ QString MetricDeltaText(Metric metric, std::optional<double> delta);
 // A relative change with its sign and two decimals: "+1.25%", "-13.04%".
 QString PercentText(std::optional<double> percent);
 
+// A main figure (NamedFigure, FigureComparison) by its key: damage as a grouped whole number,
+// kill times in seconds, attack speeds to four decimals, the cycle to one.
+QString FigureText(const QString& key, std::optional<double> value);
+// The same with its sign: "+1,234", "-0.5200".
+QString FigureDeltaText(const QString& key, std::optional<double> delta);
+
 // A number as a person types it: "8930", "37.5".
 QString PlainText(std::optional<double> value);
+
+// One change an optimiser result makes, by the input's caption: "룬: 없음 → 불길", "주술 켬".
+QString ChoiceChangeText(const FormState& form, const ChoiceChange& change);
 
 }  // namespace brakefell

@@ -44,7 +44,8 @@ Comparison CompareBuilds(const FormState& a, const FormState& b, Edition edition
     const std::vector<NamedFigure> listA = MainFigures(figuresA);
     const std::vector<NamedFigure> listB = MainFigures(figuresB);
     for (std::size_t i = 0; i < listA.size(); ++i) {
-        FigureComparison row{listA[i].key, listA[i].label, listA[i].value, listB[i].value, {}, {}};
+        FigureComparison row{listA[i].key, listA[i].label, listA[i].value, listB[i].value, {},
+                             {},           listA[i].better};
         if (row.a && row.b) {
             row.difference = *row.b - *row.a;
             if (*row.a != 0) {

@@ -19,6 +19,7 @@ struct FigureComparison {
     std::optional<double> b;
     std::optional<double> difference;  // b - a: swapping the builds negates it
     std::optional<double> percent;     // 100 x difference / a
+    int better = 1;                    // +1 more is better, -1 less, 0 neither
 };
 
 struct InputDifference {

@@ -33,14 +33,14 @@ std::vector<NamedFigure> MainFigures(const BuildFigures& f) {
     for (int sentriesPlaced = 1; sentriesPlaced <= 4; ++sentriesPlaced) {
         const Metric metric{MetricKind::KillTime, sentriesPlaced};
         figures.push_back({QStringLiteral("kill_time_%1").arg(sentriesPlaced),
-                           MetricCaption(metric), MetricValue(metric, f)});
+                           MetricCaption(metric), MetricValue(metric, f), -1});
     }
     figures.push_back({QStringLiteral("sentry_attack_speed"), QStringLiteral("쇠뇌 공속"),
                        when(sentries, f.speed.SentryAttackSpeed)});
     figures.push_back({QStringLiteral("player_attack_speed"), QStringLiteral("캐릭터 공속"),
                        when(reckoned, f.multipliers.PlayerAttackSpeed)});
     figures.push_back({QStringLiteral("cycle_length"), QStringLiteral("사이클(초)"),
-                       when(perSecond, f.rotation.CycleLength)});
+                       when(perSecond, f.rotation.CycleLength), 0});
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const Metric metric{MetricKind::SlotHit, slot};
         figures.push_back(

@@ -13,6 +13,7 @@ struct NamedFigure {
     QString key;                  // "dps", "kill_time_2", "hit_0": the name in JSON
     QString label;                // the Korean words
     std::optional<double> value;  // nullopt where these figures hold no such value
+    int better = 1;               // +1: more is better, -1: less is better (kill times), 0: neither
 };
 
 // The build's damage per second and its parts, the kill times, the attack speeds, the cycle and

@@ -5,6 +5,7 @@
 
 #include "analysis/bracket_of.h"
 #include "analysis/search.h"
+#include "text/numbers.h"
 
 namespace brakefell {
 namespace {
@@ -21,6 +22,37 @@ CharacterSheet At(const CharacterSheet& sheet, const NumberBox& box, double valu
 }
 
 }  // namespace
+
+SweepRequest DefaultSweepRange(const NumberBox& box, double value) {
+    constexpr double kPoints = 1000;
+    double below = 50 * box.step;
+    double above = below;
+    if (QLatin1StringView(box.name) == QLatin1StringView("txtAttackSpeed")) {
+        below = 30;
+        above = 60;
+    }
+    const double from = value >= 0 ? std::max(0.0, value - below) : value - below;
+    const double to = value + above;
+    // The first of 1, 2, 5, 10, 20, 50... (and tenths) that keeps to a thousand points.
+    const double raw = (to - from) / kPoints;
+    double step = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double times : {1.0, 2.0, 5.0, 10.0}) {
+        if (step * times >= raw) {
+            step *= times;
+            break;
+        }
+    }
+    return {&box, from, to, step};
+}
+
+QByteArray SweepCsv(const Sweep& sweep) {
+    QString text = sweep.name + u',' + MetricName(sweep.metric) + u'\n';
+    for (const SweepPoint& point : sweep.points) {
+        text += PlainNumberText(point.value) + u',' +
+                (point.metric ? PlainNumberText(*point.metric) : QString()) + u'\n';
+    }
+    return text.toUtf8();
+}
 
 std::optional<long long> SweepPointCount(double from, double to, double step) {
     if (!(step > 0) || !(from <= to) || !std::isfinite(from) || !std::isfinite(to)) {

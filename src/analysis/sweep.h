@@ -2,6 +2,7 @@
 // One number box from a start to an end by a step: the metric at each point, and the places
 // (to 0.01) where the sentries change bracket.
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -38,6 +39,15 @@ struct Sweep {
 // The number of points from..to by step; nullopt when step <= 0, from > to, or more than
 // kMostSweepPoints.
 std::optional<long long> SweepPointCount(double from, double to, double step);
+
+// At most a thousand points, by a step of 1, 2 or 5 times a power of ten, around the box's value:
+// main stat and weapon damage 5,000 either side, critical damage 500, attack speed 30 below and 60
+// above, other boxes 50; never below 0 for a value that is not below 0.
+SweepRequest DefaultSweepRange(const NumberBox& box, double value);
+
+// A header ("txtAttackSpeed,dps"), then "value,metric" per point; an empty metric where there is
+// none. Lines end in LF.
+QByteArray SweepCsv(const Sweep& sweep);
 
 // Why the request cannot be swept (one sentence), or the sweep.
 std::variant<QString, Sweep> ComputeSweep(const CharacterSheet& sheet, const SweepRequest& request,

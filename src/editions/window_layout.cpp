@@ -234,7 +234,9 @@ constexpr auto kFullItems = Join(
                Control("chkVoodoo", kFrame1, 120, kFullRows[33], 1785),
                Control("fraVoodoo", kFrame1, 1920, kFullRows[33], 2535),
                Control("chkOurGemPoison", kFrame1, 120, kFullRows[34], 2265),
-               List("cboOurGemPoison", kFrame1, 2400, kFullRows[34], 735)},
+               List("cboOurGemPoison", kFrame1, 2400, kFullRows[34], 735),
+               // In the free corner under "동료-늑대": the window had no other room.
+               Control("cmdAnalysis", kFrame1, 3240, kFullRows[34] - 30, 1215, 390)},
     kVoodooOptions,
     std::array{ReportBox("txtResult(0)", 4680, 120, 14415, 1680),
                ReportBox("txtResult(1)", 4680, 1800, 14415, 1680),
@@ -341,6 +343,7 @@ constexpr const char* kFullTabOrder[] = {
     "optVoodooDance",
     "chkOurGemPoison",
     "cboOurGemPoison",
+    "cmdAnalysis",
 };
 
 constexpr WindowLayout kFullLayout{
@@ -382,6 +385,8 @@ constexpr auto kLiteItems = Join(
         Control("chkCompanion", kForm, 7800, 1320, 1215),
         Control("chkOurGemPoison", kForm, 9120, 1320, 2265),
         List("cboOurGemPoison", kForm, 11400, 1320, 735),
+        // In the free room under the notice, at the right end of the options.
+        Control("cmdAnalysis", kForm, 14040, 960, 1095, 735),
     },
     kVoodooOptions,
     std::array{ReportBox("txtResult(0)", 4680, 1800, 5280, 1680),
@@ -486,6 +491,7 @@ constexpr const char* kLiteTabOrder[] = {
     "txtGemJ",
     "cboGemJMeter",
     "chkGemJ",
+    "cmdAnalysis",
 };
 
 constexpr CaptionOverride kLiteCaptions[] = {{"chkCompanion", "동물-늑대"}};

@@ -39,8 +39,9 @@ constexpr ControlSpec ElementLabel(const char* name) {
     return {name, ControlKind::Label, "", "", "", 0, kShown};
 }
 
-constexpr ControlSpec Button(const char* name, const char* caption) {
-    return {name, ControlKind::CommandButton, caption, "", "", 0, kShown};
+// The tooltip names the keys that press the button as well.
+constexpr ControlSpec Button(const char* name, const char* caption, const char* tooltip) {
+    return {name, ControlKind::CommandButton, caption, tooltip, "", 0, kShown};
 }
 
 constexpr std::array<const char*, 3> kWeaponSpeedItems{"1.1", "1.4", "1.6"};
@@ -167,9 +168,11 @@ constexpr ControlSpec kControls[] = {
     Result("txtResult(8)", kHidden),
     Result("txtBowCycleResult", kShown),
     Result("Text1", kHidden),  // the engine's working trace, never shown
-    Button("cmdOpen", "열기"),
-    Button("cmdSaveStat", "저장"),
-    Button("cmdCalculation", "계산"),
+    Button("cmdOpen", "열기", "열기 (Ctrl+O)"),
+    Button("cmdSaveStat", "저장", "저장 (Ctrl+S)"),
+    Button("cmdCalculation", "계산", "계산 (F5, Ctrl+Enter)"),
+    // Opens the companion window "빌드 분석".
+    Button("cmdAnalysis", "분석", "분석 (F2)"),
 };
 
 }  // namespace

@@ -47,6 +47,8 @@ class CalculatorSession {
     Edition edition() const { return edition_; }
     const ProgramFolders& folders() const { return folders_; }
     const ShownLists& shown() const { return shown_; }
+    // The person in front of the window: its dialogs and message boxes.
+    UserPrompts& prompts() { return prompts_; }
 
   private:
     Edition edition_;

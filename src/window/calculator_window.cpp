@@ -15,7 +15,12 @@
 #include <string_view>
 #include <utility>
 
+#include <QKeySequence>
+#include <QShortcut>
+#include <initializer_list>
 #include "form/input_captions.h"
+
+#include "window/analysis/analysis_window.h"
 #include "window/control_widgets.h"
 #include "window/window_fonts.h"
 
@@ -34,6 +39,17 @@ const ControlSpec& SpecOf(const char* name) {
     }
     throw std::logic_error(std::string("the window places an unknown control: ") + name);
 }
+
+bool IsInput(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::CheckBox ||
+           kind == ControlKind::DropDown || kind == ControlKind::OptionButton;
+}
+
+// The keys that press the command buttons (their tooltips in the control table name them).
+struct ButtonKeys {
+    const char* button;
+    std::initializer_list<QKeySequence> keys;
+};
 
 QLabel* CreateFixedLabel(const LayoutItem& item, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(item.text), parent);
@@ -69,13 +85,18 @@ CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
         if (QWidget* widget = control(state.name)) {
             ShowControlState(widget, state);
         }
+        if (IsInput(state.kind)) {
+            emit inputsChanged();
+        }
     });
+    addShortcuts();
 
     // Ending the program without closing the window (a desktop logging out) still saves.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &CalculatorWindow::shutDown);
 }
 
 CalculatorWindow::~CalculatorWindow() {
+    delete analysis_;  // a window of its own; gone before the form stops telling its changes
     session_.form().setChangeListener({});
 }
 
@@ -169,6 +190,8 @@ void CalculatorWindow::connectInput(const ControlSpec& entry, QWidget* widget) {
                 connect(button, &QPushButton::clicked, this, [this] { session_.openProfile(); });
             } else if (name == QLatin1String("cmdSaveStat")) {
                 connect(button, &QPushButton::clicked, this, [this] { session_.saveProfile(); });
+            } else if (name == QLatin1String("cmdAnalysis")) {
+                connect(button, &QPushButton::clicked, this, [this] { openAnalysis(); });
             }
             break;
         }
@@ -193,6 +216,41 @@ void CalculatorWindow::chainTabOrder(const WindowLayout& layout) {
     }
 }
 
+void CalculatorWindow::addShortcuts() {
+    const ButtonKeys keys[] = {
+        {"cmdCalculation",
+         {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+          QKeySequence(Qt::CTRL | Qt::Key_Enter)}},
+        {"cmdOpen", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {"cmdSaveStat", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {"cmdAnalysis", {QKeySequence(Qt::Key_F2)}},
+    };
+    for (const ButtonKeys& entry : keys) {
+        auto* button = qobject_cast<QPushButton*>(control(QString::fromLatin1(entry.button)));
+        if (button == nullptr) {
+            continue;
+        }
+        for (const QKeySequence& key : entry.keys) {
+            auto* shortcut = new QShortcut(key, this);
+            connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        }
+    }
+}
+
+AnalysisWindow* CalculatorWindow::analysis() const {
+    return analysis_;
+}
+
+AnalysisWindow& CalculatorWindow::openAnalysis() {
+    if (analysis_ == nullptr) {
+        analysis_ = new AnalysisWindow(session_, *this);
+    }
+    analysis_->show();
+    analysis_->raise();
+    analysis_->activateWindow();
+    return *analysis_;
+}
+
 void CalculatorWindow::shutDown() {
     if (shutDown_) {
         return;
@@ -202,6 +260,9 @@ void CalculatorWindow::shutDown() {
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    if (analysis_ != nullptr) {
+        analysis_->close();
+    }
     shutDown();
     event->accept();
 }

@@ -4,6 +4,7 @@
 // command to the session, and shows whatever the session's reactions change.
 
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -13,7 +14,11 @@
 
 namespace brakefell {
 
+class AnalysisWindow;
+
 class CalculatorWindow : public QWidget {
+    Q_OBJECT
+
   public:
     // The session has run its start-up; the window shows the state it left.
     explicit CalculatorWindow(CalculatorSession& session, QWidget* parent = nullptr);
@@ -25,6 +30,14 @@ class CalculatorWindow : public QWidget {
     // Writes the last-run profile, once, however the program ends; closing is never refused.
     void shutDown();
 
+    // "분석": opens the companion window "빌드 분석", built on first use, or raises it.
+    AnalysisWindow& openAnalysis();
+    AnalysisWindow* analysis() const;  // nullptr until it is first opened
+
+  signals:
+    // An input changed: typed, checked, chosen, by the person or by a reaction or a profile.
+    void inputsChanged();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -33,9 +46,11 @@ class CalculatorWindow : public QWidget {
     QWidget* containerOf(LayoutParent parent);
     void connectInput(const ControlSpec& entry, QWidget* widget);
     void chainTabOrder(const WindowLayout& layout);
+    void addShortcuts();
 
     CalculatorSession& session_;
     QHash<QString, QWidget*> controls_;
+    QPointer<AnalysisWindow> analysis_;
     bool shutDown_ = false;
 };
 

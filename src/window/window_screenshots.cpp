@@ -11,8 +11,14 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include <QEventLoop>
+#include <QLineEdit>
+
 #include "session/calculator_session.h"
+#include "window/analysis/analysis_window.h"
+#include "window/analysis/optimizer_tab.h"
 #include "window/calculator_window.h"
+#include "window/korean_texts.h"
 #include "window/window_fonts.h"
 
 namespace {
@@ -34,6 +40,45 @@ bool Save(QWidget& window, const QString& path) {
     std::printf("%s %dx%d%s\n", qPrintable(path), window.width(), window.height(),
                 saved ? "" : " (not written)");
     return saved;
+}
+
+void Settle() {
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+// Every tab of "빌드 분석": after "계산", with B fixed and the inputs moved on, the chart with its
+// bracket lines, and a finished search of the optimiser.
+bool RenderAnalysis(CalculatorWindow& window, const QString& stem, const QString& outDir) {
+    AnalysisWindow& analysis = window.openAnalysis();
+    Settle();
+    const auto save = [&](const char* name) {
+        Settle();
+        return Save(analysis, QDir(outDir).filePath(stem + "-analysis-" + name + ".png"));
+    };
+    bool ok = save("stat-values");
+    analysis.tabs().setCurrentIndex(1);
+    analysis.findChild<QPushButton*>(QStringLiteral("snapshotB"))->click();
+    auto* mainStat = window.findChild<QLineEdit*>(QStringLiteral("txtMainStat"));
+    mainStat->setText(QStringLiteral("9300"));
+    emit mainStat->textEdited(mainStat->text());
+    ok = save("compare") && ok;
+    analysis.tabs().setCurrentIndex(2);
+    ok = save("chart") && ok;
+    analysis.tabs().setCurrentIndex(3);
+    Settle();
+    auto* tab = static_cast<OptimizerTab*>(analysis.tabs().currentWidget());
+    tab->gems().setChecked(true);
+    tab->startButton().click();
+    QEventLoop wait;
+    QObject::connect(tab, &OptimizerTab::finished, &wait, &QEventLoop::quit);
+    if (tab->running()) {
+        wait.exec();
+    }
+    ok = save("optimizer") && ok;
+    analysis.close();
+    return ok;
 }
 
 bool Render(Edition edition, const QString& stem, const QString& outDir) {
@@ -62,7 +107,10 @@ bool Render(Edition edition, const QString& stem, const QString& outDir) {
     window.findChild<QPushButton*>(QStringLiteral("cmdCalculation"))->click();
     QApplication::processEvents();
     ok = Save(window, QDir(outDir).filePath(stem + "-options.png")) && ok;
-    return ok;
+    for (const char* box : {"chkVoodoo", "chkOurGemPoison", "chkMorePain", "chkGemPoison"}) {
+        window.findChild<QCheckBox*>(QString::fromLatin1(box))->click();
+    }
+    return RenderAnalysis(window, stem, outDir) && ok;
 }
 
 }  // namespace
@@ -70,6 +118,7 @@ bool Render(Edition edition, const QString& stem, const QString& outDir) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setFont(WindowFont());
+    InstallKoreanQtTexts(app);
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
     bool ok = true;

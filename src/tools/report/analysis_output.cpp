@@ -98,20 +98,6 @@ QString CliffText(const QString& where, double attackSpeed, double now, Metric m
            MetricValueText(metric, value) + u')';
 }
 
-QString ChoiceText(const FormState& form, const ChoiceChange& change) {
-    const ControlState* control = form.find(change.name);
-    if (control != nullptr && control->kind == ControlKind::DropDown) {
-        const auto item = [&](int index) {
-            return index >= 0 && index < control->items.size() ? control->items[index]
-                                                               : QString::number(index);
-        };
-        return InputCaption(change.name) + QStringLiteral(": ") + item(change.from) +
-               QStringLiteral(" → ") + item(change.to);
-    }
-    return InputCaption(change.name) +
-           (change.to == 1 ? QStringLiteral(" 켬") : QStringLiteral(" 끔"));
-}
-
 }  // namespace
 
 QByteArray StatValuesText(const StatValues& values) {
@@ -185,11 +171,8 @@ QByteArray ComparisonText(const Comparison& comparison) {
     figures.Row({QStringLiteral("항목"), QStringLiteral("A"), QStringLiteral("B"),
                  QStringLiteral("차이"), QStringLiteral("%")});
     for (const FigureComparison& row : comparison.figures) {
-        const auto value = [](std::optional<double> v) {
-            return v ? FormatNumber(*v, u"#,##0.00") : QString();
-        };
-        figures.Row({row.label, value(row.a), value(row.b), value(row.difference),
-                     PercentText(row.percent)});
+        figures.Row({row.label, FigureText(row.key, row.a), FigureText(row.key, row.b),
+                     FigureDeltaText(row.key, row.difference), PercentText(row.percent)});
     }
     text += figures.Text();
     text += QStringLiteral("\n다른 입력: %1개\n").arg(comparison.inputs.size());
@@ -248,14 +231,6 @@ QByteArray SweepText(const Sweep& sweep) {
     return text.toUtf8();
 }
 
-QByteArray SweepCsv(const Sweep& sweep) {
-    QString text = sweep.name + u',' + MetricName(sweep.metric) + u'\n';
-    for (const SweepPoint& point : sweep.points) {
-        text += PlainText(point.value) + u',' + PlainText(point.metric) + u'\n';
-    }
-    return text.toUtf8();
-}
-
 QByteArray SweepJson(const Sweep& sweep) {
     QJsonArray points;
     for (const SweepPoint& point : sweep.points) {
@@ -287,7 +262,7 @@ QByteArray OptimizationText(const Optimization& optimization, Metric metric,
     for (const OptimizedBuild& build : optimization.top) {
         QStringList changes;
         for (const ChoiceChange& change : build.changes) {
-            changes << ChoiceText(form, change);
+            changes << ChoiceChangeText(form, change);
         }
         columns.Row({QString::number(++rank), MetricValueText(metric, build.value),
                      PercentText(build.percent),

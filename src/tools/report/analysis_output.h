@@ -20,7 +20,6 @@ QByteArray ComparisonText(const Comparison& comparison);
 QByteArray ComparisonJson(const Comparison& comparison);
 
 QByteArray SweepText(const Sweep& sweep);
-QByteArray SweepCsv(const Sweep& sweep);
 QByteArray SweepJson(const Sweep& sweep);
 
 // `form` names the runes and check boxes of the changes.

@@ -1,0 +1,38 @@
+#pragma once
+// Build B of the comparison: the inputs as they stood when the player fixed them, or a profile
+// read over the inputs of now (what a profile does not hold stays as it is now). B keeps its own
+// controls, so the main window's inputs move on without it.
+
+#include <QString>
+#include <memory>
+
+#include "catalogue/skill_catalogue.h"
+#include "form/command_outcome.h"
+#include "form/form_state.h"
+#include "form/user_prompts.h"
+
+namespace brakefell {
+
+class ComparisonBuild {
+  public:
+    explicit ComparisonBuild(const SkillCatalogue& catalogue);
+    ~ComparisonBuild();
+
+    bool isSet() const { return form_ != nullptr; }
+    const FormState& form() const { return *form_; }  // only when isSet()
+
+    // "현재 상태를 B로 고정": B holds the inputs of now.
+    void snapshot(const FormState& now);
+
+    // "B 프로필 열기…": the profile read over the inputs of now, with "열기"'s reactions and
+    // messages. When it cannot be read, B stays what it was.
+    CommandOutcome loadProfile(const QString& path, const FormState& now, UserPrompts& prompts);
+
+  private:
+    std::unique_ptr<FormState> copyOf(const FormState& now) const;
+
+    const SkillCatalogue& catalogue_;
+    std::unique_ptr<FormState> form_;
+};
+
+}  // namespace brakefell

@@ -1,0 +1,255 @@
+#include "window/analysis/chart_tab.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QSaveFile>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "analysis/analysis_texts.h"
+#include "form/input_captions.h"
+#include "window/analysis/comparison_tab.h"
+
+namespace brakefell {
+namespace {
+
+QDoubleSpinBox* NumberField(const QString& name, const QString& spoken, QWidget* parent) {
+    auto* field = new QDoubleSpinBox(parent);
+    field->setObjectName(name);
+    field->setAccessibleName(spoken);
+    field->setRange(-1e9, 1e9);
+    field->setDecimals(2);
+    field->setKeyboardTracking(false);
+    return field;
+}
+
+}  // namespace
+
+ChartTab::ChartTab(const ComparisonTab& comparison, QWidget* parent)
+    : AnalysisTab(parent), comparison_(comparison) {
+    box_ = new QComboBox(this);
+    box_->setObjectName(QStringLiteral("chartBox"));
+    box_->setAccessibleName(QStringLiteral("가로축 입력"));
+    for (const NumberBox& box : NumberBoxes()) {
+        const QString name = QString::fromLatin1(box.name);
+        box_->addItem(InputCaption(name), name);
+    }
+    box_->setCurrentIndex(box_->findData(QStringLiteral("txtAttackSpeed")));
+    from_ = NumberField(QStringLiteral("chartFrom"), QStringLiteral("범위 시작"), this);
+    to_ = NumberField(QStringLiteral("chartTo"), QStringLiteral("범위 끝"), this);
+    step_ = NumberField(QStringLiteral("chartStep"), QStringLiteral("간격"), this);
+    step_->setDecimals(3);
+    step_->setMinimum(0.001);
+    reset_ = new QPushButton(QStringLiteral("기본 범위"), this);
+    reset_->setObjectName(QStringLiteral("chartReset"));
+    csv_ = new QPushButton(QStringLiteral("CSV 저장…"), this);
+    csv_->setObjectName(QStringLiteral("chartCsv"));
+
+    chart_ = new QChart;
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    axisX_ = new QValueAxis(chart_);
+    axisY_ = new QValueAxis(chart_);
+    axisY_->setLabelFormat(QStringLiteral("%.0f"));
+    chart_->addAxis(axisX_, Qt::AlignBottom);
+    chart_->addAxis(axisY_, Qt::AlignLeft);
+    lineA_ = new QLineSeries(chart_);
+    lineA_->setName(QStringLiteral("A (지금)"));
+    lineB_ = new QLineSeries(chart_);
+    lineB_->setName(QStringLiteral("B"));
+    marker_ = new QScatterSeries(chart_);
+    marker_->setName(QStringLiteral("지금 값"));
+    marker_->setMarkerSize(10);
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{lineA_, lineB_, marker_}) {
+        chart_->addSeries(series);
+        series->attachAxis(axisX_);
+        series->attachAxis(axisY_);
+    }
+    view_ = new QChartView(chart_, this);
+    view_->setObjectName(QStringLiteral("chart"));
+    view_->setAccessibleName(QStringLiteral("그래프"));
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMinimumHeight(240);
+    hover_ = new QLabel(QStringLiteral("선 위에 마우스를 올리면 그 점의 값이 나옵니다."), this);
+    hover_->setObjectName(QStringLiteral("chartHover"));
+    pages_ = new NoteOrContent(view_, this);
+
+    auto* controls = new QHBoxLayout;
+    auto* boxLabel = new QLabel(QStringLiteral("입력:"), this);
+    boxLabel->setBuddy(box_);
+    auto* fromLabel = new QLabel(QStringLiteral("범위:"), this);
+    fromLabel->setBuddy(from_);
+    auto* stepLabel = new QLabel(QStringLiteral("간격:"), this);
+    stepLabel->setBuddy(step_);
+    controls->addWidget(boxLabel);
+    controls->addWidget(box_, 2);
+    controls->addWidget(fromLabel);
+    controls->addWidget(from_, 1);
+    controls->addWidget(new QLabel(QStringLiteral("~"), this));
+    controls->addWidget(to_, 1);
+    controls->addWidget(stepLabel);
+    controls->addWidget(step_, 1);
+    controls->addWidget(reset_);
+    controls->addWidget(csv_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(hover_);
+
+    connect(box_, &QComboBox::currentIndexChanged, this, &ChartTab::boxChosen);
+    connect(reset_, &QPushButton::clicked, this, [this] {
+        rangeToDefault();
+        rerun();
+    });
+    for (QDoubleSpinBox* field : {from_, to_, step_}) {
+        connect(field, &QDoubleSpinBox::valueChanged, this, &ChartTab::rerun);
+    }
+    connect(csv_, &QPushButton::clicked, this, &ChartTab::saveCsv);
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{lineA_, lineB_}) {
+        connect(series, &QXYSeries::hovered, this, &ChartTab::showPoint);
+    }
+}
+
+void ChartTab::boxChosen() {
+    rangeToDefault();
+    rerun();
+}
+
+void ChartTab::rangeToDefault() {
+    if (!last_) {
+        return;
+    }
+    const NumberBox& box = *FindNumberBox(box_->currentData().toString());
+    const SweepRequest range = DefaultSweepRange(box, BoxValue(box, last_->form.characterSheet()));
+    const QSignalBlocker blockFrom(from_);
+    const QSignalBlocker blockTo(to_);
+    const QSignalBlocker blockStep(step_);
+    from_->setValue(range.from);
+    to_->setValue(range.to);
+    step_->setValue(range.step);
+    rangeSet_ = true;
+}
+
+void ChartTab::refresh(const AnalysisInputs& inputs) {
+    last_.emplace(inputs);
+    if (!rangeSet_) {
+        rangeToDefault();
+    }
+    rerun();
+}
+
+void ChartTab::rerun() {
+    if (!last_) {
+        return;
+    }
+    const AnalysisInputs& in = *last_;
+    sweep_.reset();
+    if (!in.metric) {
+        pages_->showNote(in.note);
+        return;
+    }
+    const NumberBox& box = *FindNumberBox(box_->currentData().toString());
+    const SweepRequest request{&box, from_->value(), to_->value(), step_->value()};
+    const MetricProbe probe(in.form.catalogue(), in.edition, *in.metric);
+    const CharacterSheet sheet = in.form.characterSheet();
+    auto swept = ComputeSweep(sheet, request, probe);
+    if (const QString* why = std::get_if<QString>(&swept)) {
+        pages_->showNote(*why);
+        return;
+    }
+    pages_->showContent();
+    sweep_ = std::get<Sweep>(std::move(swept));
+
+    QList<QPointF> points;
+    double low = INFINITY;
+    double high = -INFINITY;
+    for (const SweepPoint& point : sweep_->points) {
+        if (point.metric) {
+            points.append({point.value, *point.metric});
+            low = std::min(low, *point.metric);
+            high = std::max(high, *point.metric);
+        }
+    }
+    lineA_->replace(points);
+
+    QList<QPointF> pointsB;
+    if (comparison_.build().isSet()) {
+        const auto sweptB =
+            ComputeSweep(comparison_.build().form().characterSheet(), request, probe);
+        if (const Sweep* b = std::get_if<Sweep>(&sweptB)) {
+            for (const SweepPoint& point : b->points) {
+                if (point.metric) {
+                    pointsB.append({point.value, *point.metric});
+                    low = std::min(low, *point.metric);
+                    high = std::max(high, *point.metric);
+                }
+            }
+        }
+    }
+    lineB_->replace(pointsB);
+    lineB_->setVisible(!pointsB.isEmpty());
+
+    if (!(low <= high)) {
+        low = 0;
+        high = 1;
+    }
+    const double margin = std::max((high - low) * 0.05, std::abs(high) * 0.001 + 1e-9);
+    axisX_->setRange(request.from, request.to);
+    axisX_->applyNiceNumbers();
+    axisY_->setRange(low - margin, high + margin);
+    axisY_->applyNiceNumbers();
+    axisY_->setLabelFormat(in.metric->kind == MetricKind::KillTime ? QStringLiteral("%.2f")
+                                                                   : QStringLiteral("%.0f"));
+    axisX_->setTitleText(box_->currentText());
+    axisY_->setTitleText(MetricCaption(*in.metric));
+
+    for (QLineSeries* line : bracketLines_) {
+        chart_->removeSeries(line);
+        delete line;
+    }
+    bracketLines_.clear();
+    QPen dashed(QColor(120, 120, 120));
+    dashed.setStyle(Qt::DashLine);
+    for (const double at : sweep_->bracketChanges) {
+        auto* line = new QLineSeries(chart_);
+        line->append(at, axisY_->min());
+        line->append(at, axisY_->max());
+        line->setPen(dashed);
+        chart_->addSeries(line);
+        line->attachAxis(axisX_);
+        line->attachAxis(axisY_);
+        chart_->legend()->markers(line).constFirst()->setVisible(false);
+        bracketLines_.push_back(line);
+    }
+
+    marker_->clear();
+    if (const auto now = probe(sheet).value) {
+        marker_->append(BoxValue(box, sheet), *now);
+    }
+}
+
+void ChartTab::showPoint(const QPointF& point, bool over) {
+    if (!over || !last_ || !last_->metric) {
+        return;
+    }
+    hover_->setText(box_->currentText() + u' ' + PlainText(point.x()) + QStringLiteral(": ") +
+                    MetricValueText(*last_->metric, point.y()));
+}
+
+void ChartTab::saveCsv() {
+    if (!sweep_) {
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("CSV 저장"), QString(),
+                                                      QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(SweepCsv(*sweep_)) < 0 || !file.commit()) {
+        hover_->setText(QStringLiteral("CSV를 저장하지 못했습니다."));
+    }
+}
+
+}  // namespace brakefell

@@ -1,0 +1,73 @@
+#pragma once
+// "그래프": the metric against one number box over a range, B's line too when B is set, dashed
+// lines where the sentries change bracket, a marker at the box's value now, the value under the
+// mouse, and the points as CSV.
+
+#include <QChartView>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <optional>
+#include <vector>
+
+#include "analysis/sweep.h"
+#include "window/analysis/analysis_tab.h"
+#include "window/analysis/note_or_content.h"
+
+namespace brakefell {
+
+class ComparisonTab;
+
+class ChartTab : public AnalysisTab {
+  public:
+    ChartTab(const ComparisonTab& comparison, QWidget* parent);
+
+    void refresh(const AnalysisInputs& inputs) override;
+
+    QComboBox& boxChooser() { return *box_; }
+    QDoubleSpinBox& from() { return *from_; }
+    QDoubleSpinBox& to() { return *to_; }
+    QDoubleSpinBox& step() { return *step_; }
+    QLineSeries& lineA() { return *lineA_; }
+    QLineSeries& lineB() { return *lineB_; }
+    QScatterSeries& marker() { return *marker_; }
+    const std::vector<QLineSeries*>& bracketLines() const { return bracketLines_; }
+    QLabel& hoverLabel() { return *hover_; }
+    NoteOrContent& pages() { return *pages_; }
+    // The sweep the chart shows now, as "CSV 저장…" writes it.
+    const std::optional<Sweep>& sweep() const { return sweep_; }
+
+  private:
+    void boxChosen();
+    void rangeToDefault();
+    void rerun();
+    void saveCsv();
+    void showPoint(const QPointF& point, bool over);
+
+    const ComparisonTab& comparison_;
+    QComboBox* box_;
+    QDoubleSpinBox* from_;
+    QDoubleSpinBox* to_;
+    QDoubleSpinBox* step_;
+    QPushButton* reset_;
+    QPushButton* csv_;
+    NoteOrContent* pages_;
+    QChart* chart_;
+    QChartView* view_;
+    QValueAxis* axisX_;
+    QValueAxis* axisY_;
+    QLineSeries* lineA_;
+    QLineSeries* lineB_;
+    QScatterSeries* marker_;
+    std::vector<QLineSeries*> bracketLines_;
+    QLabel* hover_;
+    std::optional<AnalysisInputs> last_;
+    std::optional<Sweep> sweep_;
+    bool rangeSet_ = false;
+};
+
+}  // namespace brakefell

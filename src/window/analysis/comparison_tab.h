@@ -1,0 +1,49 @@
+#pragma once
+// "비교": the inputs of now (A) against build B, fixed from the inputs of a moment or read from a
+// profile: the main figures of both with the difference, coloured green where B is better and
+// red where it is worse, and the inputs in which they differ.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "analysis/comparison_build.h"
+#include "session/calculator_session.h"
+#include "window/analysis/analysis_tab.h"
+#include "window/analysis/note_or_content.h"
+
+namespace brakefell {
+
+class ComparisonTab : public AnalysisTab {
+    Q_OBJECT
+
+  public:
+    ComparisonTab(CalculatorSession& session, QWidget* parent);
+
+    void refresh(const AnalysisInputs& inputs) override;
+
+    const ComparisonBuild& build() const { return build_; }
+    QPushButton& snapshotButton() { return *snapshot_; }
+    QPushButton& openButton() { return *open_; }
+    QTableWidget& figures() { return *figures_; }
+    QTableWidget& inputs() { return *inputs_; }
+    NoteOrContent& pages() { return *pages_; }
+
+  signals:
+    void buildChanged();
+
+  private:
+    void snapshot();
+    void openProfile();
+
+    CalculatorSession& session_;
+    ComparisonBuild build_;
+    QPushButton* snapshot_;
+    QPushButton* open_;
+    QLabel* which_;
+    NoteOrContent* pages_;
+    QTableWidget* figures_;
+    QTableWidget* inputs_;
+};
+
+}  // namespace brakefell

@@ -1,0 +1,318 @@
+// "빌드 분석" on the offscreen platform: opened by "분석" and F2, following the main window's
+// inputs, showing what the analysis library says, and the optimiser's "적용" and "취소".
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGraphicsView>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "analysis/analysis_texts.h"
+#include "analysis/compare.h"
+#include "analysis/stat_values.h"
+#include "engine/report/calculation_report.h"
+#include "form/messages.h"
+#include "report_run.h"
+#include "window/analysis/analysis_window.h"
+#include "window/analysis/chart_tab.h"
+#include "window/analysis/comparison_tab.h"
+#include "window/analysis/optimizer_tab.h"
+#include "window/analysis/stat_values_tab.h"
+#include "window_fixture.h"
+
+namespace brakefell {
+namespace {
+
+using testing::Click;
+using testing::ProgramFolder;
+using testing::RunningWindow;
+
+class AnalysisWindowTest : public ::testing::TestWithParam<Edition> {
+  protected:
+    void SetUp() override { run_.prompts().messages.clear(); }
+
+    AnalysisWindow& open() {
+        AnalysisWindow& window = run_.window().openAnalysis();
+        window.refreshNow();
+        return window;
+    }
+
+    // Types into a box of the main window as the person does; the analysis follows at once.
+    void type(const QString& box, const QString& text) {
+        auto* edit = run_.get<QLineEdit>(box);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QCoreApplication::processEvents();
+    }
+
+    template <typename Tab>
+    Tab& tab(AnalysisWindow& window, int index) {
+        window.tabs().setCurrentIndex(index);
+        window.refreshNow();
+        return *static_cast<Tab*>(window.tabs().widget(index));
+    }
+
+    const Metric dps_ = *MetricNamed(u"dps");
+    ProgramFolder folder_;
+    RunningWindow run_{GetParam(), folder_};
+};
+
+TEST_P(AnalysisWindowTest, OpensOnceByTheButtonOrF2TitledAfterTheMainWindow) {
+    EXPECT_EQ(run_.window().analysis(), nullptr);  // nothing built at start-up
+    Click(run_.get<QPushButton>("cmdAnalysis"));
+    AnalysisWindow* first = run_.window().analysis();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("빌드 분석 - ") + run_.window().windowTitle());
+    first->close();
+    run_.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run_.window()));
+    QTest::keyClick(&run_.window(), Qt::Key_F2);
+    EXPECT_EQ(run_.window().analysis(), first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->tabs().count(), 4);
+
+    // The buttons' tooltips name their keys, and F5 presses "계산".
+    EXPECT_TRUE(run_.get<QPushButton>("cmdCalculation")->toolTip().contains("F5"));
+    EXPECT_TRUE(run_.get<QPushButton>("cmdAnalysis")->toolTip().contains("F2"));
+    EXPECT_TRUE(run_.get<QPushButton>("cmdOpen")->toolTip().contains("Ctrl+O"));
+    first->close();
+    run_.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run_.window()));
+    QTest::keyClick(&run_.window(), Qt::Key_F5);
+    EXPECT_TRUE(run_.get<QPlainTextEdit>("txtResult(0)")->isVisible());
+}
+
+TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
+    AnalysisWindow& window = open();
+    auto& page = tab<StatValuesTab>(window, 0);
+    const auto expectLibrarys = [&] {
+        const StatValues values = ComputeStatValues(
+            run_.form().characterSheet(), MetricProbe(run_.form().catalogue(), GetParam(), dps_));
+        ASSERT_EQ(page.table().rowCount(), static_cast<int>(values.rows.size()));
+        for (int row = 0; row < page.table().rowCount(); ++row) {
+            EXPECT_EQ(page.table().item(row, 0)->text(), values.rows[row].caption);
+            EXPECT_EQ(page.table().item(row, 2)->text(),
+                      MetricDeltaText(dps_, values.rows[row].plus.delta));
+            EXPECT_EQ(page.table().item(row, 5)->text(),
+                      PercentText(values.rows[row].minus.percent));
+        }
+        ASSERT_EQ(page.cliffs().rowCount(), 2);
+        EXPECT_EQ(page.cliffs().item(0, 1)->text(), PlainText(values.next->attackSpeed));
+    };
+    expectLibrarys();
+    const QString before = page.table().item(0, 2)->text();
+    const int refreshes = window.refreshes();
+    type(QStringLiteral("txtWeaponDamageMax"), QStringLiteral("3000"));
+    EXPECT_GT(window.refreshes(), refreshes);  // without "계산"
+    EXPECT_NE(page.table().item(0, 2)->text(), before);
+    expectLibrarys();
+    EXPECT_FALSE(run_.get<QPlainTextEdit>("txtResult(0)")->isVisible());  // the report waits
+
+    // A refused input shows the note, never the numbers of before.
+    type(QStringLiteral("txtMainStat"), QStringLiteral("1e999"));
+    EXPECT_TRUE(page.pages().showsNote());
+    EXPECT_EQ(page.pages().note(), QString::fromUtf8(messages::kCalculationRefused));
+    type(QStringLiteral("txtMainStat"), QStringLiteral("8830"));
+    EXPECT_FALSE(page.pages().showsNote());
+
+    // A metric these inputs do not have says so.
+    window.metricChooser().setCurrentIndex(window.metricChooser().findData("hit-0"));
+    window.refreshNow();
+    EXPECT_TRUE(page.pages().showsNote());
+}
+
+TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
+    AnalysisWindow& window = open();
+    auto& page = tab<ComparisonTab>(window, 1);
+    EXPECT_TRUE(page.pages().showsNote());  // no B yet
+    Click(&page.snapshotButton());
+    type(QStringLiteral("txtMainStat"), QStringLiteral("9300"));
+    window.refreshNow();
+    ASSERT_FALSE(page.pages().showsNote());
+    const Comparison expected = CompareBuilds(run_.form(), page.build().form(), GetParam(), dps_);
+    ASSERT_EQ(page.figures().rowCount(), static_cast<int>(expected.figures.size()));
+    for (int row = 0; row < page.figures().rowCount(); ++row) {
+        const FigureComparison& f = expected.figures[row];
+        EXPECT_EQ(page.figures().item(row, 3)->text(),
+                  f.difference ? FigureDeltaText(f.key, f.difference) : QStringLiteral("-"));
+    }
+    // B has less main stat: its damage is worse (red), its kill time longer, so worse too.
+    const QColor dpsColour = page.figures().item(0, 0)->background().color();
+    const int killTimeRow = 6;
+    ASSERT_TRUE(expected.figures[killTimeRow].key.startsWith("kill_time"));
+    EXPECT_EQ(page.figures().item(killTimeRow, 0)->background().color(), dpsColour);
+    EXPECT_GT(dpsColour.red(), dpsColour.green());
+    ASSERT_EQ(page.inputs().rowCount(), 1);
+    EXPECT_EQ(page.inputs().item(0, 1)->text(), "txtMainStat");
+
+    // B from a damaged profile: the open error, and B stays the snapshot.
+    QFile damaged(folder_.file("damaged.cfg"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(" 0 \r\n6\r\n");
+    damaged.close();
+    run_.prompts().openAnswers.push_back(folder_.file("damaged.cfg"));
+    Click(&page.openButton());
+    EXPECT_EQ(run_.prompts().messages, QStringList{QString::fromUtf8(messages::kProfileOpenError)});
+    EXPECT_EQ(page.build().form().at(u"txtMainStat").text, "8830");
+    EXPECT_EQ(page.build().form().at(u"txtWeaponExtraSpeed").text, "6");
+}
+
+TEST_P(AnalysisWindowTest, ChartIsTheSweepWithBracketLinesAndAMarker) {
+    AnalysisWindow& window = open();
+    auto& page = tab<ChartTab>(window, 2);
+    ASSERT_TRUE(page.sweep().has_value());
+    const NumberBox& box = *FindNumberBox(u"txtAttackSpeed");
+    const CharacterSheet sheet = run_.form().characterSheet();
+    const SweepRequest request = DefaultSweepRange(box, sheet.txtAttackSpeed);
+    EXPECT_EQ(page.from().value(), request.from);
+    const auto swept =
+        ComputeSweep(sheet, {&box, page.from().value(), page.to().value(), page.step().value()},
+                     MetricProbe(run_.form().catalogue(), GetParam(), dps_));
+    const Sweep& sweep = std::get<Sweep>(swept);
+    ASSERT_EQ(page.lineA().count(), static_cast<int>(sweep.points.size()));
+    EXPECT_EQ(page.lineA().at(10).y(), *sweep.points[10].metric);
+    EXPECT_EQ(page.bracketLines().size(), sweep.bracketChanges.size());
+    EXPECT_FALSE(page.bracketLines().empty());
+    EXPECT_EQ(page.bracketLines()[0]->at(0).x(), sweep.bracketChanges[0]);
+    ASSERT_EQ(page.marker().count(), 1);
+    EXPECT_EQ(page.marker().at(0).x(), 27);
+    EXPECT_FALSE(page.lineB().isVisible());
+
+    // The main window's input moves the marker.
+    type(QStringLiteral("txtAttackSpeed"), QStringLiteral("40"));
+    window.refreshNow();
+    EXPECT_EQ(page.marker().at(0).x(), 40);
+}
+
+TEST_P(AnalysisWindowTest, ApplyMakesTheNamedChangesThenPressesCalculationOnce) {
+    AnalysisWindow& window = open();
+    auto& page = tab<OptimizerTab>(window, 3);
+    QSignalSpy finished(&page, &OptimizerTab::finished);
+    Click(&page.startButton());
+    ASSERT_TRUE(finished.wait(30000));
+    ASSERT_TRUE(page.optimization().has_value());
+    const OptimizedBuild& best = page.optimization()->top.at(0);
+    ASSERT_FALSE(best.changes.empty());
+
+    const std::vector<ControlState> before = run_.form().controls();
+    page.results().selectRow(0);
+    Click(&page.applyButton());
+    // Exactly the named controls changed (with their element labels), and nothing else.
+    for (const ControlState& was : before) {
+        const ControlState& now = run_.form().at(was.name);
+        if (was.kind == ControlKind::ResultBox || was.kind == ControlKind::Label ||
+            was.kind == ControlKind::Frame) {
+            continue;
+        }
+        const auto change = std::find_if(best.changes.begin(), best.changes.end(),
+                                         [&](const ChoiceChange& c) { return c.name == was.name; });
+        if (change == best.changes.end()) {
+            EXPECT_EQ(now.value, was.value) << was.name.toStdString();
+            EXPECT_EQ(now.text, was.text) << was.name.toStdString();
+        } else {
+            EXPECT_EQ(now.value, change->to) << was.name.toStdString();
+        }
+    }
+    // The report is what the headless tool gives for the same changes made with --set.
+    report::ReportOptions options;
+    options.edition = GetParam();
+    options.cataloguePath = folder_.file("Gloamstalker007.txt");
+    options.json = true;
+    for (const ChoiceChange& change : best.changes) {
+        options.assignments.push_back({change.name, QString::number(change.to)});
+    }
+    QTemporaryDir elsewhere;
+    const report::RunResult tool =
+        report::RunReport(options, {elsewhere.path(), elsewhere.filePath("user")});
+    ASSERT_EQ(tool.exitStatus, report::kExitOk);
+    const QJsonObject boxes = QJsonDocument::fromJson(tool.standardOutput)["boxes"].toObject();
+    for (int k = 0; k <= kResultBoxCount; ++k) {
+        const QString name =
+            k < kResultBoxCount ? IndexedName("txtResult", k) : QStringLiteral("txtBowCycleResult");
+        EXPECT_EQ(boxes[name].toObject()["text"].toString(), run_.form().at(name).text)
+            << name.toStdString();
+        EXPECT_EQ(boxes[name].toObject()["visible"].toBool(), run_.form().at(name).visible);
+    }
+}
+
+TEST_P(AnalysisWindowTest, CancelStopsSoonAndLeavesTheInputsAsTheyWere) {
+    AnalysisWindow& window = open();
+    auto& page = tab<OptimizerTab>(window, 3);
+    page.gems().setChecked(true);
+    page.passives().setChecked(true);
+    const std::vector<ControlState> before = run_.form().controls();
+    QSignalSpy finished(&page, &OptimizerTab::finished);
+    Click(&page.startButton());
+    ASSERT_TRUE(page.running());
+    EXPECT_TRUE(page.cancelButton().isEnabled());
+    QTest::qWait(50);  // the window keeps answering while the search runs
+    Click(&page.cancelButton());
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_TRUE(page.optimization()->cancelled);
+    EXPECT_EQ(page.results().rowCount(), 0);
+    for (const ControlState& was : before) {
+        EXPECT_EQ(run_.form().at(was.name).text, was.text);
+        EXPECT_EQ(run_.form().at(was.name).value, was.value);
+    }
+}
+
+TEST_P(AnalysisWindowTest, EveryControlHasANameAndTabReachesItsPage) {
+    AnalysisWindow& window = open();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (int index = 0; index < window.tabs().count(); ++index) {
+        window.tabs().setCurrentIndex(index);
+        window.refreshNow();
+        QWidget* page = window.tabs().widget(index);
+        QList<QWidget*> stops;
+        for (QWidget* widget : page->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                                 qobject_cast<QComboBox*>(widget) != nullptr ||
+                                 qobject_cast<QAbstractSpinBox*>(widget) != nullptr ||
+                                 qobject_cast<QAbstractItemView*>(widget) != nullptr ||
+                                 qobject_cast<QGraphicsView*>(widget) != nullptr;
+            if (!control || !widget->isVisibleTo(&window) ||
+                qobject_cast<QAbstractItemView*>(widget->parentWidget()) != nullptr) {
+                continue;
+            }
+            const auto* button = qobject_cast<QAbstractButton*>(widget);
+            const QString name = button != nullptr ? button->text() : widget->accessibleName();
+            EXPECT_FALSE(name.isEmpty())
+                << widget->metaObject()->className() << " on tab " << index;
+            if (widget->focusPolicy() & Qt::TabFocus && widget->isEnabled()) {
+                stops.append(widget);
+            }
+        }
+        // Tab from the metric chooser reaches each of the page's controls.
+        window.metricChooser().setFocus(Qt::TabFocusReason);
+        QSet<QWidget*> reached;
+        for (int step = 0; step < 60; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.insert(QApplication::focusWidget());
+        }
+        for (QWidget* stop : stops) {
+            EXPECT_TRUE(reached.contains(stop) || reached.contains(stop->focusProxy()))
+                << stop->metaObject()->className() << " " << stop->objectName().toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEditions, AnalysisWindowTest,
+                         ::testing::Values(Edition::Full, Edition::Lite), testing::EditionTestName);
+
+}  // namespace
+}  // namespace brakefell
