@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-10}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_catalogue fuzz_profile fuzz_numbers fuzz_calculation)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_catalogue fuzz_profile fuzz_numbers fuzz_calculation fuzz_share_code)
 
 bash scripts/build.sh fuzz
 passed=0

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that building, running and testing need, and what building and
+# checking the .deb needs (dpkg-shlibdeps, appstreamcli, desktop-file-validate).
 # Idempotent: asks apt only for what is missing, so a second run costs a dpkg query.
 set -euo pipefail
 
@@ -7,7 +8,8 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev python3
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-nanum xvfb xauth
+    fonts-nanum xvfb xauth zlib1g-dev
+    dpkg-dev file appstream desktop-file-utils qt6-qpa-plugins
 )
 
 missing=()

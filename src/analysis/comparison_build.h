@@ -6,7 +6,6 @@
 #include <QString>
 #include <memory>
 
-#include "catalogue/skill_catalogue.h"
 #include "form/command_outcome.h"
 #include "form/form_state.h"
 #include "form/user_prompts.h"
@@ -15,7 +14,7 @@ namespace brakefell {
 
 class ComparisonBuild {
   public:
-    explicit ComparisonBuild(const SkillCatalogue& catalogue);
+    ComparisonBuild();
     ~ComparisonBuild();
 
     bool isSet() const { return form_ != nullptr; }
@@ -29,9 +28,6 @@ class ComparisonBuild {
     CommandOutcome loadProfile(const QString& path, const FormState& now, UserPrompts& prompts);
 
   private:
-    std::unique_ptr<FormState> copyOf(const FormState& now) const;
-
-    const SkillCatalogue& catalogue_;
     std::unique_ptr<FormState> form_;
 };
 

@@ -1,6 +1,8 @@
 #include "form/copy_inputs.h"
 
 #include "form/form_state.h"
+#include "form/skill_slots.h"
+#include "form/start_up_lists.h"
 
 namespace brakefell {
 
@@ -28,6 +30,14 @@ void CopyInputs(const FormState& from, FormState& to) {
                 break;
         }
     }
+}
+
+std::unique_ptr<FormState> CopyOfForm(const FormState& from) {
+    auto form = std::make_unique<FormState>(from.catalogue());
+    FillStartUpLists(*form);
+    FillSkillSlots(*form);
+    CopyInputs(from, *form);
+    return form;
 }
 
 }  // namespace brakefell

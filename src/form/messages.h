@@ -7,6 +7,8 @@ inline constexpr char kCatalogueLoadError[] = "데이터 로딩 중 에러가 �
 inline constexpr char kNoLastRunFile[] = "지난 저장 파일이 존재하지 않습니다.";
 inline constexpr char kProfileOpenError[] = "파일을 여는 도중 에러가 발생했습니다.";
 inline constexpr char kProfileSaveError[] = "파일을 저장하는 도중 에러가 발생했습니다.";
+// Shown when a pasted share code is not one, or does not hold a profile.
+inline constexpr char kShareCodeError[] = "올바른 빌드 코드가 아닙니다.";
 // Shown when "계산" refuses the inputs: a selection outside its list, a rune of an unknown
 // element, a number too large to work with.
 inline constexpr char kCalculationRefused[] = "입력값이 계산할 수 있는 범위를 벗어났습니다.";

@@ -1,6 +1,7 @@
 #pragma once
 // What the form asks of the person in front of it: a message box and the two file dialogs.
-// The window gives them modal dialogs; tests record what was asked and shown.
+// The window gives them modal dialogs; tests record what was asked and shown; the headless tool
+// has nobody there.
 
 #include <QString>
 #include <optional>
@@ -18,6 +19,15 @@ class UserPrompts {
     // "케릭터 설정파일(*.cfg)" (pattern *.cfg). nullopt when the person cancels.
     virtual std::optional<QString> chooseFileToOpen(const QString& initialDir) = 0;
     virtual std::optional<QString> chooseFileToSave(const QString& initialDir) = 0;
+};
+
+// No one in front: nothing is shown and every dialog is cancelled. Whoever drives the form this
+// way learns how each command ended from the command's outcome.
+class NobodyThere final : public UserPrompts {
+  public:
+    void showMessage(const QString&) override {}
+    std::optional<QString> chooseFileToOpen(const QString&) override { return std::nullopt; }
+    std::optional<QString> chooseFileToSave(const QString&) override { return std::nullopt; }
 };
 
 }  // namespace brakefell

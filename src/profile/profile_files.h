@@ -2,6 +2,7 @@
 // Moving a profile between a file and the form, and the commands "열기", "저장" and the last-run
 // file.
 
+#include <QByteArrayView>
 #include <QString>
 
 #include "form/command_outcome.h"
@@ -31,6 +32,10 @@ CommandOutcome LoadProfile(ProfileSource source, FormState& form, const ProgramF
                            UserPrompts& prompts);
 CommandOutcome SaveProfile(ProfileSource source, const FormState& form,
                            const ProgramFolders& folders, UserPrompts& prompts);
+
+// A profile held in memory (a share code's, a history entry's), read as "열기" reads a file but
+// only when every line of it applies: otherwise the form is left as it was. False when not read.
+bool ApplyProfileBytes(QByteArrayView bytes, FormState& form);
 
 // What "열기" and "저장" do once the file is chosen.
 CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& prompts);

@@ -5,6 +5,7 @@
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "profile/profile_files.h"
+#include "profile/share_code.h"
 #include "session/run_calculation.h"
 
 namespace brakefell {
@@ -71,6 +72,24 @@ CommandOutcome CalculatorSession::openProfileFile(const QString& path) {
 
 CommandOutcome CalculatorSession::saveProfileFile(const QString& path) {
     return SaveProfileAt(path, *form_, prompts_);
+}
+
+QString CalculatorSession::shareCode() const {
+    return ShareCodeOf(*form_);
+}
+
+CommandOutcome CalculatorSession::openShareCode(const QString& code) {
+    return LoadShareCode(code, *form_, prompts_);
+}
+
+CommandOutcome CalculatorSession::openProfileBytes(const QByteArray& profile) {
+    if (!ApplyProfileBytes(profile, *form_)) {
+        CommandOutcome failed = CommandOutcome::Ended(
+            CommandEnd::Failed, QString::fromUtf8(messages::kProfileOpenError));
+        prompts_.showMessage(failed.message);
+        return failed;
+    }
+    return {};
 }
 
 CommandOutcome CalculatorSession::shutDown() {

@@ -36,6 +36,11 @@ class CalculatorSession {
     // "열기" and "저장" with the file already chosen.
     CommandOutcome openProfileFile(const QString& path);
     CommandOutcome saveProfileFile(const QString& path);
+    // Share codes: the code of the inputs now, and a code read as "열기" reads a profile.
+    QString shareCode() const;
+    CommandOutcome openShareCode(const QString& code);
+    // A profile kept in memory (a history entry) read as "열기" reads a file, only when whole.
+    CommandOutcome openProfileBytes(const QByteArray& profile);
     // Form_Unload: saves the last-run profile; never refuses. After a failed start-up the last
     // run was never read into the window, so its file is left as it is rather than replaced by
     // defaults and empty skill slots.

@@ -1,5 +1,5 @@
-// brakefell_report's analyses as a script sees them: their JSON, their agreement with separate
-// runs of the tool, and every bad argument.
+// brakefell_report's analyses and share codes as a script sees them: their JSON, their agreement
+// with separate runs of the tool, and every bad argument.
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "form/messages.h"
 #include "report_run.h"
 
 using namespace brakefell;
@@ -179,6 +180,37 @@ TEST(ReportAnalyses, EveryBadArgumentIsAUsageErrorWithOneSentenceAndNoOutput) {
     // A profile B that cannot be read is the profile's failure, as --profile's.
     const RunResult missing = RunTool({"--compare", "/nonexistent/b.cfg"});
     EXPECT_EQ(missing.exitStatus, kExitProfile);
+}
+
+TEST(ReportShareCodes, ACodeCarriesTheSetsToAnotherRun) {
+    const QStringList sets = {"--set", "txtMainStat=9123",      "--set", "chkCrossbow=1",
+                              "--set", "cboUsingSkillRune(1)=3"};
+    const RunResult coded = RunTool(sets + QStringList{"--share-code"});
+    ASSERT_EQ(coded.exitStatus, kExitOk);
+    const QString code = QString::fromUtf8(coded.standardOutput).trimmed();
+    EXPECT_TRUE(code.startsWith(QStringLiteral("BF1.")));
+    EXPECT_EQ(coded.standardOutput, code.toUtf8() + '\n');
+
+    const RunResult fromCode = RunTool({"--code", code});
+    ASSERT_EQ(fromCode.exitStatus, kExitOk);
+    EXPECT_EQ(fromCode.standardOutput, RunTool(sets).standardOutput);
+    EXPECT_EQ(RunTool({"--code", code, "--share-code"}).standardOutput, coded.standardOutput);
+}
+
+TEST(ReportShareCodes, WhatIsNotACodeFailsAsAnUnreadableProfile) {
+    for (const QString& notCode :
+         {QStringLiteral("BF2.eNpl"), QStringLiteral("BF1.%%%"), QStringLiteral("hello")}) {
+        const RunResult result = RunTool({"--code", notCode});
+        EXPECT_EQ(result.exitStatus, kExitProfile);
+        EXPECT_TRUE(result.standardOutput.isEmpty());
+        EXPECT_EQ(result.errorText, QString::fromUtf8(messages::kShareCodeError));
+    }
+    for (const QStringList& alone : QList<QStringList>{{"--share-code", "--json"},
+                                                       {"--share-code", "--stat-values"},
+                                                       {"--share-code", "--save-profile", "x.cfg"},
+                                                       {"--code"}}) {
+        EXPECT_EQ(RunTool(alone).exitStatus, kExitUsage) << alone.join(' ').toStdString();
+    }
 }
 
 }  // namespace

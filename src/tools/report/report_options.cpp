@@ -17,9 +17,11 @@ constexpr OptionText kOptions[] = {
     {"edition", "full|lite", "the edition: full (the default) or lite", "full or lite"},
     {"catalogue", "PATH", "the skill catalogue (default: beside the tool)", "a path"},
     {"profile", "PATH", "a profile to read after start-up", "a path"},
+    {"code", "CODE", "a build's share code to read after the profile", "a share code"},
     {"set", "NAME=VALUE", "sets a control as the window would, in order", "NAME=VALUE"},
     {"save-profile", "PATH", "saves the inputs as a profile after calculating", "a path"},
     {"json", nullptr, "prints JSON: the report's boxes, or the analysis", nullptr},
+    {"share-code", nullptr, "prints the inputs' share code, not the report", nullptr},
     {"metric", "NAME", "the analysis' metric: dps, kill-time-N, hit-K",
      "dps, kill-time-1 to kill-time-4 or hit-0 to hit-5"},
     {"stat-values", nullptr, "what one step of each number box is worth", nullptr},
@@ -134,6 +136,7 @@ ParsedOptions ParseReportOptions(const QStringList& arguments) {
     options.help = parser.isSet(QStringLiteral("help"));
     options.version = parser.isSet(QStringLiteral("version"));
     options.json = parser.isSet(QStringLiteral("json"));
+    options.printShareCode = parser.isSet(QStringLiteral("share-code"));
     if (parser.isSet(QStringLiteral("edition"))) {
         const auto edition = EditionNamed(parser.value(QStringLiteral("edition")));
         if (!edition) {
@@ -146,6 +149,7 @@ ParsedOptions ParseReportOptions(const QStringList& arguments) {
         {"profile", &ReportOptions::profilePath},
         {"save-profile", &ReportOptions::saveProfilePath},
         {"compare", &ReportOptions::comparePath},
+        {"code", &ReportOptions::shareCode},
     };
     for (const auto& [name, field] : paths) {
         if (parser.isSet(QLatin1StringView(name))) {
@@ -195,6 +199,11 @@ ParsedOptions ParseReportOptions(const QStringList& arguments) {
     if (analyses > 1) {
         return refuse(
             QStringLiteral("--stat-values, --compare, --sweep and --optimize go one at a time"));
+    }
+    if (options.printShareCode && (options.json || !options.saveProfilePath.isEmpty() ||
+                                   options.analysis != Analysis::None)) {
+        return refuse(QStringLiteral(
+            "--share-code prints the code alone: not with --json, --save-profile or an analysis"));
     }
     if (parser.isSet(QStringLiteral("metric"))) {
         if (options.analysis == Analysis::None) {

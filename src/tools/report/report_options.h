@@ -1,7 +1,7 @@
 #pragma once
 // The command line of brakefell_report: the report of one character, or one analysis of it.
-//   brakefell_report [--edition full|lite] [--catalogue PATH] [--profile PATH]
-//                    [--set NAME=VALUE]... [--save-profile PATH] [--json]
+//   brakefell_report [--edition full|lite] [--catalogue PATH] [--profile PATH] [--code CODE]
+//                    [--set NAME=VALUE]... [--save-profile PATH] [--json] [--share-code]
 //                    [--metric NAME] [--stat-values | --compare PATH |
 //                     --sweep NAME=FROM:TO:STEP [--csv] | --optimize LIST [--top N]]
 
@@ -33,9 +33,11 @@ struct ReportOptions {
     Edition edition = Edition::Full;
     QString cataloguePath;  // empty: the catalogue beside the executable
     QString profilePath;
+    QString shareCode;                           // a build's share code, read after the profile
     std::vector<ControlAssignment> assignments;  // applied in the order given
     QString saveProfilePath;
     bool json = false;
+    bool printShareCode = false;  // prints the inputs' share code instead of the report
     bool help = false;
     bool version = false;
 

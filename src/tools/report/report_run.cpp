@@ -18,15 +18,6 @@ namespace brakefell::report {
 
 namespace {
 
-// The tool asks nobody anything and shows nothing: it learns how each command ended from the
-// command itself.
-class NobodyThere final : public UserPrompts {
-  public:
-    void showMessage(const QString&) override {}
-    std::optional<QString> chooseFileToOpen(const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(const QString&) override { return std::nullopt; }
-};
-
 // A whole decimal integer, nothing else around it.
 std::optional<int> StrictInteger(const QString& text) {
     bool ok = false;
@@ -209,12 +200,20 @@ RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders)
     if (!options.profilePath.isEmpty() && !session.openProfileFile(options.profilePath)) {
         return Failure(kExitProfile, QString::fromUtf8(messages::kProfileOpenError));
     }
+    if (!options.shareCode.isEmpty() && !session.openShareCode(options.shareCode)) {
+        return Failure(kExitProfile, QString::fromUtf8(messages::kShareCodeError));
+    }
 
     for (const ControlAssignment& assignment : options.assignments) {
         const QString refusal = ApplyAssignment(session.form(), assignment);
         if (!refusal.isEmpty()) {
             return Failure(kExitUsage, refusal + u'\n' + UsageText());
         }
+    }
+
+    // A code is of the inputs, whether the calculation would take them or not.
+    if (options.printShareCode) {
+        return Done((session.shareCode() + u'\n').toUtf8());
     }
 
     const CommandOutcome calculated = session.calculate();

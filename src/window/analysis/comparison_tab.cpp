@@ -25,7 +25,7 @@ QTableWidgetItem* DashedCell(const QString& text, bool number) {
 }  // namespace
 
 ComparisonTab::ComparisonTab(CalculatorSession& session, QWidget* parent)
-    : AnalysisTab(parent), session_(session), build_(session.catalogue()) {
+    : AnalysisTab(parent), session_(session) {
     snapshot_ = new QPushButton(QStringLiteral("현재 상태를 B로 고정"), this);
     snapshot_->setObjectName(QStringLiteral("snapshotB"));
     open_ = new QPushButton(QStringLiteral("B 프로필 열기…"), this);

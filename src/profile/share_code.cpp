@@ -1,0 +1,115 @@
+#include "profile/share_code.h"
+
+#include <zlib.h>
+
+#include <array>
+
+#include "form/messages.h"
+#include "profile/profile_files.h"
+#include "profile/profile_lines.h"
+
+namespace brakefell {
+namespace {
+
+constexpr auto kBase64Options = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
+
+// The compressed form can only be smaller than what it expands to, give or take zlib's few
+// bytes of framing; base64 writes 4 characters for 3 bytes.
+constexpr qsizetype kLongestCode = (kShareCodeLargestProfile + 1024) / 3 * 4;
+
+QByteArray Compress(QByteArrayView bytes) {
+    uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+    QByteArray packed(static_cast<qsizetype>(size), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
+                  reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()),
+                  Z_BEST_COMPRESSION) != Z_OK) {
+        return {};
+    }
+    packed.truncate(static_cast<qsizetype>(size));
+    return packed;
+}
+
+// One whole zlib stream and nothing after it, expanded chunk by chunk so that a small code that
+// claims a huge profile stops at the limit instead of filling the memory.
+std::optional<QByteArray> Expand(QByteArrayView packed) {
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK) {
+        return std::nullopt;
+    }
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
+    stream.avail_in = static_cast<uInt>(packed.size());
+    QByteArray expanded;
+    std::array<char, 16 * 1024> chunk;
+    int status = Z_OK;
+    while (status == Z_OK) {
+        stream.next_out = reinterpret_cast<Bytef*>(chunk.data());
+        stream.avail_out = static_cast<uInt>(chunk.size());
+        status = inflate(&stream, Z_NO_FLUSH);
+        const qsizetype produced = static_cast<qsizetype>(chunk.size() - stream.avail_out);
+        if (expanded.size() + produced > kShareCodeLargestProfile) {
+            status = Z_MEM_ERROR;
+            break;
+        }
+        expanded.append(chunk.data(), produced);
+    }
+    const bool whole = status == Z_STREAM_END && stream.avail_in == 0;
+    inflateEnd(&stream);
+    if (!whole) {
+        return std::nullopt;
+    }
+    return expanded;
+}
+
+}  // namespace
+
+QString ShareCodeOfProfile(QByteArrayView profileBytes) {
+    return QString::fromLatin1(kShareCodePrefix) +
+           QString::fromLatin1(Compress(profileBytes).toBase64(kBase64Options));
+}
+
+std::optional<QByteArray> ProfileOfShareCode(QStringView code) {
+    code = code.trimmed();
+    const QLatin1StringView prefix(kShareCodePrefix);
+    if (!code.startsWith(prefix) || code.size() > prefix.size() + kLongestCode) {
+        return std::nullopt;
+    }
+    const QStringView body = code.sliced(prefix.size());
+    QByteArray text;
+    text.reserve(body.size());
+    for (const QChar c : body) {
+        const char16_t u = c.unicode();
+        const bool base64url = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
+                               (u >= u'0' && u <= u'9') || u == u'-' || u == u'_';
+        if (!base64url) {
+            return std::nullopt;
+        }
+        text.append(static_cast<char>(u));
+    }
+    // A length of 1 more than a multiple of 4 holds no whole byte: no encoder writes it.
+    if (text.isEmpty() || text.size() % 4 == 1) {
+        return std::nullopt;
+    }
+    const auto decoded = QByteArray::fromBase64Encoding(
+        text, kBase64Options | QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded) {
+        return std::nullopt;
+    }
+    return Expand(*decoded);
+}
+
+QString ShareCodeOf(const FormState& form) {
+    return ShareCodeOfProfile(WriteProfile(form));
+}
+
+CommandOutcome LoadShareCode(QStringView code, FormState& form, UserPrompts& prompts) {
+    const std::optional<QByteArray> profile = ProfileOfShareCode(code);
+    if (!profile || !ApplyProfileBytes(*profile, form)) {
+        CommandOutcome failed =
+            CommandOutcome::Ended(CommandEnd::Failed, QString::fromUtf8(messages::kShareCodeError));
+        prompts.showMessage(failed.message);
+        return failed;
+    }
+    return {};
+}
+
+}  // namespace brakefell
