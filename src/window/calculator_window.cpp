@@ -2,30 +2,40 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QToolTip>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include <QKeySequence>
-#include <QShortcut>
-#include <initializer_list>
 #include "form/input_captions.h"
-
+#include "profile/profile_lines.h"
 #include "window/analysis/analysis_window.h"
 #include "window/control_widgets.h"
 #include "window/window_fonts.h"
 
 namespace brakefell {
 namespace {
+
+// The history lives in the user's folder: the program's own folder may not be writable.
+QString HistoryPath(const ProgramFolders& folders) {
+    return folders.userDataDir.isEmpty()
+               ? QString()
+               : folders.userDataDir + u'/' + QString::fromLatin1(kHistoryFileName);
+}
 
 int Pixels(int twips) {
     return twips / kTwipsPerPixel;
@@ -61,7 +71,7 @@ QLabel* CreateFixedLabel(const LayoutItem& item, QWidget* parent) {
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
-    : QWidget(parent), session_(session) {
+    : QWidget(parent), session_(session), history_(HistoryPath(session.folders())) {
     const WindowLayout& layout = LayoutOf(session.edition());
     setWindowTitle(QString::fromUtf8(layout.caption));
     setFont(WindowFont());
@@ -185,7 +195,7 @@ void CalculatorWindow::connectInput(const ControlSpec& entry, QWidget* widget) {
         case ControlKind::CommandButton: {
             auto* button = static_cast<QPushButton*>(widget);
             if (name == QLatin1String("cmdCalculation")) {
-                connect(button, &QPushButton::clicked, this, [this] { session_.calculate(); });
+                connect(button, &QPushButton::clicked, this, &CalculatorWindow::calculate);
             } else if (name == QLatin1String("cmdOpen")) {
                 connect(button, &QPushButton::clicked, this, [this] { session_.openProfile(); });
             } else if (name == QLatin1String("cmdSaveStat")) {
@@ -225,6 +235,11 @@ void CalculatorWindow::addShortcuts() {
         {"cmdSaveStat", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
         {"cmdAnalysis", {QKeySequence(Qt::Key_F2)}},
     };
+    const auto addKey = [this](QKeySequence key, auto action) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, action);
+    };
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyShareCode(this); });
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [this] { pasteShareCode(); });
     for (const ButtonKeys& entry : keys) {
         auto* button = qobject_cast<QPushButton*>(control(QString::fromLatin1(entry.button)));
         if (button == nullptr) {
@@ -234,6 +249,34 @@ void CalculatorWindow::addShortcuts() {
             auto* shortcut = new QShortcut(key, this);
             connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
         }
+    }
+}
+
+void CalculatorWindow::calculate() {
+    if (!session_.calculate()) {
+        return;
+    }
+    // A history that cannot be written costs this run nothing: the entry stays in memory.
+    history_.add(QDateTime::currentDateTimeUtc(), WriteProfile(session_.form()));
+    emit historyChanged();
+}
+
+void CalculatorWindow::copyShareCode(QWidget* near) {
+    QGuiApplication::clipboard()->setText(session_.shareCode());
+    QToolTip::showText(near->mapToGlobal(near->rect().center()),
+                       QStringLiteral("빌드 코드를 클립보드에 복사했습니다."), near, {}, 2500);
+}
+
+void CalculatorWindow::pasteShareCode() {
+    session_.openShareCode(QGuiApplication::clipboard()->text());
+}
+
+void CalculatorWindow::restore(const HistoryEntry& entry) {
+    if (!session_.openProfileBytes(entry.profile)) {
+        return;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control(QStringLiteral("cmdCalculation")))) {
+        button->click();
     }
 }
 

@@ -49,7 +49,7 @@ void Settle() {
 }
 
 // Every tab of "빌드 분석": after "계산", with B fixed and the inputs moved on, the chart with its
-// bracket lines, and a finished search of the optimiser.
+// bracket lines, a finished search of the optimiser, and the history.
 bool RenderAnalysis(CalculatorWindow& window, const QString& stem, const QString& outDir) {
     AnalysisWindow& analysis = window.openAnalysis();
     Settle();
@@ -77,6 +77,10 @@ bool RenderAnalysis(CalculatorWindow& window, const QString& stem, const QString
         wait.exec();
     }
     ok = save("optimizer") && ok;
+    // The history of the calculations above, one more with the inputs moved on.
+    window.findChild<QPushButton*>(QStringLiteral("cmdCalculation"))->click();
+    analysis.tabs().setCurrentIndex(4);
+    ok = save("history") && ok;
     analysis.close();
     return ok;
 }

@@ -83,7 +83,7 @@ TEST_P(AnalysisWindowTest, OpensOnceByTheButtonOrF2TitledAfterTheMainWindow) {
     QTest::keyClick(&run_.window(), Qt::Key_F2);
     EXPECT_EQ(run_.window().analysis(), first);
     EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(first->tabs().count(), 4);
+    EXPECT_EQ(first->tabs().count(), 5);
 
     // The buttons' tooltips name their keys, and F5 presses "계산".
     EXPECT_TRUE(run_.get<QPushButton>("cmdCalculation")->toolTip().contains("F5"));

@@ -16,6 +16,7 @@ struct AnalysisInputs {
     Edition edition;
     std::optional<Metric> metric;  // nullopt: no numbers, see `note`
     QString note;                  // why there are no numbers; empty when there are
+    std::optional<Metric> chosen;  // the chooser's metric, whatever the inputs of now give
 };
 
 class AnalysisTab : public QWidget {

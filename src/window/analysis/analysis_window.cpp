@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editions/window_layout.h"
@@ -9,6 +10,7 @@
 #include "form/messages.h"
 #include "window/analysis/chart_tab.h"
 #include "window/analysis/comparison_tab.h"
+#include "window/analysis/history_tab.h"
 #include "window/analysis/optimizer_tab.h"
 #include "window/analysis/stat_values_tab.h"
 #include "window/calculator_window.h"
@@ -57,19 +59,34 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mai
     tabs_->setAccessibleName(QStringLiteral("분석"));
     auto* comparison = new ComparisonTab(session, this);
     pages_ = {new StatValuesTab(this), comparison, new ChartTab(*comparison, this),
-              new OptimizerTab(session, mainWindow, this)};
-    const char* titles[] = {"스탯 가치", "비교", "그래프", "최적화"};
+              new OptimizerTab(session, mainWindow, this), new HistoryTab(mainWindow, this)};
+    const char* titles[] = {"스탯 가치", "비교", "그래프", "최적화", "기록"};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         tabs_->addTab(pages_[i], QString::fromUtf8(titles[i]));
     }
 
+    // Share codes, also on the main window as Ctrl+Shift+C and Ctrl+Shift+V.
+    auto* copyCode = new QPushButton(QStringLiteral("코드 복사"), this);
+    copyCode->setObjectName(QStringLiteral("copyCode"));
+    copyCode->setToolTip(QStringLiteral("지금 입력의 빌드 코드를 클립보드에 (Ctrl+Shift+C)"));
+    auto* pasteCode = new QPushButton(QStringLiteral("코드 붙여넣기"), this);
+    pasteCode->setObjectName(QStringLiteral("pasteCode"));
+    pasteCode->setToolTip(QStringLiteral("클립보드의 빌드 코드를 입력으로 (Ctrl+Shift+V)"));
+    connect(copyCode, &QPushButton::clicked, this,
+            [this, copyCode] { mainWindow_.copyShareCode(copyCode); });
+    connect(pasteCode, &QPushButton::clicked, this, [this] { mainWindow_.pasteShareCode(); });
+
     auto* top = new QHBoxLayout;
     top->addWidget(label);
     top->addWidget(metric_, 1);
+    top->addWidget(copyCode);
+    top->addWidget(pasteCode);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(tabs_, 1);
-    setTabOrder(metric_, tabs_);
+    setTabOrder(metric_, copyCode);
+    setTabOrder(copyCode, pasteCode);
+    setTabOrder(pasteCode, tabs_);
 
     pending_.setSingleShot(true);
     pending_.setInterval(0);
@@ -78,6 +95,7 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mai
     connect(metric_, &QComboBox::currentIndexChanged, this, &AnalysisWindow::scheduleRefresh);
     connect(tabs_, &QTabWidget::currentChanged, this, &AnalysisWindow::scheduleRefresh);
     connect(comparison, &ComparisonTab::buildChanged, this, &AnalysisWindow::scheduleRefresh);
+    connect(&mainWindow, &CalculatorWindow::historyChanged, this, &AnalysisWindow::scheduleRefresh);
 
     resize(900, 640);
     refreshNow();
@@ -99,7 +117,7 @@ void AnalysisWindow::refreshNow() {
     pending_.stop();
     const FormState& form = session_.form();
     const CharacterSheet sheet = form.characterSheet();
-    AnalysisInputs inputs{form, session_.edition(), chosenMetric(), {}};
+    AnalysisInputs inputs{form, session_.edition(), chosenMetric(), {}, chosenMetric()};
     if (inputs.metric) {
         inputs.note = MetricMissing(*inputs.metric, sheet, session_.catalogue());
     }

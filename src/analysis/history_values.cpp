@@ -1,0 +1,33 @@
+#include "analysis/history_values.h"
+
+#include "form/copy_inputs.h"
+#include "profile/profile_lines.h"
+
+namespace brakefell {
+
+std::optional<CharacterSheet> SheetOfProfile(QByteArrayView profile, const FormState& now) {
+    const std::unique_ptr<FormState> form = CopyOfForm(now);
+    if (!ReadProfile(profile, *form).complete) {
+        return std::nullopt;
+    }
+    return form->characterSheet();
+}
+
+std::vector<HistoryValue> HistoryValues(const std::vector<std::optional<CharacterSheet>>& sheets,
+                                        const MetricProbe& probe) {
+    std::vector<HistoryValue> values;
+    values.reserve(sheets.size());
+    for (const std::optional<CharacterSheet>& sheet : sheets) {
+        HistoryValue entry;
+        if (sheet) {
+            entry.value = probe(*sheet).value;
+        }
+        if (!values.empty() && values.back().value && entry.value) {
+            entry.change = *entry.value - *values.back().value;
+        }
+        values.push_back(entry);
+    }
+    return values;
+}
+
+}  // namespace brakefell

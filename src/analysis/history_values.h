@@ -1,0 +1,27 @@
+#pragma once
+// The metric of each build in the calculation history, and how it moved from the build before.
+
+#include <QByteArrayView>
+#include <optional>
+#include <vector>
+
+#include "analysis/metric_probe.h"
+#include "engine/character_sheet.h"
+#include "form/form_state.h"
+
+namespace brakefell {
+
+// A stored profile's inputs, read over a scratch copy of the form of now (what a profile does not
+// hold stays as it is now); nullopt when the profile cannot be read whole.
+std::optional<CharacterSheet> SheetOfProfile(QByteArrayView profile, const FormState& now);
+
+struct HistoryValue {
+    std::optional<double> value;   // nullopt: refused, or no such value
+    std::optional<double> change;  // from the build before; nullopt for the first or unknown
+};
+
+// In the order of `sheets` (oldest first).
+std::vector<HistoryValue> HistoryValues(const std::vector<std::optional<CharacterSheet>>& sheets,
+                                        const MetricProbe& probe);
+
+}  // namespace brakefell

@@ -1,0 +1,137 @@
+// Share codes on the clipboard and the calculation history ("기록") in the real windows: a code
+// copied and pasted back restores the inputs, a bad one says so once and changes nothing; each
+// "계산" that is taken leaves an entry that comes back after a restart and restores its build.
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "analysis/analysis_texts.h"
+#include "analysis/metric_probe.h"
+#include "form/messages.h"
+#include "profile/profile_lines.h"
+#include "window/analysis/analysis_window.h"
+#include "window/analysis/history_tab.h"
+#include "window_fixture.h"
+
+namespace brakefell {
+namespace {
+
+using testing::Click;
+using testing::ProgramFolder;
+using testing::RunningWindow;
+
+constexpr int kHistoryTab = 4;
+
+class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
+  protected:
+    void SetUp() override { run_->prompts().messages.clear(); }
+
+    void type(const QString& box, const QString& text) {
+        auto* edit = run_->get<QLineEdit>(box);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void keys(QKeyCombination combination) {
+        run_->window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&run_->window()));
+        QTest::keyClick(&run_->window(), combination.key(), combination.keyboardModifiers());
+    }
+    QString report() { return run_->get<QPlainTextEdit>("txtResult(0)")->toPlainText(); }
+    HistoryTab& historyTab() {
+        AnalysisWindow& window = run_->window().openAnalysis();
+        window.tabs().setCurrentIndex(kHistoryTab);
+        window.refreshNow();
+        return *static_cast<HistoryTab*>(window.tabs().widget(kHistoryTab));
+    }
+
+    ProgramFolder folder_;
+    std::unique_ptr<RunningWindow> run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
+};
+
+TEST_P(ShareAndHistoryTest, ACopiedCodePastedBackRestoresTheInputs) {
+    type("txtMainStat", "9999");
+    const QByteArray typed = WriteProfile(run_->form());
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), run_->session().shareCode());
+
+    type("txtMainStat", "1234");
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    EXPECT_EQ(WriteProfile(run_->form()), typed);
+    EXPECT_EQ(run_->get<QLineEdit>("txtMainStat")->text(), QStringLiteral("9999"));
+    EXPECT_TRUE(run_->prompts().messages.isEmpty());
+
+    // The analysis window's buttons do the same.
+    AnalysisWindow& analysis = run_->window().openAnalysis();
+    type("txtMainStat", "4321");
+    const QByteArray changed = WriteProfile(run_->form());
+    Click(analysis.findChild<QPushButton*>(QStringLiteral("copyCode")));
+    type("txtMainStat", "5");
+    Click(analysis.findChild<QPushButton*>(QStringLiteral("pasteCode")));
+    EXPECT_EQ(WriteProfile(run_->form()), changed);
+}
+
+TEST_P(ShareAndHistoryTest, ABadCodeSaysSoOnceAndChangesNothing) {
+    type("txtMainStat", "7777");
+    const QByteArray before = WriteProfile(run_->form());
+    QGuiApplication::clipboard()->setText(QStringLiteral("BF1.not-a-build"));
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    EXPECT_EQ(run_->prompts().messages, QStringList{QString::fromUtf8(messages::kShareCodeError)});
+    EXPECT_EQ(WriteProfile(run_->form()), before);
+}
+
+TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
+    HistoryTab& empty = historyTab();
+    EXPECT_TRUE(empty.pages().showsNote());
+
+    type("txtMainStat", "8000");
+    Click(run_->get<QPushButton>("cmdCalculation"));
+    const QByteArray first = WriteProfile(run_->form());
+    const QString firstReport = report();
+    type("txtMainStat", "9000");
+    Click(run_->get<QPushButton>("cmdCalculation"));
+    type("txtMainStat", "1e999");  // refused: no entry
+    Click(run_->get<QPushButton>("cmdCalculation"));
+    ASSERT_EQ(run_->window().history().entries().size(), 2u);
+
+    // Newest first, with the chosen metric as the library gives it.
+    HistoryTab& tab = historyTab();
+    QTableWidget& table = tab.table();
+    ASSERT_EQ(table.rowCount(), 2);
+    AnalysisWindow& analysis = *run_->window().analysis();
+    const Metric metric = *MetricNamed(analysis.metricChooser().currentData().toString());
+    type("txtMainStat", "8000");
+    const MetricProbe probe(run_->session().catalogue(), GetParam(), metric);
+    EXPECT_EQ(table.item(1, 1)->text(),
+              MetricValueText(metric, probe(run_->form().characterSheet()).value));
+    EXPECT_TRUE(table.item(1, 2)->text().isEmpty());  // nothing before the first
+    EXPECT_FALSE(table.item(0, 2)->text().isEmpty());
+
+    // Enter on the older entry: its inputs come back and "계산" is pressed.
+    type("txtMainStat", "1");
+    table.setFocus();
+    table.setCurrentCell(1, 0);
+    QTest::keyClick(&table, Qt::Key_Return);
+    EXPECT_EQ(WriteProfile(run_->form()), first);
+    EXPECT_EQ(report(), firstReport);
+    EXPECT_EQ(run_->window().history().entries().size(), 3u);
+    EXPECT_EQ(run_->prompts().messages,
+              QStringList{QString::fromUtf8(messages::kCalculationRefused)});  // the one refusal
+
+    // After a restart the history is still there.
+    run_->close();
+    run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
+    EXPECT_EQ(run_->window().history().entries().size(), 3u);
+    EXPECT_EQ(historyTab().table().rowCount(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEditions, ShareAndHistoryTest,
+                         ::testing::Values(Edition::Full, Edition::Lite), testing::EditionTestName);
+
+}  // namespace
+}  // namespace brakefell
