@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds, and runs every test under CTest; exits non-zero when any fails.
 #   1. the whole suite (release build with debug info)
-#   2. a smoke run of each fuzz target (a few seconds each)
-#   3. the whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer
+#   2. the Debian package: built, unpacked and checked against the build tree (check-package.sh)
+#   3. a smoke run of each fuzz target (a few seconds each)
+#   4. the whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer
 #   scripts/test.sh --quick   only step 1
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +15,9 @@ ctest --preset default -j "$(nproc)"
 if [ "${1:-}" = "--quick" ]; then
     exit 0
 fi
+
+echo "== the Debian package"
+bash scripts/check-package.sh build/default/bin/brakefell_report
 
 echo "== fuzz smoke run"
 bash scripts/fuzz.sh "${BRAKEFELL_FUZZ_SECONDS:-8}"
