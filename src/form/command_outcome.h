@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/figures.h"
+#include "form/user_prompts.h"
 
 namespace brakefell {
 
@@ -37,5 +38,12 @@ struct CommandOutcome {
         return outcome;
     }
 };
+
+// A command that failed with one sentence, shown to the person and kept in the outcome.
+inline CommandOutcome FailedWithMessage(UserPrompts& prompts, const char* sentence) {
+    CommandOutcome outcome = CommandOutcome::Ended(CommandEnd::Failed, QString::fromUtf8(sentence));
+    prompts.showMessage(outcome.message);
+    return outcome;
+}
 
 }  // namespace brakefell

@@ -18,12 +18,6 @@ constexpr qint64 kChunkSize = 64 * 1024;
 // mistake cannot exhaust memory. Lines that end before the limit still apply.
 constexpr qint64 kReadLimit = 16 * 1024 * 1024;
 
-CommandOutcome Failed(UserPrompts& prompts, const char* sentence) {
-    CommandOutcome outcome = CommandOutcome::Ended(CommandEnd::Failed, QString::fromUtf8(sentence));
-    prompts.showMessage(outcome.message);
-    return outcome;
-}
-
 // Reads until the 65 lines are in, the file ends, or the limit is reached. When the reading
 // stops early, an unfinished last line is dropped so that it is not applied cut short.
 QByteArray ReadProfileBytes(QFile& file) {
@@ -80,6 +74,13 @@ bool ApplyProfileBytes(QByteArrayView bytes, FormState& form) {
     return ReadProfile(bytes, form).complete;
 }
 
+CommandOutcome LoadProfileBytes(QByteArrayView bytes, FormState& form, UserPrompts& prompts) {
+    if (!ApplyProfileBytes(bytes, form)) {
+        return FailedWithMessage(prompts, messages::kProfileOpenError);
+    }
+    return {};
+}
+
 CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& prompts) {
     switch (LoadProfileFile(path, form)) {
         case ProfileFileStatus::Done:
@@ -95,13 +96,13 @@ CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& 
         case ProfileFileStatus::WriteFailed:
             break;
     }
-    return Failed(prompts, messages::kProfileOpenError);
+    return FailedWithMessage(prompts, messages::kProfileOpenError);
 }
 
 CommandOutcome SaveProfileAt(const QString& path, const FormState& form, UserPrompts& prompts) {
     // Also when the file could not even be created: the inputs were not saved.
     if (SaveProfileFile(path, form) != ProfileFileStatus::Done) {
-        return Failed(prompts, messages::kProfileSaveError);
+        return FailedWithMessage(prompts, messages::kProfileSaveError);
     }
     return {};
 }
@@ -143,7 +144,7 @@ CommandOutcome SaveProfile(ProfileSource source, const FormState& form,
         status = SaveProfileFile(LastRunSavePath(folders.userDataDir), form);
     }
     if (status != ProfileFileStatus::Done) {
-        return Failed(prompts, messages::kProfileSaveError);
+        return FailedWithMessage(prompts, messages::kProfileSaveError);
     }
     return {};
 }

@@ -104,10 +104,7 @@ QString ShareCodeOf(const FormState& form) {
 CommandOutcome LoadShareCode(QStringView code, FormState& form, UserPrompts& prompts) {
     const std::optional<QByteArray> profile = ProfileOfShareCode(code);
     if (!profile || !ApplyProfileBytes(*profile, form)) {
-        CommandOutcome failed =
-            CommandOutcome::Ended(CommandEnd::Failed, QString::fromUtf8(messages::kShareCodeError));
-        prompts.showMessage(failed.message);
-        return failed;
+        return FailedWithMessage(prompts, messages::kShareCodeError);
     }
     return {};
 }

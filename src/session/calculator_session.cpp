@@ -31,10 +31,7 @@ CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
     if (!catalogueLoaded_) {
         // The skill slots stay empty and the last run is not restored: a profile's skill
         // lines could not name entries of empty lists anyway.
-        const CommandOutcome failed = CommandOutcome::Ended(
-            CommandEnd::Failed, QString::fromUtf8(messages::kCatalogueLoadError));
-        prompts_.showMessage(failed.message);
-        return failed;
+        return FailedWithMessage(prompts_, messages::kCatalogueLoadError);
     }
 
     FillSkillSlots(*form_);
@@ -83,13 +80,7 @@ CommandOutcome CalculatorSession::openShareCode(const QString& code) {
 }
 
 CommandOutcome CalculatorSession::openProfileBytes(const QByteArray& profile) {
-    if (!ApplyProfileBytes(profile, *form_)) {
-        CommandOutcome failed = CommandOutcome::Ended(
-            CommandEnd::Failed, QString::fromUtf8(messages::kProfileOpenError));
-        prompts_.showMessage(failed.message);
-        return failed;
-    }
-    return {};
+    return LoadProfileBytes(profile, *form_, prompts_);
 }
 
 CommandOutcome CalculatorSession::shutDown() {
