@@ -1,13 +1,12 @@
 #include "analysis/history_values.h"
 
 #include "form/copy_inputs.h"
-#include "profile/profile_lines.h"
 
 namespace brakefell {
 
-std::optional<CharacterSheet> SheetOfProfile(QByteArrayView profile, const FormState& now) {
+std::optional<CharacterSheet> SheetOfBuild(const SharedBuild& build, const FormState& now) {
     const std::unique_ptr<FormState> form = CopyOfForm(now);
-    if (!ReadProfile(profile, *form).complete) {
+    if (!ApplyBuild(build, *form)) {
         return std::nullopt;
     }
     return form->characterSheet();

@@ -1,19 +1,19 @@
 #pragma once
 // The metric of each build in the calculation history, and how it moved from the build before.
 
-#include <QByteArrayView>
 #include <optional>
 #include <vector>
 
 #include "analysis/metric_probe.h"
 #include "engine/character_sheet.h"
 #include "form/form_state.h"
+#include "profile/shared_build.h"
 
 namespace brakefell {
 
-// A stored profile's inputs, read over a scratch copy of the form of now (what a profile does not
-// hold stays as it is now); nullopt when the profile cannot be read whole.
-std::optional<CharacterSheet> SheetOfProfile(QByteArrayView profile, const FormState& now);
+// A stored build's inputs, read over a scratch copy of the form of now (what a build of the first
+// version does not hold stays as it is now); nullopt when the build cannot be read whole.
+std::optional<CharacterSheet> SheetOfBuild(const SharedBuild& build, const FormState& now);
 
 struct HistoryValue {
     std::optional<double> value;   // nullopt: refused, or no such value

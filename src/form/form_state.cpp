@@ -5,6 +5,7 @@
 
 #include "form/control_table.h"
 #include "form/interlocks.h"
+#include "form/option_pairs.h"
 #include "form/skill_slots.h"
 #include "text/numbers.h"
 
@@ -30,23 +31,6 @@ ControlState FromSpec(const ControlSpec& entry) {
 
 [[noreturn]] void ThrowUnknown(QStringView name) {
     throw std::out_of_range("no control named " + name.toString().toStdString());
-}
-
-// The two option pairs: selecting one option clears the other.
-QStringView PartnerOption(QStringView option) {
-    if (option == u"optGemPoison(0)") {
-        return u"optGemPoison(1)";
-    }
-    if (option == u"optGemPoison(1)") {
-        return u"optGemPoison(0)";
-    }
-    if (option == u"optVoodooDance") {
-        return u"optVoodooETC";
-    }
-    if (option == u"optVoodooETC") {
-        return u"optVoodooDance";
-    }
-    return {};
 }
 
 }  // namespace

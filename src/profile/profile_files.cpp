@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "form/copy_inputs.h"
 #include "form/messages.h"
 #include "profile/atomic_file.h"
 #include "profile/last_run_file.h"
@@ -63,22 +62,6 @@ ProfileFileStatus SaveProfileFile(const QString& path, const FormState& form) {
     const QByteArray bytes = WriteProfile(form);
     return ReplaceFileContents(
         path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
-}
-
-bool ApplyProfileBytes(QByteArrayView bytes, FormState& form) {
-    // Tried on a scratch copy first, since the reader applies a profile line by line and stops at
-    // the first line it cannot apply, with the lines before it left applied.
-    if (!ReadProfile(bytes, *CopyOfForm(form)).complete) {
-        return false;
-    }
-    return ReadProfile(bytes, form).complete;
-}
-
-CommandOutcome LoadProfileBytes(QByteArrayView bytes, FormState& form, UserPrompts& prompts) {
-    if (!ApplyProfileBytes(bytes, form)) {
-        return FailedWithMessage(prompts, messages::kProfileOpenError);
-    }
-    return {};
 }
 
 CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& prompts) {

@@ -33,12 +33,6 @@ CommandOutcome LoadProfile(ProfileSource source, FormState& form, const ProgramF
 CommandOutcome SaveProfile(ProfileSource source, const FormState& form,
                            const ProgramFolders& folders, UserPrompts& prompts);
 
-// A profile held in memory (a share code's, a history entry's), read as "열기" reads a file but
-// only when every line of it applies: otherwise the form is left as it was. False when not read.
-bool ApplyProfileBytes(QByteArrayView bytes, FormState& form);
-// The same as a command: a profile that cannot be read whole says so as "열기" does.
-CommandOutcome LoadProfileBytes(QByteArrayView bytes, FormState& form, UserPrompts& prompts);
-
 // What "열기" and "저장" do once the file is chosen.
 CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& prompts);
 CommandOutcome SaveProfileAt(const QString& path, const FormState& form, UserPrompts& prompts);

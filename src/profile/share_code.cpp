@@ -5,17 +5,12 @@
 #include <array>
 
 #include "form/messages.h"
-#include "profile/profile_files.h"
-#include "profile/profile_lines.h"
 
 namespace brakefell {
 namespace {
 
 constexpr auto kBase64Options = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
-
-// The compressed form can only be smaller than what it expands to, give or take zlib's few
-// bytes of framing; base64 writes 4 characters for 3 bytes.
-constexpr qsizetype kLongestCode = (kShareCodeLargestProfile + 1024) / 3 * 4;
+constexpr char16_t kBlockSeparator = u'.';
 
 QByteArray Compress(QByteArrayView bytes) {
     uLongf size = compressBound(static_cast<uLong>(bytes.size()));
@@ -46,7 +41,7 @@ std::optional<QByteArray> Expand(QByteArrayView packed) {
         stream.avail_out = static_cast<uInt>(chunk.size());
         status = inflate(&stream, Z_NO_FLUSH);
         const qsizetype produced = static_cast<qsizetype>(chunk.size() - stream.avail_out);
-        if (expanded.size() + produced > kShareCodeLargestProfile) {
+        if (expanded.size() + produced > kShareCodeLargestBlock) {
             status = Z_MEM_ERROR;
             break;
         }
@@ -60,23 +55,14 @@ std::optional<QByteArray> Expand(QByteArrayView packed) {
     return expanded;
 }
 
-}  // namespace
-
-QString ShareCodeOfProfile(QByteArrayView profileBytes) {
-    return QString::fromLatin1(kShareCodePrefix) +
-           QString::fromLatin1(Compress(profileBytes).toBase64(kBase64Options));
+QString BlockOf(QByteArrayView bytes) {
+    return QString::fromLatin1(Compress(bytes).toBase64(kBase64Options));
 }
 
-std::optional<QByteArray> ProfileOfShareCode(QStringView code) {
-    code = code.trimmed();
-    const QLatin1StringView prefix(kShareCodePrefix);
-    if (!code.startsWith(prefix) || code.size() > prefix.size() + kLongestCode) {
-        return std::nullopt;
-    }
-    const QStringView body = code.sliced(prefix.size());
+std::optional<QByteArray> BytesOfBlock(QStringView block) {
     QByteArray text;
-    text.reserve(body.size());
-    for (const QChar c : body) {
+    text.reserve(block.size());
+    for (const QChar c : block) {
         const char16_t u = c.unicode();
         const bool base64url = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
                                (u >= u'0' && u <= u'9') || u == u'-' || u == u'_';
@@ -97,13 +83,56 @@ std::optional<QByteArray> ProfileOfShareCode(QStringView code) {
     return Expand(*decoded);
 }
 
+}  // namespace
+
+QString ShareCodeOf(const SharedBuild& build) {
+    if (!build.options) {
+        return QString::fromLatin1(kProfileOnlyCodePrefix) + BlockOf(build.profile);
+    }
+    return QString::fromLatin1(kShareCodePrefix) + BlockOf(build.profile) + kBlockSeparator +
+           BlockOf(*build.options);
+}
+
+std::optional<SharedBuild> BuildOfShareCode(QStringView code) {
+    code = code.trimmed();
+    const bool whole = code.startsWith(QLatin1StringView(kShareCodePrefix));
+    if (!whole && !code.startsWith(QLatin1StringView(kProfileOnlyCodePrefix))) {
+        return std::nullopt;
+    }
+    const QStringView body = code.sliced(QLatin1StringView(kShareCodePrefix).size());
+    const qsizetype separator = body.indexOf(kBlockSeparator);
+    if ((separator >= 0) != whole || (whole && body.indexOf(kBlockSeparator, separator + 1) >= 0)) {
+        return std::nullopt;
+    }
+    const QStringView profileBlock = whole ? body.first(separator) : body;
+    const QStringView optionsBlock = whole ? body.sliced(separator + 1) : QStringView();
+    // Measured before anything is decoded: a pasted novel is refused at once.
+    if (profileBlock.size() > kShareCodeLongestBlock ||
+        optionsBlock.size() > kShareCodeLongestBlock) {
+        return std::nullopt;
+    }
+    SharedBuild build;
+    std::optional<QByteArray> profile = BytesOfBlock(profileBlock);
+    if (!profile) {
+        return std::nullopt;
+    }
+    build.profile = std::move(*profile);
+    if (whole) {
+        build.options = BytesOfBlock(optionsBlock);
+        if (!build.options) {
+            return std::nullopt;
+        }
+    }
+    return build;
+}
+
 QString ShareCodeOf(const FormState& form) {
-    return ShareCodeOfProfile(WriteProfile(form));
+    return ShareCodeOf(BuildOf(form));
 }
 
 CommandOutcome LoadShareCode(QStringView code, FormState& form, UserPrompts& prompts) {
-    const std::optional<QByteArray> profile = ProfileOfShareCode(code);
-    if (!profile || !ApplyProfileBytes(*profile, form)) {
+    const std::optional<SharedBuild> build = BuildOfShareCode(code);
+    if (!build || !ApplyBuild(*build, form)) {
         return FailedWithMessage(prompts, messages::kShareCodeError);
     }
     return {};

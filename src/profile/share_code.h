@@ -1,10 +1,13 @@
 #pragma once
-// Share codes: a build as one line of text for boards and chats. "BF1." followed by the zlib-
-// compressed bytes of the profile exactly as "저장" writes them, in base64url without padding.
-// The bytes come back byte for byte and are read by the same profile reader as "열기".
+// Share codes: a build as one line of text for boards and chats.
+//
+//   BF2.<profile>.<options>   the whole build (shared_build.h)
+//   BF1.<profile>             the profile alone, as the first version wrote it
+//
+// Each block is the zlib-compressed bytes, in base64url without padding: the profile exactly as
+// "저장" writes it, and the list of the inputs a profile does not hold (build_options.h). The bytes
+// come back byte for byte and are read by the same readers as "열기".
 
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -12,27 +15,34 @@
 #include "form/command_outcome.h"
 #include "form/form_state.h"
 #include "form/user_prompts.h"
+#include "profile/shared_build.h"
 
 namespace brakefell {
 
-// The prefix names the format's version; a later format gets a prefix of its own.
-inline constexpr char kShareCodePrefix[] = "BF1.";
-// A profile is a few hundred bytes: a code that would expand beyond this is not one.
-inline constexpr qsizetype kShareCodeLargestProfile = 1024 * 1024;
+inline constexpr char kShareCodePrefix[] = "BF2.";
+inline constexpr char kProfileOnlyCodePrefix[] = "BF1.";
+// A profile is a few hundred bytes: a block that would expand beyond this is not one.
+inline constexpr qsizetype kShareCodeLargestBlock = 1024 * 1024;
+// The longest block in a code: the largest block's compressed form can only be smaller, give or
+// take zlib's few bytes of framing, and base64 writes 4 characters for 3 bytes. A longer block is
+// refused before anything is decoded.
+inline constexpr qsizetype kShareCodeLongestBlock = (kShareCodeLargestBlock + 1024) / 3 * 4;
 
-QString ShareCodeOfProfile(QByteArrayView profileBytes);
+// "BF2." with both blocks; a build without options (one read from a first-version code) keeps
+// its "BF1." code.
+QString ShareCodeOf(const SharedBuild& build);
 
-// The profile's bytes, or nullopt when the text is not a code of this version: another prefix,
-// characters outside base64url, compressed data that is damaged, cut short, followed by more
-// bytes, or larger than kShareCodeLargestProfile once expanded. Blanks and line breaks around
-// the code (as chat programs add them) are ignored.
-std::optional<QByteArray> ProfileOfShareCode(QStringView code);
+// The build, or nullopt when the text is not a code: another prefix, another number of blocks,
+// a block longer than kShareCodeLongestBlock, characters outside base64url, compressed data that
+// is damaged, cut short, followed by more bytes, or larger than kShareCodeLargestBlock once
+// expanded. Blanks and line breaks around the code (as chat programs add them) are ignored.
+std::optional<SharedBuild> BuildOfShareCode(QStringView code);
 
 // The code of the form's inputs.
 QString ShareCodeOf(const FormState& form);
 
-// Reads a code's profile into the form as "열기" reads a file. A text that is not a code, or whose
-// profile cannot be read whole, shows one sentence and changes nothing.
+// Reads a code's build into the form as "열기" reads a profile. A text that is not a code, or
+// whose build cannot be read whole, shows one sentence and changes nothing.
 CommandOutcome LoadShareCode(QStringView code, FormState& form, UserPrompts& prompts);
 
 }  // namespace brakefell

@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <numeric>
 #include <optional>
+#include <set>
 
 #include "profile/atomic_file.h"
 #include "profile/share_code.h"
@@ -15,6 +18,11 @@ namespace {
 // 200 lines of a few hundred characters each; a file many times larger is not one of ours.
 constexpr qint64 kLargestFile = 4 * 1024 * 1024;
 
+QByteArray LineOf(const HistoryEntry& entry) {
+    return entry.time.toString(Qt::ISODateWithMs).toLatin1() + ' ' +
+           ShareCodeOf(entry.build).toLatin1();
+}
+
 std::optional<HistoryEntry> EntryOf(QByteArrayView line) {
     const qsizetype blank = line.indexOf(' ');
     if (blank <= 0) {
@@ -25,25 +33,12 @@ std::optional<HistoryEntry> EntryOf(QByteArrayView line) {
     if (!time.isValid()) {
         return std::nullopt;
     }
-    std::optional<QByteArray> profile =
-        ProfileOfShareCode(QString::fromLatin1(line.sliced(blank + 1)));
-    if (!profile) {
+    std::optional<SharedBuild> build =
+        BuildOfShareCode(QString::fromLatin1(line.sliced(blank + 1)));
+    if (!build) {
         return std::nullopt;
     }
-    return HistoryEntry{time.toUTC(), std::move(*profile)};
-}
-
-// The entries of the file's bytes; nullopt when any line is not an entry.
-std::optional<std::vector<HistoryEntry>> EntriesOf(const QByteArray& bytes) {
-    std::vector<HistoryEntry> entries;
-    for (FileLines lines(bytes); !lines.atEnd();) {
-        std::optional<HistoryEntry> entry = EntryOf(lines.next());
-        if (!entry) {
-            return std::nullopt;
-        }
-        entries.push_back(std::move(*entry));
-    }
-    return entries;
+    return HistoryEntry{time.toUTC(), std::move(*build)};
 }
 
 }  // namespace
@@ -61,48 +56,88 @@ QString CalculationHistory::SetAsidePath(const QString& path, const QDateTime& n
 
 const std::vector<HistoryEntry>& CalculationHistory::entries() {
     if (!read_) {
-        readFile();
+        mergeFile();
     }
     return entries_;
 }
 
-void CalculationHistory::readFile() {
+void CalculationHistory::mergeFile() {
     read_ = true;
-    if (path_.isEmpty()) {
-        return;
-    }
     // Only a file of its own is read or set aside; a folder in its place is left alone (and the
     // history is then not written).
-    if (!QFileInfo(path_).isFile()) {
-        entries_.clear();
+    if (path_.isEmpty() || !QFileInfo(path_).isFile()) {
         return;
     }
     QFile file(path_);
-    std::optional<std::vector<HistoryEntry>> entries;
-    if (file.size() <= kLargestFile && file.open(QIODevice::ReadOnly)) {
-        entries = EntriesOf(file.read(kLargestFile));
+    bool damaged = file.size() > kLargestFile || !file.open(QIODevice::ReadOnly);
+    QByteArray bytes;
+    if (!damaged) {
+        bytes = file.read(kLargestFile);
         file.close();
     }
-    if (!entries) {
+    // Lines already in memory are known; only the others are decoded.
+    std::set<QByteArray> known(lines_.begin(), lines_.end());
+    std::vector<HistoryEntry> newEntries;
+    std::vector<QByteArray> newLines;
+    for (FileLines lines(bytes); !damaged && !lines.atEnd();) {
+        const QByteArray line = lines.next().toByteArray();
+        if (known.count(line) != 0) {
+            continue;
+        }
+        std::optional<HistoryEntry> entry = EntryOf(line);
+        damaged = !entry;
+        if (entry) {
+            known.insert(line);
+            newEntries.push_back(std::move(*entry));
+            newLines.push_back(line);
+        }
+    }
+    if (damaged) {
         // Set aside, not deleted: the player's builds may still be read out of it by hand.
         QFile::rename(path_, SetAsidePath(path_, QDateTime::currentDateTimeUtc()));
-        entries.emplace();
+        return;
     }
-    entries_ = std::move(*entries);
+    if (newEntries.empty()) {
+        return;
+    }
+    std::move(newEntries.begin(), newEntries.end(), std::back_inserter(entries_));
+    std::move(newLines.begin(), newLines.end(), std::back_inserter(lines_));
+    sortByTime();
+    keepLast();
+}
+
+void CalculationHistory::sortByTime() {
+    // The two editions' entries interleave by the time of their calculations.
+    std::vector<std::size_t> order(entries_.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return entries_[a].time < entries_[b].time;
+    });
+    std::vector<HistoryEntry> sortedEntries;
+    std::vector<QByteArray> sortedLines;
+    for (const std::size_t index : order) {
+        sortedEntries.push_back(std::move(entries_[index]));
+        sortedLines.push_back(std::move(lines_[index]));
+    }
+    entries_ = std::move(sortedEntries);
+    lines_ = std::move(sortedLines);
+}
+
+void CalculationHistory::keepLast() {
     if (entries_.size() > static_cast<std::size_t>(kMostEntries)) {
-        entries_.erase(entries_.begin(), entries_.end() - kMostEntries);
+        const auto extra = static_cast<std::ptrdiff_t>(entries_.size()) - kMostEntries;
+        entries_.erase(entries_.begin(), entries_.begin() + extra);
+        lines_.erase(lines_.begin(), lines_.begin() + extra);
     }
 }
 
-bool CalculationHistory::add(const QDateTime& time, const QByteArray& profile) {
-    if (!path_.isEmpty()) {
-        readFile();
-    }
-    read_ = true;
-    entries_.push_back({time.toUTC(), profile});
-    if (entries_.size() > static_cast<std::size_t>(kMostEntries)) {
-        entries_.erase(entries_.begin(), entries_.end() - kMostEntries);
-    }
+bool CalculationHistory::add(const QDateTime& time, const SharedBuild& build) {
+    mergeFile();
+    HistoryEntry entry{time.toUTC(), build};
+    lines_.push_back(LineOf(entry));
+    entries_.push_back(std::move(entry));
+    sortByTime();
+    keepLast();
     return writeFile();
 }
 
@@ -112,9 +147,8 @@ bool CalculationHistory::writeFile() const {
     }
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QByteArray bytes;
-    for (const HistoryEntry& entry : entries_) {
-        bytes += entry.time.toString(Qt::ISODateWithMs).toLatin1() + ' ' +
-                 ShareCodeOfProfile(entry.profile).toLatin1() + "\r\n";
+    for (const QByteArray& line : lines_) {
+        bytes += line + "\r\n";
     }
     return ReplaceFileContents(path_, [&bytes](QIODevice& out) {
                return out.write(bytes) == bytes.size();

@@ -1,23 +1,27 @@
 #pragma once
-// The history of calculations: every "계산" that was not refused leaves the time and the inputs
-// (the profile as "저장" writes it), so that a player can go back to a build tried earlier. The
-// last 200 entries are kept across runs in the user's data folder, one line each: the time in UTC
-// and the inputs' share code. The file is replaced whole, as the profiles are, so a crash never
-// leaves half of it; a file that cannot be read is set aside under another name and a new one
-// started, without a word to the player.
+// The history of calculations: every "계산" that was not refused leaves the time and the whole
+// build (shared_build.h), so that a player can go back to a build tried earlier. The last 200
+// entries are kept across runs in the user's data folder, one line each: the time in UTC and the
+// build's share code. The full and the lite edition share the file, and each merges what the other
+// wrote. The file is replaced whole, as the profiles are, so a crash never leaves half of it; a
+// file that cannot be read is set aside under another name and a new one started, without a word
+// to the player. Nothing of a run is lost when the file cannot be written: the entries stay in
+// memory for the run.
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <vector>
 
+#include "profile/shared_build.h"
+
 namespace brakefell {
 
 inline constexpr char kHistoryFileName[] = "CalculationHistory.txt";
 
 struct HistoryEntry {
-    QDateTime time;      // UTC
-    QByteArray profile;  // the inputs, as "저장" writes them
+    QDateTime time;     // UTC
+    SharedBuild build;  // a line of the first version holds the profile alone
 };
 
 class CalculationHistory {
@@ -31,21 +35,24 @@ class CalculationHistory {
     // Oldest first.
     const std::vector<HistoryEntry>& entries();
 
-    // Adds the entry after those in the file now (another window may have added some), drops
-    // the oldest beyond 200, and writes the file. False when the file could not be written; the
-    // entry is kept for this run all the same.
-    bool add(const QDateTime& time, const QByteArray& profile);
+    // Adds the entry to those in memory merged with those in the file now (the other edition may
+    // have added some), in the order of their times, keeps the last 200, and writes the file.
+    // False when the file could not be written; every entry is kept for this run all the same.
+    bool add(const QDateTime& time, const SharedBuild& build);
 
     // Where a damaged file was set aside: the file's name with ".damaged", or with the time too
     // when that name is taken.
     static QString SetAsidePath(const QString& path, const QDateTime& now);
 
   private:
-    void readFile();
+    void mergeFile();
+    void sortByTime();
+    void keepLast();
     bool writeFile() const;
 
     QString path_;
     std::vector<HistoryEntry> entries_;
+    std::vector<QByteArray> lines_;  // each entry's line in the file, so it is encoded once
     bool read_ = false;
 };
 

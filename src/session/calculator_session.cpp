@@ -79,8 +79,8 @@ CommandOutcome CalculatorSession::openShareCode(const QString& code) {
     return LoadShareCode(code, *form_, prompts_);
 }
 
-CommandOutcome CalculatorSession::openProfileBytes(const QByteArray& profile) {
-    return LoadProfileBytes(profile, *form_, prompts_);
+CommandOutcome CalculatorSession::openBuild(const SharedBuild& build) {
+    return LoadBuild(build, *form_, prompts_);
 }
 
 CommandOutcome CalculatorSession::shutDown() {

@@ -15,6 +15,7 @@
 #include "form/form_state.h"
 #include "form/user_prompts.h"
 #include "profile/program_folders.h"
+#include "profile/shared_build.h"
 
 namespace brakefell {
 
@@ -39,8 +40,8 @@ class CalculatorSession {
     // Share codes: the code of the inputs now, and a code read as "열기" reads a profile.
     QString shareCode() const;
     CommandOutcome openShareCode(const QString& code);
-    // A profile kept in memory (a history entry) read as "열기" reads a file, only when whole.
-    CommandOutcome openProfileBytes(const QByteArray& profile);
+    // A build kept in memory (a history entry) read as "열기" reads a file, only when whole.
+    CommandOutcome openBuild(const SharedBuild& build);
     // Form_Unload: saves the last-run profile; never refuses. After a failed start-up the last
     // run was never read into the window, so its file is left as it is rather than replaced by
     // defaults and empty skill slots.

@@ -22,7 +22,7 @@
 #include <utility>
 
 #include "form/input_captions.h"
-#include "profile/profile_lines.h"
+#include "profile/shared_build.h"
 #include "window/analysis/analysis_window.h"
 #include "window/control_widgets.h"
 #include "window/window_fonts.h"
@@ -257,7 +257,7 @@ void CalculatorWindow::calculate() {
         return;
     }
     // A history that cannot be written costs this run nothing: the entry stays in memory.
-    history_.add(QDateTime::currentDateTimeUtc(), WriteProfile(session_.form()));
+    history_.add(QDateTime::currentDateTimeUtc(), BuildOf(session_.form()));
     emit historyChanged();
 }
 
@@ -272,7 +272,7 @@ void CalculatorWindow::pasteShareCode() {
 }
 
 void CalculatorWindow::restore(const HistoryEntry& entry) {
-    if (!session_.openProfileBytes(entry.profile)) {
+    if (!session_.openBuild(entry.build)) {
         return;
     }
     if (auto* button = qobject_cast<QPushButton*>(control(QStringLiteral("cmdCalculation")))) {

@@ -1,5 +1,6 @@
-// Share codes: a build travels as one line and comes back as the very profile "저장" writes, read
-// by the same reader as "열기"; anything that is not a code changes nothing and says so once.
+// Share codes: a build travels as one line and comes back whole: the very profile "저장" writes,
+// read by the same reader as "열기", and every other input a calculation reads. Codes of the first
+// version still open; anything that is not a code changes nothing and says so once.
 #include "profile/share_code.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,11 @@
 
 #include "engine/report/calculation_report.h"
 #include "engine_fixtures.h"
+#include "form/control_table.h"
 #include "form/messages.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
+#include "profile/build_options.h"
 #include "profile/profile_lines.h"
 #include "random_characters.h"
 #include "recording_prompts.h"
@@ -35,106 +38,278 @@ QStringList ReportOf(FormState& form, Edition edition) {
     for (int box = 0; box < kResultBoxCount; ++box) {
         boxes << form.at(QStringLiteral("txtResult(%1)").arg(box)).text;
     }
+    boxes << form.at(u"txtBowCycleResult").text;
     return boxes;
 }
 
-QString CodeOfBytes(const QByteArray& bytes) {
-    return QString::fromLatin1(kShareCodePrefix) +
-           QString::fromLatin1(
-               bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+QString Block(const QByteArray& bytes) {
+    return QString::fromLatin1(
+        bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
 }
 
 QByteArray Zlib(const QByteArray& bytes) {
     uLongf size = compressBound(static_cast<uLong>(bytes.size()));
     QByteArray packed(static_cast<qsizetype>(size), '\0');
-    compress(reinterpret_cast<Bytef*>(packed.data()), &size,
-             reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()));
+    compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
+              reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()),
+              Z_BEST_COMPRESSION);
     packed.truncate(static_cast<qsizetype>(size));
     return packed;
 }
 
-// The code gives what opening the saved profile gives: the same bytes, the same report. (What a
-// profile does not hold, the options applied to the result, stays as the reader's form has it.)
-TEST(ShareCodes, RandomCharactersComeBackByteForByteWithTheReportOfTheSavedProfile) {
+QString FirstVersionCode(const QByteArray& profile) {
+    return QStringLiteral("BF1.") + Block(Zlib(profile));
+}
+
+QString WholeCode(const QByteArray& profile, const QByteArray& options) {
+    return QStringLiteral("BF2.") + Block(Zlib(profile)) + u'.' + Block(Zlib(options));
+}
+
+// The options that differ from the defaults on every count, so that a code that left them as
+// they were would show.
+void TurnEveryOption(FormState& form) {
+    form.setCheck(u"chkCrossbow", 1 - form.at(u"chkCrossbow").value);
+    form.setCheck(u"chkMark", 1);
+    form.setCheck(u"chkCompanion", 1);
+    form.setCheck(u"chkVoodoo", 1);
+    form.setOption(u"optVoodooETC", true);
+    form.setCheck(u"chkOurGemPoison", 1);
+    form.setListIndex(u"cboOurGemPoison", 2);
+    form.setCheck(u"chkGrenadier", 1);
+}
+
+// A friend who pastes the code sees what the sender saw: the same inputs, the same report.
+TEST(ShareCodes, RandomBuildsComeBackWhole) {
     std::mt19937_64 random(20261209);
     const int cases = testing::RandomCaseCount(60);
     for (int i = 0; i < cases; ++i) {
-        auto typed = StartedForm();
-        testing::TypeSheetInto(testing::RandomCharacter(random), *typed);
-        const QByteArray profile = WriteProfile(*typed);
-        const QString code = ShareCodeOf(*typed);
+        auto sender = StartedForm();
+        testing::TypeSheetInto(testing::RandomCharacter(random), *sender);
+        sender->setCheck(u"chkGrenadier", static_cast<int>(random() % 3));
+        const QString code = ShareCodeOf(*sender);
         SCOPED_TRACE(code.toStdString());
+        EXPECT_TRUE(code.startsWith(QLatin1StringView("BF2.")));
+        EXPECT_EQ(BuildOfShareCode(code), BuildOf(*sender));
 
-        EXPECT_TRUE(code.startsWith(QLatin1StringView("BF1.")));
-        EXPECT_LT(code.size(), 500);
-        EXPECT_EQ(ProfileOfShareCode(code), profile);
-
-        auto pasted = StartedForm();
+        auto friendForm = StartedForm();
+        TurnEveryOption(*friendForm);
         testing::RecordingPrompts prompts;
-        ASSERT_TRUE(LoadShareCode(code, *pasted, prompts));
+        ASSERT_TRUE(LoadShareCode(code, *friendForm, prompts));
         EXPECT_TRUE(prompts.messages.isEmpty());
-        EXPECT_EQ(WriteProfile(*pasted), profile);
-
-        auto opened = StartedForm();
-        ASSERT_TRUE(ReadProfile(profile, *opened).complete);
+        for (const ControlState& control : sender->controls()) {
+            EXPECT_EQ(friendForm->at(control.name).value, control.value)
+                << control.name.toStdString();
+            EXPECT_EQ(friendForm->at(control.name).text, control.text)
+                << control.name.toStdString();
+        }
         const Edition edition = i % 2 == 0 ? Edition::Full : Edition::Lite;
-        EXPECT_EQ(ReportOf(*pasted, edition), ReportOf(*opened, edition));
+        EXPECT_EQ(ReportOf(*friendForm, edition), ReportOf(*sender, edition));
     }
+}
+
+// Whatever input the window has, a change of it changes the profile or the options beside it,
+// never both: the profile keeps its 65 lines and the code misses nothing.
+TEST(ShareCodes, EveryInputTravelsInExactlyOneBlock) {
+    for (const ControlSpec& entry : ControlTable()) {
+        auto form = StartedForm();
+        const QString name = QString::fromLatin1(entry.name);
+        const ControlState& control = form->at(name);
+        const SharedBuild before = BuildOf(*form);
+        switch (entry.kind) {
+            case ControlKind::TextBox:
+                form->setText(name, control.text + u'7');
+                break;
+            case ControlKind::CheckBox:
+                form->setCheck(name, 2);
+                break;
+            case ControlKind::DropDown:
+                form->setListIndex(name, control.value == 1 ? 0 : 1);
+                break;
+            case ControlKind::OptionButton:
+                form->setOption(name, control.value == 0);
+                break;
+            default:
+                continue;
+        }
+        const SharedBuild after = BuildOf(*form);
+        SCOPED_TRACE(entry.name);
+        EXPECT_NE(after.profile != before.profile, after.options != before.options);
+        EXPECT_EQ(after.profile.count("\r\n"), kProfileLineCount);
+    }
+}
+
+TEST(ShareCodes, FirstVersionCodesReadTheProfileAndLeaveTheOtherInputs) {
+    auto sender = StartedForm();
+    sender->setText(u"txtMainStat", QStringLiteral("12345"));
+    sender->setCheck(u"chkCrossbow", 0);
+    const QString code = FirstVersionCode(WriteProfile(*sender));
+    ASSERT_EQ(BuildOfShareCode(code), (SharedBuild{WriteProfile(*sender), std::nullopt}));
+    EXPECT_EQ(ShareCodeOf(*BuildOfShareCode(code)), code);  // a history line keeps its code
+
+    auto reader = StartedForm();
+    TurnEveryOption(*reader);
+    const QByteArray readersOptions = WriteBuildOptions(*reader);
+    testing::RecordingPrompts prompts;
+    ASSERT_TRUE(LoadShareCode(code, *reader, prompts));
+    EXPECT_EQ(WriteProfile(*reader), WriteProfile(*sender));
+    EXPECT_EQ(WriteBuildOptions(*reader), readersOptions);
 }
 
 TEST(ShareCodes, BlanksAndLineBreaksAroundAPastedCodeDoNotMatter) {
     auto form = StartedForm();
     const QString code = ShareCodeOf(*form);
-    EXPECT_EQ(ProfileOfShareCode(QStringLiteral(" \r\n") + code + QStringLiteral("\n\t")),
-              WriteProfile(*form));
+    EXPECT_EQ(BuildOfShareCode(QStringLiteral(" \r\n") + code + QStringLiteral("\n\t")),
+              BuildOf(*form));
 }
 
 TEST(ShareCodes, WhatIsNotACodeShowsOneSentenceAndChangesNothing) {
     auto original = StartedForm();
     const QByteArray profile = WriteProfile(*original);
-    const QString good = ShareCodeOfProfile(profile);
-    const QString body = good.mid(4);
+    const QByteArray options = WriteBuildOptions(*original);
+    const QString body = FirstVersionCode(profile).mid(4);
+    const QString optionsBlock = Block(Zlib(options));
     QByteArray bomb(2 * 1024 * 1024, ' ');  // a small code that would expand to 2 MB
 
     const QString notCodes[] = {
         QString(),
         QStringLiteral("BF1."),
-        QStringLiteral("BF2.") + body,                        // another version
+        QStringLiteral("BF3.") + body,                        // another version
         QStringLiteral("bf1.") + body,                        // the prefix is exact
         body,                                                 // no prefix
         QStringLiteral("BF1.") + body.left(body.size() - 6),  // cut short
         QStringLiteral("BF1.") + body + QStringLiteral("!"),  // not base64url
         QStringLiteral("BF1.") + body.left(10) + QStringLiteral(" ") +
-            body.mid(10),                                      // a blank inside
-        QStringLiteral("BF1.") + body + QStringLiteral("=="),  // padding
-        QStringLiteral("BF1.A"),                               // no whole byte
-        CodeOfBytes(Zlib(profile) + "more"),                   // bytes after the stream
-        CodeOfBytes("not compressed at all"),
-        CodeOfBytes(Zlib("a few words, not a profile")),
-        CodeOfBytes(Zlib(profile.left(profile.size() / 2))),  // half a profile
-        CodeOfBytes(Zlib(bomb)),
+            body.mid(10),                                        // a blank inside
+        QStringLiteral("BF1.") + body + QStringLiteral("=="),    // padding
+        QStringLiteral("BF1.A"),                                 // no whole byte
+        QStringLiteral("BF1.") + Block(Zlib(profile) + "more"),  // bytes after the stream
+        QStringLiteral("BF1.") + Block("not compressed at all"),
+        FirstVersionCode("a few words, not a profile"),
+        FirstVersionCode(profile.left(profile.size() / 2)),  // half a profile
+        FirstVersionCode(bomb),
         QStringLiteral("BF1.") + QString(2 * 1024 * 1024, u'A'),  // far longer than any code
+        // Whole builds: two blocks, both whole, and a list this program knows.
+        QStringLiteral("BF1.") + body + u'.' + optionsBlock,  // the first version has one block
+        QStringLiteral("BF2.") + body,                        // the options are missing
+        QStringLiteral("BF2.") + body + u'.',
+        QStringLiteral("BF2.") + body + u'.' + optionsBlock + u'.' + optionsBlock,
+        QStringLiteral("BF2.") + body + u'.' + optionsBlock.left(optionsBlock.size() - 4),
+        QStringLiteral("BF2.") + body + u'.' + Block(Zlib(options) + "x"),
+        QStringLiteral("BF2.") + body + u'.' + Block(Zlib(bomb)),
+        WholeCode(profile.left(profile.size() / 2), options),
+        WholeCode(profile, "2\r\nchkCrossbow=0\r\n"),           // a later list
+        WholeCode(profile, "chkCrossbow=0\r\n"),                // no version
+        WholeCode(profile, "1\r\nchkWhatever=1\r\n"),           // not an input of the list
+        WholeCode(profile, "1\r\ntxtMainStat=1\r\n"),           // the profile holds that one
+        WholeCode(profile, "1\r\nchkMark=1\r\nchkMark=0\r\n"),  // twice
+        WholeCode(profile, "1\r\nchkCrossbow=3\r\n"),
+        WholeCode(profile, "1\r\nchkCrossbow= 1\r\n"),
+        WholeCode(profile, "1\r\nchkCrossbow\r\n"),
+        WholeCode(profile, "1\r\ncboOurGemPoison=3\r\n"),
+        WholeCode(profile, "1\r\ncboOurGemPoison=-2\r\n"),
+        WholeCode(profile, "1\r\noptVoodooETC=2\r\n"),
+        // A good list after a damaged line still changes nothing.
+        WholeCode(profile, "1\r\nchkMark=1\r\nchkCompanion=9\r\n"),
     };
     for (const QString& notCode : notCodes) {
         SCOPED_TRACE(notCode.left(80).toStdString());
-        // A form that differs from the defaults, so that a partly applied profile would show.
+        // A form that differs from the defaults, so that a partly applied build would show.
         auto form = StartedForm();
         form->setText(QStringLiteral("txtWeaponDamageMin"), QStringLiteral("1999"));
-        const QByteArray before = WriteProfile(*form);
+        const SharedBuild before = BuildOf(*form);
         testing::RecordingPrompts prompts;
 
         const CommandOutcome outcome = LoadShareCode(notCode, *form, prompts);
 
         EXPECT_FALSE(outcome);
         EXPECT_EQ(prompts.messages, QStringList{QString::fromUtf8(messages::kShareCodeError)});
-        EXPECT_EQ(WriteProfile(*form), before);
+        EXPECT_EQ(BuildOf(*form), before);
     }
 }
 
+TEST(ShareCodes, AListNeedNotNameEveryInput) {
+    auto form = StartedForm();
+    form->setCheck(u"chkMark", 1);
+    const QString code = WholeCode(WriteProfile(*form), "1\r\nchkCrossbow=0\r\n");
+    testing::RecordingPrompts prompts;
+    ASSERT_TRUE(LoadShareCode(code, *form, prompts));
+    EXPECT_EQ(form->at(u"chkCrossbow").value, 0);
+    EXPECT_EQ(form->at(u"chkMark").value, 1);
+}
+
 TEST(ShareCodes, ExpandUpToTheLimitAndNoFurther) {
-    const QByteArray atLimit(kShareCodeLargestProfile, 'x');
-    EXPECT_EQ(ProfileOfShareCode(ShareCodeOfProfile(atLimit)), atLimit);
-    EXPECT_EQ(ProfileOfShareCode(ShareCodeOfProfile(atLimit + 'x')), std::nullopt);
+    const QByteArray atLimit(kShareCodeLargestBlock, 'x');
+    const SharedBuild whole{atLimit, atLimit};
+    EXPECT_EQ(BuildOfShareCode(ShareCodeOf(whole)), whole);
+    EXPECT_EQ(BuildOfShareCode(FirstVersionCode(atLimit + 'x')), std::nullopt);
+    EXPECT_EQ(BuildOfShareCode(WholeCode("x", atLimit + 'x')), std::nullopt);
+}
+
+struct StoredStream {
+    QByteArray bytes;   // what it expands to
+    QByteArray stream;  // exactly the size asked for
+};
+
+// A well-made zlib stream of exactly `size` bytes that expands to nearly `largest` bytes: the
+// bytes in stored blocks, then empty stored blocks of 5 bytes each to make up the size.
+StoredStream StoredStreamOfSize(qsizetype size, qsizetype largest) {
+    constexpr qsizetype kFullBlock = 0xffff;
+    constexpr qsizetype kFraming = 2 + 5 + 4;  // header, the last empty block, checksum
+    qsizetype count = largest;
+    const auto bare = [](qsizetype n) {
+        return kFraming + n + 5 * ((n + kFullBlock - 1) / kFullBlock);
+    };
+    while (bare(count) > size || (size - bare(count)) % 5 != 0) {
+        --count;
+    }
+    StoredStream made{QByteArray(count, 'x'), QByteArray("\x78\x01", 2)};
+    const auto storedBlock = [&made](QByteArrayView data, bool last) {
+        const auto length = static_cast<quint16>(data.size());
+        made.stream += static_cast<char>(last ? 1 : 0);
+        made.stream += static_cast<char>(length & 0xff);
+        made.stream += static_cast<char>(length >> 8);
+        made.stream += static_cast<char>(~length & 0xff);
+        made.stream += static_cast<char>((~length >> 8) & 0xff);
+        made.stream += data.toByteArray();
+    };
+    for (qsizetype at = 0; at < count; at += kFullBlock) {
+        storedBlock(QByteArrayView(made.bytes).sliced(at, std::min(kFullBlock, count - at)), false);
+    }
+    while (made.stream.size() + 5 + 4 < size) {
+        storedBlock({}, false);
+    }
+    storedBlock({}, true);
+    const uLong adler =
+        adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(made.bytes.data()), count);
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        made.stream += static_cast<char>((adler >> shift) & 0xff);
+    }
+    return made;
+}
+
+// A block of exactly the longest length is decoded; a block one step longer that would expand
+// just as well is refused on its length alone.
+TEST(ShareCodes, TheLengthBoundComesBeforeAnyDecoding) {
+    constexpr qsizetype kLongestStream = kShareCodeLongestBlock / 4 * 3;
+    const StoredStream atBound = StoredStreamOfSize(kLongestStream, kShareCodeLargestBlock);
+    const StoredStream beyond = StoredStreamOfSize(kLongestStream + 3, kShareCodeLargestBlock);
+    ASSERT_EQ(atBound.stream.size(), kLongestStream);
+    ASSERT_EQ(Block(atBound.stream).size(), kShareCodeLongestBlock);
+    ASSERT_EQ(Block(beyond.stream).size(), kShareCodeLongestBlock + 4);
+
+    const QString options = Block(Zlib("1\r\n"));
+    const auto code = [](const QString& prefix, const QString& body) { return prefix + body; };
+    EXPECT_EQ(BuildOfShareCode(code(QStringLiteral("BF1."), Block(atBound.stream))),
+              (SharedBuild{atBound.bytes, std::nullopt}));
+    EXPECT_EQ(
+        BuildOfShareCode(code(QStringLiteral("BF2."), Block(atBound.stream) + u'.' + options)),
+        (SharedBuild{atBound.bytes, QByteArray("1\r\n")}));
+    // The same streams a few bytes longer expand just as well, but are never decoded.
+    EXPECT_EQ(BuildOfShareCode(code(QStringLiteral("BF1."), Block(beyond.stream))), std::nullopt);
+    EXPECT_EQ(BuildOfShareCode(code(QStringLiteral("BF2."), Block(beyond.stream) + u'.' + options)),
+              std::nullopt);
+    EXPECT_EQ(BuildOfShareCode(code(QStringLiteral("BF2."), options + u'.' + Block(beyond.stream))),
+              std::nullopt);
 }
 
 }  // namespace

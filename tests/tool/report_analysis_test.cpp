@@ -183,12 +183,12 @@ TEST(ReportAnalyses, EveryBadArgumentIsAUsageErrorWithOneSentenceAndNoOutput) {
 }
 
 TEST(ReportShareCodes, ACodeCarriesTheSetsToAnotherRun) {
-    const QStringList sets = {"--set", "txtMainStat=9123",      "--set", "chkCrossbow=1",
+    const QStringList sets = {"--set", "txtMainStat=9123",      "--set", "chkCrossbow=0",
                               "--set", "cboUsingSkillRune(1)=3"};
     const RunResult coded = RunTool(sets + QStringList{"--share-code"});
     ASSERT_EQ(coded.exitStatus, kExitOk);
     const QString code = QString::fromUtf8(coded.standardOutput).trimmed();
-    EXPECT_TRUE(code.startsWith(QStringLiteral("BF1.")));
+    EXPECT_TRUE(code.startsWith(QStringLiteral("BF2.")));
     EXPECT_EQ(coded.standardOutput, code.toUtf8() + '\n');
 
     const RunResult fromCode = RunTool({"--code", code});

@@ -6,10 +6,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <random>
 
 #include "catalogue/catalogue_reader.h"
+#include "engine_fixtures.h"
+#include "form/skill_slots.h"
+#include "form/start_up_lists.h"
 #include "profile/profile_lines.h"
+#include "random_characters.h"
 #include "report_run.h"
+#include "typed_sheet.h"
 
 using namespace brakefell;
 using namespace brakefell::report;
@@ -129,6 +135,40 @@ TEST_F(ReportRun, AssignmentsRunTheWindowsReactions) {
     ASSERT_TRUE(LoadSkillCatalogue(kShippedCatalogue, catalogue).ok);
     EXPECT_EQ(inputs["cboUsingSkillRune(2).items"].toArray()[3].toString(),
               catalogue[5].Runes[3].Name);
+}
+
+// What a player does to share a build: --share-code of the inputs, then --code on another machine
+// gives the same inputs and the same report, the options applied to the result included.
+TEST_F(ReportRun, RandomBuildsComeBackWholeThroughTheirCodes) {
+    std::mt19937_64 random(16);
+    const int cases = brakefell::testing::RandomCaseCount(40);
+    for (int i = 0; i < cases; ++i) {
+        FormState typed(brakefell::testing::ShippedCatalogue());
+        FillStartUpLists(typed);
+        FillSkillSlots(typed);
+        brakefell::testing::TypeSheetInto(brakefell::testing::RandomCharacter(random), typed);
+        ReportOptions sender;
+        sender.edition = i % 2 == 0 ? Edition::Full : Edition::Lite;
+        for (const ControlState& control : typed.controls()) {
+            if (control.kind == ControlKind::TextBox) {
+                sender.assignments.push_back({control.name, control.text});
+            } else if (control.kind == ControlKind::CheckBox ||
+                       control.kind == ControlKind::DropDown ||
+                       (control.kind == ControlKind::OptionButton && control.value == 1)) {
+                sender.assignments.push_back({control.name, QString::number(control.value)});
+            }
+        }
+        ReportOptions copy = sender;
+        copy.printShareCode = true;
+        const RunResult code = Run(copy);
+        ASSERT_EQ(code.exitStatus, kExitOk) << code.errorText.toStdString();
+
+        ReportOptions pasted;
+        pasted.edition = sender.edition;
+        pasted.shareCode = QString::fromUtf8(code.standardOutput);
+        SCOPED_TRACE(pasted.shareCode.toStdString());
+        EXPECT_EQ(RunJson(pasted), RunJson(sender));
+    }
 }
 
 TEST_F(ReportRun, CrossbowOffLeavesTheSentryBoxesOut) {

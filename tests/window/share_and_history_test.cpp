@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,6 +18,9 @@
 #include "analysis/metric_probe.h"
 #include "form/messages.h"
 #include "profile/profile_lines.h"
+#include "profile/share_code.h"
+#include "profile/shared_build.h"
+#include "session/calculation_history.h"
 #include "window/analysis/analysis_window.h"
 #include "window/analysis/history_tab.h"
 #include "window_fixture.h"
@@ -43,6 +49,22 @@ class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
         QTest::keyClick(&run_->window(), combination.key(), combination.keyboardModifiers());
     }
     QString report() { return run_->get<QPlainTextEdit>("txtResult(0)")->toPlainText(); }
+    // Every report box with what it shows.
+    QStringList wholeReport() {
+        QStringList boxes;
+        for (const ControlState& control : run_->form().controls()) {
+            if (control.kind == ControlKind::ResultBox) {
+                boxes << control.name + (control.visible ? u'+' : u'-') + control.text;
+            }
+        }
+        return boxes;
+    }
+    void restoreOldest(HistoryTab& tab) {
+        QTableWidget& table = tab.table();
+        table.setFocus();
+        table.setCurrentCell(table.rowCount() - 1, 0);
+        QTest::keyClick(&table, Qt::Key_Return);
+    }
     HistoryTab& historyTab() {
         AnalysisWindow& window = run_->window().openAnalysis();
         window.tabs().setCurrentIndex(kHistoryTab);
@@ -89,17 +111,21 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     HistoryTab& empty = historyTab();
     EXPECT_TRUE(empty.pages().showsNote());
 
+    // The first build with the target marked: an option that no profile holds.
     type("txtMainStat", "8000");
+    testing::Tick(run_->get<QCheckBox>("chkMark"));
     Click(run_->get<QPushButton>("cmdCalculation"));
-    const QByteArray first = WriteProfile(run_->form());
-    const QString firstReport = report();
+    const SharedBuild first = BuildOf(run_->form());
+    const QStringList firstReport = wholeReport();
     type("txtMainStat", "9000");
+    testing::Tick(run_->get<QCheckBox>("chkMark"));
     Click(run_->get<QPushButton>("cmdCalculation"));
+    ASSERT_NE(wholeReport(), firstReport);
     type("txtMainStat", "1e999");  // refused: no entry
     Click(run_->get<QPushButton>("cmdCalculation"));
     ASSERT_EQ(run_->window().history().entries().size(), 2u);
 
-    // Newest first, with the chosen metric as the library gives it.
+    // Newest first, with the chosen metric as the library gives it for each entry's whole build.
     HistoryTab& tab = historyTab();
     QTableWidget& table = tab.table();
     ASSERT_EQ(table.rowCount(), 2);
@@ -107,18 +133,17 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     const Metric metric = *MetricNamed(analysis.metricChooser().currentData().toString());
     type("txtMainStat", "8000");
     const MetricProbe probe(run_->session().catalogue(), GetParam(), metric);
-    EXPECT_EQ(table.item(1, 1)->text(),
-              MetricValueText(metric, probe(run_->form().characterSheet()).value));
+    CharacterSheet firstSheet = run_->form().characterSheet();
+    firstSheet.chkMark = 1;
+    EXPECT_EQ(table.item(1, 1)->text(), MetricValueText(metric, probe(firstSheet).value));
     EXPECT_TRUE(table.item(1, 2)->text().isEmpty());  // nothing before the first
     EXPECT_FALSE(table.item(0, 2)->text().isEmpty());
 
     // Enter on the older entry: its inputs come back and "계산" is pressed.
     type("txtMainStat", "1");
-    table.setFocus();
-    table.setCurrentCell(1, 0);
-    QTest::keyClick(&table, Qt::Key_Return);
-    EXPECT_EQ(WriteProfile(run_->form()), first);
-    EXPECT_EQ(report(), firstReport);
+    restoreOldest(tab);
+    EXPECT_EQ(BuildOf(run_->form()), first);
+    EXPECT_EQ(wholeReport(), firstReport);
     EXPECT_EQ(run_->window().history().entries().size(), 3u);
     EXPECT_EQ(run_->prompts().messages,
               QStringList{QString::fromUtf8(messages::kCalculationRefused)});  // the one refusal
@@ -128,6 +153,29 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
     EXPECT_EQ(run_->window().history().entries().size(), 3u);
     EXPECT_EQ(historyTab().table().rowCount(), 3);
+}
+
+// An entry whose build no longer reads (a profile cut short) says so when restored, as "열기" does.
+TEST_P(ShareAndHistoryTest, AnEntryThatCannotBeReadSaysSoWhenRestored) {
+    run_->close();
+    const QByteArray profile = WriteProfile(run_->form());
+    SharedBuild damaged = BuildOf(run_->form());
+    damaged.profile.truncate(damaged.profile.lastIndexOf("\r\n", damaged.profile.size() - 3) + 2);
+    QDir().mkpath(folder_.folders().userDataDir);
+    QFile file(folder_.folders().userDataDir + u'/' + QString::fromLatin1(kHistoryFileName));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2026-12-09T10:00:00.000Z " + ShareCodeOf(damaged).toLatin1() + "\r\n");
+    file.close();
+    run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
+    run_->prompts().messages.clear();
+    type("txtMainStat", "4444");
+    const SharedBuild before = BuildOf(run_->form());
+
+    restoreOldest(historyTab());
+    EXPECT_EQ(run_->prompts().messages,
+              QStringList{QString::fromUtf8(messages::kProfileOpenError)});
+    EXPECT_EQ(BuildOf(run_->form()), before);
+    EXPECT_EQ(run_->window().history().entries().size(), 1u) << "no calculation was pressed";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, ShareAndHistoryTest,

@@ -39,7 +39,7 @@ void HistoryTab::readSheets(const FormState& now) {
     sheets_.clear();
     sheets_.reserve(entries.size());
     for (const HistoryEntry& entry : entries) {
-        sheets_.push_back(SheetOfProfile(entry.profile, now));
+        sheets_.push_back(SheetOfBuild(entry.build, now));
     }
     newestRead_ = newest;
 }
