@@ -11,6 +11,7 @@ import sys
 
 # Bottom to top. Folders on one level may not include each other.
 STACK = [
+    ["platform"],
     ["text"],
     ["editions"],
     ["catalogue"],
