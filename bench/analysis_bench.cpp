@@ -5,18 +5,14 @@
 #include "analysis/optimizer.h"
 #include "analysis/stat_values.h"
 #include "analysis/sweep.h"
-#include "catalogue/catalogue_reader.h"
+#include "qt_adapters/optimizer_threads.h"
+#include "shipped_catalogue.h"
 
 namespace brakefell {
 namespace {
 
 const SkillCatalogue& Shipped() {
-    static const SkillCatalogue catalogue = [] {
-        SkillCatalogue shipped;
-        LoadSkillCatalogue(QStringLiteral(BRAKEFELL_SOURCE_DIR "/data/Gloamstalker007.txt"),
-                           shipped);
-        return shipped;
-    }();
+    static const SkillCatalogue catalogue = bench::ShippedCatalogue().value_or(SkillCatalogue{});
     return catalogue;
 }
 
@@ -45,7 +41,7 @@ BENCHMARK(BM_Sweep1000)->Unit(benchmark::kMillisecond);
 void BM_OptimizeRunes(benchmark::State& bench) {
     const CharacterSheet sheet;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(Optimize(sheet, DpsProbe(), {.runes = true}, 10));
+        benchmark::DoNotOptimize(OptimizeOnThreads(sheet, DpsProbe(), {.runes = true}, 10));
     }
 }
 BENCHMARK(BM_OptimizeRunes)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -53,8 +49,8 @@ BENCHMARK(BM_OptimizeRunes)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_OptimizeAllThree(benchmark::State& bench) {
     const CharacterSheet sheet;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(
-            Optimize(sheet, DpsProbe(), {.runes = true, .gems = true, .passives = true}, 10));
+        benchmark::DoNotOptimize(OptimizeOnThreads(
+            sheet, DpsProbe(), {.runes = true, .gems = true, .passives = true}, 10));
     }
 }
 BENCHMARK(BM_OptimizeAllThree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);

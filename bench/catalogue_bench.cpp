@@ -2,27 +2,30 @@
 // from disk the way the program does.
 
 #include <benchmark/benchmark.h>
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <memory>
 
 #include "catalogue/catalogue_reader.h"
+#include "qt_adapters/disk_storage.h"
+#include "qt_adapters/qt_text.h"
 
 namespace {
 
 // The build puts every program beside its catalogue, this benchmark included.
-const QString kShippedPath = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget())
-                                 .dir()
-                                 .filePath(brakefell::kCatalogueFileName);
+const std::string kShippedPath =
+    brakefell::PathOf(QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget())
+                          .dir()
+                          .filePath(brakefell::kCatalogueFileName));
 
 void ParseShippedCatalogue(benchmark::State& state) {
-    QFile file(kShippedPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto file = brakefell::DiskStorage().read(kShippedPath, 1024 * 1024);
+    if (!file) {
         state.SkipWithError("shipped catalogue not found");
         return;
     }
-    const QByteArray bytes = file.readAll();
+    const std::string& bytes = file->bytes;
     for (auto _ : state) {
         auto catalogue = std::make_unique<brakefell::SkillCatalogue>();
         benchmark::DoNotOptimize(brakefell::ParseSkillCatalogue(bytes, *catalogue));
@@ -33,7 +36,8 @@ BENCHMARK(ParseShippedCatalogue)->Unit(benchmark::kMicrosecond);
 void LoadShippedCatalogue(benchmark::State& state) {
     for (auto _ : state) {
         auto catalogue = std::make_unique<brakefell::SkillCatalogue>();
-        const auto result = brakefell::LoadSkillCatalogue(kShippedPath, *catalogue);
+        const auto result =
+            brakefell::LoadSkillCatalogue(brakefell::DiskStorage(), kShippedPath, *catalogue);
         if (!result.ok) {
             state.SkipWithError("shipped catalogue did not load");
             return;

@@ -2,7 +2,6 @@
 // editions, and the same through the form's controls.
 #include <benchmark/benchmark.h>
 
-#include "catalogue/catalogue_reader.h"
 #include "engine/calculation.h"
 #include "engine/compute_figures.h"
 #include "engine/shown_lists.h"
@@ -10,6 +9,8 @@
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "session/run_calculation.h"
+#include "shipped_catalogue.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -18,10 +19,10 @@ namespace {
 SkillCatalogue BuiltInCatalogue() {
     SkillCatalogue catalogue;
     for (int s = 0; s < kSkillCount; ++s) {
-        catalogue[s].Name = QStringLiteral("기술 %1").arg(s);
+        catalogue[s].Name = u"기술 " + IntegerText(s);
         for (int r = 0; r < kRuneCount; ++r) {
             RuneRecord& rune = catalogue[s].Runes[r];
-            rune.Name = QStringLiteral("룬 %1").arg(r);
+            rune.Name = u"룬 " + IntegerText(r);
             rune.HasDamage = true;
             rune.MainCoefficient = 1.5 + 0.25 * r;
             rune.ElementCode = static_cast<std::int16_t>(1 + r);
@@ -35,11 +36,7 @@ SkillCatalogue BuiltInCatalogue() {
 
 // The shipped catalogue when it loads, else the one above.
 const SkillCatalogue& BenchCatalogue() {
-    static const SkillCatalogue catalogue = [] {
-        SkillCatalogue shipped;
-        const QString path = QStringLiteral(BRAKEFELL_SOURCE_DIR "/data/Gloamstalker007.txt");
-        return LoadSkillCatalogue(path, shipped).ok ? shipped : BuiltInCatalogue();
-    }();
+    static const SkillCatalogue catalogue = bench::ShippedCatalogue().value_or(BuiltInCatalogue());
     return catalogue;
 }
 

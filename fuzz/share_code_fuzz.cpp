@@ -5,8 +5,11 @@
 // default profile), 4 the rest split in two at its first byte, as the two raw blocks of a whole
 // code. Checked: no crash; a code that is refused leaves the form exactly as it was; a build that
 // is read comes back byte for byte from its own code.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "form/form_state.h"
 #include "form/skill_slots.h"
@@ -14,30 +17,36 @@
 #include "fuzz_support.h"
 #include "profile/share_code.h"
 #include "profile/shared_build.h"
+#include "qt_adapters/zlib_deflate.h"
+#include "text/strings.h"
 
 using namespace brakefell;
 
 namespace {
 
-QString Block(QByteArrayView bytes) {
-    return QString::fromLatin1(bytes.toByteArray().toBase64(QByteArray::Base64UrlEncoding |
-                                                            QByteArray::OmitTrailingEquals));
+const ZlibDeflate kDeflate;
+
+std::u16string Block(std::string_view bytes) {
+    return Utf16OfLatin1(Base64UrlOf(bytes));
 }
 
-QString CodeOf(std::uint8_t mode, QByteArrayView rest, const SharedBuild& defaults) {
+std::u16string CodeOf(std::uint8_t mode, std::string_view rest, const SharedBuild& defaults) {
     switch (mode % 5) {
         case 0:
-            return QString::fromLatin1(rest);
+            return Utf16OfLatin1(rest);
         case 1:
-            return QString::fromLatin1(kProfileOnlyCodePrefix) + Block(rest);
+            return Utf16OfLatin1(kProfileOnlyCodePrefix) + Block(rest);
         case 2:
-            return ShareCodeOf(SharedBuild{rest.toByteArray(), std::nullopt});
+            return ShareCodeOf(kDeflate, SharedBuild{std::string(rest), std::nullopt});
         case 3:
-            return ShareCodeOf(SharedBuild{defaults.profile, rest.toByteArray()});
+            return ShareCodeOf(kDeflate, SharedBuild{defaults.profile, std::string(rest)});
         default: {
-            const qsizetype split = rest.isEmpty() ? 0 : std::min<qsizetype>(rest[0], rest.size());
-            return QString::fromLatin1(kShareCodePrefix) + Block(rest.first(split)) + u'.' +
-                   Block(rest.sliced(split));
+            const std::size_t split =
+                rest.empty()
+                    ? 0
+                    : std::min<std::size_t>(static_cast<unsigned char>(rest[0]), rest.size());
+            return Utf16OfLatin1(kShareCodePrefix) + Block(rest.substr(0, split)) + u'.' +
+                   Block(rest.substr(split));
         }
     }
 }
@@ -53,18 +62,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FillSkillSlots(form);
     const SharedBuild before = BuildOf(form);
 
-    const QByteArrayView rest(reinterpret_cast<const char*>(data) + 1,
-                              static_cast<qsizetype>(size - 1));
-    const QString code = CodeOf(data[0], rest, before);
+    const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const std::u16string code = CodeOf(data[0], rest, before);
     NobodyThere nobody;
-    if (!LoadShareCode(code, form, nobody)) {
+    if (!LoadShareCode(kDeflate, code, form, nobody)) {
         if (BuildOf(form) != before) {
             __builtin_trap();
         }
         return 0;
     }
-    const std::optional<SharedBuild> build = BuildOfShareCode(code);
-    if (!build || BuildOfShareCode(ShareCodeOf(*build)) != build) {
+    const std::optional<SharedBuild> build = BuildOfShareCode(kDeflate, code);
+    if (!build || BuildOfShareCode(kDeflate, ShareCodeOf(kDeflate, *build)) != build) {
         __builtin_trap();
     }
     return 0;

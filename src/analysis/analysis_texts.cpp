@@ -1,31 +1,32 @@
 #include "analysis/analysis_texts.h"
 
-#include <QRegularExpression>
+#include <iterator>
 
 #include "form/input_captions.h"
 #include "text/number_format.h"
 #include "text/numbers.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
 
-QStringView PatternOf(Metric metric) {
-    return metric.kind == MetricKind::KillTime ? QStringView(u"#,##0.00초") : QStringView(u"#,##0");
+std::u16string_view PatternOf(Metric metric) {
+    return metric.kind == MetricKind::KillTime ? u"#,##0.00초" : u"#,##0";
 }
 
 // A plus sign before what is not negative and does not read as zero.
-QString Signed(QString text) {
-    if (!text.startsWith(u'-') && text.contains(QRegularExpression(QStringLiteral("[1-9]")))) {
-        text.prepend(u'+');
+std::u16string Signed(std::u16string text) {
+    if (!text.starts_with(u'-') && text.find_first_of(u"123456789") != std::u16string::npos) {
+        text.insert(text.begin(), u'+');
     }
     return text;
 }
 
-QStringView FigurePattern(const QString& key) {
-    if (key.startsWith(u"kill_time")) {
+std::u16string_view FigurePattern(std::u16string_view key) {
+    if (key.starts_with(u"kill_time")) {
         return u"#,##0.00초";
     }
-    if (key.endsWith(u"attack_speed")) {
+    if (key.ends_with(u"attack_speed")) {
         return u"0.0000";
     }
     if (key == u"cycle_length") {
@@ -36,42 +37,41 @@ QStringView FigurePattern(const QString& key) {
 
 }  // namespace
 
-QString FigureText(const QString& key, std::optional<double> value) {
-    return value ? FormatNumber(*value, FigurePattern(key)) : QString();
+std::u16string FigureText(std::u16string_view key, std::optional<double> value) {
+    return value ? FormatNumber(*value, FigurePattern(key)) : std::u16string();
 }
 
-QString FigureDeltaText(const QString& key, std::optional<double> delta) {
-    return delta ? Signed(FormatNumber(*delta, FigurePattern(key))) : QString();
+std::u16string FigureDeltaText(std::u16string_view key, std::optional<double> delta) {
+    return delta ? Signed(FormatNumber(*delta, FigurePattern(key))) : std::u16string();
 }
 
-QString MetricValueText(Metric metric, std::optional<double> value) {
-    return value ? FormatNumber(*value, PatternOf(metric)) : QString();
+std::u16string MetricValueText(Metric metric, std::optional<double> value) {
+    return value ? FormatNumber(*value, PatternOf(metric)) : std::u16string();
 }
 
-QString MetricDeltaText(Metric metric, std::optional<double> delta) {
-    return delta ? Signed(FormatNumber(*delta, PatternOf(metric))) : QString();
+std::u16string MetricDeltaText(Metric metric, std::optional<double> delta) {
+    return delta ? Signed(FormatNumber(*delta, PatternOf(metric))) : std::u16string();
 }
 
-QString PercentText(std::optional<double> percent) {
-    return percent ? Signed(FormatNumber(*percent, u"0.00")) + u'%' : QString();
+std::u16string PercentText(std::optional<double> percent) {
+    return percent ? Signed(FormatNumber(*percent, u"0.00")) + u'%' : std::u16string();
 }
 
-QString PlainText(std::optional<double> value) {
-    return value ? PlainNumberText(*value) : QString();
+std::u16string PlainText(std::optional<double> value) {
+    return value ? PlainNumberText(*value) : std::u16string();
 }
 
-QString ChoiceChangeText(const FormState& form, const ChoiceChange& change) {
+std::u16string ChoiceChangeText(const FormState& form, const ChoiceChange& change) {
     const ControlState* control = form.find(change.name);
     if (control != nullptr && control->kind == ControlKind::DropDown) {
         const auto item = [&](int index) {
-            return index >= 0 && index < control->items.size() ? control->items[index]
-                                                               : QString::number(index);
+            return index >= 0 && index < std::ssize(control->items)
+                       ? control->items[static_cast<std::size_t>(index)]
+                       : IntegerText(index);
         };
-        return InputCaption(change.name) + QStringLiteral(": ") + item(change.from) +
-               QStringLiteral(" → ") + item(change.to);
+        return InputCaption(change.name) + u": " + item(change.from) + u" → " + item(change.to);
     }
-    return InputCaption(change.name) +
-           (change.to == 1 ? QStringLiteral(" 켬") : QStringLiteral(" 끔"));
+    return InputCaption(change.name) + (change.to == 1 ? u" 켬" : u" 끔");
 }
 
 }  // namespace brakefell

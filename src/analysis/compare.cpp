@@ -1,8 +1,11 @@
 #include "analysis/compare.h"
 
+#include <iterator>
+
 #include "analysis/named_figures.h"
 #include "engine/compute_figures.h"
 #include "form/input_captions.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -23,16 +26,16 @@ bool IsInput(const ControlState& control) {
 
 }  // namespace
 
-QString InputValueText(const ControlState& control) {
+std::u16string InputValueText(const ControlState& control) {
     switch (control.kind) {
         case ControlKind::TextBox:
             return control.text;
         case ControlKind::DropDown:
-            return control.value >= 0 && control.value < control.items.size()
-                       ? control.items[control.value]
-                       : QString();
+            return control.value >= 0 && control.value < std::ssize(control.items)
+                       ? control.items[static_cast<std::size_t>(control.value)]
+                       : std::u16string();
         default:
-            return QString::number(control.value);
+            return IntegerText(control.value);
     }
 }
 

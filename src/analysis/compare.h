@@ -2,8 +2,8 @@
 // Two builds side by side under one catalogue and edition: every main figure of each with the
 // difference, and the inputs in which they differ.
 
-#include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "analysis/metric.h"
@@ -13,8 +13,8 @@
 namespace brakefell {
 
 struct FigureComparison {
-    QString key;
-    QString label;
+    std::u16string key;
+    std::u16string label;
     std::optional<double> a;
     std::optional<double> b;
     std::optional<double> difference;  // b - a: swapping the builds negates it
@@ -23,10 +23,10 @@ struct FigureComparison {
 };
 
 struct InputDifference {
-    QString name;     // the control
-    QString caption;  // its Korean name
-    QString a;        // what it holds: a text, a check box's state, a list's chosen entry
-    QString b;
+    std::u16string name;     // the control
+    std::u16string caption;  // its Korean name
+    std::u16string a;        // what it holds: a text, a check box's state, a list's chosen entry
+    std::u16string b;
 };
 
 struct Comparison {
@@ -39,6 +39,6 @@ struct Comparison {
 Comparison CompareBuilds(const FormState& a, const FormState& b, Edition edition, Metric metric);
 
 // What an input holds, as the comparison shows it.
-QString InputValueText(const ControlState& control);
+std::u16string InputValueText(const ControlState& control);
 
 }  // namespace brakefell

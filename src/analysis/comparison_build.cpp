@@ -13,10 +13,10 @@ void ComparisonBuild::snapshot(const FormState& now) {
     form_ = CopyOfForm(now);
 }
 
-CommandOutcome ComparisonBuild::loadProfile(const QString& path, const FormState& now,
-                                            UserPrompts& prompts) {
+CommandOutcome ComparisonBuild::loadProfile(const Storage& storage, std::string_view path,
+                                            const FormState& now, UserPrompts& prompts) {
     std::unique_ptr<FormState> read = CopyOfForm(now);
-    CommandOutcome outcome = LoadProfileAt(path, *read, prompts);
+    CommandOutcome outcome = LoadProfileAt(path, *read, storage, prompts);
     if (outcome) {
         form_ = std::move(read);
     }

@@ -3,12 +3,13 @@
 // read over the inputs of now (what a profile does not hold stays as it is now). B keeps its own
 // controls, so the main window's inputs move on without it.
 
-#include <QString>
 #include <memory>
+#include <string_view>
 
 #include "form/command_outcome.h"
 #include "form/form_state.h"
 #include "form/user_prompts.h"
+#include "platform/storage.h"
 
 namespace brakefell {
 
@@ -25,7 +26,8 @@ class ComparisonBuild {
 
     // "B 프로필 열기…": the profile read over the inputs of now, with "열기"'s reactions and
     // messages. When it cannot be read, B stays what it was.
-    CommandOutcome loadProfile(const QString& path, const FormState& now, UserPrompts& prompts);
+    CommandOutcome loadProfile(const Storage& storage, std::string_view path, const FormState& now,
+                               UserPrompts& prompts);
 
   private:
     std::unique_ptr<FormState> form_;

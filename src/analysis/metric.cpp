@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/strings.h"
+
 namespace brakefell {
 namespace {
 
@@ -15,11 +17,12 @@ bool SlotDealsDamage(const CharacterSheet& sheet, const SkillCatalogue& catalogu
 }
 
 // "kill-time-" followed by one digit in range, and the like.
-std::optional<int> IndexAfter(QStringView name, QStringView prefix, int first, int last) {
-    if (name.size() != prefix.size() + 1 || !name.startsWith(prefix)) {
+std::optional<int> IndexAfter(std::u16string_view name, std::u16string_view prefix, int first,
+                              int last) {
+    if (name.size() != prefix.size() + 1 || !name.starts_with(prefix)) {
         return std::nullopt;
     }
-    const int index = name.back().unicode() - u'0';
+    const int index = name.back() - u'0';
     if (index < first || index > last) {
         return std::nullopt;
     }
@@ -28,7 +31,7 @@ std::optional<int> IndexAfter(QStringView name, QStringView prefix, int first, i
 
 }  // namespace
 
-std::optional<Metric> MetricNamed(QStringView name) {
+std::optional<Metric> MetricNamed(std::u16string_view name) {
     if (name == u"dps") {
         return Metric{MetricKind::DamagePerSecond, 0};
     }
@@ -41,26 +44,26 @@ std::optional<Metric> MetricNamed(QStringView name) {
     return std::nullopt;
 }
 
-QString MetricName(Metric metric) {
+std::u16string MetricName(Metric metric) {
     switch (metric.kind) {
         case MetricKind::DamagePerSecond:
-            return QStringLiteral("dps");
+            return u"dps";
         case MetricKind::KillTime:
-            return QStringLiteral("kill-time-%1").arg(metric.index);
+            return u"kill-time-" + IntegerText(metric.index);
         case MetricKind::SlotHit:
-            return QStringLiteral("hit-%1").arg(metric.index);
+            return u"hit-" + IntegerText(metric.index);
     }
     return {};
 }
 
-QString MetricCaption(Metric metric) {
+std::u16string MetricCaption(Metric metric) {
     switch (metric.kind) {
         case MetricKind::DamagePerSecond:
-            return QStringLiteral("초당 피해량(정예)");
+            return u"초당 피해량(정예)";
         case MetricKind::KillTime:
-            return QStringLiteral("처치 시간(쇠뇌 %1개)").arg(metric.index);
+            return u"처치 시간(쇠뇌 " + IntegerText(metric.index) + u"개)";
         case MetricKind::SlotHit:
-            return QStringLiteral("슬롯 %1 한 방 기대값").arg(metric.index + 1);
+            return u"슬롯 " + IntegerText(metric.index + 1) + u" 한 방 기대값";
     }
     return {};
 }
@@ -69,20 +72,20 @@ bool HigherIsBetter(Metric metric) {
     return metric.kind != MetricKind::KillTime;
 }
 
-QString MetricMissing(Metric metric, const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
+std::u16string MetricMissing(Metric metric, const CharacterSheet& sheet,
+                             const SkillCatalogue& catalogue) {
     switch (metric.kind) {
         case MetricKind::DamagePerSecond:
         case MetricKind::KillTime:
             if (sheet.chkCrossbow != 1) {
-                return QStringLiteral("%1은(는) 쇠뇌 발사체(chkCrossbow)를 켰을 때만 계산됩니다.")
-                    .arg(MetricName(metric));
+                return MetricName(metric) +
+                       u"은(는) 쇠뇌 발사체(chkCrossbow)를 켰을 때만 계산됩니다.";
             }
             return {};
         case MetricKind::SlotHit:
             if (!SlotDealsDamage(sheet, catalogue, metric.index)) {
-                return QStringLiteral("%1: 슬롯 %2에 고른 룬은 피해를 주지 않습니다.")
-                    .arg(MetricName(metric))
-                    .arg(metric.index + 1);
+                return MetricName(metric) + u": 슬롯 " + IntegerText(metric.index + 1) +
+                       u"에 고른 룬은 피해를 주지 않습니다.";
             }
             return {};
     }

@@ -3,9 +3,9 @@
 // time to kill the big target with one to four sentries, or the elite expected damage of one use
 // of the skill in one slot.
 
-#include <QString>
-#include <QStringView>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "catalogue/skill_catalogue.h"
 #include "engine/character_sheet.h"
@@ -27,18 +27,19 @@ struct Metric {
 };
 
 // "dps", "kill-time-2", "hit-0"; nullopt for any other name.
-std::optional<Metric> MetricNamed(QStringView name);
-QString MetricName(Metric metric);
+std::optional<Metric> MetricNamed(std::u16string_view name);
+std::u16string MetricName(Metric metric);
 // The Korean words the window shows: "초당 피해량(정예)", "처치 시간(쇠뇌 2개)", "슬롯 1 한 방
 // 기대값".
-QString MetricCaption(Metric metric);
+std::u16string MetricCaption(Metric metric);
 
 // Damage is better higher, a kill time lower.
 bool HigherIsBetter(Metric metric);
 
 // Why the metric does not exist for these inputs (damage per second and kill times without the
 // sentries firing the skills; a slot whose rune deals no damage), or the empty text when it does.
-QString MetricMissing(Metric metric, const CharacterSheet& sheet, const SkillCatalogue& catalogue);
+std::u16string MetricMissing(Metric metric, const CharacterSheet& sheet,
+                             const SkillCatalogue& catalogue);
 
 // The damage per second when the sentries fire the skills, else the hit of the first slot whose
 // rune deals damage; nullopt when there is neither.

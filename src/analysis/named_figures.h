@@ -1,8 +1,8 @@
 #pragma once
 // The main figures of a calculation by name, as the comparison and the analysis window list them.
 
-#include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/figures.h"
@@ -10,8 +10,8 @@
 namespace brakefell {
 
 struct NamedFigure {
-    QString key;                  // "dps", "kill_time_2", "hit_0": the name in JSON
-    QString label;                // the Korean words
+    std::u16string key;           // "dps", "kill_time_2", "hit_0": the name in JSON
+    std::u16string label;         // the Korean words
     std::optional<double> value;  // nullopt where these figures hold no such value
     int better = 1;               // +1: more is better, -1: less is better (kill times), 0: neither
 };

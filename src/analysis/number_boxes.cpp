@@ -3,6 +3,7 @@
 #include <array>
 
 #include "text/numbers.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -73,11 +74,11 @@ constexpr NumberBox kBoxes[] = {
     {"txtGemJ", kUnit, "chkGemJ", &Field<&CharacterSheet::txtGemJ>},
 };
 
-int GateValue(QStringView gate, const CharacterSheet& sheet) {
-    const std::pair<QStringView, int> gates[] = {
-        {u"chkMorePain", sheet.chkMorePain},   {u"chkGemLocked", sheet.chkGemLocked},
-        {u"chkGemSummon", sheet.chkGemSummon}, {u"chkGemPoison", sheet.chkGemPoison},
-        {u"chkGemJ", sheet.chkGemJ},
+int GateValue(std::string_view gate, const CharacterSheet& sheet) {
+    const std::pair<std::string_view, int> gates[] = {
+        {"chkMorePain", sheet.chkMorePain},   {"chkGemLocked", sheet.chkGemLocked},
+        {"chkGemSummon", sheet.chkGemSummon}, {"chkGemPoison", sheet.chkGemPoison},
+        {"chkGemJ", sheet.chkGemJ},
     };
     for (const auto& [name, value] : gates) {
         if (name == gate) {
@@ -93,9 +94,9 @@ std::span<const NumberBox> NumberBoxes() {
     return kBoxes;
 }
 
-const NumberBox* FindNumberBox(QStringView name) {
+const NumberBox* FindNumberBox(std::u16string_view name) {
     for (const NumberBox& box : kBoxes) {
-        if (name == QLatin1StringView(box.name)) {
+        if (EqualsAscii(name, box.name)) {
             return &box;
         }
     }
@@ -107,14 +108,14 @@ double BoxValue(const NumberBox& box, const CharacterSheet& sheet) {
     return box.field(copy);
 }
 
-QString SetBoxValue(const NumberBox& box, CharacterSheet& sheet, double value) {
-    QString text = PlainNumberText(value);
+std::u16string SetBoxValue(const NumberBox& box, CharacterSheet& sheet, double value) {
+    std::u16string text = PlainNumberText(value);
     box.field(sheet) = NumberOf(text);
     return text;
 }
 
 bool BoxCounts(const NumberBox& box, const CharacterSheet& sheet) {
-    return box.gate == nullptr || GateValue(QString::fromLatin1(box.gate), sheet) == 1;
+    return box.gate == nullptr || GateValue(box.gate, sheet) == 1;
 }
 
 }  // namespace brakefell

@@ -2,9 +2,9 @@
 // The number boxes the calculation reads, as the analyses change them: by the box's name, with
 // the step a player would try, written as the plain decimal text a person would type.
 
-#include <QString>
-#include <QStringView>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "engine/character_sheet.h"
 
@@ -21,14 +21,14 @@ struct NumberBox {
 std::span<const NumberBox> NumberBoxes();
 
 // nullptr for a name that is not such a box.
-const NumberBox* FindNumberBox(QStringView name);
+const NumberBox* FindNumberBox(std::u16string_view name);
 
 // The box's value in the sheet.
 double BoxValue(const NumberBox& box, const CharacterSheet& sheet);
 
 // The box as if it held the plain decimal text of `value` (the value a person types is the value
 // the calculation reads from that text). Returns the text.
-QString SetBoxValue(const NumberBox& box, CharacterSheet& sheet, double value);
+std::u16string SetBoxValue(const NumberBox& box, CharacterSheet& sheet, double value);
 
 // Whether the box counts for this character: a gem level only while its gem is on.
 bool BoxCounts(const NumberBox& box, const CharacterSheet& sheet);

@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
-#include <thread>
+#include <utility>
 
 #include "engine/compute_figures.h"
 #include "form/controls.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -38,8 +36,6 @@ constexpr std::array<CheckBoxChoice, 5> kPassives{{
     {"chkPassiveWeak", &CharacterSheet::chkPassiveWeak},
     {"chkPassiveTrajectory", &CharacterSheet::chkPassiveTrajectory},
 }};
-
-constexpr long long kChunk = 256;  // combinations a thread takes at a time
 
 template <std::size_t N>
 unsigned OnMask(const CharacterSheet& sheet, const std::array<CheckBoxChoice, N>& boxes) {
@@ -80,10 +76,12 @@ void ApplyMask(CharacterSheet& sheet, const CharacterSheet& original,
     }
 }
 
+}  // namespace
+
 // One combination as an index: the character variant (gems and passives) times the runes.
-class Combinations {
+class OptimizationCombinations {
   public:
-    Combinations(const CharacterSheet& sheet, const OptimizeChoices& choices)
+    OptimizationCombinations(const CharacterSheet& sheet, const OptimizeChoices& choices)
         : sheet_(sheet),
           gemMasks_(Masks(sheet, kGems, choices.gems)),
           passiveMasks_(Masks(sheet, kPassives, choices.passives)) {
@@ -137,7 +135,7 @@ class Combinations {
             for (const CheckBoxChoice& box : list) {
                 if (sheet.*box.field != sheet_.*box.field) {
                     changes.push_back(
-                        {QString::fromLatin1(box.name), sheet_.*box.field, sheet.*box.field});
+                        {Utf16OfLatin1(box.name), sheet_.*box.field, sheet.*box.field});
                 }
             }
         };
@@ -154,6 +152,9 @@ class Combinations {
     long long runeCombinations_ = 1;
 };
 
+namespace {
+
+// A combination with what it is ranked by.
 struct Candidate {
     double value;
     int changes;
@@ -221,138 +222,106 @@ class Best {
     std::vector<Candidate> kept_;
 };
 
-class Search {
-  public:
-    Search(const CharacterSheet& sheet, const MetricProbe& probe, const Combinations& combinations,
-           int top, const std::atomic<bool>* cancel)
-        : sheet_(sheet),
-          probe_(probe),
-          combinations_(combinations),
-          top_(static_cast<std::size_t>(top)),
-          cancel_(cancel) {}
-
-    // One thread: takes chunks of combinations until none are left.
-    void Work() {
-        Best best(top_, Ranking(HigherIsBetter(probe_.metric())));
-        long long variant = -1;
-        CharacterSheet variantSheet;
-        BuildFigures figures;
-        bool variantRefused = false;
-        for (;;) {
-            if (cancel_ != nullptr && cancel_->load()) {
-                break;
-            }
-            const long long start = next_.fetch_add(kChunk);
-            const long long end = std::min(start + kChunk, combinations_.total());
-            if (start >= end) {
-                break;
-            }
-            for (long long index = start; index < end; ++index) {
-                const long long thisVariant = index / combinations_.runeCombinations();
-                if (thisVariant != variant) {
-                    // Everything but the runes' part is the same for all runes of one variant:
-                    // reckoned once, then only the slots' part again for each set of runes.
-                    variant = thisVariant;
-                    variantSheet = combinations_.Variant(variant);
-                    figures =
-                        ComputeCharacterFigures(variantSheet, probe_.catalogue(), probe_.edition());
-                    variantRefused = figures.refusal != Refusal::None;
-                }
-                if (variantRefused) {
-                    continue;
-                }
-                CharacterSheet sheet = variantSheet;
-                combinations_.SetRunes(sheet, index % combinations_.runeCombinations());
-                figures.refusal = Refusal::None;
-                ComputeSlotFigures(sheet, probe_.catalogue(), figures);
-                if (const auto value = MetricValue(probe_.metric(), figures)) {
-                    best.Offer(MakeCandidate(*value, sheet, sheet_, index));
-                }
-            }
-            done_ += end - start;
-        }
-        const std::lock_guard lock(mutex_);
-        for (const Candidate& candidate : best.kept()) {
-            merged_.push_back(candidate);
-        }
-        ++finished_;
-        wake_.notify_all();
-    }
-
-    // Waits for `threads` workers, telling the progress now and then.
-    void Wait(int threads, const std::function<void(long long, long long)>& progress) {
-        std::unique_lock lock(mutex_);
-        while (finished_ < threads) {
-            wake_.wait_for(lock, std::chrono::milliseconds(25));
-            if (progress && finished_ < threads) {
-                lock.unlock();
-                progress(done(), combinations_.total());
-                lock.lock();
-            }
-        }
-        if (progress) {
-            lock.unlock();
-            progress(done(), combinations_.total());
-        }
-    }
-
-    std::vector<Candidate> Result() const {
-        std::vector<Candidate> all = merged_;
-        std::sort(all.begin(), all.end(), Ranking(HigherIsBetter(probe_.metric())));
-        if (all.size() > top_) {
-            all.resize(top_);
-        }
-        return all;
-    }
-
-    long long done() const { return std::min(done_.load(), combinations_.total()); }
-
-  private:
-    const CharacterSheet& sheet_;
-    const MetricProbe& probe_;
-    const Combinations& combinations_;
-    std::size_t top_;
-    const std::atomic<bool>* cancel_;
-    std::atomic<long long> next_{0};
-    std::atomic<long long> done_{0};
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    int finished_ = 0;
-    std::vector<Candidate> merged_;
-};
+Candidate CandidateOf(const OptimizationRange::Found& found,
+                      const OptimizationCombinations& combinations,
+                      const CharacterSheet& original) {
+    return MakeCandidate(found.value, combinations.At(found.index), original, found.index);
+}
 
 }  // namespace
 
-Optimization Optimize(const CharacterSheet& sheet, const MetricProbe& probe,
-                      const OptimizeChoices& choices, int top, const OptimizeControl& control) {
+OptimizationSearch::OptimizationSearch(const CharacterSheet& sheet, const MetricProbe& probe,
+                                       const OptimizeChoices& choices, int top)
+    : sheet_(sheet),
+      probe_(probe),
+      top_(static_cast<std::size_t>(std::max(top, 0))),
+      base_(probe(sheet).value),
+      combinations_(std::make_unique<OptimizationCombinations>(sheet_, choices)) {}
+
+OptimizationSearch::~OptimizationSearch() = default;
+
+long long OptimizationSearch::total() const {
+    return base_ && top_ > 0 ? combinations_->total() : 0;
+}
+
+OptimizationRange OptimizationSearch::compute(long long begin, long long end) const {
+    OptimizationRange range;
+    end = std::min(end, total());
+    if (begin >= end) {
+        return range;
+    }
+    const OptimizationCombinations& combinations = *combinations_;
+    Best best(top_, Ranking(HigherIsBetter(probe_.metric())));
+    long long variant = -1;
+    CharacterSheet variantSheet;
+    BuildFigures figures;
+    bool variantRefused = false;
+    for (long long index = begin; index < end; ++index) {
+        const long long thisVariant = index / combinations.runeCombinations();
+        if (thisVariant != variant) {
+            // Everything but the runes' part is the same for all runes of one variant: reckoned
+            // once, then only the slots' part again for each set of runes.
+            variant = thisVariant;
+            variantSheet = combinations.Variant(variant);
+            figures = ComputeCharacterFigures(variantSheet, probe_.catalogue(), probe_.edition());
+            variantRefused = figures.refusal != Refusal::None;
+        }
+        if (variantRefused) {
+            continue;
+        }
+        CharacterSheet sheet = variantSheet;
+        combinations.SetRunes(sheet, index % combinations.runeCombinations());
+        figures.refusal = Refusal::None;
+        ComputeSlotFigures(sheet, probe_.catalogue(), figures);
+        if (const auto value = MetricValue(probe_.metric(), figures)) {
+            best.Offer(MakeCandidate(*value, sheet, sheet_, index));
+        }
+    }
+    range.done = end - begin;
+    for (const Candidate& candidate : best.kept()) {
+        range.best.push_back({candidate.index, candidate.value});
+    }
+    return range;
+}
+
+void OptimizationSearch::merge(OptimizationRange& into, const OptimizationRange& range) const {
+    std::vector<Candidate> candidates;
+    for (const std::vector<OptimizationRange::Found>* list :
+         {&std::as_const(into.best), &range.best}) {
+        for (const OptimizationRange::Found& found : *list) {
+            candidates.push_back(CandidateOf(found, *combinations_, sheet_));
+        }
+    }
+    std::sort(candidates.begin(), candidates.end(), Ranking(HigherIsBetter(probe_.metric())));
+    if (candidates.size() > top_) {
+        candidates.resize(top_);
+    }
+    into.done += range.done;
+    into.best.clear();
+    for (const Candidate& candidate : candidates) {
+        into.best.push_back({candidate.index, candidate.value});
+    }
+}
+
+Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool cancelled) const {
     Optimization result;
-    result.base = probe(sheet).value;
-    if (!result.base || top < 1) {
+    result.base = base_;
+    result.cancelled = cancelled;
+    result.combinations = merged.done;
+    if (!base_) {
         return result;
     }
-    const Combinations combinations(sheet, choices);
-    Search search(sheet, probe, combinations, top, control.cancel);
-    const int threads =
-        std::max(1, control.threads > 0 ? control.threads
-                                        : static_cast<int>(std::thread::hardware_concurrency()));
-    std::vector<std::thread> workers;
-    workers.reserve(static_cast<std::size_t>(threads));
-    for (int i = 0; i < threads; ++i) {
-        workers.emplace_back([&search] { search.Work(); });
-    }
-    search.Wait(threads, control.progress);
-    for (std::thread& worker : workers) {
-        worker.join();
-    }
-    result.cancelled = control.cancel != nullptr && control.cancel->load();
-    result.combinations = search.done();
-    for (const Candidate& candidate : search.Result()) {
-        const CharacterSheet best = combinations.At(candidate.index);
-        result.top.push_back({candidate.value,
-                              100 * (candidate.value - *result.base) / *result.base,
-                              combinations.Changes(best)});
+    for (const OptimizationRange::Found& found : merged.best) {
+        result.top.push_back({found.value, 100 * (found.value - *base_) / *base_,
+                              combinations_->Changes(combinations_->At(found.index))});
     }
     return result;
+}
+
+Optimization Optimize(const CharacterSheet& sheet, const MetricProbe& probe,
+                      const OptimizeChoices& choices, int top) {
+    const OptimizationSearch search(sheet, probe, choices, top);
+    return search.finish(search.compute(0, search.total()), false);
 }
 
 }  // namespace brakefell

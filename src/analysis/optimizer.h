@@ -1,14 +1,19 @@
 #pragma once
 // The best choices for a metric, found by calculating every combination the player allows, with
 // nothing sampled: the runes of the six slots, which legendary gems are on, which passives are on.
+//
+// Every combination has an index. A search is computed a range of indexes at a time, each range
+// on its own with no shared state, so that the ranges can run anywhere (threads on the desktop,
+// workers in a page) and their results be merged in any order: the merged ranking is the same.
 
-#include <QString>
-#include <atomic>
-#include <functional>
+#include <cstddef>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "analysis/metric_probe.h"
+#include "engine/character_sheet.h"
 
 namespace brakefell {
 
@@ -19,8 +24,8 @@ struct OptimizeChoices {
 };
 
 struct ChoiceChange {
-    QString name;  // "cboUsingSkillRune(2)", "chkGemJ"
-    int from = 0;  // the rune index or the check box state now
+    std::u16string name;  // "cboUsingSkillRune(2)", "chkGemJ"
+    int from = 0;         // the rune index or the check box state now
     int to = 0;
 };
 
@@ -38,14 +43,51 @@ struct Optimization {
     std::vector<OptimizedBuild> top;
 };
 
-struct OptimizeControl {
-    // Called now and then from the calling thread with the combinations done and their total.
-    std::function<void(long long done, long long total)> progress;
-    const std::atomic<bool>* cancel = nullptr;  // when it turns true the search stops soon
-    int threads = 0;                            // 0: one per core
+// What a range of the search found: plain numbers, to be handed between threads or workers.
+struct OptimizationRange {
+    struct Found {
+        long long index;  // the combination
+        double value;     // its metric
+    };
+    long long done = 0;       // combinations calculated
+    std::vector<Found> best;  // the best few of the range, best first
 };
 
+class OptimizationCombinations;  // every combination by its index (optimizer.cpp)
+
+class OptimizationSearch {
+  public:
+    // Keeps the `top` best; with `top` below 1 there is nothing to search. The probe and its
+    // catalogue must outlive the search.
+    OptimizationSearch(const CharacterSheet& sheet, const MetricProbe& probe,
+                       const OptimizeChoices& choices, int top);
+    ~OptimizationSearch();
+    OptimizationSearch(const OptimizationSearch&) = delete;
+    OptimizationSearch& operator=(const OptimizationSearch&) = delete;
+
+    // The metric of the character as it is; nullopt when it cannot be reckoned, and then there is
+    // nothing to search.
+    const std::optional<double>& base() const { return base_; }
+    // Combinations to calculate: indexes 0 to total() - 1.
+    long long total() const;
+
+    // Calculates the combinations from `begin` to before `end`. Pure: reads the search only.
+    OptimizationRange compute(long long begin, long long end) const;
+    // Adds what `range` found to `into`: the best of both, and both counts.
+    void merge(OptimizationRange& into, const OptimizationRange& range) const;
+    // The result from everything merged.
+    Optimization finish(const OptimizationRange& merged, bool cancelled) const;
+
+  private:
+    CharacterSheet sheet_;
+    const MetricProbe& probe_;
+    std::size_t top_;
+    std::optional<double> base_;
+    std::unique_ptr<OptimizationCombinations> combinations_;
+};
+
+// The whole search in one range, on the calling thread.
 Optimization Optimize(const CharacterSheet& sheet, const MetricProbe& probe,
-                      const OptimizeChoices& choices, int top, const OptimizeControl& control = {});
+                      const OptimizeChoices& choices, int top);
 
 }  // namespace brakefell

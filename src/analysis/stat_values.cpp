@@ -8,6 +8,7 @@
 #include "analysis/search.h"
 #include "engine/sentry_brackets.h"
 #include "form/input_captions.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -123,7 +124,7 @@ StatValues ComputeStatValues(const CharacterSheet& sheet, const MetricProbe& pro
         }
         StatValueRow row;
         row.box = &box;
-        row.caption = InputCaption(QString::fromLatin1(box.name));
+        row.caption = InputCaption(Utf16OfLatin1(box.name));
         row.step = box.step;
         const double now = BoxValue(box, sheet);
         row.plus = Changed(sheet, box, now + box.step, probe, base);

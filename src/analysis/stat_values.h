@@ -2,8 +2,8 @@
 // What each number box is worth: the metric after raising and after lowering the box by one step,
 // how much main stat would give the same gain, and the attack-speed cliffs that one step hides.
 
-#include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "analysis/metric_probe.h"
@@ -13,7 +13,7 @@ namespace brakefell {
 
 // The metric with one box changed.
 struct ChangedMetric {
-    QString text;                   // what the box holds: the plain decimal text of the new value
+    std::u16string text;            // what the box holds: the plain decimal text of the new value
     std::optional<double> value;    // nullopt when refused or when the metric has no value
     bool refused = false;           // the calculation refused the changed input
     std::optional<double> delta;    // value - base
@@ -22,7 +22,7 @@ struct ChangedMetric {
 
 struct StatValueRow {
     const NumberBox* box = nullptr;
-    QString caption;  // the box's Korean name
+    std::u16string caption;  // the box's Korean name
     double step = 0;
     ChangedMetric plus;
     ChangedMetric minus;

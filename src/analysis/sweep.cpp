@@ -6,6 +6,7 @@
 #include "analysis/bracket_of.h"
 #include "analysis/search.h"
 #include "text/numbers.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -27,7 +28,7 @@ SweepRequest DefaultSweepRange(const NumberBox& box, double value) {
     constexpr double kPoints = 1000;
     double below = 50 * box.step;
     double above = below;
-    if (QLatin1StringView(box.name) == QLatin1StringView("txtAttackSpeed")) {
+    if (std::string_view(box.name) == "txtAttackSpeed") {
         below = 30;
         above = 60;
     }
@@ -45,13 +46,13 @@ SweepRequest DefaultSweepRange(const NumberBox& box, double value) {
     return {&box, from, to, step};
 }
 
-QByteArray SweepCsv(const Sweep& sweep) {
-    QString text = sweep.name + u',' + MetricName(sweep.metric) + u'\n';
+std::string SweepCsv(const Sweep& sweep) {
+    std::u16string text = sweep.name + u',' + MetricName(sweep.metric) + u'\n';
     for (const SweepPoint& point : sweep.points) {
         text += PlainNumberText(point.value) + u',' +
-                (point.metric ? PlainNumberText(*point.metric) : QString()) + u'\n';
+                (point.metric ? PlainNumberText(*point.metric) : std::u16string()) + u'\n';
     }
-    return text.toUtf8();
+    return Utf8OfUtf16(text);
 }
 
 std::optional<long long> SweepPointCount(double from, double to, double step) {
@@ -65,20 +66,21 @@ std::optional<long long> SweepPointCount(double from, double to, double step) {
     return static_cast<long long>(intervals) + 1;
 }
 
-std::variant<QString, Sweep> ComputeSweep(const CharacterSheet& sheet, const SweepRequest& request,
-                                          const MetricProbe& probe) {
+std::variant<std::u16string, Sweep> ComputeSweep(const CharacterSheet& sheet,
+                                                 const SweepRequest& request,
+                                                 const MetricProbe& probe) {
     if (request.box == nullptr) {
-        return QStringLiteral("그런 숫자 칸은 없습니다.");
+        return u"그런 숫자 칸은 없습니다.";
     }
     const auto count = SweepPointCount(request.from, request.to, request.step);
     if (!count) {
-        return QStringLiteral("구간은 FROM <= TO, STEP > 0, 점은 %1개 이하여야 합니다.")
-            .arg(kMostSweepPoints);
+        return u"구간은 FROM <= TO, STEP > 0, 점은 " + IntegerText(kMostSweepPoints) +
+               u"개 이하여야 합니다.";
     }
     const NumberBox& box = *request.box;
     Sweep sweep;
     sweep.metric = probe.metric();
-    sweep.name = QString::fromLatin1(box.name);
+    sweep.name = Utf16OfLatin1(box.name);
     sweep.points.reserve(static_cast<std::size_t>(*count));
     const bool brackets = sheet.chkCrossbow == 1;
     int previousRow = 0;

@@ -2,9 +2,8 @@
 // One number box from a start to an end by a step: the metric at each point, and the places
 // (to 0.01) where the sentries change bracket.
 
-#include <QByteArray>
-#include <QString>
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -29,7 +28,7 @@ struct SweepPoint {
 
 struct Sweep {
     Metric metric;
-    QString name;  // the box
+    std::u16string name;  // the box
     std::vector<SweepPoint> points;
     // The least values (in steps of 0.01 from the start) at which the bracket differs from the
     // point before.
@@ -46,11 +45,12 @@ std::optional<long long> SweepPointCount(double from, double to, double step);
 SweepRequest DefaultSweepRange(const NumberBox& box, double value);
 
 // A header ("txtAttackSpeed,dps"), then "value,metric" per point; an empty metric where there is
-// none. Lines end in LF.
-QByteArray SweepCsv(const Sweep& sweep);
+// none. Lines end in LF; UTF-8.
+std::string SweepCsv(const Sweep& sweep);
 
 // Why the request cannot be swept (one sentence), or the sweep.
-std::variant<QString, Sweep> ComputeSweep(const CharacterSheet& sheet, const SweepRequest& request,
-                                          const MetricProbe& probe);
+std::variant<std::u16string, Sweep> ComputeSweep(const CharacterSheet& sheet,
+                                                 const SweepRequest& request,
+                                                 const MetricProbe& probe);
 
 }  // namespace brakefell

@@ -1,7 +1,6 @@
 #include "catalogue/catalogue_reader.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <cstddef>
 
 #include "catalogue/catalogue_rune_line.h"
 #include "text/cp949.h"
@@ -13,28 +12,24 @@ namespace {
 
 // The shipped catalogue is a few kilobytes; anything this large is not a catalogue, and refusing
 // it keeps a stray huge file from exhausting memory at start-up.
-constexpr qint64 kLargestCatalogueBytes = qint64{256} * 1024 * 1024;
+constexpr std::size_t kLargestCatalogueBytes = std::size_t{256} * 1024 * 1024;
 
 // ">" is a single byte that never appears inside a double-byte character of code page 949, so
 // a line is a skill header exactly when its first byte is ">". Comment lines are never decoded.
-bool IsSkillHeader(QByteArrayView line) {
-    return !line.isEmpty() && line.front() == '>';
+bool IsSkillHeader(std::string_view line) {
+    return !line.empty() && line.front() == '>';
 }
 
 // The skill name after ">", without leading and trailing blanks. Only blanks are removed: a tab
 // or a full-width space is part of the name, as the catalogue has always been read.
-QString SkillNameOf(QByteArrayView header) {
-    QString name = DecodeCp949(header.sliced(1));
-    qsizetype last = name.size();
-    while (last > 0 && name[last - 1] == u' ') {
-        --last;
+std::u16string SkillNameOf(std::string_view header) {
+    std::u16string name = DecodeCp949(header.substr(1));
+    const std::size_t last = name.find_last_not_of(u' ');
+    if (last == std::u16string::npos) {
+        return {};
     }
-    name.truncate(last);
-    qsizetype first = 0;
-    while (first < last && name[first] == u' ') {
-        ++first;
-    }
-    name.remove(0, first);
+    name.erase(last + 1);
+    name.erase(0, name.find_first_not_of(u' '));
     return name;
 }
 
@@ -44,11 +39,11 @@ CatalogueLoadResult Failure(int skillsStored, int line) {
 
 }  // namespace
 
-CatalogueLoadResult ParseSkillCatalogue(QByteArrayView bytes, SkillCatalogue& catalogue) {
+CatalogueLoadResult ParseSkillCatalogue(std::string_view bytes, SkillCatalogue& catalogue) {
     FileLines lines(bytes);
     int skill = 0;
     while (!lines.atEnd()) {
-        const QByteArrayView line = lines.next();
+        const std::string_view line = lines.next();
         if (!IsSkillHeader(line)) {
             continue;  // comment or spacing between skill blocks
         }
@@ -63,7 +58,7 @@ CatalogueLoadResult ParseSkillCatalogue(QByteArrayView bytes, SkillCatalogue& ca
             if (lines.atEnd()) {
                 return Failure(skill, lines.lineNumber() + 1);  // the rune line that is missing
             }
-            const QByteArrayView runeLine = lines.next();
+            const std::string_view runeLine = lines.next();
             if (!ReadRuneLine(DecodeCp949(runeLine), rune)) {
                 return Failure(skill, lines.lineNumber());
             }
@@ -72,21 +67,14 @@ CatalogueLoadResult ParseSkillCatalogue(QByteArrayView bytes, SkillCatalogue& ca
     return {.ok = true, .skillsStored = skill, .failedLine = 0};
 }
 
-CatalogueLoadResult LoadSkillCatalogue(const QString& path, SkillCatalogue& catalogue) {
+CatalogueLoadResult LoadSkillCatalogue(const Storage& storage, std::string_view path,
+                                       SkillCatalogue& catalogue) {
     // Only a regular file: a directory fails, and a device or pipe would never end.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kLargestCatalogueBytes) {
+    const std::optional<FileContents> file = storage.read(path, kLargestCatalogueBytes);
+    if (!file || !file->whole) {
         return {};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return {};
-    }
-    return ParseSkillCatalogue(bytes, catalogue);
+    return ParseSkillCatalogue(file->bytes, catalogue);
 }
 
 }  // namespace brakefell

@@ -2,10 +2,10 @@
 // Reads the catalogue file "Gloamstalker007.txt": code page 949, ">" headers, six "/"-separated
 // rune lines after each header, everything else a comment.
 
-#include <QByteArrayView>
-#include <QString>
+#include <string_view>
 
 #include "catalogue/skill_catalogue.h"
+#include "platform/storage.h"
 
 namespace brakefell {
 
@@ -19,9 +19,11 @@ struct CatalogueLoadResult {
 
 // Fills `catalogue` from the file's bytes, from entry 0 upwards. On a failure the entries and
 // fields stored so far stay stored. Whatever the bytes, it never crashes.
-CatalogueLoadResult ParseSkillCatalogue(QByteArrayView bytes, SkillCatalogue& catalogue);
+CatalogueLoadResult ParseSkillCatalogue(std::string_view bytes, SkillCatalogue& catalogue);
 
-// Reads the file at `path` (missing or unreadable: failure) and parses it as above.
-CatalogueLoadResult LoadSkillCatalogue(const QString& path, SkillCatalogue& catalogue);
+// Reads the file at `path` (missing, unreadable or not a regular file: failure) and parses it as
+// above.
+CatalogueLoadResult LoadSkillCatalogue(const Storage& storage, std::string_view path,
+                                       SkillCatalogue& catalogue);
 
 }  // namespace brakefell

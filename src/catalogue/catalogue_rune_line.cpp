@@ -9,32 +9,32 @@ namespace brakefell {
 namespace {
 
 // Fields past the eleventh are ignored, so only the first eleven are kept.
-constexpr int kRuneFieldCount = 11;
+constexpr std::size_t kRuneFieldCount = 11;
 
 struct RuneFields {
-    std::array<QStringView, kRuneFieldCount> field;
-    qsizetype count = 0;  // every field of the line, including ignored ones
+    std::array<std::u16string_view, kRuneFieldCount> field;
+    std::size_t count = 0;  // every field of the line, including ignored ones
 };
 
 // Splits at every "/" without trimming or quoting; a line without "/" is one field.
-RuneFields SplitRuneLine(QStringView line) {
+RuneFields SplitRuneLine(std::u16string_view line) {
     RuneFields fields;
-    qsizetype start = 0;
+    std::size_t start = 0;
     for (;;) {
-        const qsizetype slash = line.indexOf(u'/', start);
-        const qsizetype end = slash < 0 ? line.size() : slash;
+        const std::size_t slash = line.find(u'/', start);
+        const std::size_t end = slash == std::u16string_view::npos ? line.size() : slash;
         if (fields.count < kRuneFieldCount) {
-            fields.field[fields.count] = line.sliced(start, end - start);
+            fields.field[fields.count] = line.substr(start, end - start);
         }
         ++fields.count;
-        if (slash < 0) {
+        if (slash == std::u16string_view::npos) {
             return fields;
         }
         start = slash + 1;
     }
 }
 
-bool StoreFlag(QStringView text, bool& into) {
+bool StoreFlag(std::u16string_view text, bool& into) {
     const std::optional<bool> flag = FlagOf(text);
     if (!flag) {
         return false;
@@ -43,7 +43,7 @@ bool StoreFlag(QStringView text, bool& into) {
     return true;
 }
 
-bool StoreInt16(QStringView text, std::int16_t& into) {
+bool StoreInt16(std::u16string_view text, std::int16_t& into) {
     const std::optional<std::int16_t> value = RoundToInt16(NumberOf(text));
     if (!value) {
         return false;
@@ -54,16 +54,16 @@ bool StoreInt16(QStringView text, std::int16_t& into) {
 
 }  // namespace
 
-bool ReadRuneLine(QStringView line, RuneRecord& rune) {
+bool ReadRuneLine(std::u16string_view line, RuneRecord& rune) {
     const RuneFields fields = SplitRuneLine(line);
     const auto& f = fields.field;
-    const qsizetype n = fields.count;
+    const std::size_t n = fields.count;
 
     // Fewer than five fields cannot name a rune: nothing is stored.
     if (n < 5) {
         return false;
     }
-    rune.Name = f[0].toString();
+    rune.Name = std::u16string(f[0]);
     if (!StoreFlag(f[1], rune.HasDamage)) {
         return false;
     }

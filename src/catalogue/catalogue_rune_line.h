@@ -1,7 +1,7 @@
 #pragma once
 // One rune line of the catalogue: "/"-separated fields, read into a RuneRecord.
 
-#include <QStringView>
+#include <string_view>
 
 #include "catalogue/skill_catalogue.h"
 
@@ -12,6 +12,6 @@ namespace brakefell {
 // Fields are stored one by one in that order; the first conversion that fails, or a required
 // field that is missing, ends the reading with false and leaves the fields stored so far.
 // Fields the line does not carry are left as they were.
-bool ReadRuneLine(QStringView line, RuneRecord& rune);
+bool ReadRuneLine(std::u16string_view line, RuneRecord& rune);
 
 }  // namespace brakefell

@@ -2,9 +2,9 @@
 // The class's 24 skills with six runes each, as the catalogue file lists them. A skill's position
 // is its catalogue index everywhere: the slot lists, the bonus boxes txtSkill(i) and the engine.
 
-#include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace brakefell {
 
@@ -21,7 +21,7 @@ inline constexpr int kSkillMultishot = 21;      // 다발사격
 inline constexpr int kSkillClusterArrow = 22;   // 확산탄
 
 struct RuneRecord {
-    QString Name;
+    std::u16string Name;
     double MainCoefficient = 0;    // main hit as a multiple of weapon damage (1.55 = 155 %)
     std::int16_t ElementCode = 0;  // 1 fire .. 6 holy; 0 none
     std::int16_t ReservedValue = 0;
@@ -37,7 +37,7 @@ struct RuneRecord {
 };
 
 struct SkillRecord {
-    QString Name;
+    std::u16string Name;
     std::array<RuneRecord, kRuneCount> Runes;
 
     bool operator==(const SkillRecord&) const = default;

@@ -2,11 +2,11 @@
 
 namespace brakefell {
 
-QStringView EditionName(Edition edition) {
-    return edition == Edition::Lite ? QStringView(u"lite") : QStringView(u"full");
+std::u16string_view EditionName(Edition edition) {
+    return edition == Edition::Lite ? u"lite" : u"full";
 }
 
-std::optional<Edition> EditionNamed(QStringView name) {
+std::optional<Edition> EditionNamed(std::u16string_view name) {
     for (const Edition edition : {Edition::Full, Edition::Lite}) {
         if (name == EditionName(edition)) {
             return edition;

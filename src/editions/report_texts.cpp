@@ -27,16 +27,16 @@ constexpr ReportTexts kLiteTexts{
     .breakpointColumnWidth = 9,
 };
 
-constexpr std::array<QStringView, 5> kFullBreakpointLabels{
+constexpr std::array<std::u16string_view, 5> kFullBreakpointLabels{
     u"1.45946 에 필요한 공속: ", u"1.74194 에 필요한 공속: ", u"2.16001 에 필요한 공속: ",
     u"2.84211 에 필요한 공속: ", u"4.15386 에 필요한 공속: "};
 
-constexpr std::array<QStringView, 5> kLiteBreakpointLabels{
+constexpr std::array<std::u16string_view, 5> kLiteBreakpointLabels{
     u"1.459에 필요공속: ", u"1.741에 필요공속: ", u"2.160에 필요공속: ", u"2.842에 필요공속: ",
     u"4.154에 필요공속: "};
 
 // With the voodoo buff the lite edition rounds the second breakpoint up.
-constexpr QStringView kLiteSecondLabelWithVoodoo = u"1.742에 필요공속: ";
+constexpr std::u16string_view kLiteSecondLabelWithVoodoo = u"1.742에 필요공속: ";
 
 }  // namespace
 
@@ -44,7 +44,7 @@ const ReportTexts& ReportTextsOf(Edition edition) {
     return edition == Edition::Lite ? kLiteTexts : kFullTexts;
 }
 
-QStringView BreakpointLabel(Edition edition, int index, bool voodooChecked) {
+std::u16string_view BreakpointLabel(Edition edition, int index, bool voodooChecked) {
     if (edition == Edition::Full) {
         return kFullBreakpointLabels.at(static_cast<std::size_t>(index));
     }

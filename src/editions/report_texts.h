@@ -2,8 +2,8 @@
 // The report wording that differs between the full and the lite edition. The lite report prints
 // averages and companion sums only, and names the breakpoints in a shorter way.
 
-#include <QStringView>
 #include <cstdint>
+#include <string_view>
 
 #include "editions/edition.h"
 
@@ -13,15 +13,15 @@ struct ReportTexts {
     // Hit lines of the single- and multi-hit blocks. The full edition lists minimum, maximum and
     // average after its label; the lite label opens a bracket that holds the average alone.
     bool hitLinesShowRange;
-    QStringView baseHitLabel;
-    QStringView critHitLabel;
+    std::u16string_view baseHitLabel;
+    std::u16string_view critHitLabel;
 
     // Companion block in sentry mode: the full edition lists the six companions and their sum,
     // the lite edition the sum alone, inside a bracket its label opens.
-    QStringView companionHeading;  // follows "< " and the skill name
+    std::u16string_view companionHeading;  // follows "< " and the skill name
     bool companionLinesShowEach;
-    QStringView companionBaseLabel;
-    QStringView companionCritLabel;
+    std::u16string_view companionBaseLabel;
+    std::u16string_view companionCritLabel;
 
     // Both columns of the sentry breakpoint lines are padded to this many display columns.
     std::int16_t breakpointColumnWidth;
@@ -31,6 +31,6 @@ const ReportTexts& ReportTextsOf(Edition edition);
 
 // Label of sentry breakpoint `index` (0..4, slowest first). In the lite edition the second
 // breakpoint is named after the voodoo buff's state.
-QStringView BreakpointLabel(Edition edition, int index, bool voodooChecked);
+std::u16string_view BreakpointLabel(Edition edition, int index, bool voodooChecked);
 
 }  // namespace brakefell

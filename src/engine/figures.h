@@ -3,8 +3,8 @@
 // writers only format these; the analyses compare them. Names of skills and runes are views into
 // the catalogue the figures were computed from, which must outlive them.
 
-#include <QStringView>
 #include <array>
+#include <string_view>
 
 #include "editions/edition.h"
 #include "engine/character_multipliers.h"

@@ -2,9 +2,9 @@
 // The damage of one hit of every rune of every catalogue skill: normal and elite, main and extra
 // hit, with how often the sentry rotation fires each of them per cycle.
 
-#include <QStringView>
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "catalogue/skill_catalogue.h"
 
@@ -15,7 +15,7 @@ namespace brakefell {
 // record (FillSkillHitTable), and 24 x 6 records are too many to clear first and write again.
 // "RuneHitRecord record{}" starts at zero.
 struct RuneHitRecord {
-    QStringView Name;
+    std::u16string_view Name;
     double MainNormalMin;
     double MainNormalMax;
     double MainNormalAvg;
@@ -38,7 +38,7 @@ struct RuneHitRecord {
 };
 
 struct SkillHitEntry {
-    QStringView Name;
+    std::u16string_view Name;
     std::array<RuneHitRecord, kRuneCount> Runes;
 };
 

@@ -2,8 +2,8 @@
 // A sentry's time between shots drops in steps as its attack speed grows: the eight brackets of
 // the sentries' attack speed, each with its shot interval and its label in the report.
 
-#include <QStringView>
 #include <array>
+#include <string_view>
 
 namespace brakefell {
 
@@ -11,7 +11,7 @@ struct SentryBracket {
     double LowerBound;    // inclusive, attacks per second
     double UpperBound;    // inclusive
     double ShotInterval;  // seconds between two shots of one sentry
-    QStringView BracketLabel;
+    std::u16string_view BracketLabel;
 };
 
 inline constexpr int kSentryBracketCount = 8;

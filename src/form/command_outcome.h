@@ -2,7 +2,8 @@
 // How a command of the form ended ("계산", "열기", "저장", start-up, shutdown), so that callers
 // learn it from the command itself and never from what was shown to the person.
 
-#include <QString>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "engine/figures.h"
@@ -22,17 +23,17 @@ struct CommandOutcome {
     Refusal refusal = Refusal::None;
     // The sentence the person was shown, if any; a command may be done and still say something
     // ("지난 저장 파일이 존재하지 않습니다.").
-    QString message;
+    std::u16string message;
 
     explicit operator bool() const { return end == CommandEnd::Done; }
 
-    static CommandOutcome Ended(CommandEnd end, QString message = {}) {
+    static CommandOutcome Ended(CommandEnd end, std::u16string message = {}) {
         CommandOutcome outcome;
         outcome.end = end;
         outcome.message = std::move(message);
         return outcome;
     }
-    static CommandOutcome Refused(Refusal why, QString message) {
+    static CommandOutcome Refused(Refusal why, std::u16string message) {
         CommandOutcome outcome = Ended(CommandEnd::Refused, std::move(message));
         outcome.refusal = why;
         return outcome;
@@ -40,8 +41,8 @@ struct CommandOutcome {
 };
 
 // A command that failed with one sentence, shown to the person and kept in the outcome.
-inline CommandOutcome FailedWithMessage(UserPrompts& prompts, const char* sentence) {
-    CommandOutcome outcome = CommandOutcome::Ended(CommandEnd::Failed, QString::fromUtf8(sentence));
+inline CommandOutcome FailedWithMessage(UserPrompts& prompts, std::u16string_view sentence) {
+    CommandOutcome outcome = CommandOutcome::Ended(CommandEnd::Failed, std::u16string(sentence));
     prompts.showMessage(outcome.message);
     return outcome;
 }

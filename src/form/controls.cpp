@@ -1,9 +1,11 @@
 #include "form/controls.h"
 
+#include "text/strings.h"
+
 namespace brakefell {
 
-QString IndexedName(const char* arrayName, int index) {
-    return QString::fromLatin1(arrayName) + u'(' + QString::number(index) + u')';
+std::u16string IndexedName(const char* arrayName, int index) {
+    return Utf16OfLatin1(arrayName) + u'(' + IntegerText(index) + u')';
 }
 
 }  // namespace brakefell

@@ -2,8 +2,8 @@
 // The controls of the window frmMain as plain values: what each holds and whether it shows.
 // The window draws them; the headless tool, the profiles and the tests read and change them.
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace brakefell {
 
@@ -26,17 +26,17 @@ struct Rgb {
 };
 
 struct ControlState {
-    QString name;  // exactly the control's name: "txtSkill(18)", "cboUsingSkillRune(3)"
+    std::u16string name;  // exactly the control's name: "txtSkill(18)", "cboUsingSkillRune(3)"
     ControlKind kind = ControlKind::TextBox;
-    QString text;       // text of a text/result box; caption of a label
-    int value = 0;      // check box state, selected list index, or option state
-    QStringList items;  // list entries of a drop-down list
+    std::u16string text;                // text of a text/result box; caption of a label
+    int value = 0;                      // check box state, selected list index, or option state
+    std::vector<std::u16string> items;  // list entries of a drop-down list
     bool visible = true;
     Rgb color;  // text colour of a label
 };
 
 // Names of the indexed controls, as the window and the files spell them.
-QString IndexedName(const char* arrayName,
-                    int index);  // IndexedName("txtSkill", 18) == "txtSkill(18)"
+// IndexedName("txtSkill", 18) == u"txtSkill(18)"
+std::u16string IndexedName(const char* arrayName, int index);
 
 }  // namespace brakefell

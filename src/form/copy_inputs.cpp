@@ -1,5 +1,7 @@
 #include "form/copy_inputs.h"
 
+#include <iterator>
+
 #include "form/form_state.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
@@ -17,7 +19,7 @@ void CopyInputs(const FormState& from, FormState& to) {
                 to.setCheck(control.name, control.value);
                 break;
             case ControlKind::DropDown:
-                if (control.value < to.at(control.name).items.size()) {
+                if (control.value < std::ssize(to.at(control.name).items)) {
                     to.setListIndex(control.name, control.value);
                 }
                 break;

@@ -1,6 +1,7 @@
 #include "form/form_state.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 #include "form/control_table.h"
@@ -8,29 +9,30 @@
 #include "form/option_pairs.h"
 #include "form/skill_slots.h"
 #include "text/numbers.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
 
 ControlState FromSpec(const ControlSpec& entry) {
     ControlState control;
-    control.name = QString::fromUtf8(entry.name);
+    control.name = Utf16OfUtf8(entry.name);
     control.kind = entry.kind;
     if (entry.kind == ControlKind::TextBox || entry.kind == ControlKind::ResultBox) {
-        control.text = QString::fromUtf8(entry.initialText);
+        control.text = Utf16OfUtf8(entry.initialText);
     } else if (entry.kind == ControlKind::Label) {
-        control.text = QString::fromUtf8(entry.caption);
+        control.text = Utf16OfUtf8(entry.caption);
     }
     control.value = entry.initialValue;
     for (const char* item : entry.initialItems) {
-        control.items.append(QString::fromUtf8(item));
+        control.items.push_back(Utf16OfUtf8(item));
     }
     control.visible = entry.initiallyVisible;
     return control;
 }
 
-[[noreturn]] void ThrowUnknown(QStringView name) {
-    throw std::out_of_range("no control named " + name.toString().toStdString());
+[[noreturn]] void ThrowUnknown(std::u16string_view name) {
+    throw std::out_of_range("no control named " + Utf8OfUtf16(name));
 }
 
 }  // namespace
@@ -49,10 +51,10 @@ FormState::FormState(const SkillCatalogue& catalogue) : catalogue_(catalogue) {
               [this](int a, int b) { return controls_[a].name < controls_[b].name; });
 }
 
-int FormState::indexOf(QStringView name) const {
+int FormState::indexOf(std::u16string_view name) const {
     const auto it = std::lower_bound(byName_.begin(), byName_.end(), name,
-                                     [this](int index, QStringView wanted) {
-                                         return QStringView(controls_[index].name) < wanted;
+                                     [this](int index, std::u16string_view wanted) {
+                                         return std::u16string_view(controls_[index].name) < wanted;
                                      });
     if (it == byName_.end() || controls_[*it].name != name) {
         return -1;
@@ -60,12 +62,12 @@ int FormState::indexOf(QStringView name) const {
     return *it;
 }
 
-const ControlState* FormState::find(QStringView name) const {
+const ControlState* FormState::find(std::u16string_view name) const {
     const int index = indexOf(name);
     return index < 0 ? nullptr : &controls_[index];
 }
 
-const ControlState& FormState::at(QStringView name) const {
+const ControlState& FormState::at(std::u16string_view name) const {
     const ControlState* control = find(name);
     if (control == nullptr) {
         ThrowUnknown(name);
@@ -73,7 +75,7 @@ const ControlState& FormState::at(QStringView name) const {
     return *control;
 }
 
-ControlState& FormState::mutableAt(QStringView name) {
+ControlState& FormState::mutableAt(std::u16string_view name) {
     const int index = indexOf(name);
     if (index < 0) {
         ThrowUnknown(name);
@@ -81,10 +83,10 @@ ControlState& FormState::mutableAt(QStringView name) {
     return controls_[index];
 }
 
-ControlState& FormState::mutableAt(QStringView name, ControlKind kind) {
+ControlState& FormState::mutableAt(std::u16string_view name, ControlKind kind) {
     ControlState& control = mutableAt(name);
     if (control.kind != kind) {
-        throw std::invalid_argument(control.name.toStdString() + " is another kind of control");
+        throw std::invalid_argument(Utf8OfUtf16(control.name) + " is another kind of control");
     }
     return control;
 }
@@ -95,16 +97,16 @@ void FormState::changed(const ControlState& control) {
     }
 }
 
-void FormState::setText(QStringView name, const QString& text) {
+void FormState::setText(std::u16string_view name, std::u16string_view text) {
     ControlState& control = mutableAt(name);
     if (control.kind != ControlKind::TextBox && control.kind != ControlKind::ResultBox) {
-        throw std::invalid_argument(control.name.toStdString() + " holds no text");
+        throw std::invalid_argument(Utf8OfUtf16(control.name) + " holds no text");
     }
     control.text = text;
     changed(control);
 }
 
-void FormState::setCheck(QStringView name, int value) {
+void FormState::setCheck(std::u16string_view name, int value) {
     ControlState& control = mutableAt(name, ControlKind::CheckBox);
     if (value < 0 || value > 2) {
         throw std::invalid_argument("a check box is 0, 1 or 2");
@@ -114,10 +116,10 @@ void FormState::setCheck(QStringView name, int value) {
     ApplyInterlock(*this, name);
 }
 
-void FormState::setListIndex(QStringView name, int index) {
+void FormState::setListIndex(std::u16string_view name, int index) {
     ControlState& control = mutableAt(name, ControlKind::DropDown);
-    if (index < -1 || index >= control.items.size()) {
-        throw std::out_of_range("list index outside " + control.name.toStdString());
+    if (index < -1 || index >= std::ssize(control.items)) {
+        throw std::out_of_range("list index outside " + Utf8OfUtf16(control.name));
     }
     control.value = index;
     changed(control);
@@ -128,38 +130,38 @@ void FormState::setListIndex(QStringView name, int index) {
     }
 }
 
-void FormState::setOption(QStringView name, bool selected) {
+void FormState::setOption(std::u16string_view name, bool selected) {
     ControlState& option = mutableAt(name, ControlKind::OptionButton);
-    const QStringView partnerName = PartnerOption(name);
+    const std::u16string_view partnerName = PartnerOption(name);
     option.value = selected ? 1 : 0;
     changed(option);
-    if (!partnerName.isEmpty()) {
+    if (!partnerName.empty()) {
         ControlState& partner = mutableAt(partnerName);
         partner.value = selected ? 0 : 1;
         changed(partner);
     }
 }
 
-void FormState::clearList(QStringView name) {
+void FormState::clearList(std::u16string_view name) {
     ControlState& control = mutableAt(name, ControlKind::DropDown);
     control.items.clear();
     control.value = -1;
     changed(control);
 }
 
-void FormState::appendItem(QStringView name, const QString& item) {
+void FormState::appendItem(std::u16string_view name, std::u16string_view item) {
     ControlState& control = mutableAt(name, ControlKind::DropDown);
-    control.items.append(item);
+    control.items.emplace_back(item);
     changed(control);
 }
 
-void FormState::setVisible(QStringView name, bool visible) {
+void FormState::setVisible(std::u16string_view name, bool visible) {
     ControlState& control = mutableAt(name);
     control.visible = visible;
     changed(control);
 }
 
-void FormState::setLabel(QStringView name, const QString& caption, Rgb color) {
+void FormState::setLabel(std::u16string_view name, std::u16string_view caption, Rgb color) {
     ControlState& control = mutableAt(name, ControlKind::Label);
     control.text = caption;
     control.color = color;
@@ -167,15 +169,16 @@ void FormState::setLabel(QStringView name, const QString& caption, Rgb color) {
 }
 
 CharacterSheet FormState::characterSheet() const {
-    const auto number = [this](QStringView name) { return NumberOf(at(name).text); };
-    const auto value = [this](QStringView name) { return at(name).value; };
+    const auto number = [this](std::u16string_view name) { return NumberOf(at(name).text); };
+    const auto value = [this](std::u16string_view name) { return at(name).value; };
 
     CharacterSheet sheet;
     const ControlState& weaponSpeed = at(u"cboWeaponSpeed");
     sheet.cboWeaponSpeed = weaponSpeed.value;
-    sheet.weaponSpeedValue = weaponSpeed.value >= 0 && weaponSpeed.value < weaponSpeed.items.size()
-                                 ? NumberOf(weaponSpeed.items[weaponSpeed.value])
-                                 : 0;
+    sheet.weaponSpeedValue =
+        weaponSpeed.value >= 0 && weaponSpeed.value < std::ssize(weaponSpeed.items)
+            ? NumberOf(weaponSpeed.items[weaponSpeed.value])
+            : 0;
     sheet.txtWeaponExtraSpeed = number(u"txtWeaponExtraSpeed");
     sheet.txtWeaponDamageMin = number(u"txtWeaponDamageMin");
     sheet.txtWeaponDamageMax = number(u"txtWeaponDamageMax");

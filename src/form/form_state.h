@@ -3,9 +3,9 @@
 // selection or a check box changes, by the user or by code: one implementation for the window,
 // the headless tool and the profiles.
 
-#include <QString>
-#include <QStringView>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/skill_catalogue.h"
@@ -24,9 +24,9 @@ class FormState {
     FormState& operator=(const FormState&) = delete;
 
     const std::vector<ControlState>& controls() const { return controls_; }
-    const ControlState* find(QStringView name) const;  // nullptr for an unknown name
+    const ControlState* find(std::u16string_view name) const;  // nullptr for an unknown name
     // The name must exist: an unknown name is a programming error and throws std::out_of_range.
-    const ControlState& at(QStringView name) const;
+    const ControlState& at(std::u16string_view name) const;
     const SkillCatalogue& catalogue() const { return catalogue_; }
 
     // Changes. Each runs the same side effects as the user's change in the window:
@@ -37,16 +37,16 @@ class FormState {
     // kind (std::invalid_argument), a check box value outside 0-2 (std::invalid_argument) or a
     // list index outside -1 .. item count - 1 (std::out_of_range). Callers holding untrusted
     // values, such as the profile reader, check them first.
-    void setText(QStringView name, const QString& text);
-    void setCheck(QStringView name, int value);
-    void setListIndex(QStringView name, int index);
-    void setOption(QStringView name, bool selected);  // selecting one clears its partner
+    void setText(std::u16string_view name, std::u16string_view text);
+    void setCheck(std::u16string_view name, int value);
+    void setListIndex(std::u16string_view name, int index);
+    void setOption(std::u16string_view name, bool selected);  // selecting one clears its partner
 
     // Used by start-up, the slot reactions and the calculation.
-    void clearList(QStringView name);
-    void appendItem(QStringView name, const QString& item);
-    void setVisible(QStringView name, bool visible);
-    void setLabel(QStringView name, const QString& caption, Rgb color);
+    void clearList(std::u16string_view name);
+    void appendItem(std::u16string_view name, std::u16string_view item);
+    void setVisible(std::u16string_view name, bool visible);
+    void setLabel(std::u16string_view name, std::u16string_view caption, Rgb color);
 
     // The inputs of one calculation as they stand now.
     CharacterSheet characterSheet() const;
@@ -57,9 +57,9 @@ class FormState {
     void setChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
 
   private:
-    int indexOf(QStringView name) const;  // -1 for an unknown name
-    ControlState& mutableAt(QStringView name, ControlKind kind);
-    ControlState& mutableAt(QStringView name);
+    int indexOf(std::u16string_view name) const;  // -1 for an unknown name
+    ControlState& mutableAt(std::u16string_view name, ControlKind kind);
+    ControlState& mutableAt(std::u16string_view name);
     void changed(const ControlState& control);
 
     const SkillCatalogue& catalogue_;

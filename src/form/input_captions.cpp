@@ -4,12 +4,13 @@
 #include "engine/character_sheet.h"
 #include "form/control_table.h"
 #include "form/controls.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
 
 struct OwnCaption {
-    QStringView control;
+    std::u16string_view control;
     const char* caption;
 };
 
@@ -27,35 +28,35 @@ constexpr OwnCaption kOwnCaptions[] = {
 
 }  // namespace
 
-QString OwnInputCaption(QStringView control) {
+std::u16string OwnInputCaption(std::u16string_view control) {
     for (const OwnCaption& own : kOwnCaptions) {
         if (own.control == control) {
-            return QString::fromUtf8(own.caption);
+            return Utf16OfUtf8(own.caption);
         }
     }
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (control == IndexedName("cboUsingSkill", slot)) {
-            return QStringLiteral("사용 스킬 %1").arg(slot + 1);
+            return u"사용 스킬 " + IntegerText(slot + 1);
         }
         if (control == IndexedName("cboUsingSkillRune", slot)) {
-            return QStringLiteral("사용 스킬 %1 룬").arg(slot + 1);
+            return u"사용 스킬 " + IntegerText(slot + 1) + u" 룬";
         }
     }
     return {};
 }
 
-QString InputCaption(QStringView control) {
-    if (QString own = OwnInputCaption(control); !own.isEmpty()) {
+std::u16string InputCaption(std::u16string_view control) {
+    if (std::u16string own = OwnInputCaption(control); !own.empty()) {
         return own;
     }
     for (const LayoutItem& item : LayoutOf(Edition::Full).items) {
-        if (item.names != nullptr && control == QLatin1StringView(item.names)) {
-            return QString::fromUtf8(item.text);
+        if (item.names != nullptr && EqualsAscii(control, item.names)) {
+            return Utf16OfUtf8(item.text);
         }
     }
     for (const ControlSpec& entry : ControlTable()) {
-        if (control == QLatin1StringView(entry.name)) {
-            return QString::fromUtf8(entry.caption);
+        if (EqualsAscii(control, entry.name)) {
+            return Utf16OfUtf8(entry.caption);
         }
     }
     return {};

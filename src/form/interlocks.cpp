@@ -6,8 +6,8 @@ namespace brakefell {
 namespace {
 
 struct Interlock {
-    QStringView checkBox;
-    QStringView refinement;  // shown only while the check box is checked (value 1)
+    std::u16string_view checkBox;
+    std::u16string_view refinement;  // shown only while the check box is checked (value 1)
 };
 
 constexpr Interlock kInterlocks[] = {
@@ -17,7 +17,7 @@ constexpr Interlock kInterlocks[] = {
 
 }  // namespace
 
-void ApplyInterlock(FormState& form, QStringView checkBoxName) {
+void ApplyInterlock(FormState& form, std::u16string_view checkBoxName) {
     for (const Interlock& interlock : kInterlocks) {
         if (interlock.checkBox == checkBoxName) {
             form.setVisible(interlock.refinement, form.at(checkBoxName).value == 1);

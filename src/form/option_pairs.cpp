@@ -2,7 +2,7 @@
 
 namespace brakefell {
 
-QStringView PartnerOption(QStringView option) {
+std::u16string_view PartnerOption(std::u16string_view option) {
     if (option == u"optGemPoison(0)") {
         return u"optGemPoison(1)";
     }

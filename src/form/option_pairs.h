@@ -2,11 +2,11 @@
 // The window's two pairs of option buttons ("버프만"/"착용" of the poison gem, "광란의
 // 춤사위"/"기타" of the voodoo buff): selecting one clears its partner.
 
-#include <QStringView>
+#include <string_view>
 
 namespace brakefell {
 
 // The other option of the pair; empty for a name that is not one of the four options.
-QStringView PartnerOption(QStringView option);
+std::u16string_view PartnerOption(std::u16string_view option);
 
 }  // namespace brakefell

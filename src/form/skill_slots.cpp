@@ -1,17 +1,18 @@
 #include "form/skill_slots.h"
 
 #include "form/form_state.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
 
-std::optional<int> SlotOf(QStringView controlName, QStringView arrayName) {
+std::optional<int> SlotOf(std::u16string_view controlName, std::u16string_view arrayName) {
     // Exactly "<arrayName>(<digit>)" with a digit below the slot count.
-    if (controlName.size() != arrayName.size() + 3 || !controlName.startsWith(arrayName) ||
+    if (controlName.size() != arrayName.size() + 3 || !controlName.starts_with(arrayName) ||
         controlName[arrayName.size()] != u'(' || controlName.back() != u')') {
         return std::nullopt;
     }
-    const int slot = controlName[arrayName.size() + 1].unicode() - u'0';
+    const int slot = controlName[arrayName.size() + 1] - u'0';
     if (slot < 0 || slot >= kSlotCount) {
         return std::nullopt;
     }
@@ -24,23 +25,23 @@ bool IsCatalogueSkill(int skill) {
 
 }  // namespace
 
-QString SkillListName(int slot) {
+std::u16string SkillListName(int slot) {
     return IndexedName("cboUsingSkill", slot);
 }
 
-QString RuneListName(int slot) {
+std::u16string RuneListName(int slot) {
     return IndexedName("cboUsingSkillRune", slot);
 }
 
-QString ElementLabelName(int slot) {
+std::u16string ElementLabelName(int slot) {
     return IndexedName("lblSkillElement", slot);
 }
 
-std::optional<int> SlotOfSkillList(QStringView controlName) {
+std::optional<int> SlotOfSkillList(std::u16string_view controlName) {
     return SlotOf(controlName, u"cboUsingSkill");
 }
 
-std::optional<int> SlotOfRuneList(QStringView controlName) {
+std::optional<int> SlotOfRuneList(std::u16string_view controlName) {
     return SlotOf(controlName, u"cboUsingSkillRune");
 }
 
@@ -64,7 +65,7 @@ std::optional<ElementStyle> ElementStyleOf(int elementCode) {
 }
 
 void RefillRuneList(FormState& form, int slot) {
-    const QString runeList = RuneListName(slot);
+    const std::u16string runeList = RuneListName(slot);
     form.clearList(runeList);
     const int skill = form.at(SkillListName(slot)).value;
     if (!IsCatalogueSkill(skill)) {
@@ -84,13 +85,13 @@ void ShowRuneElement(FormState& form, int slot) {
     }
     const auto style = ElementStyleOf(form.catalogue()[skill].Runes[rune].ElementCode);
     if (style) {
-        form.setLabel(ElementLabelName(slot), QString::fromUtf8(style->caption), style->color);
+        form.setLabel(ElementLabelName(slot), Utf16OfUtf8(style->caption), style->color);
     }
 }
 
 void FillSkillSlots(FormState& form) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        const QString skillList = SkillListName(slot);
+        const std::u16string skillList = SkillListName(slot);
         form.clearList(skillList);
         for (const SkillRecord& skill : form.catalogue()) {
             form.appendItem(skillList, skill.Name);

@@ -4,10 +4,10 @@
 // slot's rune list; choosing a rune shows its element. FormState runs these reactions whenever a
 // slot's selection is set, by the person or by code.
 
-#include <QString>
-#include <QStringView>
 #include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "engine/character_sheet.h"
 #include "form/controls.h"
@@ -16,13 +16,13 @@ namespace brakefell {
 
 class FormState;
 
-QString SkillListName(int slot);     // "cboUsingSkill(slot)"
-QString RuneListName(int slot);      // "cboUsingSkillRune(slot)"
-QString ElementLabelName(int slot);  // "lblSkillElement(slot)"
+std::u16string SkillListName(int slot);     // "cboUsingSkill(slot)"
+std::u16string RuneListName(int slot);      // "cboUsingSkillRune(slot)"
+std::u16string ElementLabelName(int slot);  // "lblSkillElement(slot)"
 
 // The slot a control belongs to when it is that slot's skill list (or rune list).
-std::optional<int> SlotOfSkillList(QStringView controlName);
-std::optional<int> SlotOfRuneList(QStringView controlName);
+std::optional<int> SlotOfSkillList(std::u16string_view controlName);
+std::optional<int> SlotOfRuneList(std::u16string_view controlName);
 
 struct ElementStyle {
     const char* caption;

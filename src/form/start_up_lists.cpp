@@ -1,6 +1,7 @@
 #include "form/start_up_lists.h"
 
 #include "form/form_state.h"
+#include "text/strings.h"
 
 namespace brakefell {
 
@@ -10,13 +11,13 @@ void FillStartUpLists(FormState& form) {
 
     form.clearList(u"cboGemJMeter");
     for (int meters = 10; meters <= 50; meters += 10) {
-        form.appendItem(u"cboGemJMeter", QString::number(meters));
+        form.appendItem(u"cboGemJMeter", IntegerText(meters));
     }
     form.setListIndex(u"cboGemJMeter", 0);
 
     form.clearList(u"cboOurGemPoison");
     for (int gems = 1; gems <= 3; ++gems) {
-        form.appendItem(u"cboOurGemPoison", QString::number(gems) + u'개');
+        form.appendItem(u"cboOurGemPoison", IntegerText(gems) + u'개');
     }
     form.setListIndex(u"cboOurGemPoison", 0);
 }

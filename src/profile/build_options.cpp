@@ -1,6 +1,7 @@
 #include "profile/build_options.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <set>
 
@@ -9,30 +10,30 @@
 #include "profile/profile_layout.h"
 #include "text/cp949.h"
 #include "text/file_lines.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
 
-constexpr QByteArrayView kVersion = "1";
+constexpr std::string_view kVersion = "1";
 
 bool IsInput(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::CheckBox ||
            kind == ControlKind::DropDown || kind == ControlKind::OptionButton;
 }
 
-bool HeldByProfile(QStringView name) {
+bool HeldByProfile(std::u16string_view name) {
     const auto layout = ProfileLayout();
     return std::any_of(layout.begin(), layout.end(), [name](const ProfileLine& line) {
-        const QLatin1StringView held(line.control);
-        return name == held || PartnerOption(name) == held;
+        return EqualsAscii(name, line.control) || EqualsAscii(PartnerOption(name), line.control);
     });
 }
 
 // A whole number as written: an optional minus sign and at most five digits, nothing else.
-std::optional<int> StrictInteger(QByteArrayView text) {
-    const bool negative = text.startsWith('-');
-    const QByteArrayView digits = negative ? text.sliced(1) : text;
-    if (digits.isEmpty() || digits.size() > 5) {
+std::optional<int> StrictInteger(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > 5) {
         return std::nullopt;
     }
     int value = 0;
@@ -45,7 +46,7 @@ std::optional<int> StrictInteger(QByteArrayView text) {
     return negative ? -value : value;
 }
 
-bool ApplyValue(const ControlState& control, QByteArrayView value, FormState& form) {
+bool ApplyValue(const ControlState& control, std::string_view value, FormState& form) {
     if (control.kind == ControlKind::TextBox) {
         form.setText(control.name, DecodeCp949(value));
         return true;
@@ -62,7 +63,7 @@ bool ApplyValue(const ControlState& control, QByteArrayView value, FormState& fo
             form.setCheck(control.name, *number);
             return true;
         case ControlKind::DropDown:
-            if (*number < -1 || *number >= control.items.size()) {
+            if (*number < -1 || *number >= std::ssize(control.items)) {
                 return false;
             }
             form.setListIndex(control.name, *number);
@@ -84,7 +85,7 @@ const std::vector<const char*>& OptionInputs() {
     static const std::vector<const char*> names = [] {
         std::vector<const char*> inputs;
         for (const ControlSpec& entry : ControlTable()) {
-            if (IsInput(entry.kind) && !HeldByProfile(QString::fromLatin1(entry.name))) {
+            if (IsInput(entry.kind) && !HeldByProfile(Utf16OfLatin1(entry.name))) {
                 inputs.push_back(entry.name);
             }
         }
@@ -93,45 +94,43 @@ const std::vector<const char*>& OptionInputs() {
     return names;
 }
 
-QByteArray WriteBuildOptions(const FormState& form) {
-    QByteArray bytes = kVersion.toByteArray() + "\r\n";
+std::string WriteBuildOptions(const FormState& form) {
+    std::string bytes = std::string(kVersion) + "\r\n";
     for (const char* name : OptionInputs()) {
-        const ControlState& control = form.at(QString::fromLatin1(name));
+        const ControlState& control = form.at(Utf16OfLatin1(name));
         bytes += name;
         bytes += '=';
         if (control.kind == ControlKind::TextBox) {
-            QString single = control.text;
-            single.remove(u'\r');  // a CR would end the line early
-            bytes += EncodeCp949(single);
+            bytes += SingleLineCp949(control.text);
         } else {
-            bytes += QByteArray::number(control.value);
+            bytes += std::to_string(control.value);
         }
         bytes += "\r\n";
     }
     return bytes;
 }
 
-bool ReadBuildOptions(QByteArrayView bytes, FormState& form) {
+bool ReadBuildOptions(std::string_view bytes, FormState& form) {
     FileLines lines(bytes);
     if (lines.atEnd() || lines.next() != kVersion) {
         return false;
     }
     const std::vector<const char*>& inputs = OptionInputs();
-    std::set<QByteArray> seen;
+    std::set<std::string_view> seen;
     while (!lines.atEnd()) {
-        const QByteArrayView line = lines.next();
-        const qsizetype equals = line.indexOf('=');
-        if (equals <= 0) {
+        const std::string_view line = lines.next();
+        const std::size_t equals = line.find('=');
+        if (equals == 0 || equals == std::string_view::npos) {
             return false;
         }
-        const QByteArrayView name = line.first(equals);
+        const std::string_view name = line.substr(0, equals);
         const bool known = std::any_of(inputs.begin(), inputs.end(),
                                        [name](const char* input) { return name == input; });
-        if (!known || !seen.insert(name.toByteArray()).second) {
+        if (!known || !seen.insert(name).second) {
             return false;
         }
-        const ControlState& control = form.at(QString::fromLatin1(name));
-        if (!ApplyValue(control, line.sliced(equals + 1), form)) {
+        const ControlState& control = form.at(Utf16OfLatin1(name));
+        if (!ApplyValue(control, line.substr(equals + 1), form)) {
             return false;
         }
     }

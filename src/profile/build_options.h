@@ -12,8 +12,8 @@
 // The inputs are every input control of the control table that no profile line holds (an option
 // whose partner a profile line holds counts as held), so a new option cannot be forgotten.
 
-#include <QByteArray>
-#include <QByteArrayView>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "form/form_state.h"
@@ -23,11 +23,11 @@ namespace brakefell {
 // The names, in the control table's order.
 const std::vector<const char*>& OptionInputs();
 
-QByteArray WriteBuildOptions(const FormState& form);
+std::string WriteBuildOptions(const FormState& form);
 
 // Applies the list line by line and stops at the first line that cannot be applied: another
 // version, a name that is not one of OptionInputs() or that comes twice, a value the control
 // cannot take. Inputs the list does not name keep their values. True when every line applied.
-bool ReadBuildOptions(QByteArrayView bytes, FormState& form);
+bool ReadBuildOptions(std::string_view bytes, FormState& form);
 
 }  // namespace brakefell

@@ -1,54 +1,68 @@
 #include "profile/last_run_file.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "platform/paths.h"
+#include "text/strings.h"
 
 namespace brakefell {
 
-QString FindLastRunFileIn(const QString& folder) {
-    if (folder.isEmpty()) {
+std::string FindLastRunFileIn(const Storage& storage, std::string_view folder) {
+    if (folder.empty()) {
         return {};
     }
-    const QDir dir(folder);
-    const QString wanted = QString::fromLatin1(kLastRunFileName);
-    QString found;
-    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& name : files) {
-        if (name == wanted) {
-            return dir.filePath(name);
+    // In the order of their names as text, by their UTF-16 units (as the desktop has always
+    // listed them).
+    std::vector<std::pair<std::u16string, std::string>> names;
+    for (std::string& name : storage.entryNames(folder)) {
+        names.emplace_back(Utf16OfUtf8(name), std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    std::string found;
+    for (const auto& [text, name] : names) {
+        const bool exact = EqualsAscii(text, kLastRunFileName);
+        if (!exact && (!found.empty() || !EqualsIgnoringCase(text, "lastdata.cfg"))) {
+            continue;
         }
-        if (found.isEmpty() && name.compare(wanted, Qt::CaseInsensitive) == 0) {
-            found = dir.filePath(name);
+        std::string path = PathInFolder(folder, name);
+        if (storage.kindOf(path) == PathKind::Folder) {
+            continue;
         }
+        if (exact) {
+            return path;
+        }
+        found = std::move(path);
     }
     return found;
 }
 
-std::optional<QString> FindLastRunFile(const ProgramFolders& folders) {
-    const QString beside = FindLastRunFileIn(folders.programDir);
-    const QString userCopy = folders.userDataDir == folders.programDir
-                                 ? QString()
-                                 : FindLastRunFileIn(folders.userDataDir);
-    if (beside.isEmpty() && userCopy.isEmpty()) {
+std::optional<std::string> FindLastRunFile(const Storage& storage, const ProgramFolders& folders) {
+    const std::string beside = FindLastRunFileIn(storage, folders.programDir);
+    const std::string userCopy = folders.userDataDir == folders.programDir
+                                     ? std::string()
+                                     : FindLastRunFileIn(storage, folders.userDataDir);
+    if (beside.empty() && userCopy.empty()) {
         return std::nullopt;
     }
-    if (userCopy.isEmpty()) {
+    if (userCopy.empty()) {
         return beside;
     }
-    if (beside.isEmpty()) {
+    if (beside.empty()) {
         return userCopy;
     }
-    const bool userCopyIsNewer =
-        QFileInfo(userCopy).lastModified() > QFileInfo(beside).lastModified();
+    // A file without a time (a broken link) counts as older than any other.
+    const bool userCopyIsNewer = storage.modifiedTime(userCopy) > storage.modifiedTime(beside);
     return userCopyIsNewer ? userCopy : beside;
 }
 
-QString LastRunSavePath(const QString& folder) {
-    const QString existing = FindLastRunFileIn(folder);
-    if (!existing.isEmpty()) {
+std::string LastRunSavePath(const Storage& storage, std::string_view folder) {
+    std::string existing = FindLastRunFileIn(storage, folder);
+    if (!existing.empty()) {
         return existing;
     }
-    return QDir(folder).filePath(QString::fromLatin1(kLastRunFileName));
+    return PathInFolder(folder, kLastRunFileName);
 }
 
 }  // namespace brakefell

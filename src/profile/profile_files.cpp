@@ -1,77 +1,60 @@
 #include "profile/profile_files.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <cstddef>
 
 #include "form/messages.h"
-#include "profile/atomic_file.h"
 #include "profile/last_run_file.h"
 #include "profile/profile_lines.h"
 
 namespace brakefell {
 namespace {
 
-constexpr qint64 kChunkSize = 64 * 1024;
-// A profile is a few hundred bytes; reading stops here so that a huge or endless file chosen by
-// mistake cannot exhaust memory. Lines that end before the limit still apply.
-constexpr qint64 kReadLimit = 16 * 1024 * 1024;
+// A profile is a few hundred bytes; reading stops here so that a huge file chosen by mistake
+// cannot exhaust memory. Lines that end before the limit still apply.
+constexpr std::size_t kReadLimit = 16 * 1024 * 1024;
 
-// Reads until the 65 lines are in, the file ends, or the limit is reached. When the reading
-// stops early, an unfinished last line is dropped so that it is not applied cut short.
-QByteArray ReadProfileBytes(QFile& file) {
-    QByteArray bytes;
-    qsizetype lineEnds = 0;
-    bool cutShort = false;
-    while (lineEnds < kProfileLineCount) {
-        if (bytes.size() >= kReadLimit) {
-            cutShort = true;
+ProfileFileStatus StatusOf(ReplaceStatus replaced) {
+    switch (replaced) {
+        case ReplaceStatus::Done:
+            return ProfileFileStatus::Done;
+        case ReplaceStatus::NotOpened:
+            return ProfileFileStatus::NotOpened;
+        case ReplaceStatus::WriteFailed:
             break;
-        }
-        const QByteArray chunk = file.read(kChunkSize);
-        if (chunk.isEmpty()) {
-            cutShort = file.error() != QFileDevice::NoError;
-            break;
-        }
-        lineEnds += chunk.count('\r');
-        bytes += chunk;
     }
-    if (cutShort) {
-        bytes.truncate(bytes.lastIndexOf('\r') + 1);
-    }
-    return bytes;
+    return ProfileFileStatus::WriteFailed;
 }
 
 }  // namespace
 
-ProfileFileStatus LoadProfileFile(const QString& path, FormState& form) {
+ProfileFileStatus LoadProfileFile(const Storage& storage, std::string_view path, FormState& form) {
     // Folders, devices and pipes are refused: a pipe would block and a device never end.
-    if (!QFileInfo(path).isFile()) {
+    std::optional<FileContents> file = storage.read(path, kReadLimit);
+    if (!file) {
         return ProfileFileStatus::NotOpened;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return ProfileFileStatus::NotOpened;
+    // A reading that stopped early (at the limit, which the file may go past, or at a read
+    // error) drops its unfinished last line, so that the line is not applied cut short.
+    if (!file->whole || file->bytes.size() >= kReadLimit) {
+        file->bytes.erase(file->bytes.rfind('\r') + 1);
     }
-    const QByteArray bytes = ReadProfileBytes(file);
-    return ReadProfile(bytes, form).complete ? ProfileFileStatus::Done
-                                             : ProfileFileStatus::ReadFailed;
+    return ReadProfile(file->bytes, form).complete ? ProfileFileStatus::Done
+                                                   : ProfileFileStatus::ReadFailed;
 }
 
-ProfileFileStatus SaveProfileFile(const QString& path, const FormState& form) {
-    const QByteArray bytes = WriteProfile(form);
-    return ReplaceFileContents(
-        path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+ProfileFileStatus SaveProfileFile(Storage& storage, std::string_view path, const FormState& form) {
+    return StatusOf(storage.replace(path, WriteProfile(form)));
 }
 
-CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& prompts) {
-    switch (LoadProfileFile(path, form)) {
+CommandOutcome LoadProfileAt(std::string_view path, FormState& form, const Storage& storage,
+                             UserPrompts& prompts) {
+    switch (LoadProfileFile(storage, path, form)) {
         case ProfileFileStatus::Done:
             return {};
         case ProfileFileStatus::NotOpened:
             // A name that does not exist is passed over in silence; a file that is there but cannot
             // be read (a folder, no access) is reported, so the person knows nothing was loaded.
-            if (!QFileInfo::exists(path)) {
+            if (storage.kindOf(path) == PathKind::None) {
                 return CommandOutcome::Ended(CommandEnd::Failed);
             }
             break;
@@ -82,49 +65,51 @@ CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& 
     return FailedWithMessage(prompts, messages::kProfileOpenError);
 }
 
-CommandOutcome SaveProfileAt(const QString& path, const FormState& form, UserPrompts& prompts) {
+CommandOutcome SaveProfileAt(std::string_view path, const FormState& form, Storage& storage,
+                             UserPrompts& prompts) {
     // Also when the file could not even be created: the inputs were not saved.
-    if (SaveProfileFile(path, form) != ProfileFileStatus::Done) {
+    if (SaveProfileFile(storage, path, form) != ProfileFileStatus::Done) {
         return FailedWithMessage(prompts, messages::kProfileSaveError);
     }
     return {};
 }
 
 CommandOutcome LoadProfile(ProfileSource source, FormState& form, const ProgramFolders& folders,
-                           UserPrompts& prompts) {
+                           const Storage& storage, UserPrompts& prompts) {
     if (source == ProfileSource::LastRun) {
-        const std::optional<QString> lastRun = FindLastRunFile(folders);
+        const std::optional<std::string> lastRun = FindLastRunFile(storage, folders);
         if (!lastRun) {
-            const QString sentence = QString::fromUtf8(messages::kNoLastRunFile);
-            prompts.showMessage(sentence);
-            return CommandOutcome::Ended(CommandEnd::Done, sentence);  // the defaults stay
+            prompts.showMessage(messages::kNoLastRunFile);
+            // The defaults stay.
+            return CommandOutcome::Ended(CommandEnd::Done,
+                                         std::u16string(messages::kNoLastRunFile));
         }
-        return LoadProfileAt(*lastRun, form, prompts);
+        return LoadProfileAt(*lastRun, form, storage, prompts);
     }
-    const std::optional<QString> chosen = prompts.chooseFileToOpen(folders.programDir);
+    const std::optional<std::string> chosen = prompts.chooseFileToOpen(folders.programDir);
     if (!chosen) {
         return CommandOutcome::Ended(CommandEnd::Cancelled);
     }
-    return LoadProfileAt(*chosen, form, prompts);
+    return LoadProfileAt(*chosen, form, storage, prompts);
 }
 
 CommandOutcome SaveProfile(ProfileSource source, const FormState& form,
-                           const ProgramFolders& folders, UserPrompts& prompts) {
+                           const ProgramFolders& folders, Storage& storage, UserPrompts& prompts) {
     if (source == ProfileSource::ChosenFile) {
-        const std::optional<QString> chosen = prompts.chooseFileToSave(folders.programDir);
+        const std::optional<std::string> chosen = prompts.chooseFileToSave(folders.programDir);
         if (!chosen) {
             return CommandOutcome::Ended(CommandEnd::Cancelled);
         }
-        return SaveProfileAt(*chosen, form, prompts);
+        return SaveProfileAt(*chosen, form, storage, prompts);
     }
     ProfileFileStatus status = ProfileFileStatus::NotOpened;
-    if (!folders.programDir.isEmpty()) {
-        status = SaveProfileFile(LastRunSavePath(folders.programDir), form);
+    if (!folders.programDir.empty()) {
+        status = SaveProfileFile(storage, LastRunSavePath(storage, folders.programDir), form);
     }
     // The program's folder refused the file: keep the last run in the user's folder.
-    if (status != ProfileFileStatus::Done && !folders.userDataDir.isEmpty() &&
-        QDir().mkpath(folders.userDataDir)) {
-        status = SaveProfileFile(LastRunSavePath(folders.userDataDir), form);
+    if (status != ProfileFileStatus::Done && !folders.userDataDir.empty() &&
+        storage.makeFolders(folders.userDataDir)) {
+        status = SaveProfileFile(storage, LastRunSavePath(storage, folders.userDataDir), form);
     }
     if (status != ProfileFileStatus::Done) {
         return FailedWithMessage(prompts, messages::kProfileSaveError);

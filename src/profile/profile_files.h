@@ -2,12 +2,12 @@
 // Moving a profile between a file and the form, and the commands "열기", "저장" and the last-run
 // file.
 
-#include <QByteArrayView>
-#include <QString>
+#include <string_view>
 
 #include "form/command_outcome.h"
 #include "form/form_state.h"
 #include "form/user_prompts.h"
+#include "platform/storage.h"
 #include "profile/program_folders.h"
 
 namespace brakefell {
@@ -19,9 +19,9 @@ enum class ProfileFileStatus {
     WriteFailed,  // the previous file, if any, is left as it was
 };
 
-ProfileFileStatus LoadProfileFile(const QString& path, FormState& form);
-// Writes to a temporary file beside the target and replaces the target only when complete.
-ProfileFileStatus SaveProfileFile(const QString& path, const FormState& form);
+ProfileFileStatus LoadProfileFile(const Storage& storage, std::string_view path, FormState& form);
+// The new file takes the old one's place only once it is complete (Storage::replace).
+ProfileFileStatus SaveProfileFile(Storage& storage, std::string_view path, const FormState& form);
 
 // Which profile a command reads or writes: the last-run file LastData.cfg without a dialog (at
 // start-up and shutdown), or a file the person chooses in a dialog ("열기", "저장").
@@ -29,12 +29,14 @@ enum class ProfileSource { LastRun, ChosenFile };
 
 // The commands tell the person what went wrong with one message box and return how they ended.
 CommandOutcome LoadProfile(ProfileSource source, FormState& form, const ProgramFolders& folders,
-                           UserPrompts& prompts);
+                           const Storage& storage, UserPrompts& prompts);
 CommandOutcome SaveProfile(ProfileSource source, const FormState& form,
-                           const ProgramFolders& folders, UserPrompts& prompts);
+                           const ProgramFolders& folders, Storage& storage, UserPrompts& prompts);
 
 // What "열기" and "저장" do once the file is chosen.
-CommandOutcome LoadProfileAt(const QString& path, FormState& form, UserPrompts& prompts);
-CommandOutcome SaveProfileAt(const QString& path, const FormState& form, UserPrompts& prompts);
+CommandOutcome LoadProfileAt(std::string_view path, FormState& form, const Storage& storage,
+                             UserPrompts& prompts);
+CommandOutcome SaveProfileAt(std::string_view path, const FormState& form, Storage& storage,
+                             UserPrompts& prompts);
 
 }  // namespace brakefell

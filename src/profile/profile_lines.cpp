@@ -7,6 +7,7 @@
 #include "text/cp949.h"
 #include "text/file_lines.h"
 #include "text/numbers.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -15,27 +16,16 @@ constexpr char kCrLf[] = "\r\n";
 
 // A list may be left without a selection only for the weapon speed and the distance; a skill or
 // rune line must name an entry.
-bool AcceptsNoSelection(QStringView list) {
+bool AcceptsNoSelection(std::u16string_view list) {
     return list == u"cboWeaponSpeed" || list == u"cboGemJMeter";
 }
 
-QByteArray IntegerLine(int value) {
+std::string IntegerLine(int value) {
     // Display form: a blank (or the minus sign), the digits, a trailing blank.
-    QByteArray line(value < 0 ? "-" : " ");
-    line += QByteArray::number(std::abs(value));
-    line += ' ';
-    return line;
+    return (value < 0 ? "-" : " ") + std::to_string(std::abs(value)) + ' ';
 }
 
-QByteArray TextLine(const QString& text) {
-    // A CR would end the line early and shift every later value by one line; a single-line box
-    // cannot hold one, so it is dropped rather than written.
-    QString single = text;
-    single.remove(u'\r');
-    return EncodeCp949(single);
-}
-
-bool ApplyIntegerLine(const QString& line, QStringView controlName, FormState& form) {
+bool ApplyIntegerLine(std::u16string_view line, std::u16string_view controlName, FormState& form) {
     const std::optional<std::int16_t> rounded = RoundToInt16(NumberOf(line));
     if (!rounded) {
         return false;
@@ -50,15 +40,15 @@ bool ApplyIntegerLine(const QString& line, QStringView controlName, FormState& f
         return true;
     }
     const bool noSelection = value == -1 && AcceptsNoSelection(controlName);
-    if (!noSelection && (value < 0 || value >= control.items.size())) {
+    if (!noSelection && (value < 0 || value >= std::ssize(control.items))) {
         return false;
     }
     form.setListIndex(controlName, value);
     return true;
 }
 
-bool ApplyLine(QByteArrayView bytes, const ProfileLine& line, FormState& form) {
-    const QString controlName = QString::fromLatin1(line.control);
+bool ApplyLine(std::string_view bytes, const ProfileLine& line, FormState& form) {
+    const std::u16string controlName = Utf16OfLatin1(line.control);
     switch (line.kind) {
         case ProfileLineKind::Text:
             form.setText(controlName, DecodeCp949(bytes));
@@ -67,7 +57,7 @@ bool ApplyLine(QByteArrayView bytes, const ProfileLine& line, FormState& form) {
             return ApplyIntegerLine(DecodeCp949(bytes), controlName, form);
         case ProfileLineKind::Flag:
             // Only the exact word selects the first option; anything else selects its partner.
-            form.setOption(controlName, bytes == QByteArrayView("True"));
+            form.setOption(controlName, bytes == "True");
             return true;
     }
     return false;
@@ -75,13 +65,13 @@ bool ApplyLine(QByteArrayView bytes, const ProfileLine& line, FormState& form) {
 
 }  // namespace
 
-QByteArray WriteProfile(const FormState& form) {
-    QByteArray bytes;
+std::string WriteProfile(const FormState& form) {
+    std::string bytes;
     for (const ProfileLine& line : ProfileLayout()) {
-        const ControlState& control = form.at(QString::fromLatin1(line.control));
+        const ControlState& control = form.at(Utf16OfLatin1(line.control));
         switch (line.kind) {
             case ProfileLineKind::Text:
-                bytes += TextLine(control.text);
+                bytes += SingleLineCp949(control.text);
                 break;
             case ProfileLineKind::Integer:
                 bytes += IntegerLine(control.value);
@@ -95,7 +85,7 @@ QByteArray WriteProfile(const FormState& form) {
     return bytes;
 }
 
-ProfileReadResult ReadProfile(QByteArrayView bytes, FormState& form) {
+ProfileReadResult ReadProfile(std::string_view bytes, FormState& form) {
     ProfileReadResult result;
     FileLines lines(bytes);
     for (const ProfileLine& line : ProfileLayout()) {

@@ -1,8 +1,8 @@
 #pragma once
 // The 65 lines of a profile file: which control each line holds and how it is written and read.
 
-#include <QByteArray>
-#include <QByteArrayView>
+#include <string>
+#include <string_view>
 
 #include "form/form_state.h"
 
@@ -11,7 +11,7 @@ namespace brakefell {
 inline constexpr int kProfileLineCount = 65;
 
 // The profile of the form's current inputs: 65 lines, each ended by CR LF, code page 949.
-QByteArray WriteProfile(const FormState& form);
+std::string WriteProfile(const FormState& form);
 
 struct ProfileReadResult {
     bool complete = false;  // all 65 lines applied
@@ -20,6 +20,6 @@ struct ProfileReadResult {
 
 // Applies the lines one by one, each with its side effects, stopping at the first line that
 // cannot be applied; the lines before it stay applied. Lines after 65 are ignored.
-ProfileReadResult ReadProfile(QByteArrayView bytes, FormState& form);
+ProfileReadResult ReadProfile(std::string_view bytes, FormState& form);
 
 }  // namespace brakefell

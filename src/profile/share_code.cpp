@@ -1,124 +1,66 @@
 #include "profile/share_code.h"
 
-#include <zlib.h>
-
-#include <array>
-
 #include "form/messages.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
 
-constexpr auto kBase64Options = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
 constexpr char16_t kBlockSeparator = u'.';
 
-QByteArray Compress(QByteArrayView bytes) {
-    uLongf size = compressBound(static_cast<uLong>(bytes.size()));
-    QByteArray packed(static_cast<qsizetype>(size), Qt::Uninitialized);
-    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
-                  reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()),
-                  Z_BEST_COMPRESSION) != Z_OK) {
-        return {};
-    }
-    packed.truncate(static_cast<qsizetype>(size));
-    return packed;
+std::u16string BlockOf(const Deflate& deflate, std::string_view bytes) {
+    return Utf16OfLatin1(Base64UrlOf(deflate.compress(bytes)));
 }
 
-// One whole zlib stream and nothing after it, expanded chunk by chunk so that a small code that
-// claims a huge profile stops at the limit instead of filling the memory.
-std::optional<QByteArray> Expand(QByteArrayView packed) {
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK) {
+std::optional<std::string> BytesOfBlock(const Deflate& deflate, std::u16string_view block) {
+    // Beyond Latin-1 is beyond base64url too: a "?" is refused with the rest.
+    const std::optional<std::string> packed = BytesOfBase64Url(Latin1OfUtf16(block));
+    if (!packed) {
         return std::nullopt;
     }
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
-    stream.avail_in = static_cast<uInt>(packed.size());
-    QByteArray expanded;
-    std::array<char, 16 * 1024> chunk;
-    int status = Z_OK;
-    while (status == Z_OK) {
-        stream.next_out = reinterpret_cast<Bytef*>(chunk.data());
-        stream.avail_out = static_cast<uInt>(chunk.size());
-        status = inflate(&stream, Z_NO_FLUSH);
-        const qsizetype produced = static_cast<qsizetype>(chunk.size() - stream.avail_out);
-        if (expanded.size() + produced > kShareCodeLargestBlock) {
-            status = Z_MEM_ERROR;
-            break;
-        }
-        expanded.append(chunk.data(), produced);
-    }
-    const bool whole = status == Z_STREAM_END && stream.avail_in == 0;
-    inflateEnd(&stream);
-    if (!whole) {
-        return std::nullopt;
-    }
-    return expanded;
-}
-
-QString BlockOf(QByteArrayView bytes) {
-    return QString::fromLatin1(Compress(bytes).toBase64(kBase64Options));
-}
-
-std::optional<QByteArray> BytesOfBlock(QStringView block) {
-    QByteArray text;
-    text.reserve(block.size());
-    for (const QChar c : block) {
-        const char16_t u = c.unicode();
-        const bool base64url = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
-                               (u >= u'0' && u <= u'9') || u == u'-' || u == u'_';
-        if (!base64url) {
-            return std::nullopt;
-        }
-        text.append(static_cast<char>(u));
-    }
-    // A length of 1 more than a multiple of 4 holds no whole byte: no encoder writes it.
-    if (text.isEmpty() || text.size() % 4 == 1) {
-        return std::nullopt;
-    }
-    const auto decoded = QByteArray::fromBase64Encoding(
-        text, kBase64Options | QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded) {
-        return std::nullopt;
-    }
-    return Expand(*decoded);
+    return deflate.expand(*packed, kShareCodeLargestBlock);
 }
 
 }  // namespace
 
-QString ShareCodeOf(const SharedBuild& build) {
+std::u16string ShareCodeOf(const Deflate& deflate, const SharedBuild& build) {
     if (!build.options) {
-        return QString::fromLatin1(kProfileOnlyCodePrefix) + BlockOf(build.profile);
+        return Utf16OfLatin1(kProfileOnlyCodePrefix) + BlockOf(deflate, build.profile);
     }
-    return QString::fromLatin1(kShareCodePrefix) + BlockOf(build.profile) + kBlockSeparator +
-           BlockOf(*build.options);
+    return Utf16OfLatin1(kShareCodePrefix) + BlockOf(deflate, build.profile) + kBlockSeparator +
+           BlockOf(deflate, *build.options);
 }
 
-std::optional<SharedBuild> BuildOfShareCode(QStringView code) {
-    code = code.trimmed();
-    const bool whole = code.startsWith(QLatin1StringView(kShareCodePrefix));
-    if (!whole && !code.startsWith(QLatin1StringView(kProfileOnlyCodePrefix))) {
+std::optional<SharedBuild> BuildOfShareCode(const Deflate& deflate, std::u16string_view code) {
+    code = TrimmedSpaces(code);
+    const std::u16string_view prefix = code.substr(0, std::string_view(kShareCodePrefix).size());
+    const bool whole = EqualsAscii(prefix, kShareCodePrefix);
+    if (!whole && !EqualsAscii(prefix, kProfileOnlyCodePrefix)) {
         return std::nullopt;
     }
-    const QStringView body = code.sliced(QLatin1StringView(kShareCodePrefix).size());
-    const qsizetype separator = body.indexOf(kBlockSeparator);
-    if ((separator >= 0) != whole || (whole && body.indexOf(kBlockSeparator, separator + 1) >= 0)) {
+    const std::u16string_view body = code.substr(prefix.size());
+    const std::size_t separator = body.find(kBlockSeparator);
+    const bool separated = separator != std::u16string_view::npos;
+    if (separated != whole ||
+        (whole && body.find(kBlockSeparator, separator + 1) != std::u16string_view::npos)) {
         return std::nullopt;
     }
-    const QStringView profileBlock = whole ? body.first(separator) : body;
-    const QStringView optionsBlock = whole ? body.sliced(separator + 1) : QStringView();
+    const std::u16string_view profileBlock = whole ? body.substr(0, separator) : body;
+    const std::u16string_view optionsBlock =
+        whole ? body.substr(separator + 1) : std::u16string_view();
     // Measured before anything is decoded: a pasted novel is refused at once.
     if (profileBlock.size() > kShareCodeLongestBlock ||
         optionsBlock.size() > kShareCodeLongestBlock) {
         return std::nullopt;
     }
     SharedBuild build;
-    std::optional<QByteArray> profile = BytesOfBlock(profileBlock);
+    std::optional<std::string> profile = BytesOfBlock(deflate, profileBlock);
     if (!profile) {
         return std::nullopt;
     }
     build.profile = std::move(*profile);
     if (whole) {
-        build.options = BytesOfBlock(optionsBlock);
+        build.options = BytesOfBlock(deflate, optionsBlock);
         if (!build.options) {
             return std::nullopt;
         }
@@ -126,12 +68,13 @@ std::optional<SharedBuild> BuildOfShareCode(QStringView code) {
     return build;
 }
 
-QString ShareCodeOf(const FormState& form) {
-    return ShareCodeOf(BuildOf(form));
+std::u16string ShareCodeOf(const Deflate& deflate, const FormState& form) {
+    return ShareCodeOf(deflate, BuildOf(form));
 }
 
-CommandOutcome LoadShareCode(QStringView code, FormState& form, UserPrompts& prompts) {
-    const std::optional<SharedBuild> build = BuildOfShareCode(code);
+CommandOutcome LoadShareCode(const Deflate& deflate, std::u16string_view code, FormState& form,
+                             UserPrompts& prompts) {
+    const std::optional<SharedBuild> build = BuildOfShareCode(deflate, code);
     if (!build || !ApplyBuild(*build, form)) {
         return FailedWithMessage(prompts, messages::kShareCodeError);
     }

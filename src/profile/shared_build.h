@@ -4,8 +4,8 @@
 // Codes of the first version carried the profile alone; such a build leaves the other inputs as
 // the form has them.
 
-#include <QByteArray>
 #include <optional>
+#include <string>
 
 #include "form/command_outcome.h"
 #include "form/form_state.h"
@@ -14,8 +14,8 @@
 namespace brakefell {
 
 struct SharedBuild {
-    QByteArray profile;
-    std::optional<QByteArray> options;  // nullopt: a build of the first version, profile only
+    std::string profile;
+    std::optional<std::string> options;  // nullopt: a build of the first version, profile only
     bool operator==(const SharedBuild&) const = default;
 };
 

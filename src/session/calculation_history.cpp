@@ -1,57 +1,56 @@
 #include "session/calculation_history.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
+#include <cstddef>
 #include <numeric>
 #include <optional>
 #include <set>
 
-#include "profile/atomic_file.h"
+#include "platform/paths.h"
 #include "profile/share_code.h"
 #include "text/file_lines.h"
+#include "text/strings.h"
+#include "text/utc_time_text.h"
 
 namespace brakefell {
 namespace {
 
 // 200 lines of a few hundred characters each; a file many times larger is not one of ours.
-constexpr qint64 kLargestFile = 4 * 1024 * 1024;
+constexpr std::size_t kLargestFile = 4 * 1024 * 1024;
 
-QByteArray LineOf(const HistoryEntry& entry) {
-    return entry.time.toString(Qt::ISODateWithMs).toLatin1() + ' ' +
-           ShareCodeOf(entry.build).toLatin1();
+std::string LineOf(const Deflate& deflate, const HistoryEntry& entry) {
+    return IsoUtcText(entry.time) + ' ' + Latin1OfUtf16(ShareCodeOf(deflate, entry.build));
 }
 
-std::optional<HistoryEntry> EntryOf(QByteArrayView line) {
-    const qsizetype blank = line.indexOf(' ');
-    if (blank <= 0) {
+std::optional<HistoryEntry> EntryOf(const Deflate& deflate, std::string_view line) {
+    const std::size_t blank = line.find(' ');
+    if (blank == 0 || blank == std::string_view::npos) {
         return std::nullopt;
     }
-    const QDateTime time =
-        QDateTime::fromString(QString::fromLatin1(line.first(blank)), Qt::ISODateWithMs);
-    if (!time.isValid()) {
+    const std::optional<UtcMillis> time = UtcMillisOfIsoText(line.substr(0, blank));
+    if (!time) {
         return std::nullopt;
     }
     std::optional<SharedBuild> build =
-        BuildOfShareCode(QString::fromLatin1(line.sliced(blank + 1)));
+        BuildOfShareCode(deflate, Utf16OfLatin1(line.substr(blank + 1)));
     if (!build) {
         return std::nullopt;
     }
-    return HistoryEntry{time.toUTC(), std::move(*build)};
+    return HistoryEntry{*time, std::move(*build)};
 }
 
 }  // namespace
 
-CalculationHistory::CalculationHistory(QString path) : path_(std::move(path)) {}
+CalculationHistory::CalculationHistory(const Platform& platform, std::string path)
+    : platform_(platform), path_(std::move(path)) {}
 
-QString CalculationHistory::SetAsidePath(const QString& path, const QDateTime& now) {
-    const QString plain = path + QStringLiteral(".damaged");
-    if (!QFileInfo::exists(plain)) {
+std::string CalculationHistory::SetAsidePath(const Storage& storage, std::string_view path,
+                                             UtcMillis now) {
+    std::string plain = std::string(path) + ".damaged";
+    if (storage.kindOf(plain) == PathKind::None) {
         return plain;
     }
-    return path + u'.' + now.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
-           QStringLiteral(".damaged");
+    return std::string(path) + '.' + CompactUtcText(now) + ".damaged";
 }
 
 const std::vector<HistoryEntry>& CalculationHistory::entries() {
@@ -65,36 +64,34 @@ void CalculationHistory::mergeFile() {
     read_ = true;
     // Only a file of its own is read or set aside; a folder in its place is left alone (and the
     // history is then not written).
-    if (path_.isEmpty() || !QFileInfo(path_).isFile()) {
+    Storage& storage = platform_.storage;
+    if (path_.empty() || storage.kindOf(path_) != PathKind::File) {
         return;
     }
-    QFile file(path_);
-    bool damaged = file.size() > kLargestFile || !file.open(QIODevice::ReadOnly);
-    QByteArray bytes;
-    if (!damaged) {
-        bytes = file.read(kLargestFile);
-        file.close();
-    }
+    // A file far larger than 200 entries, or one that cannot be read whole, is damaged.
+    const std::optional<FileContents> file = storage.read(path_, kLargestFile);
+    bool damaged = !file || !file->whole;
+    const std::string_view bytes = damaged ? std::string_view() : std::string_view(file->bytes);
     // Lines already in memory are known; only the others are decoded.
-    std::set<QByteArray> known(lines_.begin(), lines_.end());
+    std::set<std::string, std::less<>> known(lines_.begin(), lines_.end());
     std::vector<HistoryEntry> newEntries;
-    std::vector<QByteArray> newLines;
+    std::vector<std::string> newLines;
     for (FileLines lines(bytes); !damaged && !lines.atEnd();) {
-        const QByteArray line = lines.next().toByteArray();
+        const std::string_view line = lines.next();
         if (known.count(line) != 0) {
             continue;
         }
-        std::optional<HistoryEntry> entry = EntryOf(line);
+        std::optional<HistoryEntry> entry = EntryOf(platform_.deflate, line);
         damaged = !entry;
         if (entry) {
-            known.insert(line);
+            known.emplace(line);
             newEntries.push_back(std::move(*entry));
-            newLines.push_back(line);
+            newLines.emplace_back(line);
         }
     }
     if (damaged) {
         // Set aside, not deleted: the player's builds may still be read out of it by hand.
-        QFile::rename(path_, SetAsidePath(path_, QDateTime::currentDateTimeUtc()));
+        storage.rename(path_, SetAsidePath(storage, path_, platform_.clock.now()));
         return;
     }
     if (newEntries.empty()) {
@@ -114,7 +111,7 @@ void CalculationHistory::sortByTime() {
         return entries_[a].time < entries_[b].time;
     });
     std::vector<HistoryEntry> sortedEntries;
-    std::vector<QByteArray> sortedLines;
+    std::vector<std::string> sortedLines;
     for (const std::size_t index : order) {
         sortedEntries.push_back(std::move(entries_[index]));
         sortedLines.push_back(std::move(lines_[index]));
@@ -131,10 +128,10 @@ void CalculationHistory::keepLast() {
     }
 }
 
-bool CalculationHistory::add(const QDateTime& time, const SharedBuild& build) {
+bool CalculationHistory::add(UtcMillis time, const SharedBuild& build) {
     mergeFile();
-    HistoryEntry entry{time.toUTC(), build};
-    lines_.push_back(LineOf(entry));
+    HistoryEntry entry{time, build};
+    lines_.push_back(LineOf(platform_.deflate, entry));
     entries_.push_back(std::move(entry));
     sortByTime();
     keepLast();
@@ -142,17 +139,18 @@ bool CalculationHistory::add(const QDateTime& time, const SharedBuild& build) {
 }
 
 bool CalculationHistory::writeFile() const {
-    if (path_.isEmpty()) {
+    if (path_.empty()) {
         return true;
     }
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QByteArray bytes;
-    for (const QByteArray& line : lines_) {
-        bytes += line + "\r\n";
+    if (const std::string folder = FolderOfPath(path_); !folder.empty()) {
+        platform_.storage.makeFolders(folder);
     }
-    return ReplaceFileContents(path_, [&bytes](QIODevice& out) {
-               return out.write(bytes) == bytes.size();
-           }) == ProfileFileStatus::Done;
+    std::string bytes;
+    for (const std::string& line : lines_) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return platform_.storage.replace(path_, bytes) == ReplaceStatus::Done;
 }
 
 }  // namespace brakefell

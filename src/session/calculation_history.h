@@ -8,11 +8,11 @@
 // to the player. Nothing of a run is lost when the file cannot be written: the entries stay in
 // memory for the run.
 
-#include <QByteArray>
-#include <QDateTime>
-#include <QString>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "platform/platform.h"
 #include "profile/shared_build.h"
 
 namespace brakefell {
@@ -20,7 +20,7 @@ namespace brakefell {
 inline constexpr char kHistoryFileName[] = "CalculationHistory.txt";
 
 struct HistoryEntry {
-    QDateTime time;     // UTC
+    UtcMillis time;
     SharedBuild build;  // a line of the first version holds the profile alone
 };
 
@@ -30,7 +30,7 @@ class CalculationHistory {
 
     // `path` empty: kept for this run only. Nothing is read until the entries are first used, so
     // the history adds nothing to the program's start-up.
-    explicit CalculationHistory(QString path);
+    CalculationHistory(const Platform& platform, std::string path);
 
     // Oldest first.
     const std::vector<HistoryEntry>& entries();
@@ -38,11 +38,11 @@ class CalculationHistory {
     // Adds the entry to those in memory merged with those in the file now (the other edition may
     // have added some), in the order of their times, keeps the last 200, and writes the file.
     // False when the file could not be written; every entry is kept for this run all the same.
-    bool add(const QDateTime& time, const SharedBuild& build);
+    bool add(UtcMillis time, const SharedBuild& build);
 
     // Where a damaged file was set aside: the file's name with ".damaged", or with the time too
     // when that name is taken.
-    static QString SetAsidePath(const QString& path, const QDateTime& now);
+    static std::string SetAsidePath(const Storage& storage, std::string_view path, UtcMillis now);
 
   private:
     void mergeFile();
@@ -50,9 +50,10 @@ class CalculationHistory {
     void keepLast();
     bool writeFile() const;
 
-    QString path_;
+    Platform platform_;
+    std::string path_;
     std::vector<HistoryEntry> entries_;
-    std::vector<QByteArray> lines_;  // each entry's line in the file, so it is encoded once
+    std::vector<std::string> lines_;  // each entry's line in the file, so it is encoded once
     bool read_ = false;
 };
 

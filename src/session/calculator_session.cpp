@@ -4,15 +4,18 @@
 #include "form/messages.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
+#include "platform/paths.h"
 #include "profile/profile_files.h"
 #include "profile/share_code.h"
 #include "session/run_calculation.h"
 
 namespace brakefell {
 
-CalculatorSession::CalculatorSession(Edition edition, ProgramFolders folders, UserPrompts& prompts)
+CalculatorSession::CalculatorSession(Edition edition, ProgramFolders folders,
+                                     const Platform& platform, UserPrompts& prompts)
     : edition_(edition),
       folders_(std::move(folders)),
+      platform_(platform),
       prompts_(prompts),
       catalogue_(std::make_unique<SkillCatalogue>()),
       form_(std::make_unique<FormState>(*catalogue_)) {}
@@ -20,13 +23,13 @@ CalculatorSession::CalculatorSession(Edition edition, ProgramFolders folders, Us
 CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
     FillStartUpLists(*form_);
 
-    const QString cataloguePath =
-        options.cataloguePath.isEmpty()
-            ? folders_.programDir + u'/' + QString::fromLatin1(kCatalogueFileName)
-            : options.cataloguePath;
+    const std::string cataloguePath = options.cataloguePath.empty()
+                                          ? PathInFolder(folders_.programDir, kCatalogueFileName)
+                                          : options.cataloguePath;
     // A file that holds no skill at all (a catalogue saved with bare LF line ends reads as one
     // long comment line) leaves nothing to calculate with: it fails like a damaged one.
-    const CatalogueLoadResult loaded = LoadSkillCatalogue(cataloguePath, *catalogue_);
+    const CatalogueLoadResult loaded =
+        LoadSkillCatalogue(platform_.storage, cataloguePath, *catalogue_);
     catalogueLoaded_ = loaded.ok && loaded.skillsStored > 0;
     if (!catalogueLoaded_) {
         // The skill slots stay empty and the last run is not restored: a profile's skill
@@ -39,7 +42,8 @@ CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
         return {};
     }
     // A last run that cannot be read leaves the defaults: start-up itself has succeeded.
-    CommandOutcome lastRun = LoadProfile(ProfileSource::LastRun, *form_, folders_, prompts_);
+    CommandOutcome lastRun =
+        LoadProfile(ProfileSource::LastRun, *form_, folders_, platform_.storage, prompts_);
     lastRun.end = CommandEnd::Done;
     return lastRun;
 }
@@ -50,33 +54,33 @@ CommandOutcome CalculatorSession::calculate() {
         return {};
     }
     const CommandOutcome refused =
-        CommandOutcome::Refused(refusal, QString::fromUtf8(messages::kCalculationRefused));
+        CommandOutcome::Refused(refusal, std::u16string(messages::kCalculationRefused));
     prompts_.showMessage(refused.message);
     return refused;
 }
 
 CommandOutcome CalculatorSession::openProfile() {
-    return LoadProfile(ProfileSource::ChosenFile, *form_, folders_, prompts_);
+    return LoadProfile(ProfileSource::ChosenFile, *form_, folders_, platform_.storage, prompts_);
 }
 
 CommandOutcome CalculatorSession::saveProfile() {
-    return SaveProfile(ProfileSource::ChosenFile, *form_, folders_, prompts_);
+    return SaveProfile(ProfileSource::ChosenFile, *form_, folders_, platform_.storage, prompts_);
 }
 
-CommandOutcome CalculatorSession::openProfileFile(const QString& path) {
-    return LoadProfileAt(path, *form_, prompts_);
+CommandOutcome CalculatorSession::openProfileFile(std::string_view path) {
+    return LoadProfileAt(path, *form_, platform_.storage, prompts_);
 }
 
-CommandOutcome CalculatorSession::saveProfileFile(const QString& path) {
-    return SaveProfileAt(path, *form_, prompts_);
+CommandOutcome CalculatorSession::saveProfileFile(std::string_view path) {
+    return SaveProfileAt(path, *form_, platform_.storage, prompts_);
 }
 
-QString CalculatorSession::shareCode() const {
-    return ShareCodeOf(*form_);
+std::u16string CalculatorSession::shareCode() const {
+    return ShareCodeOf(platform_.deflate, *form_);
 }
 
-CommandOutcome CalculatorSession::openShareCode(const QString& code) {
-    return LoadShareCode(code, *form_, prompts_);
+CommandOutcome CalculatorSession::openShareCode(std::u16string_view code) {
+    return LoadShareCode(platform_.deflate, code, *form_, prompts_);
 }
 
 CommandOutcome CalculatorSession::openBuild(const SharedBuild& build) {
@@ -87,7 +91,7 @@ CommandOutcome CalculatorSession::shutDown() {
     if (!catalogueLoaded_) {
         return {};
     }
-    return SaveProfile(ProfileSource::LastRun, *form_, folders_, prompts_);
+    return SaveProfile(ProfileSource::LastRun, *form_, folders_, platform_.storage, prompts_);
 }
 
 }  // namespace brakefell

@@ -10,7 +10,7 @@ Refusal RunCalculation(FormState& form, ShownLists& shown, Edition edition) {
     const CalculationReport report = WriteReport(figures, form.catalogue());
     shown.record(figures);
     for (int k = 0; k < kResultBoxCount; ++k) {
-        const QString name = IndexedName("txtResult", k);
+        const std::u16string name = IndexedName("txtResult", k);
         form.setText(name, report.txtResult[k].text);
         form.setVisible(name, report.txtResult[k].visible);
     }

@@ -52,18 +52,19 @@ std::optional<std::uint16_t> EncodeDoubleByte(char16_t unit) {
 }
 
 // A character beyond the BMP: a high surrogate followed by a low one.
-bool IsSurrogatePairAt(QStringView text, qsizetype i) {
-    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+bool IsSurrogatePairAt(std::u16string_view text, std::size_t i) {
+    return text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+           text[i + 1] <= 0xDFFF;
 }
 
 }  // namespace
 
-QString DecodeCp949(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    qsizetype written = 0;
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
+std::u16string DecodeCp949(std::string_view bytes) {
+    std::u16string text(bytes.size(), u'\0');
+    char16_t* out = text.data();
+    std::size_t written = 0;
+    const std::size_t size = bytes.size();
+    std::size_t i = 0;
     while (i < size) {
         const unsigned byte = static_cast<unsigned char>(bytes[i]);
         if (byte < 0x80) {
@@ -91,35 +92,35 @@ QString DecodeCp949(QByteArrayView bytes) {
             i += 2;
         }
     }
-    text.truncate(written);
+    text.resize(written);
     return text;
 }
 
-QByteArray EncodeCp949(QStringView text) {
-    QByteArray bytes;
+std::string EncodeCp949(std::u16string_view text) {
+    std::string bytes;
     bytes.reserve(text.size() * 2);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
         if (unit < 0x80) {
-            bytes.append(static_cast<char>(unit));
+            bytes += static_cast<char>(unit);
         } else if (IsSurrogatePairAt(text, i)) {
             ++i;  // never in the code page: one "?" for the whole character
-            bytes.append('?');
+            bytes += '?';
         } else if (const auto code = EncodeDoubleByte(unit)) {
-            bytes.append(static_cast<char>(*code >> 8));
-            bytes.append(static_cast<char>(*code & 0xFF));
+            bytes += static_cast<char>(*code >> 8);
+            bytes += static_cast<char>(*code & 0xFF);
         } else {
-            bytes.append('?');
+            bytes += '?';
         }
     }
     return bytes;
 }
 
-int DisplayWidth(QStringView text) {
+int DisplayWidth(std::u16string_view text) {
     int width = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t unit = text[i].unicode();
+    const std::size_t size = text.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        const char16_t unit = text[i];
         if (unit < 0x80) {
             width += 1;
         } else if (unit >= kFirstSyllable && unit <= kLastSyllable) {

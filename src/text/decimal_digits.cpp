@@ -2,11 +2,13 @@
 
 #include <charconv>
 
+#include "text/double_chars.h"
+
 namespace brakefell {
 
 namespace {
 
-// Reads the "d.ddde+XX" form of std::to_chars into digits and point position.
+// Reads the "d.ddde+XX" form of ScientificChars into digits and point position.
 DecimalDigits FromScientific(const char* first, const char* last) {
     DecimalDigits result;
     const char* p = first;
@@ -34,8 +36,7 @@ DecimalDigits FromScientific(const char* first, const char* last) {
 
 DecimalDigits RoundedDigits(double magnitude, int significant) {
     char buffer[48];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                   std::chars_format::scientific, significant - 1);
+    const auto end = ScientificChars(buffer, buffer + sizeof buffer, magnitude, significant - 1);
     return FromScientific(buffer, end.ptr);
 }
 

@@ -5,24 +5,29 @@
 // has no empty last line. CR never occurs inside a code page 949 character, so the raw bytes
 // are split before they are decoded.
 
-#include <QByteArrayView>
+#include <string>
+#include <string_view>
 
 namespace brakefell {
 
+// The text as one line of such a file: code page 949, without the CRs that would end the line
+// early and shift every later value by one line (a single-line box cannot hold one anyway).
+std::string SingleLineCp949(std::u16string_view text);
+
 class FileLines {
   public:
-    explicit FileLines(QByteArrayView bytes) : rest_(bytes) {}
+    explicit FileLines(std::string_view bytes) : rest_(bytes) {}
 
-    bool atEnd() const { return rest_.isEmpty(); }
+    bool atEnd() const { return rest_.empty(); }
 
     // The next line without its line end. Call only when not atEnd().
-    QByteArrayView next();
+    std::string_view next();
 
     // 1-based number of the line that next() returned last; 0 before the first line.
     int lineNumber() const { return lineNumber_; }
 
   private:
-    QByteArrayView rest_;
+    std::string_view rest_;
     int lineNumber_ = 0;
 };
 

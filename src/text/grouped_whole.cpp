@@ -5,7 +5,7 @@
 
 namespace brakefell {
 
-qsizetype GroupedLength(std::uint64_t whole) {
+std::ptrdiff_t GroupedLength(std::uint64_t whole) {
     static constexpr std::uint64_t kWholePowers[] = {1ULL,
                                                      10ULL,
                                                      100ULL,
@@ -28,7 +28,8 @@ qsizetype GroupedLength(std::uint64_t whole) {
     }
     // log10 from the bit length (1233 / 4096 ~ log10 2), corrected by one comparison.
     const auto estimate = static_cast<std::size_t>(std::bit_width(whole) * 1233 >> 12);
-    const qsizetype digits = static_cast<qsizetype>(estimate) + (whole >= kWholePowers[estimate]);
+    const std::ptrdiff_t digits =
+        static_cast<std::ptrdiff_t>(estimate) + (whole >= kWholePowers[estimate]);
     return digits + (digits - 1) / 3;
 }
 

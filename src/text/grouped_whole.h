@@ -2,8 +2,8 @@
 // Whole amounts grouped by thousands, written straight into a buffer: the everyday case of the
 // pattern "###,###,###,###" that the report prints hundreds of times per calculation.
 
-#include <QtGlobal>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "text/readable_decimal.h"
@@ -26,7 +26,7 @@ inline std::uint64_t RoundedWhole(double value) {
 }
 
 // Characters of `whole` grouped by thousands: 1,234,567 has nine; 0 has none.
-qsizetype GroupedLength(std::uint64_t whole);
+std::ptrdiff_t GroupedLength(std::uint64_t whole);
 
 // Writes `whole` (> 0) grouped by thousands so that it ends just before `end`.
 void WriteGrouped(std::uint64_t whole, char16_t* end);

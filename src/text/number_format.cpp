@@ -13,32 +13,31 @@ namespace {
 
 // The text with blanks up to width columns, built in one allocation; a text wider than the
 // width comes back whole.
-QString Padded(QStringView text, int columns, std::int16_t width, std::int16_t alignFlag) {
+std::u16string Padded(std::u16string_view text, int columns, std::int16_t width,
+                      std::int16_t alignFlag) {
     if (columns > width) {
-        return text.toString();
+        return std::u16string(text);
     }
-    const qsizetype blanks = width - columns;
-    QString padded(blanks + text.size(), Qt::Uninitialized);
-    QChar* out = padded.data();
+    const auto blanks = static_cast<std::size_t>(width - columns);
+    std::u16string padded;
+    padded.reserve(blanks + text.size());
     if (alignFlag == kAlignRight) {
-        std::fill_n(out, blanks, QChar(u' '));
-        std::copy(text.begin(), text.end(), out + blanks);
+        padded.append(blanks, u' ').append(text);
     } else {
-        std::copy(text.begin(), text.end(), out);
-        std::fill_n(out + text.size(), blanks, QChar(u' '));
+        padded.append(text).append(blanks, u' ');
     }
     return padded;
 }
 
 }  // namespace
 
-QString FormatNumber(double value, QStringView pattern) {
-    PatternText text;
+std::u16string FormatNumber(double value, std::u16string_view pattern) {
+    std::u16string text;
     FormatByPattern(value, pattern, text);
-    return QString(reinterpret_cast<const QChar*>(text.constData()), text.size());
+    return text;
 }
 
-QString FormatAmount(double value, std::int16_t width, std::int16_t alignFlag) {
+std::u16string FormatAmount(double value, std::int16_t width, std::int16_t alignFlag) {
     // Zero, negative and not-a-number amounts take no columns; an infinite one is no amount
     // either and must not turn into a row of blanks.
     if (!(value > 0) || !std::isfinite(value)) {
@@ -46,25 +45,26 @@ QString FormatAmount(double value, std::int16_t width, std::int16_t alignFlag) {
     }
     if (HasExactWhole(value)) {
         const std::uint64_t whole = RoundedWhole(value);
-        const qsizetype length = GroupedLength(whole);
+        const std::ptrdiff_t length = GroupedLength(whole);
         char16_t digits[32];
         if (whole > 0) {
             WriteGrouped(whole, digits + length);
         }
-        return Padded(QStringView(digits, length), static_cast<int>(length), width, alignFlag);
+        return Padded(std::u16string_view(digits, static_cast<std::size_t>(length)),
+                      static_cast<int>(length), width, alignFlag);
     }
-    PatternText text;
+    std::u16string text;
     FormatByPattern(value, u"###,###,###,###", text);
-    const QStringView view(text.constData(), text.size());
-    return Padded(view, static_cast<int>(view.size()), width, alignFlag);
+    return Padded(text, static_cast<int>(text.size()), width, alignFlag);
 }
 
-QString PadDisplayText(const QString& text, std::int16_t width, std::int16_t alignFlag) {
-    if (text.isEmpty()) {
-        return text;
+std::u16string PadDisplayText(std::u16string_view text, std::int16_t width,
+                              std::int16_t alignFlag) {
+    if (text.empty()) {
+        return {};
     }
     const int columns = DisplayWidth(text);
-    return columns > width ? text : Padded(text, columns, width, alignFlag);
+    return columns > width ? std::u16string(text) : Padded(text, columns, width, alignFlag);
 }
 
 }  // namespace brakefell

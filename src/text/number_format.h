@@ -1,9 +1,9 @@
 #pragma once
 // The number patterns and the two padding functions of the report.
 
-#include <QString>
-#include <QStringView>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace brakefell {
 
@@ -20,15 +20,15 @@ inline constexpr std::int16_t kAlignLeft = 0;    // padding blanks after the tex
 // - Each "%" moves the point two places (0.0285 by "0.0%" -> "2.9%").
 // - A negative value that rounds to zero shows no minus sign ("0.00", not "-0.00").
 // - Infinity and NaN give the empty text.
-QString FormatNumber(double value, QStringView pattern);
+std::u16string FormatNumber(double value, std::u16string_view pattern);
 
 // A positive amount as a thousands-grouped whole number padded to width columns; the empty text
 // for an amount of 0 or less (or not a number, or infinite). Never cuts a longer number.
 // alignFlag kAlignRight (-1) puts the blanks before the text, any other value after it.
-QString FormatAmount(double value, std::int16_t width, std::int16_t alignFlag);
+std::u16string FormatAmount(double value, std::int16_t width, std::int16_t alignFlag);
 
 // Any text padded with blanks to width display columns (a Korean syllable counts two).
 // The empty text stays empty; a longer text comes back unchanged.
-QString PadDisplayText(const QString& text, std::int16_t width, std::int16_t alignFlag);
+std::u16string PadDisplayText(std::u16string_view text, std::int16_t width, std::int16_t alignFlag);
 
 }  // namespace brakefell

@@ -1,8 +1,11 @@
 #include "text/number_pattern.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 #include "text/readable_decimal.h"
 
@@ -16,9 +19,9 @@ bool IsPlaceholder(char16_t c) {
 
 // What a pattern asks for, found in one pass over it.
 struct PatternShape {
-    qsizetype pointIndex = -1;  // the first "."; -1 when the pattern has none
-    qsizetype firstIntegerPlaceholder = -1;
-    qsizetype lastIntegerPlaceholder = -1;
+    std::ptrdiff_t pointIndex = -1;  // the first "."; -1 when the pattern has none
+    std::ptrdiff_t firstIntegerPlaceholder = -1;
+    std::ptrdiff_t lastIntegerPlaceholder = -1;
     int integerPlaceholders = 0;
     int fractionPlaceholders = 0;
     int lastZeroFractionPlaceholder = -1;  // fraction digits up to here are always shown
@@ -26,16 +29,16 @@ struct PatternShape {
     bool grouping = false;
 
     // A "," between two integer placeholders asks for grouping and is not shown itself.
-    bool IsGroupingComma(qsizetype index) const {
+    bool IsGroupingComma(std::ptrdiff_t index) const {
         return index > firstIntegerPlaceholder && index < lastIntegerPlaceholder &&
                firstIntegerPlaceholder >= 0;
     }
 };
 
-PatternShape ShapeOf(QStringView pattern) {
+PatternShape ShapeOf(std::u16string_view pattern) {
     PatternShape shape;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const char16_t c = pattern[i].unicode();
+    for (std::ptrdiff_t i = 0; i < std::ssize(pattern); ++i) {
+        const char16_t c = pattern[static_cast<std::size_t>(i)];
         if (c == u'%') {
             ++shape.percentSigns;
         } else if (c == u'.' && shape.pointIndex < 0) {
@@ -53,8 +56,9 @@ PatternShape ShapeOf(QStringView pattern) {
             ++shape.fractionPlaceholders;
         }
     }
-    for (qsizetype i = shape.firstIntegerPlaceholder + 1; i < shape.lastIntegerPlaceholder; ++i) {
-        if (pattern[i] == u',') {
+    for (std::ptrdiff_t i = shape.firstIntegerPlaceholder + 1; i < shape.lastIntegerPlaceholder;
+         ++i) {
+        if (pattern[static_cast<std::size_t>(i)] == u',') {
             shape.grouping = true;
         }
     }
@@ -63,15 +67,20 @@ PatternShape ShapeOf(QStringView pattern) {
 
 // The magnitude rounded half away from zero to a number of decimals, as plain digits.
 struct RoundedMagnitude {
-    QVarLengthArray<char, 64> digits;  // no leading zero; empty for zero
-    int pointPosition = 0;             // the value is 0.<digits> * 10^pointPosition
+    std::array<char, 24> digits{};  // no leading zero
+    int count = 0;                  // digits used; 0 for zero
+    int pointPosition = 0;          // the value is 0.<digits> * 10^pointPosition
 
-    bool IsZero() const { return digits.isEmpty(); }
+    bool IsZero() const { return count == 0; }
     int IntegerDigitCount() const { return pointPosition > 0 ? pointPosition : 0; }
-    char IntegerDigit(int i) const { return i < digits.size() ? digits[i] : '0'; }
+    char IntegerDigit(int i) const { return i < count ? digits[i] : '0'; }
     char FractionDigit(int k) const {
         const int index = pointPosition + k;
-        return index >= 0 && index < digits.size() ? digits[index] : '0';
+        return index >= 0 && index < count ? digits[index] : '0';
+    }
+    void Assign(const char* from, int length) {
+        std::copy(from, from + length, digits.begin());
+        count = length;
     }
 };
 
@@ -89,7 +98,7 @@ RoundedMagnitude RoundDecimal(double magnitude, int decimals, int percentSigns) 
         }
         char buffer[24];
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, units).ptr;
-        rounded.digits.append(buffer, end - buffer);
+        rounded.Assign(buffer, static_cast<int>(end - buffer));
         rounded.pointPosition = static_cast<int>(end - buffer) - decimals;
         return rounded;
     }
@@ -97,7 +106,7 @@ RoundedMagnitude RoundDecimal(double magnitude, int decimals, int percentSigns) 
     if (read.count == 0) {
         return rounded;
     }
-    rounded.digits.append(read.digits.data(), read.count);
+    rounded.Assign(read.digits.data(), read.count);
     rounded.pointPosition = read.pointPosition + 2 * percentSigns;
     return rounded;
 }
@@ -106,7 +115,7 @@ RoundedMagnitude RoundDecimal(double magnitude, int decimals, int percentSigns) 
 // all go to the first one, "0" placeholders show leading zeros and "#" ones do not.
 class IntegerWriter {
   public:
-    IntegerWriter(const RoundedMagnitude& number, const PatternShape& shape, PatternText& out)
+    IntegerWriter(const RoundedMagnitude& number, const PatternShape& shape, std::u16string& out)
         : number_(number), shape_(shape), out_(out), length_(number.IntegerDigitCount()) {}
 
     void Placeholder(char16_t kind) {
@@ -132,16 +141,16 @@ class IntegerWriter {
 
   private:
     void Digit(char digit, int position) {
-        out_.append(static_cast<char16_t>(digit));
+        out_ += static_cast<char16_t>(digit);
         started_ = true;
         if (shape_.grouping && position > 0 && position % 3 == 0) {
-            out_.append(u',');
+            out_ += u',';
         }
     }
 
     const RoundedMagnitude& number_;
     const PatternShape& shape_;
-    PatternText& out_;
+    std::u16string& out_;
     int length_;
     int placeholdersSeen_ = 0;
     bool started_ = false;
@@ -161,7 +170,7 @@ int LastShownFractionDigit(const RoundedMagnitude& number, const PatternShape& s
 
 }  // namespace
 
-void FormatByPattern(double value, QStringView pattern, PatternText& out) {
+void FormatByPattern(double value, std::u16string_view pattern, std::u16string& out) {
     if (!std::isfinite(value)) {
         return;  // the engine never formats these; show nothing rather than "inf"
     }
@@ -171,29 +180,29 @@ void FormatByPattern(double value, QStringView pattern, PatternText& out) {
     const int lastShownFraction = LastShownFractionDigit(number, shape);
 
     if (value < 0 && !number.IsZero()) {
-        out.append(u'-');  // a value that rounds to zero shows no sign
+        out += u'-';  // a value that rounds to zero shows no sign
     }
     IntegerWriter integer(number, shape, out);
     int fractionSeen = 0;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const char16_t c = pattern[i].unicode();
+    for (std::ptrdiff_t i = 0; i < std::ssize(pattern); ++i) {
+        const char16_t c = pattern[static_cast<std::size_t>(i)];
         const bool inFraction = shape.pointIndex >= 0 && i > shape.pointIndex;
         if (i == shape.pointIndex) {
             if (shape.integerPlaceholders == 0) {
                 integer.AllDigits();
             }
-            out.append(u'.');
+            out += u'.';
         } else if (IsPlaceholder(c) && !inFraction) {
             integer.Placeholder(c);
         } else if (IsPlaceholder(c)) {
             const int k = fractionSeen++;
             if (k <= lastShownFraction) {
-                out.append(static_cast<char16_t>(number.FractionDigit(k)));
+                out += static_cast<char16_t>(number.FractionDigit(k));
             }
         } else if (c == u',' && !inFraction && shape.IsGroupingComma(i)) {
             // grouping is written with the digits
         } else {
-            out.append(c);
+            out += c;
         }
     }
 }

@@ -1,15 +1,13 @@
 #pragma once
-// The number patterns of the report, written into a small buffer so that callers that pad the
-// result build their text with a single allocation.
+// The number patterns of the report, appended to a text the caller builds, so that a padded
+// figure costs a single allocation.
 
-#include <QStringView>
-#include <QVarLengthArray>
+#include <string>
+#include <string_view>
 
 namespace brakefell {
 
-using PatternText = QVarLengthArray<char16_t, 64>;
-
 // Appends the value formatted by the pattern (see FormatNumber); nothing for inf and NaN.
-void FormatByPattern(double value, QStringView pattern, PatternText& text);
+void FormatByPattern(double value, std::u16string_view pattern, std::u16string& text);
 
 }  // namespace brakefell

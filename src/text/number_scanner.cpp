@@ -6,6 +6,8 @@
 #include <limits>
 #include <system_error>
 
+#include "text/double_chars.h"
+
 namespace brakefell {
 
 namespace {
@@ -15,21 +17,21 @@ constexpr int kEnd = -1;
 // Walks the text and skips the blanks, tabs and line feeds that a typed number may hold anywhere.
 class BlankSkippingCursor {
   public:
-    explicit BlankSkippingCursor(QStringView text) : text_(text) { SkipBlanks(); }
+    explicit BlankSkippingCursor(std::u16string_view text) : text_(text) { SkipBlanks(); }
 
-    int Peek() const { return position_ < text_.size() ? text_[position_].unicode() : kEnd; }
+    int Peek() const { return position_ < text_.size() ? text_[position_] : kEnd; }
     void Advance() {
         ++position_;
         SkipBlanks();
     }
     bool AtEnd() const { return position_ == text_.size(); }
-    qsizetype Position() const { return position_; }
-    void Rewind(qsizetype position) { position_ = position; }
+    std::size_t Position() const { return position_; }
+    void Rewind(std::size_t position) { position_ = position; }
 
   private:
     void SkipBlanks() {
         while (position_ < text_.size()) {
-            const char16_t unit = text_[position_].unicode();
+            const char16_t unit = text_[position_];
             if (unit != u' ' && unit != u'\t' && unit != u'\n') {
                 break;
             }
@@ -37,8 +39,8 @@ class BlankSkippingCursor {
         }
     }
 
-    QStringView text_;
-    qsizetype position_ = 0;
+    std::u16string_view text_;
+    std::size_t position_ = 0;
 };
 
 bool IsDigit(int c) {
@@ -101,7 +103,7 @@ class SignificantDigits {
         const auto written = std::to_chars(buffer.data() + length, buffer.data() + buffer.size(),
                                            static_cast<long long>(scale));
         double value = 0.0;
-        const auto result = std::from_chars(buffer.data(), written.ptr, value);
+        const auto result = DecimalFromChars(buffer.data(), written.ptr, value);
         if (result.ec == std::errc::result_out_of_range) {
             return decimalExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
         }
@@ -125,7 +127,7 @@ class SignificantDigits {
 
 // The exponent after "e"/"E"; the cursor stays before the "e" when no digit follows.
 std::int64_t ReadExponent(BlankSkippingCursor& cursor) {
-    const qsizetype start = cursor.Position();
+    const std::size_t start = cursor.Position();
     if (cursor.Peek() != 'e' && cursor.Peek() != 'E') {
         return 0;
     }
@@ -223,7 +225,7 @@ int PrefixBase(int letter) {
 
 }  // namespace
 
-ScannedNumber ScanLeadingNumber(QStringView text) {
+ScannedNumber ScanLeadingNumber(std::u16string_view text) {
     BlankSkippingCursor cursor(text);
     ScannedNumber scanned;
     if (cursor.Peek() == '&') {

@@ -1,7 +1,7 @@
 #pragma once
 // Reads the leading number of a typed text the way every input box and file line is read.
 
-#include <QStringView>
+#include <string_view>
 
 namespace brakefell {
 
@@ -13,6 +13,6 @@ struct ScannedNumber {
 
 // Blanks, tabs and line feeds anywhere are skipped; the longest leading decimal number
 // (sign, digits, "." and fraction, exponent) or "&H"/"&O" integer is read. Never fails.
-ScannedNumber ScanLeadingNumber(QStringView text);
+ScannedNumber ScanLeadingNumber(std::u16string_view text);
 
 }  // namespace brakefell

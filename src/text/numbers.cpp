@@ -4,39 +4,40 @@
 
 #include "text/number_scanner.h"
 #include "text/readable_decimal.h"
+#include "text/strings.h"
 
 namespace brakefell {
 
 namespace {
 
-bool IsBlank(QChar c) {
+bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-QStringView TrimBlanks(QStringView text) {
-    while (!text.isEmpty() && IsBlank(text.front())) {
-        text = text.sliced(1);
+std::u16string_view TrimBlanks(std::u16string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
     }
-    while (!text.isEmpty() && IsBlank(text.back())) {
-        text.chop(1);
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
     }
     return text;
 }
 
 }  // namespace
 
-double NumberOf(QStringView text) {
+double NumberOf(std::u16string_view text) {
     return ScanLeadingNumber(text).value;
 }
 
-std::optional<bool> FlagOf(QStringView text) {
+std::optional<bool> FlagOf(std::u16string_view text) {
     // The words may stand between blanks, as a numeric text may; blanks inside a word are not
     // skipped ("Tr ue" is no flag).
-    const QStringView word = TrimBlanks(text);
-    if (word.compare(u"true", Qt::CaseInsensitive) == 0) {
+    const std::u16string_view word = TrimBlanks(text);
+    if (EqualsIgnoringCase(word, "true")) {
         return true;
     }
-    if (word.compare(u"false", Qt::CaseInsensitive) == 0) {
+    if (EqualsIgnoringCase(word, "false")) {
         return false;
     }
     // A numeric flag must be a number and nothing else: "12abc" or "1e" is no flag.

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "text/double_chars.h"
+
 namespace brakefell {
 namespace {
 
@@ -86,7 +88,7 @@ double RoundReadableValue(double value, int decimals, HalfRule rule) {
     *end++ = 'e';
     end = std::to_chars(end, text + sizeof text, d.pointPosition).ptr;
     double rounded = 0;
-    std::from_chars(text, end, rounded);
+    DecimalFromChars(text, end, rounded);
     return sign * rounded;
 }
 

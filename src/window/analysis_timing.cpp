@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "qt_adapters/desktop_platform.h"
+#include "qt_adapters/qt_text.h"
 #include "session/calculator_session.h"
 #include "window/analysis/analysis_window.h"
 #include "window/analysis/chart_tab.h"
@@ -27,13 +29,6 @@
 namespace {
 
 using namespace brakefell;
-
-class Silent : public UserPrompts {
-  public:
-    void showMessage(const QString&) override {}
-    std::optional<QString> chooseFileToOpen(const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(const QString&) override { return std::nullopt; }
-};
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -64,9 +59,11 @@ int main(int argc, char* argv[]) {
     QTemporaryDir programDir;
     QFile::copy(QDir(QApplication::applicationDirPath()).filePath("Gloamstalker007.txt"),
                 QDir(programDir.path()).filePath("Gloamstalker007.txt"));
-    Silent prompts;
-    CalculatorSession session(Edition::Full, {programDir.path(), programDir.filePath("user")},
-                              prompts);
+    NobodyThere prompts;
+    DesktopPlatform desktop;
+    CalculatorSession session(Edition::Full,
+                              {PathOf(programDir.path()), PathOf(programDir.filePath("user"))},
+                              desktop.platform(), prompts);
     session.startUp();
     CalculatorWindow window(session);
     window.show();

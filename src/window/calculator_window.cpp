@@ -22,7 +22,10 @@
 #include <utility>
 
 #include "form/input_captions.h"
+#include "platform/paths.h"
 #include "profile/shared_build.h"
+#include "qt_adapters/qt_text.h"
+#include "text/strings.h"
 #include "window/analysis/analysis_window.h"
 #include "window/control_widgets.h"
 #include "window/window_fonts.h"
@@ -31,10 +34,9 @@ namespace brakefell {
 namespace {
 
 // The history lives in the user's folder: the program's own folder may not be writable.
-QString HistoryPath(const ProgramFolders& folders) {
-    return folders.userDataDir.isEmpty()
-               ? QString()
-               : folders.userDataDir + u'/' + QString::fromLatin1(kHistoryFileName);
+std::string HistoryPath(const ProgramFolders& folders) {
+    return folders.userDataDir.empty() ? std::string()
+                                       : PathInFolder(folders.userDataDir, kHistoryFileName);
 }
 
 int Pixels(int twips) {
@@ -71,7 +73,9 @@ QLabel* CreateFixedLabel(const LayoutItem& item, QWidget* parent) {
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
-    : QWidget(parent), session_(session), history_(HistoryPath(session.folders())) {
+    : QWidget(parent),
+      session_(session),
+      history_(session.platform(), HistoryPath(session.folders())) {
     const WindowLayout& layout = LayoutOf(session.edition());
     setWindowTitle(QString::fromUtf8(layout.caption));
     setFont(WindowFont());
@@ -87,12 +91,12 @@ CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
 
     FormState& form = session_.form();
     for (const ControlState& state : form.controls()) {
-        if (QWidget* widget = control(state.name)) {
+        if (QWidget* widget = control(QStringOf(state.name))) {
             ShowControlState(widget, state);
         }
     }
     form.setChangeListener([this](const ControlState& state) {
-        if (QWidget* widget = control(state.name)) {
+        if (QWidget* widget = control(QStringOf(state.name))) {
             ShowControlState(widget, state);
         }
         if (IsInput(state.kind)) {
@@ -159,18 +163,19 @@ void CalculatorWindow::createWidgets(const WindowLayout& layout) {
         }
     }
     for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
-        if (const QString spoken = OwnInputCaption(it.key()); !spoken.isEmpty()) {
-            it.value()->setAccessibleName(spoken);
+        if (const std::u16string spoken = OwnInputCaption(TextOf(it.key())); !spoken.empty()) {
+            it.value()->setAccessibleName(QStringOf(spoken));
         }
     }
 }
 
 void CalculatorWindow::connectInput(const ControlSpec& entry, QWidget* widget) {
-    const QString name = QString::fromLatin1(entry.name);
+    const std::u16string name = Utf16OfLatin1(entry.name);
     switch (entry.kind) {
         case ControlKind::TextBox:
-            connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
-                    [this, name](const QString& text) { session_.form().setText(name, text); });
+            connect(
+                static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+                [this, name](const QString& text) { session_.form().setText(name, TextOf(text)); });
             break;
         case ControlKind::DropDown:
             // Runs for every pick, the same entry again included, like a click on the list.
@@ -194,13 +199,13 @@ void CalculatorWindow::connectInput(const ControlSpec& entry, QWidget* widget) {
             break;
         case ControlKind::CommandButton: {
             auto* button = static_cast<QPushButton*>(widget);
-            if (name == QLatin1String("cmdCalculation")) {
+            if (name == u"cmdCalculation") {
                 connect(button, &QPushButton::clicked, this, &CalculatorWindow::calculate);
-            } else if (name == QLatin1String("cmdOpen")) {
+            } else if (name == u"cmdOpen") {
                 connect(button, &QPushButton::clicked, this, [this] { session_.openProfile(); });
-            } else if (name == QLatin1String("cmdSaveStat")) {
+            } else if (name == u"cmdSaveStat") {
                 connect(button, &QPushButton::clicked, this, [this] { session_.saveProfile(); });
-            } else if (name == QLatin1String("cmdAnalysis")) {
+            } else if (name == u"cmdAnalysis") {
                 connect(button, &QPushButton::clicked, this, [this] { openAnalysis(); });
             }
             break;
@@ -257,18 +262,18 @@ void CalculatorWindow::calculate() {
         return;
     }
     // A history that cannot be written costs this run nothing: the entry stays in memory.
-    history_.add(QDateTime::currentDateTimeUtc(), BuildOf(session_.form()));
+    history_.add(session_.platform().clock.now(), BuildOf(session_.form()));
     emit historyChanged();
 }
 
 void CalculatorWindow::copyShareCode(QWidget* near) {
-    QGuiApplication::clipboard()->setText(session_.shareCode());
+    QGuiApplication::clipboard()->setText(QStringOf(session_.shareCode()));
     QToolTip::showText(near->mapToGlobal(near->rect().center()),
                        QStringLiteral("빌드 코드를 클립보드에 복사했습니다."), near, {}, 2500);
 }
 
 void CalculatorWindow::pasteShareCode() {
-    session_.openShareCode(QGuiApplication::clipboard()->text());
+    session_.openShareCode(TextOf(QGuiApplication::clipboard()->text()));
 }
 
 void CalculatorWindow::restore(const HistoryEntry& entry) {

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "qt_adapters/qt_text.h"
 #include "window/input_box.h"
 #include "window/report_box.h"
 
@@ -95,14 +96,19 @@ void ShowOption(QRadioButton* option, bool selected) {
 }
 
 void ShowList(QComboBox* list, const ControlState& state) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(state.items.size()));
+    for (const std::u16string& item : state.items) {
+        items.append(QStringOf(item));
+    }
     QStringList shown;
     shown.reserve(list->count());
     for (int i = 0; i < list->count(); ++i) {
         shown.append(list->itemText(i));
     }
-    if (shown != state.items) {
+    if (shown != items) {
         list->clear();
-        list->addItems(state.items);
+        list->addItems(items);
     }
     if (list->currentIndex() != state.value) {
         list->setCurrentIndex(state.value);
@@ -134,13 +140,15 @@ void ShowControlState(QWidget* widget, const ControlState& state) {
     const QSignalBlocker quiet(widget);
     switch (state.kind) {
         case ControlKind::TextBox:
-            if (auto* box = qobject_cast<QLineEdit*>(widget); box && box->text() != state.text) {
-                box->setText(state.text);
+            if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+                if (const QString text = QStringOf(state.text); box->text() != text) {
+                    box->setText(text);
+                }
             }
             break;
         case ControlKind::ResultBox:
             if (auto* box = dynamic_cast<ReportBox*>(widget)) {
-                box->setReportText(state.text);
+                box->setReportText(QStringOf(state.text));
             }
             break;
         case ControlKind::CheckBox:
@@ -160,7 +168,7 @@ void ShowControlState(QWidget* widget, const ControlState& state) {
             break;
         case ControlKind::Label:
             if (auto* label = qobject_cast<QLabel*>(widget)) {
-                label->setText(state.text);
+                label->setText(QStringOf(state.text));
                 SetTextColour(label, QPalette::WindowText, ColourOf(state.color));
             }
             break;

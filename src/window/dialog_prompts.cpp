@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "qt_adapters/qt_text.h"
+
 namespace brakefell {
 
 void SetUpProfileDialog(QFileDialog& dialog, const QString& initialDir,
@@ -15,27 +17,27 @@ void SetUpProfileDialog(QFileDialog& dialog, const QString& initialDir,
     dialog.setDefaultSuffix(QString());
 }
 
-void DialogPrompts::showMessage(const QString& sentence) {
-    QMessageBox box(QMessageBox::NoIcon, title_, sentence, QMessageBox::Ok, window_);
+void DialogPrompts::showMessage(std::u16string_view sentence) {
+    QMessageBox box(QMessageBox::NoIcon, title_, QStringOf(sentence), QMessageBox::Ok, window_);
     box.exec();
 }
 
-std::optional<QString> DialogPrompts::chooseFileToOpen(const QString& initialDir) {
+std::optional<std::string> DialogPrompts::chooseFileToOpen(const std::string& initialDir) {
     return choose(initialDir, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> DialogPrompts::chooseFileToSave(const QString& initialDir) {
+std::optional<std::string> DialogPrompts::chooseFileToSave(const std::string& initialDir) {
     return choose(initialDir, QFileDialog::AcceptSave);
 }
 
-std::optional<QString> DialogPrompts::choose(const QString& initialDir,
-                                             QFileDialog::AcceptMode mode) {
+std::optional<std::string> DialogPrompts::choose(const std::string& initialDir,
+                                                 QFileDialog::AcceptMode mode) {
     QFileDialog dialog(window_);
-    SetUpProfileDialog(dialog, initialDir, mode);
+    SetUpProfileDialog(dialog, QPathOf(initialDir), mode);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return PathOf(dialog.selectedFiles().constFirst());
 }
 
 }  // namespace brakefell

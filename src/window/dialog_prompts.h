@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "form/user_prompts.h"
 
@@ -26,12 +29,12 @@ class DialogPrompts : public UserPrompts {
     // Dialogs stand over the window once it exists; before, they stand alone.
     void setWindow(QWidget* window) { window_ = window; }
 
-    void showMessage(const QString& sentence) override;
-    std::optional<QString> chooseFileToOpen(const QString& initialDir) override;
-    std::optional<QString> chooseFileToSave(const QString& initialDir) override;
+    void showMessage(std::u16string_view sentence) override;
+    std::optional<std::string> chooseFileToOpen(const std::string& initialDir) override;
+    std::optional<std::string> chooseFileToSave(const std::string& initialDir) override;
 
   private:
-    std::optional<QString> choose(const QString& initialDir, QFileDialog::AcceptMode mode);
+    std::optional<std::string> choose(const std::string& initialDir, QFileDialog::AcceptMode mode);
 
     QString title_;
     QPointer<QWidget> window_;

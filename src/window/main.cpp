@@ -6,7 +6,7 @@
 
 #include "editions/edition.h"
 #include "editions/window_layout.h"
-#include "profile/program_folders.h"
+#include "qt_adapters/desktop_platform.h"
 #include "session/calculator_session.h"
 #include "window/calculator_window.h"
 #include "window/dialog_prompts.h"
@@ -38,7 +38,8 @@ int main(int argc, char* argv[]) {
 
     const WindowLayout& layout = LayoutOf(kEdition);
     DialogPrompts prompts(QString::fromUtf8(layout.caption));
-    CalculatorSession session(kEdition, ProgramFolders::ofRunningProgram(), prompts);
+    DesktopPlatform desktop;
+    CalculatorSession session(kEdition, RunningProgramFolders(), desktop.platform(), prompts);
 
     // Start-up runs before the window appears, so its messages come first.
     session.startUp();

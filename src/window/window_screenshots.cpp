@@ -14,7 +14,10 @@
 #include <QEventLoop>
 #include <QLineEdit>
 
+#include "qt_adapters/desktop_platform.h"
+#include "qt_adapters/qt_text.h"
 #include "session/calculator_session.h"
+#include "text/strings.h"
 #include "window/analysis/analysis_window.h"
 #include "window/analysis/optimizer_tab.h"
 #include "window/calculator_window.h"
@@ -28,11 +31,15 @@ using namespace brakefell;
 // Prints what the program would ask or tell, and answers every dialog with "cancel".
 class ConsolePrompts : public UserPrompts {
   public:
-    void showMessage(const QString& sentence) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(sentence));
+    void showMessage(std::u16string_view sentence) override {
+        std::fprintf(stderr, "message: %s\n", Utf8OfUtf16(sentence).c_str());
     }
-    std::optional<QString> chooseFileToOpen(const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(const QString&) override { return std::nullopt; }
+    std::optional<std::string> chooseFileToOpen(const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseFileToSave(const std::string&) override {
+        return std::nullopt;
+    }
 };
 
 bool Save(QWidget& window, const QString& path) {
@@ -91,7 +98,10 @@ bool Render(Edition edition, const QString& stem, const QString& outDir) {
     QFile::copy(QDir(QApplication::applicationDirPath()).filePath(catalogue),
                 QDir(programDir.path()).filePath(catalogue));
     ConsolePrompts prompts;
-    CalculatorSession session(edition, {programDir.path(), programDir.filePath("user")}, prompts);
+    DesktopPlatform desktop;
+    CalculatorSession session(edition,
+                              {PathOf(programDir.path()), PathOf(programDir.filePath("user"))},
+                              desktop.platform(), prompts);
     session.startUp();
 
     CalculatorWindow window(session);
@@ -127,7 +137,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(outDir);
     bool ok = true;
     for (const Edition edition : {Edition::Full, Edition::Lite}) {
-        ok = Render(edition, EditionName(edition).toString(), outDir) && ok;
+        ok = Render(edition, QStringOf(EditionName(edition)), outDir) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArrayList>
+#include <algorithm>
 
 #include "analysis_fixtures.h"
 #include "profile/profile_layout.h"
 #include "profile/profile_lines.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -22,9 +24,9 @@ TEST(CompareBuilds, IdenticalBuildsDifferNowhere) {
     const Comparison comparison = CompareBuilds(a.form, b.form, Edition::Full, kDps);
     EXPECT_TRUE(comparison.inputs.empty());
     for (const FigureComparison& row : comparison.figures) {
-        EXPECT_EQ(row.a, row.b) << row.key.toStdString();
+        EXPECT_EQ(row.a, row.b) << Utf8OfUtf16(row.key);
         if (row.difference) {
-            EXPECT_EQ(*row.difference, 0) << row.key.toStdString();
+            EXPECT_EQ(*row.difference, 0) << Utf8OfUtf16(row.key);
         }
     }
 }
@@ -32,8 +34,8 @@ TEST(CompareBuilds, IdenticalBuildsDifferNowhere) {
 TEST(CompareBuilds, SwappingNegatesEveryDifference) {
     StartedForm a;
     StartedForm b;
-    b.form.setText(u"txtMainStat", QStringLiteral("9100"));
-    b.form.setText(u"txtAttackSpeed", QStringLiteral("40"));
+    b.form.setText(u"txtMainStat", u"9100");
+    b.form.setText(u"txtAttackSpeed", u"40");
     b.form.setListIndex(u"cboUsingSkillRune(4)", 1);
     b.form.setCheck(u"chkGemJ", 1);
     const Comparison ab = CompareBuilds(a.form, b.form, Edition::Full, kDps);
@@ -45,7 +47,7 @@ TEST(CompareBuilds, SwappingNegatesEveryDifference) {
         EXPECT_EQ(ab.figures[i].difference.has_value(), ba.figures[i].difference.has_value());
         if (ab.figures[i].difference) {
             EXPECT_EQ(*ab.figures[i].difference, -*ba.figures[i].difference)
-                << ab.figures[i].key.toStdString();
+                << Utf8OfUtf16(ab.figures[i].key);
             differing += *ab.figures[i].difference != 0;
         }
     }
@@ -56,36 +58,36 @@ TEST(CompareBuilds, SwappingNegatesEveryDifference) {
         EXPECT_EQ(ab.inputs[i].name, ba.inputs[i].name);
         EXPECT_EQ(ab.inputs[i].a, ba.inputs[i].b);
     }
-    EXPECT_EQ(ab.inputs[0].caption, QStringLiteral("민첩"));
-    EXPECT_EQ(ab.inputs[0].a, QStringLiteral("8830"));
-    EXPECT_EQ(ab.inputs[0].b, QStringLiteral("9100"));
+    EXPECT_EQ(ab.inputs[0].caption, u"민첩");
+    EXPECT_EQ(ab.inputs[0].a, u"8830");
+    EXPECT_EQ(ab.inputs[0].b, u"9100");
 }
 
 TEST(CompareBuilds, TheDifferingInputsAreTheProfileLinesThatDiffer) {
     StartedForm a;
     StartedForm b;
-    b.form.setText(u"txtEnchant(3)", QStringLiteral("12"));
-    b.form.setText(u"txtSkill(22)", QStringLiteral("25 "));  // reads the same, but is not typed so
+    b.form.setText(u"txtEnchant(3)", u"12");
+    b.form.setText(u"txtSkill(22)", u"25 ");  // reads the same, but is not typed so
     b.form.setCheck(u"chkPassiveRenovate", 2);
     b.form.setOption(u"optGemPoison(1)", true);
     b.form.setListIndex(u"cboUsingSkill(5)", 7);  // its rune goes back to rune 0 too
     b.form.setListIndex(u"cboGemJMeter", -1);
-    const QByteArrayList linesA = WriteProfile(a.form).split('\n');
-    const QByteArrayList linesB = WriteProfile(b.form).split('\n');
-    QStringList differingLines;
+    const std::vector<std::string> linesA = testing::Split(WriteProfile(a.form), "\n");
+    const std::vector<std::string> linesB = testing::Split(WriteProfile(b.form), "\n");
+    std::vector<std::u16string> differingLines;
     for (std::size_t line = 0; line < ProfileLayout().size(); ++line) {
-        if (linesA[static_cast<qsizetype>(line)] != linesB[static_cast<qsizetype>(line)]) {
-            differingLines << QString::fromLatin1(ProfileLayout()[line].control);
+        if (linesA[line] != linesB[line]) {
+            differingLines.push_back(Utf16OfLatin1(ProfileLayout()[line].control));
         }
     }
-    QStringList differingInputs;
+    std::vector<std::u16string> differingInputs;
     for (const InputDifference& input : CompareBuilds(a.form, b.form, Edition::Full, kDps).inputs) {
-        differingInputs << input.name;
+        differingInputs.push_back(input.name);
     }
-    differingLines.sort();
-    differingInputs.sort();
+    std::sort(differingLines.begin(), differingLines.end());
+    std::sort(differingInputs.begin(), differingInputs.end());
     EXPECT_EQ(differingInputs, differingLines);
-    EXPECT_EQ(differingInputs.size(), 7);
+    EXPECT_EQ(differingInputs.size(), 7u);
 }
 
 }  // namespace

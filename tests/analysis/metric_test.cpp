@@ -8,38 +8,40 @@
 
 #include "engine/compute_figures.h"
 #include "engine_fixtures.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
 
 TEST(Metrics, NamesReadBackAndOthersAreNoMetric) {
     for (const char* name : {"dps", "kill-time-1", "kill-time-4", "hit-0", "hit-5"}) {
-        const auto metric = MetricNamed(QString::fromLatin1(name));
+        const auto metric = MetricNamed(Utf16OfLatin1(name));
         ASSERT_TRUE(metric.has_value()) << name;
-        EXPECT_EQ(MetricName(*metric), QLatin1StringView(name));
+        EXPECT_EQ(MetricName(*metric), Utf16OfLatin1(name));
     }
     for (const char* name : {"", "DPS", "kill-time-0", "kill-time-5", "hit-6", "hit--1", "hit-10",
                              "kill-time-", "dps "}) {
-        EXPECT_FALSE(MetricNamed(QString::fromLatin1(name)).has_value()) << name;
+        EXPECT_FALSE(MetricNamed(Utf16OfLatin1(name)).has_value()) << name;
     }
     EXPECT_TRUE(HigherIsBetter(*MetricNamed(u"dps")));
     EXPECT_TRUE(HigherIsBetter(*MetricNamed(u"hit-2")));
     EXPECT_FALSE(HigherIsBetter(*MetricNamed(u"kill-time-3")));
-    EXPECT_EQ(MetricCaption(*MetricNamed(u"hit-0")), QStringLiteral("슬롯 1 한 방 기대값"));
+    EXPECT_EQ(MetricCaption(*MetricNamed(u"hit-0")), u"슬롯 1 한 방 기대값");
 }
 
 TEST(Metrics, DefaultAndMissingFollowTheSentriesAndTheSlots) {
     const SkillCatalogue& catalogue = testing::ShippedCatalogue();
     CharacterSheet sheet;  // slot 0 holds skill 15 rune 1, which deals no damage
     EXPECT_EQ(DefaultMetric(sheet, catalogue), MetricNamed(u"dps"));
-    EXPECT_TRUE(MetricMissing(*MetricNamed(u"dps"), sheet, catalogue).isEmpty());
-    EXPECT_FALSE(MetricMissing(*MetricNamed(u"hit-0"), sheet, catalogue).isEmpty());
-    EXPECT_TRUE(MetricMissing(*MetricNamed(u"hit-1"), sheet, catalogue).isEmpty());
+    EXPECT_TRUE(MetricMissing(*MetricNamed(u"dps"), sheet, catalogue).empty());
+    EXPECT_FALSE(MetricMissing(*MetricNamed(u"hit-0"), sheet, catalogue).empty());
+    EXPECT_TRUE(MetricMissing(*MetricNamed(u"hit-1"), sheet, catalogue).empty());
 
     sheet.chkCrossbow = 0;
     EXPECT_EQ(DefaultMetric(sheet, catalogue), MetricNamed(u"hit-1"));
-    EXPECT_FALSE(MetricMissing(*MetricNamed(u"dps"), sheet, catalogue).isEmpty());
-    EXPECT_FALSE(MetricMissing(*MetricNamed(u"kill-time-2"), sheet, catalogue).isEmpty());
+    EXPECT_FALSE(MetricMissing(*MetricNamed(u"dps"), sheet, catalogue).empty());
+    EXPECT_FALSE(MetricMissing(*MetricNamed(u"kill-time-2"), sheet, catalogue).empty());
 
     sheet.cboUsingSkill.fill(15);
     sheet.cboUsingSkillRune.fill(1);

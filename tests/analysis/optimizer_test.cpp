@@ -8,9 +8,13 @@
 #include <atomic>
 #include <bit>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "analysis_fixtures.h"
+#include "qt_adapters/optimizer_threads.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -90,8 +94,8 @@ Ranked RankOf(double value, const CharacterSheet& sheet, const CharacterSheet& o
 CharacterSheet Applied(const CharacterSheet& sheet, const OptimizedBuild& build) {
     CharacterSheet changed = sheet;
     for (const ChoiceChange& change : build.changes) {
-        if (change.name.startsWith(u"cboUsingSkillRune(")) {
-            const int slot = change.name.at(18).unicode() - u'0';
+        if (change.name.starts_with(u"cboUsingSkillRune(")) {
+            const int slot = change.name.at(18) - u'0';
             EXPECT_EQ(changed.cboUsingSkillRune[slot], change.from);
             changed.cboUsingSkillRune[slot] = change.to;
             continue;
@@ -109,7 +113,7 @@ CharacterSheet Applied(const CharacterSheet& sheet, const OptimizedBuild& build)
                  {"chkPassiveRenovate", &CharacterSheet::chkPassiveRenovate},
                  {"chkPassiveWeak", &CharacterSheet::chkPassiveWeak},
                  {"chkPassiveTrajectory", &CharacterSheet::chkPassiveTrajectory}}) {
-            if (change.name == QLatin1StringView(name)) {
+            if (change.name == Utf16OfLatin1(name)) {
                 EXPECT_EQ(changed.*box, change.from);
                 changed.*box = change.to;
             }
@@ -138,7 +142,7 @@ TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
     const SkillCatalogue catalogue = SmallCatalogue();
     const CharacterSheet sheet = SmallSheet();
     for (const char* name : {"dps", "kill-time-3", "hit-2"}) {
-        const Metric metric = *MetricNamed(QString::fromLatin1(name));
+        const Metric metric = *MetricNamed(Utf16OfLatin1(name));
         const MetricProbe probe(catalogue, Edition::Full, metric);
         std::vector<Ranked> all;
         CharacterSheet tried = sheet;
@@ -150,11 +154,14 @@ TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
                 all.push_back(RankOf(*value, tried, sheet));
             }
         }
-        const Optimization found = Optimize(sheet, probe, {.runes = true}, 5);
-        EXPECT_EQ(found.combinations, 46656) << name;
-        EXPECT_FALSE(found.cancelled);
-        EXPECT_EQ(found.base, probe(sheet).value);
-        ExpectSameTop(found, all, HigherIsBetter(metric), sheet, probe);
+        // In one range on this thread, and in many on the desktop's threads.
+        for (const Optimization& found : {Optimize(sheet, probe, {.runes = true}, 5),
+                                          OptimizeOnThreads(sheet, probe, {.runes = true}, 5)}) {
+            EXPECT_EQ(found.combinations, 46656) << name;
+            EXPECT_FALSE(found.cancelled);
+            EXPECT_EQ(found.base, probe(sheet).value);
+            ExpectSameTop(found, all, HigherIsBetter(metric), sheet, probe);
+        }
     }
 }
 
@@ -189,12 +196,13 @@ TEST(Optimizer, GemsAndPassivesKeepHowManyAreOn) {
             }
         }
     }
-    const Optimization found = Optimize(sheet, probe, {.gems = true, .passives = true}, 10);
+    const Optimization found =
+        OptimizeOnThreads(sheet, probe, {.gems = true, .passives = true}, 10);
     EXPECT_EQ(found.combinations, 15 * 10);
     ExpectSameTop(found, all, true, sheet, probe);
     for (const OptimizedBuild& build : found.top) {
         for (const ChoiceChange& change : build.changes) {
-            EXPECT_NE(change.name, QStringLiteral("chkMorePain"));  // grayed and off stays so
+            EXPECT_NE(change.name, u"chkMorePain");  // grayed and off stays so
         }
     }
 }
@@ -204,22 +212,22 @@ TEST(Optimizer, CancelledEarlyAndTellsItsProgress) {
     const CharacterSheet sheet = SmallSheet();
     const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
     const std::atomic<bool> cancel{true};
-    const Optimization stopped = Optimize(sheet, probe, {.runes = true, .gems = true}, 3,
-                                          {.progress = {}, .cancel = &cancel});
+    const Optimization stopped = OptimizeOnThreads(sheet, probe, {.runes = true, .gems = true}, 3,
+                                                   {.progress = {}, .cancel = &cancel});
     EXPECT_TRUE(stopped.cancelled);
     EXPECT_LT(stopped.combinations, 46656);
 
     long long lastDone = -1;
     long long total = 0;
     bool backwards = false;
-    const Optimization done = Optimize(sheet, probe, {.runes = true}, 3,
-                                       {.progress =
-                                            [&](long long d, long long t) {
-                                                backwards |= d < lastDone;
-                                                lastDone = d;
-                                                total = t;
-                                            },
-                                        .threads = 2});
+    const Optimization done = OptimizeOnThreads(sheet, probe, {.runes = true}, 3,
+                                                {.progress =
+                                                     [&](long long d, long long t) {
+                                                         backwards |= d < lastDone;
+                                                         lastDone = d;
+                                                         total = t;
+                                                     },
+                                                 .threads = 2});
     EXPECT_FALSE(done.cancelled);
     EXPECT_FALSE(backwards);
     EXPECT_EQ(total, 46656);
@@ -232,9 +240,62 @@ TEST(Optimizer, NothingToFindForInputsThatCannotBeReckoned) {
     sheet.txtMainStat = std::numeric_limits<double>::infinity();
     const SkillCatalogue catalogue = SmallCatalogue();
     const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
-    const Optimization found = Optimize(sheet, probe, {.runes = true}, 3);
-    EXPECT_FALSE(found.base.has_value());
-    EXPECT_TRUE(found.top.empty());
+    for (const Optimization& found : {Optimize(sheet, probe, {.runes = true}, 3),
+                                      OptimizeOnThreads(sheet, probe, {.runes = true}, 3)}) {
+        EXPECT_FALSE(found.base.has_value());
+        EXPECT_TRUE(found.top.empty());
+        EXPECT_EQ(found.combinations, 0);
+    }
+}
+
+// The ranges of a search may be reckoned anywhere and merged in any order: cut at random places,
+// merged one by one in a shuffled order or two by two, they rank as the whole search does, ties
+// included (the slot hit leaves most runes of the other slots without effect).
+TEST(Optimizer, RangesMergedInAnyOrderRankAsTheWholeSearch) {
+    const SkillCatalogue catalogue = SmallCatalogue();
+    const CharacterSheet sheet = SmallSheet();
+    std::mt19937_64 random(46656);
+    for (const char* name : {"dps", "kill-time-2", "hit-2"}) {
+        const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(Utf16OfLatin1(name)));
+        const OptimizationSearch search(sheet, probe, {.runes = true, .passives = true}, 7);
+        const Optimization whole = search.finish(search.compute(0, search.total()), false);
+        ASSERT_EQ(whole.top.size(), 7u) << name;
+
+        std::vector<OptimizationRange> ranges;
+        for (long long begin = 0; begin < search.total();) {
+            const long long end =
+                std::min(search.total(), begin + 1 + (long long)(random() % 9000));
+            ranges.push_back(search.compute(begin, end));
+            begin = end;
+        }
+        std::shuffle(ranges.begin(), ranges.end(), random);
+        OptimizationRange oneByOne;
+        for (const OptimizationRange& range : ranges) {
+            search.merge(oneByOne, range);
+        }
+        std::vector<OptimizationRange> pairs = ranges;
+        while (pairs.size() > 1) {
+            std::vector<OptimizationRange> merged;
+            for (std::size_t i = 0; i + 1 < pairs.size(); i += 2) {
+                search.merge(pairs[i], pairs[i + 1]);
+                merged.push_back(pairs[i]);
+            }
+            if (pairs.size() % 2 == 1) {
+                merged.push_back(pairs.back());
+            }
+            pairs = merged;
+        }
+        for (const OptimizationRange& merged : {oneByOne, pairs.front()}) {
+            const Optimization found = search.finish(merged, false);
+            EXPECT_EQ(found.combinations, search.total()) << name;
+            ASSERT_EQ(found.top.size(), whole.top.size()) << name;
+            for (std::size_t i = 0; i < whole.top.size(); ++i) {
+                EXPECT_EQ(found.top[i].value, whole.top[i].value) << name << " rank " << i + 1;
+                EXPECT_EQ(Applied(sheet, found.top[i]), Applied(sheet, whole.top[i]))
+                    << name << " rank " << i + 1;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "analysis_fixtures.h"
 #include "engine/sentry_breakpoints.h"
 #include "random_characters.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 #include "typed_sheet.h"
 
 namespace brakefell {
@@ -20,11 +22,11 @@ using testing::StartedForm;
 
 // The metric after typing one box's text into a form holding the character: the calculation a
 // person gets by changing the box and pressing "계산".
-std::optional<double> AfterTyping(const CharacterSheet& sheet, const char* box, const QString& text,
-                                  Edition edition, Metric metric) {
+std::optional<double> AfterTyping(const CharacterSheet& sheet, const char* box,
+                                  const std::u16string& text, Edition edition, Metric metric) {
     StartedForm started;
     testing::TypeSheetInto(sheet, started.form);
-    started.form.setText(QString::fromLatin1(box), text);
+    started.form.setText(Utf16OfLatin1(box), text);
     return MetricOfForm(started.form, edition, metric);
 }
 
@@ -52,8 +54,8 @@ TEST(StatValues, EachStepEqualsTwoSeparateCalculationsOverRandomCharacters) {
             for (const ChangedMetric* changed : {&row.plus, &row.minus}) {
                 const auto separate =
                     AfterTyping(sheet, row.box->name, changed->text, edition, *metric);
-                EXPECT_EQ(changed->value, separate) << "case " << c << ", " << row.box->name
-                                                    << " = " << changed->text.toStdString();
+                EXPECT_EQ(changed->value, separate)
+                    << "case " << c << ", " << row.box->name << " = " << Utf8OfUtf16(changed->text);
                 if (separate) {
                     EXPECT_EQ(changed->delta, *separate - *base);
                 }
@@ -71,14 +73,11 @@ TEST(StatValues, AChangedBoxHoldsThePlainTextOfItsNewNumber) {
     sheet.txtEnchantElite = 0.8;
     const MetricProbe probe(testing::ShippedCatalogue(), Edition::Full, *MetricNamed(u"dps"));
     for (const StatValueRow& row : ComputeStatValues(sheet, probe).rows) {
-        const QLatin1StringView name(row.box->name);
-        if (name != QLatin1StringView("txtCriticalChance") &&
-            name != QLatin1StringView("txtEnchantElite")) {
+        const std::string_view name(row.box->name);
+        if (name != "txtCriticalChance" && name != "txtEnchantElite") {
             continue;
         }
-        const QString typed = name == QLatin1StringView("txtCriticalChance")
-                                  ? QStringLiteral("0.3")
-                                  : QStringLiteral("-0.2");
+        const std::u16string typed = name == "txtCriticalChance" ? u"0.3" : u"-0.2";
         EXPECT_EQ(row.minus.text, typed);
         EXPECT_EQ(row.minus.value,
                   AfterTyping(sheet, row.box->name, typed, Edition::Full, probe.metric()));
@@ -93,7 +92,7 @@ TEST(StatValues, TheDefaultCharacterGainsMostFromWeaponDamageAndLosesABracketBel
     ASSERT_TRUE(values.base.has_value());
     const auto row = [&](const char* name) {
         for (const StatValueRow& r : values.rows) {
-            if (QLatin1StringView(r.box->name) == QLatin1StringView(name)) {
+            if (std::string_view(r.box->name) == name) {
                 return r;
             }
         }
@@ -106,7 +105,7 @@ TEST(StatValues, TheDefaultCharacterGainsMostFromWeaponDamageAndLosesABracketBel
     EXPECT_EQ(row("txtMainStat").step, 100);
     EXPECT_EQ(row("txtCriticalDamage").step, 10);
     EXPECT_EQ(row("txtWeaponDamageMax").step, 100);
-    EXPECT_EQ(row("txtMainStat").caption, QStringLiteral("민첩"));
+    EXPECT_EQ(row("txtMainStat").caption, u"민첩");
     for (const StatValueRow& r : values.rows) {
         EXPECT_STRNE(r.box->name, "txtGemStrong");
         EXPECT_STRNE(r.box->name, "txtMorePain");
@@ -127,7 +126,7 @@ TEST(StatValues, MainStatEquivalentIsTheLeastTenthThatGainsAsMuch) {
     const SkillCatalogue& catalogue = testing::ShippedCatalogue();
     const CharacterSheet sheet;
     for (const char* name : {"dps", "kill-time-1", "hit-1"}) {
-        const Metric metric = *MetricNamed(QString::fromLatin1(name));
+        const Metric metric = *MetricNamed(Utf16OfLatin1(name));
         const MetricProbe probe(catalogue, Edition::Full, metric);
         const StatValues values = ComputeStatValues(sheet, probe);
         for (const StatValueRow& row : values.rows) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "analysis_fixtures.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -31,7 +33,9 @@ TEST(Sweeps, EachPointIsTheCalculationWithTheBoxThere) {
     ASSERT_EQ(sweep.points.size(), 5u);
     for (std::size_t i = 0; i < sweep.points.size(); ++i) {
         testing::StartedForm started;
-        started.form.setText(u"txtCriticalChance", QString::number(30 + 2.5 * i));
+        char typed[32];
+        std::snprintf(typed, sizeof typed, "%g", 30 + 2.5 * i);
+        started.form.setText(u"txtCriticalChance", Utf16OfLatin1(typed));
         EXPECT_EQ(sweep.points[i].value, 30 + 2.5 * i);
         EXPECT_EQ(sweep.points[i].metric,
                   testing::MetricOfForm(started.form, Edition::Full, metric));
@@ -55,7 +59,7 @@ TEST(Sweeps, BracketChangesAreTheFirstHundredthsOfTheNewBracket) {
     EXPECT_TRUE(std::get<Sweep>(calm).bracketChanges.empty());
 
     const auto none = ComputeSweep(sheet, {nullptr, 0, 1, 1}, probe);
-    EXPECT_TRUE(std::holds_alternative<QString>(none));
+    EXPECT_TRUE(std::holds_alternative<std::u16string>(none));
 }
 
 }  // namespace

@@ -2,11 +2,10 @@
 // the line a failure is reported at; and reading the file from disk.
 
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "catalogue_test_support.h"
+#include "qt_adapters/disk_storage.h"
+#include "temp_folder.h"
 
 namespace brakefell {
 namespace {
@@ -17,16 +16,16 @@ using test::SkillBlocks;
 
 struct LayoutCase {
     const char* what;
-    QByteArray bytes;
+    std::string bytes;
     bool loads;
     int skillsStored;
     int failedLine;
 };
 
 std::vector<LayoutCase> LayoutCases() {
-    const QByteArray lfOnly = SkillBlock("a", "\n");
-    QByteArray noFinalLineEnd = SkillBlock("a");
-    noFinalLineEnd.chop(2);
+    const std::string lfOnly = SkillBlock("a", "\n");
+    std::string noFinalLineEnd = SkillBlock("a");
+    noFinalLineEnd.resize(noFinalLineEnd.size() - 2);
     return {
         {"24 skills between comments", Cp949("# 설명\r\n") + SkillBlocks(24, "\r\n", "#\r\n\r\n"),
          true, 24, 0},
@@ -69,7 +68,7 @@ TEST(CatalogueFile, HeaderNamesLoseOnlyTheirOuterBlanks) {
         const test::Parsed parsed =
             test::Parse(Cp949(header) + "\r\n" + test::RuneLines(kRuneCount));
         EXPECT_TRUE(parsed.result.ok);
-        EXPECT_EQ((*parsed.catalogue)[0].Name, QString::fromUtf8(name));
+        EXPECT_EQ((*parsed.catalogue)[0].Name, Utf16OfUtf8(name));
     }
 }
 
@@ -79,13 +78,14 @@ TEST(CatalogueFile, WhatWasStoredBeforeAFailureStays) {
     ASSERT_FALSE(parsed.result.ok);
     EXPECT_EQ(parsed.result.failedLine, 10);
     const SkillCatalogue& catalogue = *parsed.catalogue;
-    EXPECT_EQ(catalogue[0].Name, "굶주린 화살");
+    EXPECT_EQ(catalogue[0].Name, u"굶주린 화살");
     EXPECT_EQ(catalogue[0].Runes[5].MainCoefficient, 1);
-    EXPECT_EQ(catalogue[1].Name, "b");
-    EXPECT_EQ(catalogue[1].Runes[0],
-              (RuneRecord{.Name = "x", .MainCoefficient = 2, .ElementCode = 1, .HasDamage = true}));
+    EXPECT_EQ(catalogue[1].Name, u"b");
+    EXPECT_EQ(
+        catalogue[1].Runes[0],
+        (RuneRecord{.Name = u"x", .MainCoefficient = 2, .ElementCode = 1, .HasDamage = true}));
     EXPECT_EQ(catalogue[1].Runes[1],
-              (RuneRecord{.Name = "y", .MainCoefficient = 3, .HasDamage = true}));
+              (RuneRecord{.Name = u"y", .MainCoefficient = 3, .HasDamage = true}));
     EXPECT_EQ(catalogue[1].Runes[2], RuneRecord{});
     for (int skill = 2; skill < kSkillCount; ++skill) {
         EXPECT_EQ(catalogue[skill], SkillRecord{}) << skill;
@@ -95,20 +95,20 @@ TEST(CatalogueFile, WhatWasStoredBeforeAFailureStays) {
 TEST(CatalogueFile, SkillsNotInTheFileStayEmpty) {
     const test::Parsed parsed = test::Parse(SkillBlocks(10));
     ASSERT_TRUE(parsed.result.ok);
-    EXPECT_EQ((*parsed.catalogue)[9].Name, "9");
+    EXPECT_EQ((*parsed.catalogue)[9].Name, u"9");
     for (int skill = 10; skill < kSkillCount; ++skill) {
         EXPECT_EQ((*parsed.catalogue)[skill], SkillRecord{}) << skill;
     }
 }
 
 TEST(CatalogueFile, UnreadablePathsFailAtLineZero) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString paths[] = {dir.filePath("missing.txt"), dir.path(), QString(), "/dev/zero"};
-    for (const QString& path : paths) {
-        SCOPED_TRACE(path.toStdString());
+    const testing::TempFolder dir;
+    const std::string paths[] = {dir.filePath("missing.txt"), dir.path(), std::string(),
+                                 "/dev/zero"};
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
         SkillCatalogue catalogue;
-        const CatalogueLoadResult result = LoadSkillCatalogue(path, catalogue);
+        const CatalogueLoadResult result = LoadSkillCatalogue(DiskStorage(), path, catalogue);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.failedLine, 0);
         EXPECT_EQ(result.skillsStored, 0);
@@ -117,16 +117,13 @@ TEST(CatalogueFile, UnreadablePathsFailAtLineZero) {
 }
 
 TEST(CatalogueFile, LoadsFromDiskAsFromMemory) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QByteArray bytes = SkillBlocks(3) + ">d\r\nbad\r\n";
-    QFile file(dir.filePath(kCatalogueFileName));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    const testing::TempFolder dir;
+    const std::string bytes = SkillBlocks(3) + ">d\r\nbad\r\n";
+    const std::string path = dir.filePath(kCatalogueFileName);
+    ASSERT_TRUE(testing::WriteFileBytes(path, bytes));
 
     SkillCatalogue fromDisk;
-    const CatalogueLoadResult result = LoadSkillCatalogue(file.fileName(), fromDisk);
+    const CatalogueLoadResult result = LoadSkillCatalogue(DiskStorage(), path, fromDisk);
     const test::Parsed fromMemory = test::Parse(bytes);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.skillsStored, 4);

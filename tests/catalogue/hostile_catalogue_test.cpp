@@ -2,11 +2,11 @@
 // The reader must neither crash nor slow down beyond linear time.
 
 #include <gtest/gtest.h>
-#include <QFile>
-#include <QTemporaryDir>
 #include <string_view>
 
 #include "catalogue_test_support.h"
+#include "qt_adapters/disk_storage.h"
+#include "temp_folder.h"
 
 namespace brakefell {
 namespace {
@@ -15,15 +15,17 @@ using namespace std::string_view_literals;
 using test::SkillBlock;
 using test::SkillBlocks;
 
-constexpr qsizetype k5MB = qsizetype{5} * 1024 * 1024;
-constexpr qsizetype k50MB = 10 * k5MB;
+using testing::Repeated;
 
-QByteArray Raw(std::string_view bytes) {
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+constexpr std::size_t k5MB = std::size_t{5} * 1024 * 1024;
+constexpr std::size_t k50MB = 10 * k5MB;
+
+std::string Raw(std::string_view bytes) {
+    return std::string(bytes);
 }
 
-QString Utf16(std::u16string_view text) {
-    return QStringView(text).toString();
+std::u16string Utf16(std::u16string_view text) {
+    return std::u16string(text);
 }
 
 TEST(HostileCatalogue, NulBytesStayInsideTheirTexts) {
@@ -49,22 +51,21 @@ TEST(HostileCatalogue, BrokenCodePageBytesNeitherFailNorSwallowSeparators) {
 }
 
 TEST(HostileCatalogue, ManyLinesAndFieldsAreReadInLinearTime) {
-    const QByteArray fieldFlood = ">a\r\n" + QByteArray(test::kFullRuneLine) +
-                                  QByteArray("/x").repeated(1'000'000) + "\r\n" +
-                                  test::RuneLines(5);
+    const std::string fieldFlood = ">a\r\n" + std::string(test::kFullRuneLine) +
+                                   Repeated("/x", 1'000'000) + "\r\n" + test::RuneLines(5);
     const test::Parsed flooded = test::Parse(fieldFlood);
     EXPECT_TRUE(flooded.result.ok);
-    EXPECT_EQ((*flooded.catalogue)[0].Runes[0].Name, "r");
+    EXPECT_EQ((*flooded.catalogue)[0].Runes[0].Name, u"r");
 
-    const QByteArray commented = test::Cp949("# 설명 줄\r\n").repeated(10'000) + SkillBlocks(24);
+    const std::string commented = Repeated(test::Cp949("# 설명 줄\r\n"), 10'000) + SkillBlocks(24);
     EXPECT_EQ(test::Parse(commented).result.skillsStored, 24);
 
-    const test::Parsed crOnly = test::Parse(QByteArray(k5MB, '\r'));
+    const test::Parsed crOnly = test::Parse(std::string(k5MB, '\r'));
     EXPECT_TRUE(crOnly.result.ok);
     EXPECT_EQ(crOnly.result.skillsStored, 0);
 
     // One long line of LF line ends: a header whose rune lines never come.
-    const QByteArray hugeHeader = ">" + test::Cp949("사냥꾼\n").repeated(k5MB / 7);
+    const std::string hugeHeader = ">" + Repeated(test::Cp949("사냥꾼\n"), k5MB / 7);
     const test::Parsed huge = test::Parse(hugeHeader);
     EXPECT_FALSE(huge.result.ok);
     EXPECT_EQ(huge.result.failedLine, 2);
@@ -72,24 +73,23 @@ TEST(HostileCatalogue, ManyLinesAndFieldsAreReadInLinearTime) {
 }
 
 TEST(HostileCatalogue, A50MegabyteFileLoadsFromDisk) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile file(dir.filePath(kCatalogueFileName));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    const QByteArray comment = test::Cp949("# 쓸모없는 설명이 아주 길게 이어집니다.\r\n");
-    const QByteArray comments = comment.repeated(k50MB / kSkillCount / comment.size());
+    const testing::TempFolder dir;
+    const std::string comment = test::Cp949("# 쓸모없는 설명이 아주 길게 이어집니다.\r\n");
+    const std::string comments = Repeated(comment, k50MB / kSkillCount / comment.size());
+    std::string bytes;
     for (int skill = 0; skill < kSkillCount; ++skill) {
-        file.write(comments);
-        file.write(SkillBlock(QByteArray::number(skill).constData()));
+        bytes += comments;
+        bytes += SkillBlock(std::to_string(skill).c_str());
     }
-    file.close();
-    ASSERT_GE(file.size(), k50MB - 1024 * 1024);
+    ASSERT_GE(bytes.size(), k50MB - 1024 * 1024);
+    const std::string path = dir.filePath(kCatalogueFileName);
+    ASSERT_TRUE(testing::WriteFileBytes(path, bytes));
 
     SkillCatalogue catalogue;
-    const CatalogueLoadResult result = LoadSkillCatalogue(file.fileName(), catalogue);
+    const CatalogueLoadResult result = LoadSkillCatalogue(DiskStorage(), path, catalogue);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.skillsStored, 24);
-    EXPECT_EQ(catalogue[23].Name, "23");
+    EXPECT_EQ(catalogue[23].Name, u"23");
 }
 
 }  // namespace

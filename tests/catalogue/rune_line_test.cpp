@@ -20,21 +20,21 @@ const RuneLineCase kRuneLineCases[] = {
     // Five fields: the later fields keep their empty values.
     {"a/True/1.5/1/0",
      true,
-     {.Name = "a", .MainCoefficient = 1.5, .ElementCode = 1, .HasDamage = true}},
+     {.Name = u"a", .MainCoefficient = 1.5, .ElementCode = 1, .HasDamage = true}},
     // Eight fields: ExtraOnCrit and the reserved flags stay false.
     {"a/False/0/2.5/0/true/0.3/TRUE",
      true,
-     {.Name = "a",
+     {.Name = u"a",
       .ElementCode = 2,
       .IsMultiHit = true,
       .ExtraCoefficient = 0.3,
       .ExtraIsRocket = true}},
     {"a/1/2/3/4/note",
      true,
-     {.Name = "a", .MainCoefficient = 2, .ElementCode = 3, .ReservedValue = 4, .HasDamage = true}},
+     {.Name = u"a", .MainCoefficient = 2, .ElementCode = 3, .ReservedValue = 4, .HasDamage = true}},
     {"a/True/1/1/0/True/0.5",
      false,
-     {.Name = "a",
+     {.Name = u"a",
       .MainCoefficient = 1,
       .ElementCode = 1,
       .HasDamage = true,
@@ -42,7 +42,7 @@ const RuneLineCase kRuneLineCases[] = {
       .ExtraCoefficient = 0.5}},
     {"a/True/1/1/0/True/0.5/False/True",
      true,
-     {.Name = "a",
+     {.Name = u"a",
       .MainCoefficient = 1,
       .ElementCode = 1,
       .HasDamage = true,
@@ -51,7 +51,7 @@ const RuneLineCase kRuneLineCases[] = {
       .ExtraOnCrit = true}},
     {"a/True/1/1/0/True/0.5/False/True/True",
      false,
-     {.Name = "a",
+     {.Name = u"a",
       .MainCoefficient = 1,
       .ElementCode = 1,
       .HasDamage = true,
@@ -61,7 +61,7 @@ const RuneLineCase kRuneLineCases[] = {
       .ReservedFlag1 = true}},
     {"a/tRUE/1/1/0/1/0/-1/FALSE/false/TRUE/x/y",
      true,
-     {.Name = "a",
+     {.Name = u"a",
       .MainCoefficient = 1,
       .ElementCode = 1,
       .HasDamage = true,
@@ -72,18 +72,18 @@ const RuneLineCase kRuneLineCases[] = {
     {"a/True/1/1", false, {}},
     {"", false, {}},
     // Conversions fail one at a time, leaving the fields before them.
-    {"a/yes/1/1/0", false, {.Name = "a"}},
-    {"a//1/1/0", false, {.Name = "a"}},
-    {"a/True/1/40000/0", false, {.Name = "a", .MainCoefficient = 1, .HasDamage = true}},
+    {"a/yes/1/1/0", false, {.Name = u"a"}},
+    {"a//1/1/0", false, {.Name = u"a"}},
+    {"a/True/1/40000/0", false, {.Name = u"a", .MainCoefficient = 1, .HasDamage = true}},
     {"a/True/1/1/-32769",
      false,
-     {.Name = "a", .MainCoefficient = 1, .ElementCode = 1, .HasDamage = true}},
+     {.Name = u"a", .MainCoefficient = 1, .ElementCode = 1, .HasDamage = true}},
     {"a/True/1/1/0/maybe/2/True/True/True/True",
      false,
-     {.Name = "a", .MainCoefficient = 1, .ElementCode = 1, .HasDamage = true}},
+     {.Name = u"a", .MainCoefficient = 1, .ElementCode = 1, .HasDamage = true}},
     {"a/True/1/1/0/True/2/no/True/True/True",
      false,
-     {.Name = "a",
+     {.Name = u"a",
       .MainCoefficient = 1,
       .ElementCode = 1,
       .HasDamage = true,
@@ -92,21 +92,21 @@ const RuneLineCase kRuneLineCases[] = {
     // Letters read as 0; integers round halves to even; the reader does not judge elements.
     {"a/True/abc/3.5/2.5",
      true,
-     {.Name = "a", .ElementCode = 4, .ReservedValue = 2, .HasDamage = true}},
+     {.Name = u"a", .ElementCode = 4, .ReservedValue = 2, .HasDamage = true}},
     {"a/0/1/-1/-32768",
      true,
-     {.Name = "a", .MainCoefficient = 1, .ElementCode = -1, .ReservedValue = -32768}},
+     {.Name = u"a", .MainCoefficient = 1, .ElementCode = -1, .ReservedValue = -32768}},
     // The name is field 0 unchanged: blanks and a leading ">" included.
     {" 불씨 칼날 /True/6.2/1/20",
      true,
-     {.Name = " 불씨 칼날 ",
+     {.Name = u" 불씨 칼날 ",
       .MainCoefficient = 6.2,
       .ElementCode = 1,
       .ReservedValue = 20,
       .HasDamage = true}},
     {">b/True/1/1/0",
      true,
-     {.Name = ">b", .MainCoefficient = 1, .ElementCode = 1, .HasDamage = true}},
+     {.Name = u">b", .MainCoefficient = 1, .ElementCode = 1, .HasDamage = true}},
 };
 
 TEST(RuneLine, FieldsAreStoredUpToTheFirstFailure) {
@@ -118,7 +118,7 @@ TEST(RuneLine, FieldsAreStoredUpToTheFirstFailure) {
         EXPECT_EQ(parsed.result.failedLine, c.loads ? 0 : 2);
         EXPECT_EQ(parsed.result.skillsStored, 1);
         EXPECT_EQ((*parsed.catalogue)[0].Runes[0], c.rune);
-        EXPECT_EQ((*parsed.catalogue)[0].Runes[1].Name, c.loads ? "r" : "");
+        EXPECT_EQ((*parsed.catalogue)[0].Runes[1].Name, c.loads ? u"r" : u"");
     }
 }
 

@@ -2,26 +2,37 @@
 // rest of the program relies on, and carry the data the sentry build is calculated from.
 
 #include <gtest/gtest.h>
-#include <QFile>
-#include <QStringList>
+
+#include <algorithm>
 #include <set>
 
 #include "catalogue_test_support.h"
+#include "qt_adapters/disk_storage.h"
 
 namespace brakefell {
 namespace {
 
-const QString kShippedPath = QStringLiteral(BRAKEFELL_SOURCE_DIR "/data/") + kCatalogueFileName;
+const std::string kShippedPath = std::string(BRAKEFELL_SOURCE_DIR "/data/") + kCatalogueFileName;
 
-QByteArray ShippedBytes() {
-    QFile file(kShippedPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+std::string ShippedBytes() {
+    return testing::ReadFileBytes(kShippedPath).value_or(std::string());
+}
+
+// How many times `part` stands in `text`, the ones found skipped.
+std::size_t Count(std::string_view text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string_view::npos;
+         at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
 }
 
 class ShippedCatalogue : public ::testing::Test {
   protected:
     void SetUp() override {
-        const CatalogueLoadResult result = LoadSkillCatalogue(kShippedPath, catalogue_);
+        const CatalogueLoadResult result =
+            LoadSkillCatalogue(DiskStorage(), kShippedPath, catalogue_);
         ASSERT_TRUE(result.ok) << "failed at line " << result.failedLine;
         ASSERT_EQ(result.skillsStored, kSkillCount);
     }
@@ -38,11 +49,11 @@ TEST_F(ShippedCatalogue, SkillsKeepTheirFixedIndexes) {
         {22, "확산탄"},     {23, "복수의 비"},
     };
     for (const auto& [index, name] : fixed) {
-        EXPECT_EQ(catalogue_[index].Name, QString::fromUtf8(name)) << index;
+        EXPECT_EQ(catalogue_[index].Name, Utf16OfUtf8(name)) << index;
     }
-    std::set<QString> names;
+    std::set<std::u16string> names;
     for (const SkillRecord& skill : catalogue_) {
-        EXPECT_FALSE(skill.Name.isEmpty());
+        EXPECT_FALSE(skill.Name.empty());
         names.insert(skill.Name);
     }
     EXPECT_EQ(names.size(), std::size_t{kSkillCount});
@@ -50,11 +61,11 @@ TEST_F(ShippedCatalogue, SkillsKeepTheirFixedIndexes) {
 
 TEST_F(ShippedCatalogue, EveryRuneIsPlausible) {
     for (int s = 0; s < kSkillCount; ++s) {
-        std::set<QString> runeNames;
+        std::set<std::u16string> runeNames;
         for (int r = 0; r < kRuneCount; ++r) {
-            SCOPED_TRACE(testing::Message() << "skill " << s << " rune " << r);
+            SCOPED_TRACE(::testing::Message() << "skill " << s << " rune " << r);
             const RuneRecord& x = rune(s, r);
-            EXPECT_FALSE(x.Name.trimmed().isEmpty());
+            EXPECT_FALSE(TrimmedSpaces(x.Name).empty());
             runeNames.insert(x.Name);
             EXPECT_GE(x.ElementCode, 1);
             EXPECT_LE(x.ElementCode, 6);
@@ -106,28 +117,28 @@ TEST_F(ShippedCatalogue, CarriesTheSentryBuild) {
 }
 
 TEST(ShippedCatalogueFile, IsCodePage949WithCrLfAndRegularRuneLines) {
-    const QByteArray bytes = ShippedBytes();
-    ASSERT_FALSE(bytes.isEmpty());
-    EXPECT_TRUE(bytes.endsWith("\r\n"));
-    EXPECT_EQ(bytes.count("\r"), bytes.count("\r\n"));
-    EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
+    const std::string bytes = ShippedBytes();
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_TRUE(bytes.ends_with("\r\n"));
+    EXPECT_EQ(Count(bytes, "\r"), Count(bytes, "\r\n"));
+    EXPECT_EQ(Count(bytes, "\n"), Count(bytes, "\r\n"));
 
-    const QString text = DecodeCp949(bytes);
-    EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
+    const std::u16string text = DecodeCp949(bytes);
+    EXPECT_EQ(text.find(u'\uFFFD'), std::u16string::npos);
     EXPECT_EQ(EncodeCp949(text), bytes);
 
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
-    ASSERT_FALSE(lines.front().startsWith(u'>')) << "the file opens with an explanation";
+    const std::vector<std::u16string> lines = testing::Lines(text);
+    ASSERT_FALSE(lines.front().starts_with(u'>')) << "the file opens with an explanation";
     int headers = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!lines[i].startsWith(u'>')) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!lines[i].starts_with(u'>')) {
             continue;
         }
         ++headers;
-        for (qsizetype r = i + 1; r <= i + kRuneCount && r < lines.size(); ++r) {
-            const QStringList fields = lines[r].split(u'/');
-            const bool shortNoDamage = fields.size() == 5 && fields[1] == "False";
-            EXPECT_TRUE(fields.size() == 11 || shortNoDamage) << lines[r].toStdString();
+        for (std::size_t r = i + 1; r <= i + kRuneCount && r < lines.size(); ++r) {
+            const std::vector<std::u16string> fields = testing::Split(lines[r], u"/");
+            const bool shortNoDamage = fields.size() == 5 && fields[1] == u"False";
+            EXPECT_TRUE(fields.size() == 11 || shortNoDamage) << Utf8OfUtf16(lines[r]);
         }
         i += kRuneCount;
     }

@@ -10,6 +10,8 @@
 #include "engine/report/write_report.h"
 #include "engine/shown_lists.h"
 #include "engine_fixtures.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -30,7 +32,7 @@ TEST(CalculationTest, WithoutSentriesOnlyTheSlotBlocksAreWritten) {
     EXPECT_TRUE(report.txtResult[0].visible);
     for (int k = 1; k < 9; ++k) {
         EXPECT_FALSE(report.txtResult[k].visible);
-        EXPECT_TRUE(report.txtResult[k].text.isEmpty());
+        EXPECT_TRUE(report.txtResult[k].text.empty());
     }
     EXPECT_FALSE(report.fraMoreDamageVisible);
     EXPECT_FALSE(report.txtBowCycleResult.has_value());  // the box keeps its earlier text
@@ -56,15 +58,14 @@ TEST(CalculationTest, ShownListsPersistAcrossCalculationsAndRunesWithoutDamageSt
     EXPECT_EQ(shown.ShownSkill, (std::vector<std::int16_t>{21, 10, 22, 5}));
     EXPECT_EQ(shown.ShownRune, (std::vector<std::int16_t>{0, 3, 0, 0}));
     EXPECT_EQ(first.hitTable[3].Runes[2].MainNormalMin, 0);  // a rune without damage
-    EXPECT_EQ(first.hitTable[3].Runes[2].Name, QStringLiteral("룬 2"));
+    EXPECT_EQ(first.hitTable[3].Runes[2].Name, u"룬 2");
 
     // No block shown: the lists keep their earlier length, yet the sums take no block.
     CharacterSheet none = PlainSheet();
     none.chkCrossbow = 1;
     const CalculationReport empty = WriteReport(calculate(none), catalogue);
     EXPECT_EQ(shown.ShownSkill.size(), 4u);
-    EXPECT_EQ(testing::Lines(*empty.txtBowCycleResult)[2],
-              QStringLiteral("- 쇠뇌1/s 기대값(정예): "));
+    EXPECT_EQ(testing::Lines(*empty.txtBowCycleResult)[2], u"- 쇠뇌1/s 기대값(정예): ");
 
     // Two blocks: the lists are cut back to them.
     UseSlot(none, 4, 7, 0);
@@ -160,11 +161,11 @@ TEST(CalculationTest, RefusesInputsItCannotCalculate) {
         EXPECT_EQ(report.refusal, c.why) << c.what;
         for (const ResultBoxText& box : report.txtResult) {
             EXPECT_FALSE(box.visible) << c.what;
-            EXPECT_TRUE(box.text.isEmpty()) << c.what;
+            EXPECT_TRUE(box.text.empty()) << c.what;
         }
         EXPECT_FALSE(report.fraMoreDamageVisible) << c.what;
-        EXPECT_EQ(report.txtBowCycleResult, QString()) << c.what;
-        EXPECT_TRUE(report.Text1.isEmpty()) << c.what;
+        EXPECT_EQ(report.txtBowCycleResult, std::u16string()) << c.what;
+        EXPECT_TRUE(report.Text1.empty()) << c.what;
         // The shown lists stay as the last good calculation left them.
         EXPECT_EQ(shown.ShownSkill, std::vector<std::int16_t>{18}) << c.what;
     }
@@ -178,12 +179,16 @@ TEST(CalculationTest, NeverPrintsInfOrNan) {
     UseSlot(sheet, 0, 22, 5);
     const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full);
     ASSERT_EQ(report.refusal, Refusal::None);
-    QString all = report.Text1 + *report.txtBowCycleResult;
+    std::u16string all = report.Text1 + *report.txtBowCycleResult;
     for (const ResultBoxText& box : report.txtResult) {
         all += box.text;
     }
-    for (const char* word : {"inf", "nan", "NaN", "e+"}) {
-        EXPECT_FALSE(all.contains(QLatin1String(word), Qt::CaseInsensitive)) << word;
+    std::u16string lower = all;
+    for (char16_t& c : lower) {
+        c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+    }
+    for (const std::u16string_view word : {u"inf", u"nan", u"e+"}) {
+        EXPECT_FALSE(testing::Contains(lower, word)) << Utf8OfUtf16(word);
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include "engine/character_multipliers.h"
 #include "engine_fixtures.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {

@@ -5,6 +5,8 @@
 #include "engine/calculation.h"
 #include "engine_fixtures.h"
 #include "golden_cases.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -67,7 +69,7 @@ const CheckBox kCountedOnlyWhenChecked[] = {
 TEST(CheckBoxStates, AGrayedBoxCountsAsUnchecked) {
     for (const CheckBox& box : kCountedOnlyWhenChecked) {
         SCOPED_TRACE(box.name);
-        QString report[3];
+        std::u16string report[3];
         for (int value = 0; value < 3; ++value) {
             CharacterSheet sheet = BusySheet();
             sheet.*box.field = value;
@@ -83,7 +85,8 @@ TEST(CheckBoxStates, AGrayedRenovationKeepsFourSentries) {
     for (int value = 0; value < 3; ++value) {
         CharacterSheet sheet = BusySheet();
         sheet.chkPassiveRenovate = value;
-        EXPECT_TRUE(Report(sheet).txtBowCycleResult->contains(QString::fromUtf8(expected[value])))
+        EXPECT_TRUE(
+            testing::Contains(*Report(sheet).txtBowCycleResult, Utf16OfUtf8(expected[value])))
             << "chkPassiveRenovate = " << value;
     }
 }

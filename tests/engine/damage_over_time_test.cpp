@@ -5,6 +5,8 @@
 #include "engine/kill_time.h"
 #include "engine/report/sentry_texts.h"
 #include "engine_fixtures.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -55,9 +57,9 @@ TEST(DamageOverTimeTest, GemBlocksAndTheirFrame) {
         sheet.chkCompanion = c.pool ? 1 : 0;
         sheet.chkPassiveAim = c.pool ? 1 : 0;
         const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full);
-        EXPECT_EQ(report.txtResult[7].text, QString::fromUtf8(c.bleedBlock)) << c.what;
+        EXPECT_EQ(report.txtResult[7].text, Utf16OfUtf8(c.bleedBlock)) << c.what;
         EXPECT_EQ(report.txtResult[7].visible, c.bleed == 1) << c.what;
-        EXPECT_EQ(report.txtResult[8].text, QString::fromUtf8(c.poisonBlock)) << c.what;
+        EXPECT_EQ(report.txtResult[8].text, Utf16OfUtf8(c.poisonBlock)) << c.what;
         EXPECT_EQ(report.txtResult[8].visible, c.poison == 1) << c.what;
         EXPECT_EQ(report.fraMoreDamageVisible, c.bleed == 1 || c.poison == 1) << c.what;
     }
@@ -72,14 +74,15 @@ TEST(DamageOverTimeTest, BleedCountsTowardsTheTotalAndBothGetShareLines) {
     sheet.txtGemPoison = 0;  // 2 x 1,500 x 0.2 = 600
     sheet.chkPassiveAim = 1;
     const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full);
-    const QStringList lines = testing::Lines(*report.txtBowCycleResult);
+    const std::vector<std::u16string> lines = testing::Lines(*report.txtBowCycleResult);
     ASSERT_EQ(lines.size(), 12);
-    EXPECT_EQ(lines[4], QStringLiteral("1초당 총 피해량 기대값(정예):        1,200"));
-    EXPECT_EQ(lines[7], QStringLiteral("증통제:                     100.0% (       1,200)"));
-    EXPECT_EQ(lines[8], QStringLiteral("잘 듣는 독:                  50.0% (         600)"));
+    EXPECT_EQ(lines[4], u"1초당 총 피해량 기대값(정예):        1,200");
+    EXPECT_EQ(lines[7], u"증통제:                     100.0% (       1,200)");
+    EXPECT_EQ(lines[8], u"잘 듣는 독:                  50.0% (         600)");
     // Both gems work on the target from the start: 2.88e9 / 1,800 with every sentry count.
-    EXPECT_EQ(lines[11], QStringLiteral("1쇠뇌: 1600000.00초, 2쇠뇌: 1600000.00초, 3쇠뇌: "
-                                        "1600000.00초, 4쇠뇌: 1600000.00초"));
+    EXPECT_EQ(lines[11],
+              u"1쇠뇌: 1600000.00초, 2쇠뇌: 1600000.00초, 3쇠뇌: "
+              u"1600000.00초, 4쇠뇌: 1600000.00초");
 }
 
 struct KillCase {
@@ -100,9 +103,9 @@ TEST(KillTimeTest, SentriesJoinOnePerCooldown) {
     for (const KillCase& c : cases) {
         ReportWriter out;
         WriteKillTimeLines(out, EstimateKillTimes(c.sentry, c.companions, c.dot, c.cooldown));
-        const QString text = out.take();
-        EXPECT_EQ(text, QStringLiteral("\r\n- 그홈대상 딜 계산(쇠뇌+동료, 본체딜 없음) - \r\n") +
-                            QString::fromUtf8(c.line))
+        const std::u16string text = out.take();
+        EXPECT_EQ(text,
+                  u"\r\n- 그홈대상 딜 계산(쇠뇌+동료, 본체딜 없음) - \r\n" + Utf16OfUtf8(c.line))
             << c.sentry;
     }
 }

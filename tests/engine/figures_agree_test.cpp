@@ -4,11 +4,13 @@
 // templates, apart from the writers.
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
+#include <regex>
+#include <string>
 #include <vector>
 
 #include "engine/compute_figures.h"
@@ -16,6 +18,8 @@
 #include "engine_fixtures.h"
 #include "random_characters.h"
 #include "text/readable_decimal.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -35,13 +39,24 @@ struct Printed {
 
 // The numbers of a line after its label: grouped whole numbers, decimals with or without their
 // leading zero ("4.25", ".50", "-.25"), in the order they stand.
-std::vector<double> NumbersIn(QString text) {
-    static const QRegularExpression number(QStringLiteral(R"(-?(\d[\d,]*)?\.?\d+)"));
+std::vector<double> NumbersIn(std::u16string_view text) {
+    static const std::regex number(R"(-?(\d[\d,]*)?\.?\d+)");
+    const std::string bytes = Utf8OfUtf16(text);
     std::vector<double> numbers;
-    for (auto it = number.globalMatch(text); it.hasNext();) {
-        numbers.push_back(it.next().captured().remove(u',').toDouble());
+    for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), number);
+         it != std::sregex_iterator(); ++it) {
+        std::string digits = it->str();
+        std::erase(digits, ',');
+        numbers.push_back(std::strtod(digits.c_str(), nullptr));
     }
     return numbers;
+}
+
+// The value of `figure` rounded to `digits` significant digits, by the C library's printf.
+double Significant(double figure, int digits) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*g", digits, figure);
+    return std::strtod(text, nullptr);
 }
 
 std::vector<double> Expected(const std::vector<Printed>& figures) {
@@ -63,7 +78,7 @@ std::vector<double> Expected(const std::vector<Printed>& figures) {
                     100 * RoundReadableValue(p.figure, p.decimals + 2, HalfRule::AwayFromZero));
                 break;
             case As::Count:
-                numbers.push_back(QString::number(p.figure, 'g', 15).toDouble());
+                numbers.push_back(Significant(p.figure, 15));
                 break;
         }
     }
@@ -81,20 +96,23 @@ std::vector<double> Expected(const std::vector<Printed>& figures) {
         return ::testing::AssertionSuccess();
     }
     auto list = [](const std::vector<double>& numbers) {
-        QStringList texts;
+        std::string texts;
         for (const double n : numbers) {
-            texts << QString::number(n, 'g', 17);
+            char text[64];
+            std::snprintf(text, sizeof text, "%s%.17g", texts.empty() ? "" : " ", n);
+            texts += text;
         }
-        return texts.join(u' ').toStdString();
+        return texts;
     };
     return ::testing::AssertionFailure()
            << "printed [" << list(printed) << "], figures [" << list(expected) << "]";
 }
 
 // The part of a line after its label (the first ": " or the given marker).
-QString AfterLabel(const QString& line, const QString& marker = QStringLiteral(": ")) {
-    const qsizetype at = line.indexOf(marker);
-    return at < 0 ? QString() : line.mid(at + marker.size());
+std::u16string AfterLabel(std::u16string_view line, std::u16string_view marker = u": ") {
+    const std::size_t at = line.find(marker);
+    return at == std::u16string_view::npos ? std::u16string()
+                                           : std::u16string(line.substr(at + marker.size()));
 }
 
 class Agreement {
@@ -114,22 +132,22 @@ class Agreement {
     }
 
   private:
-    void Same(const QString& text, const std::vector<Printed>& figures, const char* where) {
+    void Same(std::u16string_view text, const std::vector<Printed>& figures, const char* where) {
         EXPECT_TRUE(SameNumbers(NumbersIn(text), Expected(figures)))
-            << "case " << case_ << ", " << where << ": " << text.toStdString();
+            << "case " << case_ << ", " << where << ": " << Utf8OfUtf16(text);
     }
 
     void CheckBlock(int k) {
         const BlockFigures& b = f_.blocks[k];
-        const QStringList lines = Lines(report_.txtResult[k].text);
-        ASSERT_EQ(lines.size(), 9) << "case " << case_;
+        const std::vector<std::u16string> lines = Lines(report_.txtResult[k].text);
+        ASSERT_EQ(lines.size(), 9u) << "case " << case_;
         const bool full = f_.edition == Edition::Full;
         const MonsterFigures* monsters[] = {&b.normal, &b.elite};
         const CompanionMonsterFigures* companions[] = {&b.companionNormal, &b.companionElite};
         for (int m = 0; m < 2; ++m) {
-            const QString base = AfterLabel(lines[2 + 4 * m]);
-            const QString critical = AfterLabel(lines[3 + 4 * m]);
-            const QString expected = AfterLabel(lines[4 + 4 * m]);
+            const std::u16string base = AfterLabel(lines[2 + 4 * m]);
+            const std::u16string critical = AfterLabel(lines[3 + 4 * m]);
+            const std::u16string expected = AfterLabel(lines[4 + 4 * m]);
             if (b.kind == BlockKind::Companions) {
                 const CompanionMonsterFigures& c = *companions[m];
                 for (const auto& [text, line] :
@@ -141,7 +159,7 @@ class Agreement {
                         }
                     }
                     each.push_back({line->sum});
-                    Same(QString(text).remove(QStringLiteral("×2")), each, "companion line");
+                    Same(testing::ReplaceAll(text, u"×2", u""), each, "companion line");
                 }
                 Same(expected, {{c.expectedSum}}, "companion expected");
                 continue;
@@ -173,11 +191,11 @@ class Agreement {
     }
 
     void CheckBreakpoints() {
-        const QStringList lines = Lines(report_.txtResult[kBreakpointBox].text);
-        ASSERT_EQ(lines.size(), 7) << "case " << case_;
+        const std::vector<std::u16string> lines = Lines(report_.txtResult[kBreakpointBox].text);
+        ASSERT_EQ(lines.size(), 7u) << "case " << case_;
         for (int i = 0; i < kBreakpointCount; ++i) {
             const BreakpointFigures& need = f_.speed.breakpoints[i];
-            const QString numbers = AfterLabel(lines[1 + i]);
+            const std::u16string numbers = AfterLabel(lines[1 + i]);
             if (!f_.speed.needsDefined) {
                 Same(numbers, {}, "undefined breakpoint");
                 continue;
@@ -199,16 +217,16 @@ class Agreement {
             if (!gems[g].first) {
                 continue;
             }
-            const QStringList lines = Lines(gems[g].second->text);
-            ASSERT_EQ(lines.size(), 3);
+            const std::vector<std::u16string> lines = Lines(gems[g].second->text);
+            ASSERT_EQ(lines.size(), 3u);
             Same(AfterLabel(lines[1]), {{normal[g]}}, "gem, normal");
             Same(AfterLabel(lines[2]), {{elite[g]}}, "gem, elite");
         }
     }
 
     void CheckCycleReport() {
-        const QStringList lines = Lines(*report_.txtBowCycleResult);
-        const QString speed = lines[0].mid(2, lines[0].indexOf(u'(') - 2);  // after "공속"
+        const std::vector<std::u16string> lines = Lines(*report_.txtBowCycleResult);
+        const std::u16string speed = lines[0].substr(2, lines[0].find(u'(') - 2);  // after "공속"
         Same(speed, {{f_.speed.SentryAttackSpeed, 4, As::Decimals}}, "bracket header");
         if (!f_.rotation.defined) {
             return;
@@ -223,14 +241,14 @@ class Agreement {
         at += 1;  // the empty line
         Same(AfterLabel(lines[at++]), {{p.TotalElitePerSecond}}, "whole build");
         at += 1;
-        Same(AfterLabel(lines[at++], QStringLiteral("기준, ")),
+        Same(AfterLabel(lines[at++], u"기준, "),
              {{static_cast<double>(p.SentryCount), 0, As::Count},
               {f_.rotation.CycleLength, 1, As::Decimals}},
              "share heading");
         for (int i = 0; i < f_.shareCount; ++i) {
             const ShareFigures& share = f_.shares[i];
-            const QString line = lines[at++];
-            const qsizetype labelEnd = line.indexOf(u"):") + 2;
+            const std::u16string line = lines[at++];
+            const std::size_t labelEnd = line.find(u"):") + 2;
             std::vector<Printed> figures;
             if (share.source == ShareSource::Block) {
                 // The uses per cycle (and the sentry's shots) in the label.
@@ -238,17 +256,17 @@ class Agreement {
                 if (share.withShots) {
                     figures.push_back({f_.rotation.SentryShotsPerCycle, 0, As::Count});
                 }
-                Same(line.left(labelEnd), figures, "share label");
+                Same(line.substr(0, labelEnd), figures, "share label");
             }
             std::vector<Printed> amounts;
             if (share.shareDefined) {
                 amounts.push_back({share.share, 1, As::Percent});
             }
             amounts.push_back({share.amount});
-            Same(line.mid(labelEnd), amounts, "share");
+            Same(line.substr(labelEnd), amounts, "share");
         }
-        const QStringList times = lines.last().split(QStringLiteral(", "));
-        ASSERT_EQ(times.size(), 4);
+        const std::vector<std::u16string> times = testing::Split(lines.back(), u", ");
+        ASSERT_EQ(times.size(), 4u);
         for (int k = 0; k < 4; ++k) {
             std::vector<Printed> printed;
             if (f_.killTimes.defined && k < f_.killTimes.sentriesInTime) {
@@ -274,7 +292,7 @@ TEST(FiguresAgreeWithTheReport, OverRandomCharactersInBothEditions) {
         const BuildFigures figures = ComputeFigures(sheet, catalogue, edition);
         const CalculationReport report = WriteReport(figures, catalogue);
         if (figures.refusal != Refusal::None) {
-            EXPECT_TRUE(report.txtResult[0].text.isEmpty()) << "case " << c;
+            EXPECT_TRUE(report.txtResult[0].text.empty()) << "case " << c;
             continue;
         }
         Agreement(figures, report, c).Check();

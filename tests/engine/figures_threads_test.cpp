@@ -11,13 +11,15 @@
 #include "engine_fixtures.h"
 #include "golden_cases.h"
 #include "random_characters.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
 
-std::vector<QString> Reports(const std::vector<CharacterSheet>& sheets,
-                             const SkillCatalogue& catalogue) {
-    std::vector<QString> reports;
+std::vector<std::u16string> Reports(const std::vector<CharacterSheet>& sheets,
+                                    const SkillCatalogue& catalogue) {
+    std::vector<std::u16string> reports;
     reports.reserve(sheets.size());
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         const Edition edition = i % 2 == 0 ? Edition::Full : Edition::Lite;
@@ -34,9 +36,9 @@ TEST(FiguresOnThreads, FourThreadsOnOneCatalogueGetWhatOneThreadGets) {
         sheets.push_back(testing::RandomCharacter(random));
     }
     const SkillCatalogue& catalogue = testing::ShippedCatalogue();
-    const std::vector<QString> alone = Reports(sheets, catalogue);
+    const std::vector<std::u16string> alone = Reports(sheets, catalogue);
 
-    std::vector<std::vector<QString>> together(4);
+    std::vector<std::vector<std::u16string>> together(4);
     std::vector<std::thread> threads;
     for (auto& reports : together) {
         threads.emplace_back([&] { reports = Reports(sheets, catalogue); });

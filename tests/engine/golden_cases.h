@@ -2,10 +2,11 @@
 // Characters whose complete reports are kept under tests/data/engine, and how a report is laid
 // out in those files: one section per box, "@@ name @@" CR LF, the box's text, CR LF.
 
-#include <QString>
+#include <string>
 
 #include "engine/calculation.h"
 #include "engine_fixtures.h"
+#include "text/strings.h"
 
 namespace brakefell::testing {
 
@@ -66,22 +67,19 @@ inline const GoldenCase kGoldenCases[] = {
      }},
 };
 
-inline QString RenderForGolden(const CalculationReport& report) {
-    QString out;
-    auto section = [&](const QString& name, const QString& text) {
-        out += QStringLiteral("@@ ") + name + QStringLiteral(" @@\r\n") + text +
-               QStringLiteral("\r\n");
+inline std::u16string RenderForGolden(const CalculationReport& report) {
+    std::u16string out;
+    auto section = [&](const std::u16string& name, const std::u16string& text) {
+        out += u"@@ " + name + u" @@\r\n" + text + u"\r\n";
     };
     for (int k = 0; k < 9; ++k) {
         if (report.txtResult[k].visible) {
-            section(QStringLiteral("txtResult(%1)").arg(k), report.txtResult[k].text);
+            section(u"txtResult(" + IntegerText(k) + u")", report.txtResult[k].text);
         }
     }
-    section(QStringLiteral("fraMoreDamage"),
-            report.fraMoreDamageVisible ? QStringLiteral("visible") : QStringLiteral("hidden"));
-    section(QStringLiteral("txtBowCycleResult"),
-            report.txtBowCycleResult.value_or(QStringLiteral("(unchanged)")));
-    section(QStringLiteral("Text1"), report.Text1);
+    section(u"fraMoreDamage", report.fraMoreDamageVisible ? u"visible" : u"hidden");
+    section(u"txtBowCycleResult", report.txtBowCycleResult.value_or(u"(unchanged)"));
+    section(u"Text1", report.Text1);
     return out;
 }
 

@@ -2,21 +2,28 @@
 // against the formulas before it was kept.
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <algorithm>
 
 #include "golden_cases.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
 
-QString ReadGolden(const char* file) {
-    QFile golden(QStringLiteral(BRAKEFELL_SOURCE_DIR "/tests/data/engine/") +
-                 QString::fromLatin1(file));
-    if (!golden.open(QIODevice::ReadOnly)) {
+std::u16string ReadGolden(const char* file) {
+    const std::optional<std::string> golden =
+        testing::ReadFileBytes(std::string(BRAKEFELL_SOURCE_DIR "/tests/data/engine/") + file);
+    if (!golden) {
         ADD_FAILURE() << "cannot read " << file;
         return {};
     }
-    return QString::fromUtf8(golden.readAll());
+    return Utf16OfUtf8(*golden);
+}
+
+// Line `i`, or the empty text past the last line.
+std::u16string LineAt(const std::vector<std::u16string>& lines, std::size_t i) {
+    return i < lines.size() ? lines[i] : std::u16string();
 }
 
 TEST(GoldenReportTest, ReportsMatchLineByLine) {
@@ -26,12 +33,12 @@ TEST(GoldenReportTest, ReportsMatchLineByLine) {
         c.setUp(sheet);
         const CalculationReport report = Calculate(sheet, catalogue, c.edition);
         for (const ResultBoxText& box : report.txtResult) {
-            EXPECT_TRUE(box.visible || box.text.isEmpty()) << c.file;
+            EXPECT_TRUE(box.visible || box.text.empty()) << c.file;
         }
-        const QStringList actual = testing::Lines(testing::RenderForGolden(report));
-        const QStringList expected = testing::Lines(ReadGolden(c.file));
-        for (qsizetype i = 0; i < std::max(actual.size(), expected.size()); ++i) {
-            EXPECT_EQ(actual.value(i), expected.value(i)) << c.file << " line " << i + 1;
+        const std::vector<std::u16string> actual = testing::Lines(testing::RenderForGolden(report));
+        const std::vector<std::u16string> expected = testing::Lines(ReadGolden(c.file));
+        for (std::size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
+            EXPECT_EQ(LineAt(actual, i), LineAt(expected, i)) << c.file << " line " << i + 1;
         }
     }
 }
@@ -42,22 +49,23 @@ TEST(GoldenReportTest, LiteReportsShowTheFullReportsAveragesOnly) {
     const CalculationReport full = Calculate(sheet, catalogue, Edition::Full);
     const CalculationReport lite = Calculate(sheet, catalogue, Edition::Lite);
     for (int k = 0; k < 6; ++k) {
-        const QStringList fullLines = testing::Lines(full.txtResult[k].text);
-        const QStringList liteLines = testing::Lines(lite.txtResult[k].text);
+        const std::vector<std::u16string> fullLines = testing::Lines(full.txtResult[k].text);
+        const std::vector<std::u16string> liteLines = testing::Lines(lite.txtResult[k].text);
         ASSERT_EQ(fullLines.size(), liteLines.size());
-        for (qsizetype i = 0; i < fullLines.size(); ++i) {
-            QString fullLine = fullLines[i];
-            const QString& liteLine = liteLines[i];
-            EXPECT_FALSE(liteLine.contains(QStringLiteral("최소-최대")));
-            EXPECT_FALSE(liteLine.contains(QStringLiteral("×2")));
+        for (std::size_t i = 0; i < fullLines.size(); ++i) {
+            const std::u16string& fullLine = fullLines[i];
+            const std::u16string& liteLine = liteLines[i];
+            EXPECT_FALSE(testing::Contains(liteLine, u"최소-최대"));
+            EXPECT_FALSE(testing::Contains(liteLine, u"×2"));
             // The lite bracket holds what the full line's last bracket holds.
-            const qsizetype fullOpen = fullLine.lastIndexOf(u'[');
-            const qsizetype liteOpen = liteLine.lastIndexOf(u'[');
-            if (fullOpen >= 0 && liteOpen >= 0 && fullLine.startsWith(QStringLiteral("=>>"))) {
-                EXPECT_EQ(liteLine.mid(liteOpen + 1), fullLine.mid(fullOpen + 1)) << k << ":" << i;
+            const std::size_t fullOpen = fullLine.rfind(u'[');
+            const std::size_t liteOpen = liteLine.rfind(u'[');
+            if (fullOpen != std::u16string::npos && liteOpen != std::u16string::npos &&
+                fullLine.starts_with(u"=>>")) {
+                EXPECT_EQ(liteLine.substr(liteOpen + 1), fullLine.substr(fullOpen + 1))
+                    << k << ":" << i;
             } else {
-                EXPECT_EQ(liteLine, fullLine.replace(QStringLiteral("동료 합산"),
-                                                     QStringLiteral("동물 합산")));
+                EXPECT_EQ(liteLine, testing::ReplaceAll(fullLine, u"동료 합산", u"동물 합산"));
             }
         }
     }

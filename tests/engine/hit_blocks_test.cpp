@@ -6,6 +6,8 @@
 #include "engine/report/write_report.h"
 #include "engine/shown_lists.h"
 #include "engine_fixtures.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -15,8 +17,8 @@ using testing::MakeRune;
 using testing::PlainSheet;
 using testing::UseSlot;
 
-QString Crlf(const char* text) {
-    return QString::fromUtf8(text).replace(QChar(u'\n'), QStringLiteral("\r\n"));
+std::u16string Crlf(const char* text) {
+    return testing::ReplaceAll(Utf16OfUtf8(text), u"\n", u"\r\n");
 }
 
 // Weapon 1000-2000, a rune of 500 %, crit 50 % at +100 %, elites +20 %.
@@ -100,7 +102,7 @@ TEST(HitBlockTest, SingleAndMultiHitBlocksInBothEditions) {
         EXPECT_EQ(report.txtResult[0].text, Crlf(c.expected)) << c.what;
         for (int k = 1; k < 9; ++k) {
             EXPECT_FALSE(report.txtResult[k].visible) << c.what << " box " << k;
-            EXPECT_TRUE(report.txtResult[k].text.isEmpty()) << c.what << " box " << k;
+            EXPECT_TRUE(report.txtResult[k].text.empty()) << c.what << " box " << k;
         }
         ShownLists shown;
         shown.record(figures);

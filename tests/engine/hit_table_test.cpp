@@ -4,6 +4,8 @@
 #include "engine/calculation.h"
 #include "engine/compute_figures.h"
 #include "engine_fixtures.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -25,7 +27,7 @@ TEST(HitTableTest, FivefoldWeaponDamageWithCriticalsAndElites) {
     sheet.txtEnchantElite = 20;
     const BuildFigures state = ComputeFigures(sheet, catalogue, Edition::Full);
     const RuneHitRecord& r = Figures(state, 5, 0);
-    EXPECT_EQ(r.Name, QStringLiteral("투척"));
+    EXPECT_EQ(r.Name, u"투척");
     EXPECT_EQ(r.ElementCode, 4);
     EXPECT_DOUBLE_EQ(r.MainNormalMin, 5000);
     EXPECT_DOUBLE_EQ(r.MainNormalMax, 10000);
@@ -120,15 +122,15 @@ TEST(HitTableTest, TraceListsEverySkillAndEachDamagingRune) {
     catalogue[0].Runes[2] = MakeRune({"속사", 5.0, 1, true, 1.0});
     catalogue[0].Runes[4] = MakeRune({"무해", 0.0, 1});
     const CalculationReport report = Calculate(PlainSheet(), catalogue, Edition::Full);
-    const QStringList lines = testing::Lines(report.Text1);
+    const std::vector<std::u16string> lines = testing::Lines(report.Text1);
     ASSERT_EQ(lines.size(), 1 + 24 * 2 + 2);
-    EXPECT_EQ(lines[0], QString());
-    EXPECT_EQ(lines[1], QStringLiteral("<굶주린 화살>"));
-    EXPECT_EQ(lines[2], QStringLiteral("-속사: 5,000(+1,000)-10,000(+2,000)"));
-    EXPECT_EQ(lines[3], QStringLiteral("-무해: (+0)-(+0)"));  // 0 prints nothing, 0 in brackets
-    EXPECT_EQ(lines[4], QString());
-    EXPECT_EQ(lines[5], QStringLiteral("<속박탄>"));
-    EXPECT_EQ(lines.last(), QString());  // the trace ends in CR LF
+    EXPECT_EQ(lines[0], std::u16string());
+    EXPECT_EQ(lines[1], u"<굶주린 화살>");
+    EXPECT_EQ(lines[2], u"-속사: 5,000(+1,000)-10,000(+2,000)");
+    EXPECT_EQ(lines[3], u"-무해: (+0)-(+0)");  // 0 prints nothing, 0 in brackets
+    EXPECT_EQ(lines[4], std::u16string());
+    EXPECT_EQ(lines[5], u"<속박탄>");
+    EXPECT_EQ(lines.back(), std::u16string());  // the trace ends in CR LF
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include "engine/calculation.h"
 #include "engine_fixtures.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -37,30 +39,31 @@ CharacterSheet PerSecondSheet() {
     return sheet;
 }
 
-QStringList CycleLines(const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
+std::vector<std::u16string> CycleLines(const CharacterSheet& sheet,
+                                       const SkillCatalogue& catalogue) {
     const CalculationReport report = Calculate(sheet, catalogue, Edition::Full);
     EXPECT_EQ(report.refusal, Refusal::None);
-    return testing::Lines(report.txtBowCycleResult.value_or(QString()));
+    return testing::Lines(report.txtBowCycleResult.value_or(std::u16string()));
 }
 
 TEST(PerSecondTest, SentryCompanionTotalsSharesAndKillTimes) {
-    const QStringList expected = {
-        QStringLiteral("공속1.2000(1.10204 - 1.25581 구간)"),
-        QStringLiteral("- 쇠뇌1/s 기대값(일반):       3,750"),
-        QStringLiteral("- 쇠뇌1/s 기대값(정예):       3,750"),
-        QStringLiteral("동료의 1초당 피해량 기대값(정예):        1,800"),
-        QString(),
-        QStringLiteral("1초당 총 피해량 기대값(정예):       16,800"),
-        QString(),
-        QStringLiteral("-각 스킬의 비중(정예몹 기준, 4쇠뇌, 사이클:2.4초)-"),
-        QStringLiteral("다발사격(1회/사이클):        14.9% (       2,500)"),
-        QStringLiteral("자동 쇠뇌(2회,3회/사이클):   74.4% (      12,500)"),
-        QStringLiteral("동료(모든 동료들의 합산):    10.7% (       1,800)"),
-        QString(),
-        QStringLiteral("- 그홈대상 딜 계산(쇠뇌+동료, 본체딜 없음) - "),
+    const std::vector<std::u16string> expected = {
+        u"공속1.2000(1.10204 - 1.25581 구간)",
+        u"- 쇠뇌1/s 기대값(일반):       3,750",
+        u"- 쇠뇌1/s 기대값(정예):       3,750",
+        u"동료의 1초당 피해량 기대값(정예):        1,800",
+        std::u16string(),
+        u"1초당 총 피해량 기대값(정예):       16,800",
+        std::u16string(),
+        u"-각 스킬의 비중(정예몹 기준, 4쇠뇌, 사이클:2.4초)-",
+        u"다발사격(1회/사이클):        14.9% (       2,500)",
+        u"자동 쇠뇌(2회,3회/사이클):   74.4% (      12,500)",
+        u"동료(모든 동료들의 합산):    10.7% (       1,800)",
+        std::u16string(),
+        u"- 그홈대상 딜 계산(쇠뇌+동료, 본체딜 없음) - ",
         // 2.88e9 / 5,550; (22,500 + 2.88e9) / 9,300; (67,500 + ...) / 13,050; ... / 16,800
-        QStringLiteral("1쇠뇌: 518918.92초, 2쇠뇌: 309679.84초, 3쇠뇌: 220694.83초, 4쇠뇌: "
-                       "171436.61초"),
+        u"1쇠뇌: 518918.92초, 2쇠뇌: 309679.84초, 3쇠뇌: 220694.83초, 4쇠뇌: "
+        u"171436.61초",
     };
     EXPECT_EQ(CycleLines(PerSecondSheet(), PerSecondCatalogue()), expected);
 }
@@ -68,13 +71,13 @@ TEST(PerSecondTest, SentryCompanionTotalsSharesAndKillTimes) {
 TEST(PerSecondTest, FiveSentriesWithCustomisedCrossbows) {
     CharacterSheet sheet = PerSecondSheet();
     sheet.chkPassiveRenovate = 1;
-    const QStringList lines = CycleLines(sheet, PerSecondCatalogue());
+    const std::vector<std::u16string> lines = CycleLines(sheet, PerSecondCatalogue());
     ASSERT_GE(lines.size(), 11);
-    EXPECT_EQ(lines[5], QStringLiteral("1초당 총 피해량 기대값(정예):       20,550"));
-    EXPECT_EQ(lines[7], QStringLiteral("-각 스킬의 비중(정예몹 기준, 5쇠뇌, 사이클:2.4초)-"));
-    EXPECT_EQ(lines[8], QStringLiteral("다발사격(1회/사이클):        15.2% (       3,125)"));
-    EXPECT_EQ(lines[9], QStringLiteral("자동 쇠뇌(2회,3회/사이클):   76.0% (      15,625)"));
-    EXPECT_EQ(lines[10], QStringLiteral("동료(모든 동료들의 합산):     8.8% (       1,800)"));
+    EXPECT_EQ(lines[5], u"1초당 총 피해량 기대값(정예):       20,550");
+    EXPECT_EQ(lines[7], u"-각 스킬의 비중(정예몹 기준, 5쇠뇌, 사이클:2.4초)-");
+    EXPECT_EQ(lines[8], u"다발사격(1회/사이클):        15.2% (       3,125)");
+    EXPECT_EQ(lines[9], u"자동 쇠뇌(2회,3회/사이클):   76.0% (      15,625)");
+    EXPECT_EQ(lines[10], u"동료(모든 동료들의 합산):     8.8% (       1,800)");
 }
 
 TEST(PerSecondTest, WholeUseCountsAndSkillsWithoutUses) {
@@ -88,16 +91,16 @@ TEST(PerSecondTest, WholeUseCountsAndSkillsWithoutUses) {
     UseSlot(sheet, 1, 21, 0);
     // Per sentry: (1,500 x 2 + 1,500 x 3) / 0.9 and 1,500 / 0.9; four sentries.
     EXPECT_EQ(CycleLines(sheet, catalogue)[7],
-              QStringLiteral("자동 쇠뇌(2회,3회/사이클):   83.3% (      33,333)"));
+              u"자동 쇠뇌(2회,3회/사이클):   83.3% (      33,333)");
 
     // Skill 8 leads, but with 5 and 21 in row 2 the lead gets no uses at all.
     sheet.weaponSpeedValue = 1.3;
     UseSlot(sheet, 0, 8, 0);
     UseSlot(sheet, 2, 5, 0);
-    const QStringList lines = CycleLines(sheet, catalogue);
-    EXPECT_EQ(lines[6], QStringLiteral("-각 스킬의 비중(정예몹 기준, 4쇠뇌, 사이클:2.8초)-"));
-    EXPECT_EQ(lines[7], QStringLiteral("원소화살(0회/사이클):         0.0% ()"));
-    EXPECT_EQ(lines[8], QStringLiteral("다발사격(2회/사이클):        50.0% (       4,286)"));
+    const std::vector<std::u16string> lines = CycleLines(sheet, catalogue);
+    EXPECT_EQ(lines[6], u"-각 스킬의 비중(정예몹 기준, 4쇠뇌, 사이클:2.8초)-");
+    EXPECT_EQ(lines[7], u"원소화살(0회/사이클):         0.0% ()");
+    EXPECT_EQ(lines[8], u"다발사격(2회/사이클):        50.0% (       4,286)");
 }
 
 TEST(PerSecondTest, NoDamageAtAllGivesDashesInsteadOfShares) {
@@ -105,19 +108,19 @@ TEST(PerSecondTest, NoDamageAtAllGivesDashesInsteadOfShares) {
     sheet.chkCrossbow = 1;
     sheet.chkGemPoison = 1;  // rank 34: +0.1 to the pool; poison is not in the total
     sheet.chkPassiveAim = 1;
-    const QStringList lines = CycleLines(sheet, BlankCatalogue());
+    const std::vector<std::u16string> lines = CycleLines(sheet, BlankCatalogue());
     ASSERT_EQ(lines.size(), 11);
-    EXPECT_EQ(lines[1], QStringLiteral("- 쇠뇌1/s 기대값(일반): "));
-    EXPECT_EQ(lines[4], QStringLiteral("1초당 총 피해량 기대값(정예): "));
+    EXPECT_EQ(lines[1], u"- 쇠뇌1/s 기대값(일반): ");
+    EXPECT_EQ(lines[4], u"1초당 총 피해량 기대값(정예): ");
     // (2 + 0.05 x 34) x 1,500 x (0.2 + 0.1) = 1,665 per second; 2.88e9 / 1,665
-    EXPECT_EQ(lines[7], QStringLiteral("잘 듣는 독:                      - (       1,665)"));
-    EXPECT_EQ(lines[10], QStringLiteral("1쇠뇌: 1729729.73초, 2쇠뇌: 1729729.73초, 3쇠뇌: "
-                                        "1729729.73초, 4쇠뇌: 1729729.73초"));
+    EXPECT_EQ(lines[7], u"잘 듣는 독:                      - (       1,665)");
+    EXPECT_EQ(lines[10],
+              u"1쇠뇌: 1729729.73초, 2쇠뇌: 1729729.73초, 3쇠뇌: "
+              u"1729729.73초, 4쇠뇌: 1729729.73초");
 
     sheet.chkGemPoison = 0;
-    EXPECT_EQ(
-        CycleLines(sheet, BlankCatalogue()).last(),
-        QStringLiteral("1쇠뇌: 계산 불가, 2쇠뇌: 계산 불가, 3쇠뇌: 계산 불가, 4쇠뇌: 계산 불가"));
+    EXPECT_EQ(CycleLines(sheet, BlankCatalogue()).back(),
+              u"1쇠뇌: 계산 불가, 2쇠뇌: 계산 불가, 3쇠뇌: 계산 불가, 4쇠뇌: 계산 불가");
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "engine/report/report_writer.h"
 #include "engine_fixtures.h"
 #include "text/number_format.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -52,7 +54,7 @@ TEST(ReportWriterTest, AmountsMatchTheNumberPatterns) {
         ReportWriter out;
         out.amount(value).text(u"|").amount(value, 11).text(u"|");
         out.whole(value, false).text(u"|").whole(value, true);
-        const QString expected =
+        const std::u16string expected =
             FormatAmount(value, 12, kAlignRight) + u'|' + FormatAmount(value, 11, kAlignRight) +
             u'|' + FormatNumber(value, u"###,###,###") + u'|' + FormatNumber(value, u"###,###,##0");
         ASSERT_EQ(out.take(), expected) << value;
@@ -64,16 +66,16 @@ TEST(ReportWriterTest, GrowsAndWritesNothingForFiguresThatAreNotNumbers) {
     for (int i = 0; i < 1000; ++i) {
         out.text(u"가나").amount(i);
     }
-    const QString text = out.take();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("가나가나           1가나           2")));
-    EXPECT_TRUE(text.endsWith(QStringLiteral("가나         999")));
+    const std::u16string text = out.take();
+    EXPECT_TRUE(text.starts_with(u"가나가나           1가나           2"));
+    EXPECT_TRUE(text.ends_with(u"가나         999"));
     EXPECT_EQ(text.size(), 1000 * 2 + 999 * 12);
-    EXPECT_TRUE(out.take().isEmpty());
+    EXPECT_TRUE(out.take().empty());
 
     for (const double bad : {std::numeric_limits<double>::infinity(), std::nan("")}) {
         ReportWriter writer;
         writer.amount(bad).whole(bad, true).number(bad, u"0.00").count(bad);
-        EXPECT_TRUE(writer.take().isEmpty());
+        EXPECT_TRUE(writer.take().empty());
     }
 }
 

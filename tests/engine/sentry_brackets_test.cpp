@@ -5,6 +5,8 @@
 #include "engine/sentry_brackets.h"
 #include "engine/sentry_breakpoints.h"
 #include "engine_fixtures.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -38,8 +40,8 @@ TEST(SentryBracketTest, HeaderShowsSpeedAndLabel) {
         ReportWriter out;
         WriteBracketHeader(out,
                            {.SentryAttackSpeed = c.speed, .bracketRow = SentryBracketRow(c.speed)});
-        const QString text = out.take();
-        EXPECT_EQ(text, QString::fromUtf8(c.header));
+        const std::u16string text = out.take();
+        EXPECT_EQ(text, Utf16OfUtf8(c.header));
     }
 }
 
@@ -125,11 +127,11 @@ TEST(BreakpointBlockTest, NeededAndMissingSpeedPerBreakpoint) {
         ReportWriter out;
         WriteBreakpointBlock(out, ComputeSentrySpeed(sheet, DeriveCharacterMultipliers(sheet)),
                              c.edition);
-        const QString text = out.take();
-        const QStringList lines = testing::Lines(text);
+        const std::u16string text = out.take();
+        const std::vector<std::u16string> lines = testing::Lines(text);
         ASSERT_EQ(lines.size(), 7) << c.what;
         for (std::size_t i = 0; i < c.lines.size(); ++i) {
-            EXPECT_EQ(lines[static_cast<qsizetype>(i)], QString::fromUtf8(c.lines[i]))
+            EXPECT_EQ(lines[static_cast<std::ptrdiff_t>(i)], Utf16OfUtf8(c.lines[i]))
                 << c.what << " line " << i;
         }
     }

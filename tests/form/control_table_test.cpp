@@ -1,10 +1,12 @@
 // The controls a freshly loaded window has, before start-up fills its lists.
 #include "form/control_table.h"
+#include "text/strings.h"
 
 #include <gtest/gtest.h>
 
-#include <QSet>
-#include <QString>
+#include <set>
+#include <string>
+
 #include <string>
 
 namespace brakefell {
@@ -94,11 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Expected{"cmdCalculation", K::CommandButton, "계산", "", 0, true}));
 
 TEST(ControlTable, NamesAreUnique) {
-    QSet<QString> names;
+    std::set<std::u16string> names;
     for (const ControlSpec& entry : ControlTable()) {
-        const QString name = QString::fromUtf8(entry.name);
-        EXPECT_FALSE(names.contains(name)) << entry.name;
-        names.insert(name);
+        EXPECT_TRUE(names.insert(Utf16OfUtf8(entry.name)).second) << entry.name;
     }
 }
 
@@ -138,8 +138,9 @@ TEST(ControlTable, TooltipsAreThoseThePlayerSees) {
         EXPECT_STREQ(entry->tooltip, tip.tooltip) << tip.name;
     }
     // The sentry projectiles' box explains itself in a Korean sentence about the sentries.
-    const QString crossbowTip = QString::fromUtf8(FindSpec("chkCrossbow")->tooltip);
-    EXPECT_TRUE(crossbowTip.contains(u"쇠뇌")) << crossbowTip.toStdString();
+    const std::u16string crossbowTip = Utf16OfUtf8(FindSpec("chkCrossbow")->tooltip);
+    EXPECT_TRUE(crossbowTip.find(u"쇠뇌") != std::u16string::npos)
+        << FindSpec("chkCrossbow")->tooltip;
 }
 
 TEST(ControlTable, IndexesWithoutABoxDoNotExist) {

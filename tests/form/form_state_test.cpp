@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QStringList>
+#include <set>
+#include <string>
+
 #include <stdexcept>
 
 #include "form/control_table.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "test_catalogue.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -31,9 +34,9 @@ class FormStateTest : public ::testing::Test {
 TEST_F(FormStateTest, FindsEveryControlOfTheTableByItsExactName) {
     ASSERT_EQ(form.controls().size(), ControlTable().size());
     for (const ControlSpec& entry : ControlTable()) {
-        const ControlState* control = form.find(QString::fromUtf8(entry.name));
+        const ControlState* control = form.find(Utf16OfUtf8(entry.name));
         ASSERT_NE(control, nullptr) << entry.name;
-        EXPECT_EQ(control->name, QString::fromUtf8(entry.name));
+        EXPECT_EQ(control->name, Utf16OfUtf8(entry.name));
     }
     EXPECT_EQ(form.find(u"txtSkill(9)"), nullptr);
     EXPECT_EQ(form.find(u"txtmainstat"), nullptr);
@@ -42,7 +45,7 @@ TEST_F(FormStateTest, FindsEveryControlOfTheTableByItsExactName) {
 }
 
 TEST_F(FormStateTest, MisuseByCodeIsRefusedWithoutChangingAnything) {
-    EXPECT_THROW(form.setText(u"chkPassiveAim", "1"), std::invalid_argument);
+    EXPECT_THROW(form.setText(u"chkPassiveAim", u"1"), std::invalid_argument);
     EXPECT_THROW(form.setCheck(u"txtMainStat", 1), std::invalid_argument);
     EXPECT_THROW(form.setCheck(u"chkPassiveAim", 3), std::invalid_argument);
     EXPECT_THROW(form.setCheck(u"chkPassiveAim", -1), std::invalid_argument);
@@ -50,37 +53,36 @@ TEST_F(FormStateTest, MisuseByCodeIsRefusedWithoutChangingAnything) {
     EXPECT_THROW(form.setListIndex(u"cboWeaponSpeed", -2), std::out_of_range);
     EXPECT_THROW(form.setListIndex(u"cboUsingSkill(0)", 0), std::out_of_range);  // still empty
     EXPECT_THROW(form.setOption(u"chkVoodoo", true), std::invalid_argument);
-    EXPECT_THROW(form.setLabel(u"txtMainStat", "x", {}), std::invalid_argument);
+    EXPECT_THROW(form.setLabel(u"txtMainStat", u"x", {}), std::invalid_argument);
     EXPECT_THROW(form.setVisible(u"txtNothing", true), std::out_of_range);
 
     EXPECT_EQ(form.at(u"chkPassiveAim").value, 1);
     EXPECT_EQ(form.at(u"cboWeaponSpeed").value, -1);
-    EXPECT_EQ(form.at(u"txtMainStat").text, "8830");
+    EXPECT_EQ(form.at(u"txtMainStat").text, u"8830");
 }
 
 TEST_F(FormStateTest, ListenerHearsOfEveryControlAChangeTouched) {
     startUp();
-    QStringList touched;
-    form.setChangeListener([&touched](const ControlState& c) { touched.append(c.name); });
+    std::vector<std::u16string> touched;
+    form.setChangeListener([&touched](const ControlState& c) { touched.push_back(c.name); });
 
     form.setListIndex(u"cboUsingSkill(2)", 7);
-    EXPECT_EQ(touched.first(), "cboUsingSkill(2)");
-    EXPECT_TRUE(touched.contains("cboUsingSkillRune(2)"));
-    EXPECT_TRUE(touched.contains("lblSkillElement(2)"));
-    touched.removeDuplicates();
-    EXPECT_EQ(touched.size(), 3);
+    EXPECT_EQ(touched.front(), u"cboUsingSkill(2)");
+    const std::set<std::u16string> distinct(touched.begin(), touched.end());
+    EXPECT_EQ(distinct, (std::set<std::u16string>{u"cboUsingSkill(2)", u"cboUsingSkillRune(2)",
+                                                  u"lblSkillElement(2)"}));
 
     touched.clear();
     form.setCheck(u"chkVoodoo", 1);
-    EXPECT_EQ(touched, QStringList({"chkVoodoo", "fraVoodoo"}));
+    EXPECT_EQ(touched, std::vector<std::u16string>({u"chkVoodoo", u"fraVoodoo"}));
 
     touched.clear();
     form.setOption(u"optVoodooETC", true);
-    EXPECT_EQ(touched, QStringList({"optVoodooETC", "optVoodooDance"}));
+    EXPECT_EQ(touched, std::vector<std::u16string>({u"optVoodooETC", u"optVoodooDance"}));
 
     touched.clear();
-    form.setText(u"txtGemJ", "40");
-    EXPECT_EQ(touched, QStringList({"txtGemJ"}));
+    form.setText(u"txtGemJ", u"40");
+    EXPECT_EQ(touched, std::vector<std::u16string>({u"txtGemJ"}));
 }
 
 struct OptionCase {
@@ -98,9 +100,9 @@ TEST_P(OptionPairs, SelectingOneOptionClearsItsPartner) {
     const OptionCase& c = GetParam();
     SkillCatalogue catalogue{};
     FormState form(catalogue);
-    form.setOption(QString::fromLatin1(c.option), c.selected);
-    EXPECT_EQ(form.at(QString::fromLatin1(c.first)).value, c.firstValue);
-    EXPECT_EQ(form.at(QString::fromLatin1(c.second)).value, c.secondValue);
+    form.setOption(Utf16OfLatin1(c.option), c.selected);
+    EXPECT_EQ(form.at(Utf16OfLatin1(c.first)).value, c.firstValue);
+    EXPECT_EQ(form.at(Utf16OfLatin1(c.second)).value, c.secondValue);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,9 +129,9 @@ TEST_P(Interlocks, ShowTheRefinementOnlyWhileChecked) {
     const InterlockCase& c = GetParam();
     SkillCatalogue catalogue{};
     FormState form(catalogue);
-    form.setCheck(QString::fromLatin1(c.checkBox), 1);  // shown first, so hiding is seen too
-    form.setCheck(QString::fromLatin1(c.checkBox), c.value);
-    EXPECT_EQ(form.at(QString::fromLatin1(c.refinement)).visible, c.visible);
+    form.setCheck(Utf16OfLatin1(c.checkBox), 1);  // shown first, so hiding is seen too
+    form.setCheck(Utf16OfLatin1(c.checkBox), c.value);
+    EXPECT_EQ(form.at(Utf16OfLatin1(c.refinement)).visible, c.visible);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -191,7 +193,7 @@ TEST_F(FormStateTest, EachInputIsReadIntoItsOwnField) {
         {"txtGemSummon", "34"},       {"txtGemPoison", "35"},      {"txtGemJ", "36"},
     };
     for (const auto& box : boxes) {
-        form.setText(QString::fromLatin1(box.box), QString::fromLatin1(box.text));
+        form.setText(Utf16OfLatin1(box.box), Utf16OfLatin1(box.text));
     }
     form.setListIndex(u"cboWeaponSpeed", 2);
     form.setListIndex(u"cboGemJMeter", 4);
@@ -260,7 +262,7 @@ TEST_F(FormStateTest, TypedTextsAreReadAsTheirLeadingNumber) {
         {"12abc", 12}, {"abc", 0}, {"", 0}, {"36.5", 36.5}, {" 1 2 ", 12}, {"1,000", 1}, {"-3", -3},
     };
     for (const auto& c : cases) {
-        form.setText(u"txtMainStat", QString::fromLatin1(c.text));
+        form.setText(u"txtMainStat", Utf16OfLatin1(c.text));
         EXPECT_EQ(form.characterSheet().txtMainStat, c.number) << c.text;
     }
 }

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QStringList>
+#include <set>
+#include <string>
 
 #include "form/form_state.h"
 #include "test_catalogue.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -38,18 +40,18 @@ TEST_P(DefaultSlots, ShowTheirSkillRuneAndElementAfterFilling) {
 
     const ControlState& skills = form.at(SkillListName(e.slot));
     ASSERT_EQ(skills.items.size(), 24);
-    EXPECT_EQ(skills.items[0], "스킬 0");
-    EXPECT_EQ(skills.items[23], "스킬 23");
+    EXPECT_EQ(skills.items[0], u"스킬 0");
+    EXPECT_EQ(skills.items[23], u"스킬 23");
     EXPECT_EQ(skills.value, e.skill);
 
     const ControlState& runes = form.at(RuneListName(e.slot));
     ASSERT_EQ(runes.items.size(), 6);
-    EXPECT_EQ(runes.items[0], QStringLiteral("룬 %1-0").arg(e.skill));
-    EXPECT_EQ(runes.items[5], QStringLiteral("룬 %1-5").arg(e.skill));
+    EXPECT_EQ(runes.items[0], u"룬 " + IntegerText(e.skill) + u"-0");
+    EXPECT_EQ(runes.items[5], u"룬 " + IntegerText(e.skill) + u"-5");
     EXPECT_EQ(runes.value, e.rune);
 
     const ControlState& label = form.at(ElementLabelName(e.slot));
-    EXPECT_EQ(label.text, QString::fromUtf8(e.element));
+    EXPECT_EQ(label.text, Utf16OfUtf8(e.element));
     EXPECT_EQ(label.color, e.color);
 }
 
@@ -80,7 +82,7 @@ TEST_F(SlotTest, EveryElementCodeGivesItsCaptionAndColour) {
     };
     for (const auto& element : elements) {
         form.setListIndex(u"cboUsingSkillRune(2)", element.rune);
-        EXPECT_EQ(form.at(u"lblSkillElement(2)").text, QString::fromUtf8(element.caption));
+        EXPECT_EQ(form.at(u"lblSkillElement(2)").text, Utf16OfUtf8(element.caption));
         EXPECT_EQ(form.at(u"lblSkillElement(2)").color, element.color);
     }
 }
@@ -89,10 +91,10 @@ TEST_F(SlotTest, ChoosingASkillRefillsTheRunesAndResetsToTheFirst) {
     form.setListIndex(u"cboUsingSkillRune(1)", 4);
     form.setListIndex(u"cboUsingSkill(1)", 3);
     const ControlState& runes = form.at(u"cboUsingSkillRune(1)");
-    EXPECT_EQ(runes.items,
-              QStringList({"룬 3-0", "룬 3-1", "룬 3-2", "룬 3-3", "룬 3-4", "룬 3-5"}));
+    EXPECT_EQ(runes.items, std::vector<std::u16string>(
+                               {u"룬 3-0", u"룬 3-1", u"룬 3-2", u"룬 3-3", u"룬 3-4", u"룬 3-5"}));
     EXPECT_EQ(runes.value, 0);
-    EXPECT_EQ(form.at(u"lblSkillElement(1)").text, "화염 속성");
+    EXPECT_EQ(form.at(u"lblSkillElement(1)").text, u"화염 속성");
 
     // Choosing the same skill again runs the reaction again.
     form.setListIndex(u"cboUsingSkillRune(1)", 2);
@@ -105,8 +107,8 @@ TEST_F(SlotTest, OtherSlotsAreNotTouched) {
     form.setListIndex(u"cboUsingSkill(0)", 2);
     EXPECT_EQ(form.at(u"cboUsingSkill(1)").value, 22);
     EXPECT_EQ(form.at(u"cboUsingSkillRune(1)").value, 5);
-    EXPECT_EQ(form.at(u"cboUsingSkillRune(1)").items[0], "룬 22-0");
-    EXPECT_EQ(form.at(u"lblSkillElement(1)").text, "신성 속성");
+    EXPECT_EQ(form.at(u"cboUsingSkillRune(1)").items[0], u"룬 22-0");
+    EXPECT_EQ(form.at(u"lblSkillElement(1)").text, u"신성 속성");
 }
 
 TEST_F(SlotTest, ElementCodesOutsideOneToSixLeaveTheLabelAsItWas) {
@@ -116,13 +118,13 @@ TEST_F(SlotTest, ElementCodesOutsideOneToSixLeaveTheLabelAsItWas) {
     form.setListIndex(u"cboUsingSkill(4)", 3);  // rune 0: fire
     for (int rune : {2, 3, 4}) {
         form.setListIndex(u"cboUsingSkillRune(4)", rune);
-        EXPECT_EQ(form.at(u"lblSkillElement(4)").text, "화염 속성") << rune;
+        EXPECT_EQ(form.at(u"lblSkillElement(4)").text, u"화염 속성") << rune;
         EXPECT_EQ(form.at(u"lblSkillElement(4)").color, kRed) << rune;
     }
     // A skill whose first rune has no element keeps the previous skill's label too.
     catalogue[7].Runes[0].ElementCode = 0;
     form.setListIndex(u"cboUsingSkill(4)", 7);
-    EXPECT_EQ(form.at(u"lblSkillElement(4)").text, "화염 속성");
+    EXPECT_EQ(form.at(u"lblSkillElement(4)").text, u"화염 속성");
 }
 
 TEST(SkillSlots, AShortCatalogueStillGivesTwentyFourEntries) {
@@ -132,21 +134,22 @@ TEST(SkillSlots, AShortCatalogueStillGivesTwentyFourEntries) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const ControlState& skills = form.at(SkillListName(slot));
         ASSERT_EQ(skills.items.size(), 24);
-        EXPECT_EQ(skills.items[9], "스킬 9");
-        EXPECT_EQ(skills.items[10], "");
-        EXPECT_EQ(skills.items[23], "");
+        EXPECT_EQ(skills.items[9], u"스킬 9");
+        EXPECT_EQ(skills.items[10], u"");
+        EXPECT_EQ(skills.items[23], u"");
     }
     // Slot 0's default skill 15 is one of the empty entries: six empty rune names, no element.
     EXPECT_EQ(form.at(u"cboUsingSkill(0)").value, 15);
-    EXPECT_EQ(form.at(u"cboUsingSkillRune(0)").items, QStringList({"", "", "", "", "", ""}));
+    EXPECT_EQ(form.at(u"cboUsingSkillRune(0)").items,
+              std::vector<std::u16string>({u"", u"", u"", u"", u"", u""}));
     EXPECT_EQ(form.at(u"cboUsingSkillRune(0)").value, 1);
     // Before the defaults, slot 0 chose skill 0, whose rune 0 is fire; nothing replaced it.
-    EXPECT_EQ(form.at(u"lblSkillElement(0)").text, "화염 속성");
+    EXPECT_EQ(form.at(u"lblSkillElement(0)").text, u"화염 속성");
 }
 
 TEST_F(SlotTest, NoSkillChosenLeavesNoRunesToChoose) {
     form.setListIndex(u"cboUsingSkill(3)", -1);
-    EXPECT_TRUE(form.at(u"cboUsingSkillRune(3)").items.isEmpty());
+    EXPECT_TRUE(form.at(u"cboUsingSkillRune(3)").items.empty());
     EXPECT_EQ(form.at(u"cboUsingSkillRune(3)").value, -1);
 }
 

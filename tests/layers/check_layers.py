@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks that the folders of src/ form a stack: an include may point down or sideways within its
 own folder, never up, and the two programs on top (the window and the headless tool) never
-include each other. Prints every include that breaks the rule.
+include each other. The core (every folder below the Qt adapters) includes no Qt header, so that
+it builds on the C++ standard library alone. Prints every include that breaks a rule.
 
     check_layers.py SRC_DIR
 """
@@ -20,10 +21,14 @@ STACK = [
     ["profile"],
     ["session"],
     ["analysis"],
+    ["qt_adapters"],
     ["window", "tools"],
 ]
 LEVEL = {folder: level for level, folders in enumerate(STACK) for folder in folders}
+CORE = {folder for folder, level in LEVEL.items() if level < LEVEL["qt_adapters"]}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+# <QString>, <QtCore/QString>, <QtGlobal>, <qstring.h>, in angle brackets or quotes.
+QT_INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]((?:Qt\w*/|Q[A-Za-z]|q[a-z_]+\.h)[^>"]*)[>"]', re.M)
 
 
 def folder_of(path, src):
@@ -39,7 +44,12 @@ def main():
         if own not in LEVEL:
             broken.append(f"{path.relative_to(src)}: folder {own} is not in the stack")
             continue
-        for target in INCLUDE.findall(path.read_text(encoding="utf-8")):
+        text = path.read_text(encoding="utf-8")
+        if own in CORE:
+            for header in QT_INCLUDE.findall(text):
+                broken.append(f"{path.relative_to(src)} includes {header}: "
+                              f"the core ({own}) includes no Qt header")
+        for target in INCLUDE.findall(text):
             top = target.split("/")[0]
             if top not in LEVEL:
                 continue  # a header beside the file, or a generated one

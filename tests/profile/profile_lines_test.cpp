@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArrayList>
 #include <array>
 #include <iterator>
 
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "test_catalogue.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
@@ -29,16 +30,16 @@ class StartedForm {
     FormState form{catalogue_};
 };
 
-QByteArray Lines(const QByteArrayList& lines) {
-    QByteArray bytes;
-    for (const QByteArray& line : lines) {
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
         bytes += line + "\r\n";
     }
     return bytes;
 }
 
 // The profile of a window after start-up, written out by hand line by line.
-const QByteArrayList kDefaultLines = {
+const std::vector<std::string> kDefaultLines = {
     " 0 ",  "6",    "2154", "2652", "80",   "0",    "0",    "0",   "0",   "0",    // 1-10
     "8830", "27",   "311",  "36.5", "0",    "41",   "19.6", "0",   "0",   "0",    // 11-20
     "0",    "0",    "0",    "0",    "0",    "0",    "0",    "0",   "29",  "0",    // 21-30
@@ -60,11 +61,11 @@ TEST(WriteProfile, NegativeValuesFlagAndKoreanTextInTheirDisplayForm) {
     form.setListIndex(u"cboWeaponSpeed", 2);
     form.setCheck(u"chkPassiveRenovate", 2);
     form.setOption(u"optGemPoison(1)", true);
-    form.setText(u"txtMainStat", "가나다 민첩");
-    form.setText(u"txtGemJ", "");
+    form.setText(u"txtMainStat", u"가나다 민첩");
+    form.setText(u"txtGemJ", u"");
     form.setListIndex(u"cboUsingSkill(0)", 0);
 
-    const QByteArrayList lines = WriteProfile(form).split('\n');
+    const std::vector<std::string> lines = testing::Split(WriteProfile(form), "\n");
     ASSERT_EQ(lines.size(), 66);  // 65 lines, each ended, then nothing
     EXPECT_EQ(lines[0], " 2 \r");
     EXPECT_EQ(lines[10], "\xB0\xA1\xB3\xAA\xB4\xD9 \xB9\xCE\xC3\xB8\r");  // code page 949
@@ -79,8 +80,8 @@ TEST(WriteProfile, NegativeValuesFlagAndKoreanTextInTheirDisplayForm) {
 
 TEST(WriteProfile, ACarriageReturnInATextCannotShiftTheLinesAfterIt) {
     StartedForm started;
-    started.form.setText(u"txtMainStat", "88\r30");
-    const QByteArray bytes = WriteProfile(started.form);
+    started.form.setText(u"txtMainStat", u"88\r30");
+    const std::string bytes = WriteProfile(started.form);
     EXPECT_EQ(bytes, Lines(kDefaultLines));
 }
 
@@ -166,10 +167,10 @@ const HandWrittenLine kHandWritten[] = {
 };
 static_assert(std::size(kHandWritten) == 65);
 
-QByteArray HandWrittenProfile(int column) {
-    QByteArrayList lines;
+std::string HandWrittenProfile(int column) {
+    std::vector<std::string> lines;
     for (const HandWrittenLine& row : kHandWritten) {
-        lines.append(row.line[column]);
+        lines.push_back(row.line[column]);
     }
     return Lines(lines);
 }
@@ -177,17 +178,17 @@ QByteArray HandWrittenProfile(int column) {
 // Sets each control by its name from the hand-written line, in file order (skills before runes).
 void SetFromHandWritten(FormState& form, int column) {
     for (const HandWrittenLine& row : kHandWritten) {
-        const QString name = QString::fromLatin1(row.control);
-        const QString line = QString::fromLatin1(row.line[column]);
+        const std::u16string name = Utf16OfLatin1(row.control);
+        const std::u16string line = Utf16OfLatin1(row.line[column]);
         switch (form.at(name).kind) {
             case ControlKind::TextBox:
                 form.setText(name, line);
                 break;
             case ControlKind::CheckBox:
-                form.setCheck(name, line.trimmed().toInt());
+                form.setCheck(name, std::stoi(row.line[column]));
                 break;
             case ControlKind::DropDown:
-                form.setListIndex(name, line.trimmed().toInt());
+                form.setListIndex(name, std::stoi(row.line[column]));
                 break;
             default:
                 form.setOption(name, line == u"True");
@@ -209,14 +210,14 @@ TEST(HandWrittenProfiles, EachLineIsReadIntoItsOwnControl) {
         StartedForm started;
         ASSERT_TRUE(ReadProfile(HandWrittenProfile(column), started.form).complete);
         for (const HandWrittenLine& row : kHandWritten) {
-            const ControlState& control = started.form.at(QString::fromLatin1(row.control));
-            const QString line = QString::fromLatin1(row.line[column]);
+            const ControlState& control = started.form.at(Utf16OfLatin1(row.control));
+            const std::u16string line = Utf16OfLatin1(row.line[column]);
             if (control.kind == ControlKind::TextBox) {
                 EXPECT_EQ(control.text, line) << row.control << " in profile " << column;
             } else if (control.kind == ControlKind::OptionButton) {
                 EXPECT_EQ(control.value, line == u"True" ? 1 : 0) << row.control;
             } else {
-                EXPECT_EQ(control.value, line.trimmed().toInt())
+                EXPECT_EQ(control.value, std::stoi(row.line[column]))
                     << row.control << " in profile " << column;
             }
         }
@@ -226,21 +227,21 @@ TEST(HandWrittenProfiles, EachLineIsReadIntoItsOwnControl) {
 // A form whose every stored input differs from the defaults.
 void SetEveryStoredInput(FormState& form) {
     form.setListIndex(u"cboWeaponSpeed", 1);
-    form.setText(u"txtWeaponExtraSpeed", "7");
-    form.setText(u"txtWeaponDamageMin", "1000");
-    form.setText(u"txtWeaponDamageMax", "2000 최대");
+    form.setText(u"txtWeaponExtraSpeed", u"7");
+    form.setText(u"txtWeaponDamageMin", u"1000");
+    form.setText(u"txtWeaponDamageMax", u"2000 최대");
     for (int element = 1; element <= 6; ++element) {
-        form.setText(IndexedName("txtEnchant", element), QString::number(element * 10 + 1));
+        form.setText(IndexedName("txtEnchant", element), IntegerText(element * 10 + 1));
     }
-    form.setText(u"txtMainStat", "12345");
-    form.setText(u"txtAttackSpeed", "33.3");
-    form.setText(u"txtCriticalDamage", "444");
-    form.setText(u"txtCriticalChance", "55.5");
-    form.setText(u"txtTesker", "6");
-    form.setText(u"txtEnchantElite", "");
-    form.setText(u"txtDecreaseTime", "  8  ");
+    form.setText(u"txtMainStat", u"12345");
+    form.setText(u"txtAttackSpeed", u"33.3");
+    form.setText(u"txtCriticalDamage", u"444");
+    form.setText(u"txtCriticalChance", u"55.5");
+    form.setText(u"txtTesker", u"6");
+    form.setText(u"txtEnchantElite", u"");
+    form.setText(u"txtDecreaseTime", u"  8  ");
     for (int skill : {0, 1, 2, 3, 4, 5, 6, 7, 8, 14, 16, 18, 19, 20, 21, 22, 23}) {
-        form.setText(IndexedName("txtSkill", skill), QString::number(skill + 100));
+        form.setText(IndexedName("txtSkill", skill), IntegerText(skill + 100));
     }
     form.setCheck(u"chkPassiveAim", 0);
     form.setCheck(u"chkPassiveArrow", 1);
@@ -248,16 +249,16 @@ void SetEveryStoredInput(FormState& form) {
     form.setCheck(u"chkPassiveTrajectory", 2);
     form.setCheck(u"chkPassiveRenovate", 1);
     form.setCheck(u"chkGemStrong", 1);
-    form.setText(u"txtGemStrong", "41");
+    form.setText(u"txtGemStrong", u"41");
     form.setCheck(u"chkGemLocked", 0);
-    form.setText(u"txtGemLocked", "42");
+    form.setText(u"txtGemLocked", u"42");
     form.setCheck(u"chkGemSummon", 0);
-    form.setText(u"txtGemSummon", "43");
+    form.setText(u"txtGemSummon", u"43");
     form.setCheck(u"chkGemPoison", 1);
     form.setOption(u"optGemPoison(1)", true);
-    form.setText(u"txtGemPoison", "44");
+    form.setText(u"txtGemPoison", u"44");
     form.setCheck(u"chkMorePain", 1);
-    form.setText(u"txtMorePain", "45");
+    form.setText(u"txtMorePain", u"45");
     const int skills[] = {0, 5, 7, 8, 23, 9};
     const int runes[] = {5, 4, 3, 2, 1, 0};
     for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -265,7 +266,7 @@ void SetEveryStoredInput(FormState& form) {
         form.setListIndex(RuneListName(slot), runes[slot]);
     }
     form.setCheck(u"chkGemJ", 1);
-    form.setText(u"txtGemJ", "46");
+    form.setText(u"txtGemJ", u"46");
     form.setListIndex(u"cboGemJMeter", 3);
 }
 
@@ -279,14 +280,14 @@ void SetEveryControlOutsideTheProfile(FormState& form) {
     form.setOption(u"optVoodooETC", true);
     form.setCheck(u"chkOurGemPoison", 1);
     form.setListIndex(u"cboOurGemPoison", 2);
-    form.setText(u"Text1", "trace");
-    form.setText(u"txtBowCycleResult", "report");
+    form.setText(u"Text1", u"trace");
+    form.setText(u"txtBowCycleResult", u"report");
 }
 
 TEST(ReadProfile, SavingThenLoadingRestoresAllSixtyFiveAndNothingElse) {
     StartedForm source;
     SetEveryStoredInput(source.form);
-    const QByteArray bytes = WriteProfile(source.form);
+    const std::string bytes = WriteProfile(source.form);
 
     StartedForm target;
     SetEveryControlOutsideTheProfile(target.form);
@@ -302,16 +303,16 @@ TEST(ReadProfile, SavingThenLoadingRestoresAllSixtyFiveAndNothingElse) {
     EXPECT_EQ(loaded.txtWeaponDamageMax, 2000);
     EXPECT_EQ(loaded.cboUsingSkill, saved.cboUsingSkill);
     EXPECT_EQ(loaded.cboUsingSkillRune, saved.cboUsingSkillRune);
-    EXPECT_EQ(target.form.at(u"txtDecreaseTime").text, "  8  ");
-    EXPECT_EQ(target.form.at(u"txtEnchantElite").text, "");
-    EXPECT_EQ(target.form.at(u"lblSkillElement(0)").text, "신성 속성");
-    EXPECT_EQ(target.form.at(u"cboUsingSkillRune(5)").items[0], "룬 9-0");
+    EXPECT_EQ(target.form.at(u"txtDecreaseTime").text, u"  8  ");
+    EXPECT_EQ(target.form.at(u"txtEnchantElite").text, u"");
+    EXPECT_EQ(target.form.at(u"lblSkillElement(0)").text, u"신성 속성");
+    EXPECT_EQ(target.form.at(u"cboUsingSkillRune(5)").items[0], u"룬 9-0");
     EXPECT_FALSE(loaded.optGemPoisonBuffOnly);
 
     for (const char* untouched : {"chkCompanion", "chkMark", "chkCrossbow", "chkGrenadier",
                                   "chkVoodoo", "optVoodooDance", "optVoodooETC", "chkOurGemPoison",
                                   "cboOurGemPoison", "Text1", "txtBowCycleResult", "fraVoodoo"}) {
-        const ControlState& now = target.form.at(QString::fromLatin1(untouched));
+        const ControlState& now = target.form.at(Utf16OfLatin1(untouched));
         const auto before = std::find_if(targetBefore.begin(), targetBefore.end(),
                                          [&](const ControlState& c) { return c.name == now.name; });
         EXPECT_EQ(now.value, before->value) << untouched;
@@ -320,8 +321,8 @@ TEST(ReadProfile, SavingThenLoadingRestoresAllSixtyFiveAndNothingElse) {
     }
 }
 
-QByteArray ProfileWithLine(int lineNumber, const QByteArray& value) {
-    QByteArrayList lines = kDefaultLines;
+std::string ProfileWithLine(int lineNumber, const std::string& value) {
+    std::vector<std::string> lines = kDefaultLines;
     lines[lineNumber - 1] = value;
     return Lines(lines);
 }
@@ -329,20 +330,20 @@ QByteArray ProfileWithLine(int lineNumber, const QByteArray& value) {
 TEST(ReadProfile, AFileOfSixtyFourLinesAppliesThemAllThenStops) {
     StartedForm started;
     started.form.setListIndex(u"cboGemJMeter", 2);
-    QByteArrayList lines = kDefaultLines;
+    std::vector<std::string> lines = kDefaultLines;
     lines[63] = "99";  // txtGemJ, line 64
-    lines.removeLast();
+    lines.pop_back();
 
     const ProfileReadResult result = ReadProfile(Lines(lines), started.form);
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(result.linesApplied, 64);
-    EXPECT_EQ(started.form.at(u"txtGemJ").text, "99");
+    EXPECT_EQ(started.form.at(u"txtGemJ").text, u"99");
     EXPECT_EQ(started.form.at(u"cboGemJMeter").value, 2);
 }
 
 TEST(ReadProfile, ASkillOutsideTheListStopsAfterTheLinesBeforeIt) {
     StartedForm started;
-    QByteArrayList lines = kDefaultLines;
+    std::vector<std::string> lines = kDefaultLines;
     lines[49] = "77";    // txtMorePain, line 50
     lines[50] = " 3 ";   // slot 0, line 51
     lines[51] = " 4 ";   // slot 1, line 52
@@ -352,19 +353,19 @@ TEST(ReadProfile, ASkillOutsideTheListStopsAfterTheLinesBeforeIt) {
     const ProfileReadResult result = ReadProfile(Lines(lines), started.form);
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(result.linesApplied, 52);
-    EXPECT_EQ(started.form.at(u"txtMorePain").text, "77");
+    EXPECT_EQ(started.form.at(u"txtMorePain").text, u"77");
     EXPECT_EQ(started.form.at(u"cboUsingSkill(0)").value, 3);
     EXPECT_EQ(started.form.at(u"cboUsingSkill(1)").value, 4);
     EXPECT_EQ(started.form.at(u"cboUsingSkill(2)").value, 10);
     EXPECT_EQ(started.form.at(u"cboUsingSkill(3)").value, 14);
     // Slot 0's skill change refilled its runes and chose the first.
     EXPECT_EQ(started.form.at(u"cboUsingSkillRune(0)").value, 0);
-    EXPECT_EQ(started.form.at(u"cboUsingSkillRune(0)").items[0], "룬 3-0");
+    EXPECT_EQ(started.form.at(u"cboUsingSkillRune(0)").items[0], u"룬 3-0");
 }
 
 TEST(ReadProfile, TheFlagLineSelectsTheBuffOptionOnlyForTheExactWord) {
     const struct {
-        QByteArray line;
+        std::string line;
         bool buffOnly;
     } cases[] = {
         {"True", true},   {"true", false},  {"TRUE", false}, {"False", false},
@@ -375,22 +376,20 @@ TEST(ReadProfile, TheFlagLineSelectsTheBuffOptionOnlyForTheExactWord) {
         // Start from the other option, so that the line is seen to choose.
         started.form.setOption(u"optGemPoison(0)", !c.buffOnly);
         const ProfileReadResult result = ReadProfile(ProfileWithLine(47, c.line), started.form);
-        EXPECT_TRUE(result.complete) << c.line.constData();
-        EXPECT_EQ(started.form.at(u"optGemPoison(0)").value, c.buffOnly ? 1 : 0)
-            << c.line.constData();
-        EXPECT_EQ(started.form.at(u"optGemPoison(1)").value, c.buffOnly ? 0 : 1)
-            << c.line.constData();
+        EXPECT_TRUE(result.complete) << c.line;
+        EXPECT_EQ(started.form.at(u"optGemPoison(0)").value, c.buffOnly ? 1 : 0) << c.line;
+        EXPECT_EQ(started.form.at(u"optGemPoison(1)").value, c.buffOnly ? 0 : 1) << c.line;
     }
 }
 
 struct IntegerCase {
     int line;
-    QByteArray text;
+    std::string text;
     int expected;  // the value applied, or -99 when the line must stop the read
 };
 
 void PrintTo(const IntegerCase& c, std::ostream* out) {
-    *out << "line " << c.line << " \"" << c.text.constData() << "\"";
+    *out << "line " << c.line << " \"" << c.text << "\"";
 }
 
 constexpr int kStops = -99;
@@ -399,11 +398,11 @@ class IntegerLines : public ::testing::TestWithParam<IntegerCase> {};
 
 TEST_P(IntegerLines, AreReadAsRoundedNumbersAndCheckedAgainstTheirControl) {
     const IntegerCase& c = GetParam();
-    QString control = c.line == 1    ? "cboWeaponSpeed"
-                      : c.line == 35 ? "chkPassiveAim"
-                      : c.line == 51 ? "cboUsingSkill(0)"
-                      : c.line == 57 ? "cboUsingSkillRune(0)"
-                                     : "cboGemJMeter";
+    const std::u16string control = c.line == 1    ? u"cboWeaponSpeed"
+                                   : c.line == 35 ? u"chkPassiveAim"
+                                   : c.line == 51 ? u"cboUsingSkill(0)"
+                                   : c.line == 57 ? u"cboUsingSkillRune(0)"
+                                                  : u"cboGemJMeter";
     StartedForm started;
     const ProfileReadResult result = ReadProfile(ProfileWithLine(c.line, c.text), started.form);
     if (c.expected == kStops) {
@@ -411,7 +410,8 @@ TEST_P(IntegerLines, AreReadAsRoundedNumbersAndCheckedAgainstTheirControl) {
         EXPECT_EQ(result.linesApplied, c.line - 1);
         // The control holds what the lines before left in it.
         StartedForm linesBefore;
-        ReadProfile(Lines(kDefaultLines.mid(0, c.line - 1)), linesBefore.form);
+        ReadProfile(Lines({kDefaultLines.begin(), kDefaultLines.begin() + (c.line - 1)}),
+                    linesBefore.form);
         EXPECT_EQ(started.form.at(control).value, linesBefore.form.at(control).value);
     } else {
         EXPECT_TRUE(result.complete);
@@ -446,49 +446,49 @@ INSTANTIATE_TEST_SUITE_P(CheckBoxStates, IntegerLines,
 
 TEST(ReadProfile, KoreanTextComesBackUnchangedFromCodePage949) {
     StartedForm started;
-    const QByteArray korean = "\xB0\xA1\xB3\xAA\xB4\xD9 \xB9\xCE\xC3\xB8";  // "가나다 민첩"
+    const std::string korean = "\xB0\xA1\xB3\xAA\xB4\xD9 \xB9\xCE\xC3\xB8";  // "가나다 민첩"
     EXPECT_TRUE(ReadProfile(ProfileWithLine(11, korean), started.form).complete);
-    EXPECT_EQ(started.form.at(u"txtMainStat").text, "가나다 민첩");
+    EXPECT_EQ(started.form.at(u"txtMainStat").text, u"가나다 민첩");
     EXPECT_EQ(WriteProfile(started.form), ProfileWithLine(11, korean));
 }
 
 TEST(ReadProfile, LinesEndAtCarriageReturnsAndKeepLoneLineFeeds) {
     StartedForm started;
-    QByteArray bytes = Lines(kDefaultLines);
-    bytes.replace("\r\n2154\r\n", "\r2154\r");  // lines 2-4 ended by bare CRs
-    bytes.replace("\r\n8830\r\n", "\r\n88\n30\r\n");
+    std::string bytes = Lines(kDefaultLines);
+    bytes = testing::ReplaceAll(bytes, "\r\n2154\r\n", "\r2154\r");  // lines 2-4 end in bare CRs
+    bytes = testing::ReplaceAll(bytes, "\r\n8830\r\n", "\r\n88\n30\r\n");
     EXPECT_TRUE(ReadProfile(bytes, started.form).complete);
-    EXPECT_EQ(started.form.at(u"txtWeaponDamageMin").text, "2154");
-    EXPECT_EQ(started.form.at(u"txtWeaponDamageMax").text, "2652");
-    EXPECT_EQ(started.form.at(u"txtMainStat").text, "88\n30");
+    EXPECT_EQ(started.form.at(u"txtWeaponDamageMin").text, u"2154");
+    EXPECT_EQ(started.form.at(u"txtWeaponDamageMax").text, u"2652");
+    EXPECT_EQ(started.form.at(u"txtMainStat").text, u"88\n30");
 }
 
 TEST(ReadProfile, TheLastLineNeedsNoLineEndAndLinesAfterItAreIgnored) {
     StartedForm started;
-    QByteArray bytes = Lines(kDefaultLines);
-    bytes.chop(2);
+    std::string bytes = Lines(kDefaultLines);
+    bytes.resize(bytes.size() - 2);
     bytes.replace(bytes.size() - 3, 3, " 3 ");
     EXPECT_TRUE(ReadProfile(bytes, started.form).complete);
     EXPECT_EQ(started.form.at(u"cboGemJMeter").value, 3);
 
     StartedForm other;
-    const QByteArray longer = Lines(kDefaultLines) + "garbage\r\n 99 \r\n\xFF\xFF";
+    const std::string longer = Lines(kDefaultLines) + "garbage\r\n 99 \r\n\xFF\xFF";
     EXPECT_TRUE(ReadProfile(longer, other.form).complete);
 }
 
 TEST(ReadProfile, InvalidCodePage949AndVeryLongTextsLoadWithoutHarm) {
     StartedForm started;
-    const QByteArray longLine(10000, '7');
-    QByteArray bytes = ProfileWithLine(2, longLine);
-    bytes.replace("\r\n8830\r\n", "\r\n\xFF\x80\xC8\r\n");
+    const std::string longLine(10000, '7');
+    std::string bytes = ProfileWithLine(2, longLine);
+    bytes = testing::ReplaceAll(bytes, "\r\n8830\r\n", "\r\n\xFF\x80\xC8\r\n");
     EXPECT_TRUE(ReadProfile(bytes, started.form).complete);
     EXPECT_EQ(started.form.at(u"txtWeaponExtraSpeed").text.size(), 10000);
-    EXPECT_FALSE(started.form.at(u"txtMainStat").text.isEmpty());
+    EXPECT_FALSE(started.form.at(u"txtMainStat").text.empty());
 }
 
 TEST(ReadProfile, AnEmptyFileAppliesNothing) {
     StartedForm started;
-    const ProfileReadResult result = ReadProfile(QByteArray(), started.form);
+    const ProfileReadResult result = ReadProfile(std::string(), started.form);
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(result.linesApplied, 0);
     EXPECT_EQ(started.form.at(u"cboWeaponSpeed").value, 0);

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <QByteArray>
+#include <algorithm>
+#include <cstdint>
 #include <random>
 
 #include "engine/report/calculation_report.h"
@@ -16,13 +19,32 @@
 #include "form/start_up_lists.h"
 #include "profile/build_options.h"
 #include "profile/profile_lines.h"
+#include "qt_adapters/qt_text.h"
+#include "qt_adapters/zlib_deflate.h"
 #include "random_characters.h"
 #include "recording_prompts.h"
 #include "session/run_calculation.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 #include "typed_sheet.h"
 
 namespace brakefell {
 namespace {
+
+const ZlibDeflate kDeflate;
+
+std::u16string ShareCodeOf(const SharedBuild& build) {
+    return brakefell::ShareCodeOf(kDeflate, build);
+}
+std::u16string ShareCodeOf(const FormState& form) {
+    return brakefell::ShareCodeOf(kDeflate, form);
+}
+std::optional<SharedBuild> BuildOfShareCode(std::u16string_view code) {
+    return brakefell::BuildOfShareCode(kDeflate, code);
+}
+CommandOutcome LoadShareCode(std::u16string_view code, FormState& form, UserPrompts& prompts) {
+    return brakefell::LoadShareCode(kDeflate, code, form, prompts);
+}
 
 std::unique_ptr<FormState> StartedForm() {
     auto form = std::make_unique<FormState>(testing::ShippedCatalogue());
@@ -31,38 +53,41 @@ std::unique_ptr<FormState> StartedForm() {
     return form;
 }
 
-QStringList ReportOf(FormState& form, Edition edition) {
+std::vector<std::u16string> ReportOf(FormState& form, Edition edition) {
     ShownLists shown;
     RunCalculation(form, shown, edition);
-    QStringList boxes;
+    std::vector<std::u16string> boxes;
     for (int box = 0; box < kResultBoxCount; ++box) {
-        boxes << form.at(QStringLiteral("txtResult(%1)").arg(box)).text;
+        boxes.push_back(form.at(IndexedName("txtResult", box)).text);
     }
-    boxes << form.at(u"txtBowCycleResult").text;
+    boxes.push_back(form.at(u"txtBowCycleResult").text);
     return boxes;
 }
 
-QString Block(const QByteArray& bytes) {
-    return QString::fromLatin1(
-        bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+// Base64url by another hand than the program's.
+std::u16string Block(const std::string& bytes) {
+    return Utf16OfLatin1(
+        QBytesOf(bytes)
+            .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals)
+            .toStdString());
 }
 
-QByteArray Zlib(const QByteArray& bytes) {
+std::string Zlib(const std::string& bytes) {
     uLongf size = compressBound(static_cast<uLong>(bytes.size()));
-    QByteArray packed(static_cast<qsizetype>(size), '\0');
+    std::string packed(static_cast<std::size_t>(size), '\0');
     compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
               reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()),
               Z_BEST_COMPRESSION);
-    packed.truncate(static_cast<qsizetype>(size));
+    packed.resize(static_cast<std::size_t>(size));
     return packed;
 }
 
-QString FirstVersionCode(const QByteArray& profile) {
-    return QStringLiteral("BF1.") + Block(Zlib(profile));
+std::u16string FirstVersionCode(const std::string& profile) {
+    return u"BF1." + Block(Zlib(profile));
 }
 
-QString WholeCode(const QByteArray& profile, const QByteArray& options) {
-    return QStringLiteral("BF2.") + Block(Zlib(profile)) + u'.' + Block(Zlib(options));
+std::u16string WholeCode(const std::string& profile, const std::string& options) {
+    return u"BF2." + Block(Zlib(profile)) + u'.' + Block(Zlib(options));
 }
 
 // The options that differ from the defaults on every count, so that a code that left them as
@@ -86,21 +111,20 @@ TEST(ShareCodes, RandomBuildsComeBackWhole) {
         auto sender = StartedForm();
         testing::TypeSheetInto(testing::RandomCharacter(random), *sender);
         sender->setCheck(u"chkGrenadier", static_cast<int>(random() % 3));
-        const QString code = ShareCodeOf(*sender);
-        SCOPED_TRACE(code.toStdString());
-        EXPECT_TRUE(code.startsWith(QLatin1StringView("BF2.")));
+        const std::u16string code = ShareCodeOf(*sender);
+        SCOPED_TRACE(Utf8OfUtf16(code));
+        EXPECT_TRUE(code.starts_with(u"BF2."));
         EXPECT_EQ(BuildOfShareCode(code), BuildOf(*sender));
 
         auto friendForm = StartedForm();
         TurnEveryOption(*friendForm);
         testing::RecordingPrompts prompts;
         ASSERT_TRUE(LoadShareCode(code, *friendForm, prompts));
-        EXPECT_TRUE(prompts.messages.isEmpty());
+        EXPECT_TRUE(prompts.messages.empty());
         for (const ControlState& control : sender->controls()) {
             EXPECT_EQ(friendForm->at(control.name).value, control.value)
-                << control.name.toStdString();
-            EXPECT_EQ(friendForm->at(control.name).text, control.text)
-                << control.name.toStdString();
+                << Utf8OfUtf16(control.name);
+            EXPECT_EQ(friendForm->at(control.name).text, control.text) << Utf8OfUtf16(control.name);
         }
         const Edition edition = i % 2 == 0 ? Edition::Full : Edition::Lite;
         EXPECT_EQ(ReportOf(*friendForm, edition), ReportOf(*sender, edition));
@@ -112,7 +136,7 @@ TEST(ShareCodes, RandomBuildsComeBackWhole) {
 TEST(ShareCodes, EveryInputTravelsInExactlyOneBlock) {
     for (const ControlSpec& entry : ControlTable()) {
         auto form = StartedForm();
-        const QString name = QString::fromLatin1(entry.name);
+        const std::u16string name = Utf16OfLatin1(entry.name);
         const ControlState& control = form->at(name);
         const SharedBuild before = BuildOf(*form);
         switch (entry.kind) {
@@ -134,21 +158,21 @@ TEST(ShareCodes, EveryInputTravelsInExactlyOneBlock) {
         const SharedBuild after = BuildOf(*form);
         SCOPED_TRACE(entry.name);
         EXPECT_NE(after.profile != before.profile, after.options != before.options);
-        EXPECT_EQ(after.profile.count("\r\n"), kProfileLineCount);
+        EXPECT_EQ(testing::Split(after.profile, "\r\n").size(), kProfileLineCount + 1u);
     }
 }
 
 TEST(ShareCodes, FirstVersionCodesReadTheProfileAndLeaveTheOtherInputs) {
     auto sender = StartedForm();
-    sender->setText(u"txtMainStat", QStringLiteral("12345"));
+    sender->setText(u"txtMainStat", u"12345");
     sender->setCheck(u"chkCrossbow", 0);
-    const QString code = FirstVersionCode(WriteProfile(*sender));
+    const std::u16string code = FirstVersionCode(WriteProfile(*sender));
     ASSERT_EQ(BuildOfShareCode(code), (SharedBuild{WriteProfile(*sender), std::nullopt}));
     EXPECT_EQ(ShareCodeOf(*BuildOfShareCode(code)), code);  // a history line keeps its code
 
     auto reader = StartedForm();
     TurnEveryOption(*reader);
-    const QByteArray readersOptions = WriteBuildOptions(*reader);
+    const std::string readersOptions = WriteBuildOptions(*reader);
     testing::RecordingPrompts prompts;
     ASSERT_TRUE(LoadShareCode(code, *reader, prompts));
     EXPECT_EQ(WriteProfile(*reader), WriteProfile(*sender));
@@ -157,46 +181,44 @@ TEST(ShareCodes, FirstVersionCodesReadTheProfileAndLeaveTheOtherInputs) {
 
 TEST(ShareCodes, BlanksAndLineBreaksAroundAPastedCodeDoNotMatter) {
     auto form = StartedForm();
-    const QString code = ShareCodeOf(*form);
-    EXPECT_EQ(BuildOfShareCode(QStringLiteral(" \r\n") + code + QStringLiteral("\n\t")),
-              BuildOf(*form));
+    const std::u16string code = ShareCodeOf(*form);
+    EXPECT_EQ(BuildOfShareCode(u" \r\n" + code + u"\n\t"), BuildOf(*form));
 }
 
 TEST(ShareCodes, WhatIsNotACodeShowsOneSentenceAndChangesNothing) {
     auto original = StartedForm();
-    const QByteArray profile = WriteProfile(*original);
-    const QByteArray options = WriteBuildOptions(*original);
-    const QString body = FirstVersionCode(profile).mid(4);
-    const QString optionsBlock = Block(Zlib(options));
-    QByteArray bomb(2 * 1024 * 1024, ' ');  // a small code that would expand to 2 MB
+    const std::string profile = WriteProfile(*original);
+    const std::string options = WriteBuildOptions(*original);
+    const std::u16string body = FirstVersionCode(profile).substr(4);
+    const std::u16string optionsBlock = Block(Zlib(options));
+    std::string bomb(2 * 1024 * 1024, ' ');  // a small code that would expand to 2 MB
 
-    const QString notCodes[] = {
-        QString(),
-        QStringLiteral("BF1."),
-        QStringLiteral("BF3.") + body,                        // another version
-        QStringLiteral("bf1.") + body,                        // the prefix is exact
-        body,                                                 // no prefix
-        QStringLiteral("BF1.") + body.left(body.size() - 6),  // cut short
-        QStringLiteral("BF1.") + body + QStringLiteral("!"),  // not base64url
-        QStringLiteral("BF1.") + body.left(10) + QStringLiteral(" ") +
-            body.mid(10),                                        // a blank inside
-        QStringLiteral("BF1.") + body + QStringLiteral("=="),    // padding
-        QStringLiteral("BF1.A"),                                 // no whole byte
-        QStringLiteral("BF1.") + Block(Zlib(profile) + "more"),  // bytes after the stream
-        QStringLiteral("BF1.") + Block("not compressed at all"),
+    const std::u16string notCodes[] = {
+        std::u16string(),
+        u"BF1.",
+        u"BF3." + body,                                         // another version
+        u"bf1." + body,                                         // the prefix is exact
+        body,                                                   // no prefix
+        u"BF1." + body.substr(0, body.size() - 6),              // cut short
+        u"BF1." + body + u"!",                                  // not base64url
+        u"BF1." + body.substr(0, 10) + u" " + body.substr(10),  // a blank inside
+        u"BF1." + body + u"==",                                 // padding
+        u"BF1.A",                                               // no whole byte
+        u"BF1." + Block(Zlib(profile) + "more"),                // bytes after the stream
+        u"BF1." + Block("not compressed at all"),
         FirstVersionCode("a few words, not a profile"),
-        FirstVersionCode(profile.left(profile.size() / 2)),  // half a profile
+        FirstVersionCode(profile.substr(0, profile.size() / 2)),  // half a profile
         FirstVersionCode(bomb),
-        QStringLiteral("BF1.") + QString(2 * 1024 * 1024, u'A'),  // far longer than any code
+        u"BF1." + std::u16string(2 * 1024 * 1024, u'A'),  // far longer than any code
         // Whole builds: two blocks, both whole, and a list this program knows.
-        QStringLiteral("BF1.") + body + u'.' + optionsBlock,  // the first version has one block
-        QStringLiteral("BF2.") + body,                        // the options are missing
-        QStringLiteral("BF2.") + body + u'.',
-        QStringLiteral("BF2.") + body + u'.' + optionsBlock + u'.' + optionsBlock,
-        QStringLiteral("BF2.") + body + u'.' + optionsBlock.left(optionsBlock.size() - 4),
-        QStringLiteral("BF2.") + body + u'.' + Block(Zlib(options) + "x"),
-        QStringLiteral("BF2.") + body + u'.' + Block(Zlib(bomb)),
-        WholeCode(profile.left(profile.size() / 2), options),
+        u"BF1." + body + u'.' + optionsBlock,  // the first version has one block
+        u"BF2." + body,                        // the options are missing
+        u"BF2." + body + u'.',
+        u"BF2." + body + u'.' + optionsBlock + u'.' + optionsBlock,
+        u"BF2." + body + u'.' + optionsBlock.substr(0, optionsBlock.size() - 4),
+        u"BF2." + body + u'.' + Block(Zlib(options) + "x"),
+        u"BF2." + body + u'.' + Block(Zlib(bomb)),
+        WholeCode(profile.substr(0, profile.size() / 2), options),
         WholeCode(profile, "2\r\nchkCrossbow=0\r\n"),           // a later list
         WholeCode(profile, "chkCrossbow=0\r\n"),                // no version
         WholeCode(profile, "1\r\nchkWhatever=1\r\n"),           // not an input of the list
@@ -211,18 +233,19 @@ TEST(ShareCodes, WhatIsNotACodeShowsOneSentenceAndChangesNothing) {
         // A good list after a damaged line still changes nothing.
         WholeCode(profile, "1\r\nchkMark=1\r\nchkCompanion=9\r\n"),
     };
-    for (const QString& notCode : notCodes) {
-        SCOPED_TRACE(notCode.left(80).toStdString());
+    for (const std::u16string& notCode : notCodes) {
+        SCOPED_TRACE(Utf8OfUtf16(notCode.substr(0, 80)));
         // A form that differs from the defaults, so that a partly applied build would show.
         auto form = StartedForm();
-        form->setText(QStringLiteral("txtWeaponDamageMin"), QStringLiteral("1999"));
+        form->setText(u"txtWeaponDamageMin", u"1999");
         const SharedBuild before = BuildOf(*form);
         testing::RecordingPrompts prompts;
 
         const CommandOutcome outcome = LoadShareCode(notCode, *form, prompts);
 
         EXPECT_FALSE(outcome);
-        EXPECT_EQ(prompts.messages, QStringList{QString::fromUtf8(messages::kShareCodeError)});
+        EXPECT_EQ(prompts.messages,
+                  std::vector<std::u16string>{std::u16string(messages::kShareCodeError)});
         EXPECT_EQ(BuildOf(*form), before);
     }
 }
@@ -230,7 +253,7 @@ TEST(ShareCodes, WhatIsNotACodeShowsOneSentenceAndChangesNothing) {
 TEST(ShareCodes, AListNeedNotNameEveryInput) {
     auto form = StartedForm();
     form->setCheck(u"chkMark", 1);
-    const QString code = WholeCode(WriteProfile(*form), "1\r\nchkCrossbow=0\r\n");
+    const std::u16string code = WholeCode(WriteProfile(*form), "1\r\nchkCrossbow=0\r\n");
     testing::RecordingPrompts prompts;
     ASSERT_TRUE(LoadShareCode(code, *form, prompts));
     EXPECT_EQ(form->at(u"chkCrossbow").value, 0);
@@ -238,7 +261,7 @@ TEST(ShareCodes, AListNeedNotNameEveryInput) {
 }
 
 TEST(ShareCodes, ExpandUpToTheLimitAndNoFurther) {
-    const QByteArray atLimit(kShareCodeLargestBlock, 'x');
+    const std::string atLimit(kShareCodeLargestBlock, 'x');
     const SharedBuild whole{atLimit, atLimit};
     EXPECT_EQ(BuildOfShareCode(ShareCodeOf(whole)), whole);
     EXPECT_EQ(BuildOfShareCode(FirstVersionCode(atLimit + 'x')), std::nullopt);
@@ -246,34 +269,35 @@ TEST(ShareCodes, ExpandUpToTheLimitAndNoFurther) {
 }
 
 struct StoredStream {
-    QByteArray bytes;   // what it expands to
-    QByteArray stream;  // exactly the size asked for
+    std::string bytes;   // what it expands to
+    std::string stream;  // exactly the size asked for
 };
 
 // A well-made zlib stream of exactly `size` bytes that expands to nearly `largest` bytes: the
 // bytes in stored blocks, then empty stored blocks of 5 bytes each to make up the size.
-StoredStream StoredStreamOfSize(qsizetype size, qsizetype largest) {
-    constexpr qsizetype kFullBlock = 0xffff;
-    constexpr qsizetype kFraming = 2 + 5 + 4;  // header, the last empty block, checksum
-    qsizetype count = largest;
-    const auto bare = [](qsizetype n) {
+StoredStream StoredStreamOfSize(std::size_t size, std::size_t largest) {
+    constexpr std::size_t kFullBlock = 0xffff;
+    constexpr std::size_t kFraming = 2 + 5 + 4;  // header, the last empty block, checksum
+    std::size_t count = largest;
+    const auto bare = [](std::size_t n) {
         return kFraming + n + 5 * ((n + kFullBlock - 1) / kFullBlock);
     };
     while (bare(count) > size || (size - bare(count)) % 5 != 0) {
         --count;
     }
-    StoredStream made{QByteArray(count, 'x'), QByteArray("\x78\x01", 2)};
-    const auto storedBlock = [&made](QByteArrayView data, bool last) {
-        const auto length = static_cast<quint16>(data.size());
+    StoredStream made{std::string(count, 'x'), std::string("\x78\x01", 2)};
+    const auto storedBlock = [&made](std::string_view data, bool last) {
+        const auto length = static_cast<std::uint16_t>(data.size());
         made.stream += static_cast<char>(last ? 1 : 0);
         made.stream += static_cast<char>(length & 0xff);
         made.stream += static_cast<char>(length >> 8);
         made.stream += static_cast<char>(~length & 0xff);
         made.stream += static_cast<char>((~length >> 8) & 0xff);
-        made.stream += data.toByteArray();
+        made.stream += data;
     };
-    for (qsizetype at = 0; at < count; at += kFullBlock) {
-        storedBlock(QByteArrayView(made.bytes).sliced(at, std::min(kFullBlock, count - at)), false);
+    for (std::size_t at = 0; at < count; at += kFullBlock) {
+        storedBlock(std::string_view(made.bytes).substr(at, std::min(kFullBlock, count - at)),
+                    false);
     }
     while (made.stream.size() + 5 + 4 < size) {
         storedBlock({}, false);
@@ -290,26 +314,25 @@ StoredStream StoredStreamOfSize(qsizetype size, qsizetype largest) {
 // A block of exactly the longest length is decoded; a block one step longer that would expand
 // just as well is refused on its length alone.
 TEST(ShareCodes, TheLengthBoundComesBeforeAnyDecoding) {
-    constexpr qsizetype kLongestStream = kShareCodeLongestBlock / 4 * 3;
+    constexpr std::size_t kLongestStream = kShareCodeLongestBlock / 4 * 3;
     const StoredStream atBound = StoredStreamOfSize(kLongestStream, kShareCodeLargestBlock);
     const StoredStream beyond = StoredStreamOfSize(kLongestStream + 3, kShareCodeLargestBlock);
     ASSERT_EQ(atBound.stream.size(), kLongestStream);
     ASSERT_EQ(Block(atBound.stream).size(), kShareCodeLongestBlock);
     ASSERT_EQ(Block(beyond.stream).size(), kShareCodeLongestBlock + 4);
 
-    const QString options = Block(Zlib("1\r\n"));
-    const auto code = [](const QString& prefix, const QString& body) { return prefix + body; };
-    EXPECT_EQ(BuildOfShareCode(code(QStringLiteral("BF1."), Block(atBound.stream))),
+    const std::u16string options = Block(Zlib("1\r\n"));
+    const auto code = [](const std::u16string& prefix, const std::u16string& body) {
+        return prefix + body;
+    };
+    EXPECT_EQ(BuildOfShareCode(code(u"BF1.", Block(atBound.stream))),
               (SharedBuild{atBound.bytes, std::nullopt}));
-    EXPECT_EQ(
-        BuildOfShareCode(code(QStringLiteral("BF2."), Block(atBound.stream) + u'.' + options)),
-        (SharedBuild{atBound.bytes, QByteArray("1\r\n")}));
+    EXPECT_EQ(BuildOfShareCode(code(u"BF2.", Block(atBound.stream) + u'.' + options)),
+              (SharedBuild{atBound.bytes, std::string("1\r\n")}));
     // The same streams a few bytes longer expand just as well, but are never decoded.
-    EXPECT_EQ(BuildOfShareCode(code(QStringLiteral("BF1."), Block(beyond.stream))), std::nullopt);
-    EXPECT_EQ(BuildOfShareCode(code(QStringLiteral("BF2."), Block(beyond.stream) + u'.' + options)),
-              std::nullopt);
-    EXPECT_EQ(BuildOfShareCode(code(QStringLiteral("BF2."), options + u'.' + Block(beyond.stream))),
-              std::nullopt);
+    EXPECT_EQ(BuildOfShareCode(code(u"BF1.", Block(beyond.stream))), std::nullopt);
+    EXPECT_EQ(BuildOfShareCode(code(u"BF2.", Block(beyond.stream) + u'.' + options)), std::nullopt);
+    EXPECT_EQ(BuildOfShareCode(code(u"BF2.", options + u'.' + Block(beyond.stream))), std::nullopt);
 }
 
 }  // namespace

@@ -4,25 +4,41 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "profile/share_code.h"
+#include "qt_adapters/desktop_platform.h"
+#include "temp_folder.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell {
 namespace {
+
+namespace fs = std::filesystem;
+
+// The time of history entry `i` as the history's file writes it: 10:00 on 2026-12-08, UTC, and
+// `i` seconds.
+std::string TimeText(int i) {
+    const int second = 10 * 3600 + i;
+    char text[32];
+    std::snprintf(text, sizeof text, "2026-12-%02dT%02d:%02d:%02d.000Z", 8 + second / 86400,
+                  second / 3600 % 24, second / 60 % 60, second % 60);
+    return text;
+}
 
 class HistoryFile : public ::testing::Test {
   protected:
     // Stand-ins for builds: the history keeps them without reading them.
     SharedBuild BuildNumber(int i) const {
-        return {QStringLiteral("%1\r\n").arg(i).repeated(65).toLatin1(),
-                QStringLiteral("1\r\nchkMark=%1\r\n").arg(i % 2).toLatin1()};
+        return {testing::Repeated(std::to_string(i) + "\r\n", 65),
+                "1\r\nchkMark=" + std::to_string(i % 2) + "\r\n"};
     }
-    QByteArray LineOf(int i) const {
-        return TimeNumber(i).toString(Qt::ISODateWithMs).toLatin1() + ' ' +
-               ShareCodeOf(BuildNumber(i)).toLatin1() + "\r\n";
+    std::string LineOf(int i) const {
+        return TimeText(i) + ' ' + Latin1OfUtf16(ShareCodeOf(desktop.deflate, BuildNumber(i))) +
+               "\r\n";
     }
     std::vector<SharedBuild> Builds(CalculationHistory& history) const {
         std::vector<SharedBuild> builds;
@@ -38,26 +54,24 @@ class HistoryFile : public ::testing::Test {
         }
         return builds;
     }
-    QDateTime TimeNumber(int i) const {
-        return QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC).addSecs(i);
+    UtcMillis TimeNumber(int i) const {
+        return 1796724000000 + i * 1000;  // 2026-12-08T10:00:00Z and `i` seconds
     }
-    QByteArray FileBytes() const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    std::string FileBytes() const { return testing::ReadFileBytes(path).value_or(""); }
+    void WriteFile(const std::string& bytes) const {
+        ASSERT_TRUE(testing::WriteFileBytes(path, bytes));
     }
-    void WriteFile(const QByteArray& bytes) const {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    CalculationHistory History() { return CalculationHistory(desktop.platform(), path); }
 
-    QTemporaryDir dir;
+    DesktopPlatform desktop;
+    testing::TempFolder dir;
     // In a folder that does not exist yet, as on a first run.
-    QString path = dir.filePath(QStringLiteral("user-data/") + kHistoryFileName);
+    std::string folder = dir.filePath("user-data");
+    std::string path = folder + "/" + kHistoryFileName;
 };
 
 TEST_F(HistoryFile, KeepsTheLast200AndReadsThemBackAfterARestart) {
-    CalculationHistory history(path);
+    CalculationHistory history = History();
     EXPECT_TRUE(history.entries().empty());
     for (int i = 0; i < 205; ++i) {
         ASSERT_TRUE(history.add(TimeNumber(i), BuildNumber(i)));
@@ -66,7 +80,7 @@ TEST_F(HistoryFile, KeepsTheLast200AndReadsThemBackAfterARestart) {
     EXPECT_EQ(history.entries().front().build, BuildNumber(5));
     EXPECT_EQ(history.entries().back().build, BuildNumber(204));
 
-    CalculationHistory restarted(path);
+    CalculationHistory restarted = History();
     const std::vector<HistoryEntry>& entries = restarted.entries();
     ASSERT_EQ(entries.size(), 200u);
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -74,13 +88,13 @@ TEST_F(HistoryFile, KeepsTheLast200AndReadsThemBackAfterARestart) {
         EXPECT_EQ(entries[i].build, BuildNumber(static_cast<int>(i) + 5));
     }
     // One line per entry: the time in UTC, then the inputs' share code.
-    const QByteArray first = FileBytes().left(FileBytes().indexOf("\r\n"));
+    const std::string first = FileBytes().substr(0, FileBytes().find("\r\n"));
     EXPECT_EQ(first + "\r\n", LineOf(5));
 }
 
 TEST_F(HistoryFile, TwoWindowsAddToOneHistoryInTheOrderOfTheirCalculations) {
-    CalculationHistory full(path);
-    CalculationHistory lite(path);
+    CalculationHistory full = History();
+    CalculationHistory lite = History();
     full.add(TimeNumber(1), BuildNumber(1));
     lite.add(TimeNumber(3), BuildNumber(3));
     full.add(TimeNumber(4), BuildNumber(4));
@@ -90,87 +104,92 @@ TEST_F(HistoryFile, TwoWindowsAddToOneHistoryInTheOrderOfTheirCalculations) {
     const auto all = BuildsNumbered({1, 2, 3, 4, 5});
     EXPECT_EQ(Builds(full), all);
     EXPECT_EQ(Builds(lite), BuildsNumbered({1, 2, 3, 4}));
-    CalculationHistory restarted(path);
+    CalculationHistory restarted = History();
     EXPECT_EQ(Builds(restarted), all);
 }
 
 TEST_F(HistoryFile, ALongerFileIsReadAsItsLast200AndOldLinesStillRead) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QByteArray bytes;
+    fs::create_directories(folder);
+    std::string bytes;
     for (int i = 0; i < 205; ++i) {
         bytes += LineOf(i);
     }
     // A line of the first version: the time and the profile's code alone.
     const SharedBuild profileOnly{BuildNumber(205).profile, std::nullopt};
-    const QByteArray oldLine = TimeNumber(205).toString(Qt::ISODateWithMs).toLatin1() + ' ' +
-                               ShareCodeOf(profileOnly).toLatin1() + "\r\n";
-    ASSERT_TRUE(oldLine.contains(" BF1."));
+    const std::string oldLine =
+        TimeText(205) + ' ' + Latin1OfUtf16(ShareCodeOf(desktop.deflate, profileOnly)) + "\r\n";
+    ASSERT_NE(oldLine.find(" BF1."), std::string::npos);
     WriteFile(bytes + oldLine);
 
-    CalculationHistory history(path);
+    CalculationHistory history = History();
     ASSERT_EQ(history.entries().size(), 200u);
     EXPECT_EQ(history.entries().front().build, BuildNumber(6));
     EXPECT_EQ(history.entries().back().build, profileOnly);
     ASSERT_TRUE(history.add(TimeNumber(206), BuildNumber(206)));
-    EXPECT_TRUE(FileBytes().startsWith(LineOf(7)));
-    EXPECT_TRUE(FileBytes().endsWith(oldLine + LineOf(206)));
+    EXPECT_TRUE(FileBytes().starts_with(LineOf(7)));
+    EXPECT_TRUE(FileBytes().ends_with(oldLine + LineOf(206)));
 }
 
 TEST_F(HistoryFile, ADamagedFileIsSetAsideAndANewOneStarted) {
-    const QByteArray goodLine = LineOf(1);
-    const QByteArray damaged[] = {
+    const std::string goodLine = LineOf(1);
+    const std::string damaged[] = {
         goodLine + "2026-12-08T10:00:01.000Z BF1.broken\r\n",  // a code cut short
-        goodLine + "yesterday " + goodLine.mid(25),            // a time that is not one
-        QByteArray("\x00\x01\x02 garbage", 12),
-        QByteArray(5 * 1024 * 1024, 'A'),  // far larger than 200 entries
+        goodLine + "yesterday " + goodLine.substr(25),         // a time that is not one
+        std::string("\x00\x01\x02 garbage", 12),
+        std::string(5 * 1024 * 1024, 'A'),  // far larger than 200 entries
     };
-    for (const QByteArray& bytes : damaged) {
-        SCOPED_TRACE(bytes.left(40).toStdString());
-        QDir(dir.path()).removeRecursively();
-        QDir().mkpath(QFileInfo(path).absolutePath());
+    for (const std::string& bytes : damaged) {
+        SCOPED_TRACE(bytes.substr(0, 40));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
         WriteFile(bytes);
 
-        CalculationHistory history(path);
+        CalculationHistory history = History();
         EXPECT_TRUE(history.entries().empty());
-        QFile aside(path + QStringLiteral(".damaged"));
-        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
-        EXPECT_EQ(aside.readAll(), bytes);  // kept whole, for reading by hand
+        // Kept whole, for reading by hand.
+        EXPECT_EQ(testing::ReadFileBytes(path + ".damaged"), bytes);
 
         ASSERT_TRUE(history.add(TimeNumber(7), BuildNumber(7)));
-        ASSERT_EQ(CalculationHistory(path).entries().size(), 1u);
+        ASSERT_EQ(History().entries().size(), 1u);
     }
 }
 
 TEST_F(HistoryFile, ASecondDamagedFileDoesNotReplaceTheFirst) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    fs::create_directories(folder);
     WriteFile("first damage");
-    CalculationHistory(path).entries();
+    History().entries();
     WriteFile("second damage");
-    CalculationHistory(path).entries();
+    History().entries();
 
-    const QStringList aside =
-        QFileInfo(path).dir().entryList({QStringLiteral("*.damaged")}, QDir::Files);
-    EXPECT_EQ(aside.size(), 2);
+    std::vector<std::string> aside;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        if (entry.path().extension() == ".damaged") {
+            aside.push_back(testing::ReadFileBytes(entry.path().string()).value_or(""));
+        }
+    }
+    std::sort(aside.begin(), aside.end());
+    EXPECT_EQ(aside, (std::vector<std::string>{"first damage", "second damage"}));
 }
 
 TEST_F(HistoryFile, AFileThatCannotBeWrittenLosesNothingOfThisRun) {
     // The history's place is taken by a folder: nothing can be written there.
-    QDir().mkpath(path);
-    CalculationHistory history(path);
+    fs::create_directories(path);
+    CalculationHistory history = History();
     for (int i = 1; i <= 3; ++i) {
         EXPECT_FALSE(history.add(TimeNumber(i), BuildNumber(i)));
     }
     EXPECT_EQ(Builds(history), BuildsNumbered({1, 2, 3}));
-    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_TRUE(fs::is_directory(path));
 }
 
 TEST_F(HistoryFile, ADamagedFileSetAsideKeepsTheEntriesOfThisRun) {
-    CalculationHistory history(path);
+    CalculationHistory history = History();
     history.add(TimeNumber(1), BuildNumber(1));
     WriteFile("damaged by something else");
     history.add(TimeNumber(2), BuildNumber(2));
     EXPECT_EQ(Builds(history), BuildsNumbered({1, 2}));
-    EXPECT_EQ(Builds(*std::make_unique<CalculationHistory>(path)), BuildsNumbered({1, 2}));
+    CalculationHistory restarted = History();
+    EXPECT_EQ(Builds(restarted), BuildsNumbered({1, 2}));
 }
 
 }  // namespace

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue_reader.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 
 namespace brakefell::testing {
 
 RuneRecord MakeRune(const RuneFields& fields) {
     RuneRecord rune;
-    rune.Name = QString::fromUtf8(fields.name);
+    rune.Name = Utf16OfUtf8(fields.name);
     rune.MainCoefficient = fields.main;
     rune.ElementCode = static_cast<std::int16_t>(fields.element);
     rune.HasDamage = fields.damage;
@@ -27,10 +29,10 @@ SkillCatalogue BlankCatalogue() {
         "자동 쇠뇌",   "복수",     "난사",     "다발사격",  "확산탄",    "복수의 비"};
     SkillCatalogue catalogue;
     for (int s = 0; s < kSkillCount; ++s) {
-        catalogue[s].Name = QString::fromUtf8(kNames[s]);
+        catalogue[s].Name = Utf16OfUtf8(kNames[s]);
         for (int r = 0; r < kRuneCount; ++r) {
             catalogue[s].Runes[r] = MakeRune({.name = "", .damage = false});
-            catalogue[s].Runes[r].Name = QStringLiteral("룬 %1").arg(r);
+            catalogue[s].Runes[r].Name = u"룬 " + IntegerText(r);
         }
     }
     return catalogue;
@@ -62,9 +64,10 @@ SkillCatalogue GoldenCatalogue() {
 const SkillCatalogue& ShippedCatalogue() {
     static const SkillCatalogue catalogue = [] {
         SkillCatalogue shipped;
-        const CatalogueLoadResult loaded = LoadSkillCatalogue(
-            QStringLiteral(BRAKEFELL_SOURCE_DIR "/data/Gloamstalker007.txt"), shipped);
-        EXPECT_TRUE(loaded.ok) << "the shipped catalogue did not load";
+        const std::optional<std::string> bytes =
+            ReadFileBytes(BRAKEFELL_SOURCE_DIR "/data/Gloamstalker007.txt");
+        EXPECT_TRUE(bytes && ParseSkillCatalogue(*bytes, shipped).ok)
+            << "the shipped catalogue did not load";
         return shipped;
     }();
     return catalogue;
@@ -100,10 +103,6 @@ CharacterSheet PlainSheet() {
 void UseSlot(CharacterSheet& sheet, int slot, int skill, int rune) {
     sheet.cboUsingSkill[slot] = skill;
     sheet.cboUsingSkillRune[slot] = rune;
-}
-
-QStringList Lines(const QString& text) {
-    return text.split(QStringLiteral("\r\n"));
 }
 
 }  // namespace brakefell::testing

@@ -2,10 +2,6 @@
 // Catalogues and characters built in code for the engine's tests, so that every expected figure
 // can be worked out by hand from a few round numbers.
 
-#include <QString>
-#include <QStringList>
-#include <ostream>
-
 #include "catalogue/skill_catalogue.h"
 #include "engine/calculation.h"
 #include "engine/character_sheet.h"
@@ -43,11 +39,4 @@ CharacterSheet PlainSheet();
 // The sheet with `slot` set to catalogue skill and rune.
 void UseSlot(CharacterSheet& sheet, int slot, int skill, int rune);
 
-QStringList Lines(const QString& text);  // split at CR LF
-
 }  // namespace brakefell::testing
-
-// Failure messages show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}

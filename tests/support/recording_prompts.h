@@ -5,10 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-#include <QStringList>
 #include <deque>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "form/user_prompts.h"
 
@@ -16,29 +17,29 @@ namespace brakefell::testing {
 
 class RecordingPrompts : public UserPrompts {
   public:
-    void showMessage(const QString& sentence) override { messages.append(sentence); }
+    void showMessage(std::u16string_view sentence) override { messages.emplace_back(sentence); }
 
-    std::optional<QString> chooseFileToOpen(const QString& initialDir) override {
+    std::optional<std::string> chooseFileToOpen(const std::string& initialDir) override {
         return answer(openAnswers, initialDir);
     }
 
-    std::optional<QString> chooseFileToSave(const QString& initialDir) override {
+    std::optional<std::string> chooseFileToSave(const std::string& initialDir) override {
         return answer(saveAnswers, initialDir);
     }
 
-    QStringList messages;
-    std::deque<std::optional<QString>> openAnswers;
-    std::deque<std::optional<QString>> saveAnswers;
-    QStringList dialogFolders;  // the folder each dialog was asked to start in
+    std::vector<std::u16string> messages;
+    std::deque<std::optional<std::string>> openAnswers;  // paths, UTF-8
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<std::string> dialogFolders;  // the folder each dialog was asked to start in
     int dialogsShown = 0;
     bool unscriptedDialogFails = false;
 
   private:
-    std::optional<QString> answer(std::deque<std::optional<QString>>& answers,
-                                  const QString& initialDir) {
+    std::optional<std::string> answer(std::deque<std::optional<std::string>>& answers,
+                                      const std::string& initialDir) {
         ++dialogsShown;
-        dialogFolders.append(initialDir);
-        std::optional<QString> next;
+        dialogFolders.push_back(initialDir);
+        std::optional<std::string> next;
         if (answers.empty() && unscriptedDialogFails) {
             ADD_FAILURE() << "a dialog the test did not expect was shown";
         }

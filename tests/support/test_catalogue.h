@@ -3,19 +3,20 @@
 // Skill s is named "스킬 s"; its rune r is named "룬 s-r" and has element code r + 1, so the six
 // runes of every skill run through fire, cold, physical, poison, lightning and holy.
 
-#include <QString>
+#include <string>
 
 #include "catalogue/skill_catalogue.h"
+#include "text/strings.h"
 
 namespace brakefell::testing {
 
 inline SkillCatalogue MakeCatalogue(int skillCount = kSkillCount) {
     SkillCatalogue catalogue{};
     for (int skill = 0; skill < skillCount; ++skill) {
-        catalogue[skill].Name = QStringLiteral("스킬 %1").arg(skill);
+        catalogue[skill].Name = u"스킬 " + IntegerText(skill);
         for (int rune = 0; rune < kRuneCount; ++rune) {
             RuneRecord& record = catalogue[skill].Runes[rune];
-            record.Name = QStringLiteral("룬 %1-%2").arg(skill).arg(rune);
+            record.Name = u"룬 " + IntegerText(skill) + u'-' + IntegerText(rune);
             record.ElementCode = static_cast<std::int16_t>(rune + 1);
             record.HasDamage = true;
             record.MainCoefficient = 1.0 + rune;
@@ -25,18 +26,16 @@ inline SkillCatalogue MakeCatalogue(int skillCount = kSkillCount) {
 }
 
 // The same catalogue as a catalogue file would hold it (code page 949 is applied by the caller).
-inline QString CatalogueFileText(int skillCount = kSkillCount) {
-    QString text = QStringLiteral("; test catalogue\r\n");
+inline std::u16string CatalogueFileText(int skillCount = kSkillCount) {
+    std::u16string text = u"; test catalogue\r\n";
     for (int skill = 0; skill < skillCount; ++skill) {
-        text += QStringLiteral(">스킬 %1\r\n").arg(skill);
+        text += u">스킬 " + IntegerText(skill) + u"\r\n";
         for (int rune = 0; rune < kRuneCount; ++rune) {
-            text += QStringLiteral("룬 %1-%2/True/%3/%4/0\r\n")
-                        .arg(skill)
-                        .arg(rune)
-                        .arg(1.0 + rune)
-                        .arg(rune + 1);
+            // The main coefficient 1 + rune is a whole number: written as its digits.
+            text += u"룬 " + IntegerText(skill) + u'-' + IntegerText(rune) + u"/True/" +
+                    IntegerText(1 + rune) + u'/' + IntegerText(rune + 1) + u"/0\r\n";
         }
-        text += QStringLiteral("\r\n");
+        text += u"\r\n";
     }
     return text;
 }

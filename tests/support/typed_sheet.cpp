@@ -6,7 +6,7 @@
 namespace brakefell::testing {
 
 void TypeSheetInto(const CharacterSheet& s, FormState& form) {
-    const auto text = [&](QStringView name, double value) {
+    const auto text = [&](std::u16string_view name, double value) {
         form.setText(name, PlainNumberText(value));
     };
     form.setListIndex(u"cboWeaponSpeed", s.cboWeaponSpeed);
@@ -24,12 +24,12 @@ void TypeSheetInto(const CharacterSheet& s, FormState& form) {
     text(u"txtEnchantElite", s.txtEnchantElite);
     text(u"txtDecreaseTime", s.txtDecreaseTime);
     for (int skill = 0; skill < kSkillCount; ++skill) {
-        const QString box = IndexedName("txtSkill", skill);
+        const std::u16string box = IndexedName("txtSkill", skill);
         if (form.find(box) != nullptr) {
             text(box, s.txtSkill[skill]);
         }
     }
-    const std::pair<QStringView, int> checks[] = {
+    const std::pair<std::u16string_view, int> checks[] = {
         {u"chkPassiveAim", s.chkPassiveAim},
         {u"chkPassiveArrow", s.chkPassiveArrow},
         {u"chkPassiveRenovate", s.chkPassiveRenovate},

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
-#include <QByteArray>
-#include <QString>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "text/cp949.h"
@@ -11,6 +10,7 @@
 namespace brakefell {
 namespace {
 
+using namespace std::string_literals;
 using namespace std::string_view_literals;
 
 constexpr char16_t kReplacement = 0xFFFD;
@@ -30,9 +30,9 @@ class LibcConverter {
     bool Ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
     // The converted bytes, nullopt when the converter rejects any part of the input.
-    std::optional<QByteArray> Convert(const QByteArray& input) const {
+    std::optional<std::string> Convert(const std::string& input) const {
         iconv(handle_, nullptr, nullptr, nullptr, nullptr);
-        QByteArray in = input;
+        std::string in = input;
         char out[32];
         char* inPointer = in.data();
         size_t inLeft = static_cast<size_t>(in.size());
@@ -42,22 +42,22 @@ class LibcConverter {
             inLeft != 0) {
             return std::nullopt;
         }
-        return QByteArray(out, static_cast<qsizetype>(sizeof out - outLeft));
+        return std::string(out, sizeof out - outLeft);
     }
 
   private:
     iconv_t handle_;
 };
 
-QByteArray Utf16Bytes(char16_t unit) {
+std::string Utf16Bytes(char16_t unit) {
     const char bytes[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    return QByteArray(bytes, 2);
+    return std::string(bytes, 2);
 }
 
-QByteArray Bytes(std::initializer_list<int> values) {
-    QByteArray bytes;
+std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
     for (int v : values) {
-        bytes.append(static_cast<char>(v));
+        bytes += static_cast<char>(v);
     }
     return bytes;
 }
@@ -68,25 +68,26 @@ TEST(Cp949Table, DecodesEveryDoubleByteCellLikeTheCLibrary) {
     int mapped = 0;
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
         for (int trail = 0x00; trail <= 0xFF; ++trail) {
-            const QByteArray pair = Bytes({lead, trail});
-            const QString ours = DecodeCp949(pair);
+            const std::string pair = Bytes({lead, trail});
+            const std::u16string ours = DecodeCp949(pair);
             const auto reference = toUtf16.Convert(pair);
             if (reference) {
                 ASSERT_EQ(reference->size(), 2) << lead << ' ' << trail;
                 const char16_t expected =
                     static_cast<char16_t>(static_cast<unsigned char>((*reference)[0]) |
                                           static_cast<unsigned char>((*reference)[1]) << 8);
-                ASSERT_EQ(ours, QString(QChar(expected))) << lead << ' ' << trail;
+                ASSERT_EQ(ours, std::u16string(1, expected)) << lead << ' ' << trail;
                 ++mapped;
             } else {
                 // A rejected pair starts with a replacement; an ASCII byte after it survives.
                 ASSERT_GE(ours.size(), 1);
-                EXPECT_EQ(ours[0], QChar(kReplacement)) << lead << ' ' << trail;
-                const QString rest = ours.sliced(1);
+                EXPECT_EQ(ours[0], kReplacement) << lead << ' ' << trail;
+                const std::u16string rest = ours.substr(1);
                 if (trail < 0x80) {
-                    EXPECT_EQ(rest, QString(QChar(trail))) << lead << ' ' << trail;
+                    EXPECT_EQ(rest, std::u16string(1, static_cast<char16_t>(trail)))
+                        << lead << ' ' << trail;
                 } else {
-                    EXPECT_EQ(rest, QString(QChar(kReplacement))) << lead << ' ' << trail;
+                    EXPECT_EQ(rest, std::u16string(1, kReplacement)) << lead << ' ' << trail;
                 }
             }
         }
@@ -102,14 +103,14 @@ TEST(Cp949Table, EncodesTheWholeBasicPlaneLikeTheCLibrary) {
         if (unit >= 0xD800 && unit <= 0xDFFF) {
             continue;
         }
-        const QChar character(static_cast<char16_t>(unit));
-        const QByteArray ours = EncodeCp949(QStringView(&character, 1));
+        const std::u16string character(1, static_cast<char16_t>(unit));
+        const std::string ours = EncodeCp949(character);
         const auto reference = fromUtf16.Convert(Utf16Bytes(static_cast<char16_t>(unit)));
-        ASSERT_EQ(ours, reference.value_or(QByteArray("?"))) << std::hex << unit;
-        ASSERT_EQ(DisplayWidth(QStringView(&character, 1)), ours.size()) << std::hex << unit;
+        ASSERT_EQ(ours, reference.value_or("?")) << std::hex << unit;
+        ASSERT_EQ(DisplayWidth(character), static_cast<int>(ours.size())) << std::hex << unit;
         if (reference && reference->size() == 2) {
             ++doubleByte;
-            EXPECT_EQ(DecodeCp949(ours), QString(character)) << std::hex << unit;
+            EXPECT_EQ(DecodeCp949(ours), character) << std::hex << unit;
         }
     }
     EXPECT_EQ(doubleByte, 17048);
@@ -121,9 +122,8 @@ TEST(Cp949Table, HoldsAllHangulSyllablesInTheirTwoAreas) {
     unsigned previousExtension = 0;
     bool extensionInOrder = true;
     for (char16_t syllable = 0xAC00; syllable <= 0xD7A3; ++syllable) {
-        const QChar character(syllable);
-        const QByteArray bytes = EncodeCp949(QStringView(&character, 1));
-        ASSERT_EQ(bytes.size(), 2);
+        const std::string bytes = EncodeCp949(std::u16string(1, syllable));
+        ASSERT_EQ(bytes.size(), 2u);
         const unsigned lead = static_cast<unsigned char>(bytes[0]);
         const unsigned trail = static_cast<unsigned char>(bytes[1]);
         if (lead >= 0xB0 && lead <= 0xC8 && trail >= 0xA1) {
@@ -139,7 +139,7 @@ TEST(Cp949Table, HoldsAllHangulSyllablesInTheirTwoAreas) {
 }
 
 struct DecodeCase {
-    QByteArray bytes;
+    std::string bytes;
     std::u16string_view expected;  // a view, so that NUL characters keep their place
 };
 
@@ -147,13 +147,13 @@ class DecodeCp949Test : public testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeCp949Test, ReplacesEachOffendingByte) {
     const std::u16string_view expected = GetParam().expected;
-    EXPECT_EQ(DecodeCp949(GetParam().bytes), QString::fromUtf16(expected.data(), expected.size()));
+    EXPECT_EQ(DecodeCp949(GetParam().bytes), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sequences, DecodeCp949Test,
-    testing::Values(DecodeCase{QByteArray(), u""}, DecodeCase{QByteArray("a\\b/c~"), u"a\\b/c~"},
-                    DecodeCase{QByteArray("\0x\0", 3), u"\0x\0"sv},
+    testing::Values(DecodeCase{"", u""}, DecodeCase{"a\\b/c~", u"a\\b/c~"},
+                    DecodeCase{"\0x\0"s, u"\0x\0"sv},
                     DecodeCase{Bytes({0xB0, 0xA1, 0x41, 0xC8, 0xFE}), u"가A힝"},
                     DecodeCase{Bytes({0x81, 0x41}), u"갂"}, DecodeCase{Bytes({0xB0}), u"\uFFFD"},
                     DecodeCase{Bytes({0x41, 0xB0}), u"A\uFFFD"},
@@ -166,38 +166,37 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct EncodeCase {
     const char16_t* text;
-    QByteArray expected;
+    std::string expected;
 };
 
 class EncodeCp949Test : public testing::TestWithParam<EncodeCase> {};
 
 TEST_P(EncodeCp949Test, WritesBytesOrQuestionMarks) {
     const EncodeCase& c = GetParam();
-    const QString text = QString::fromUtf16(c.text);
+    const std::u16string text = c.text;
     EXPECT_EQ(EncodeCp949(text), c.expected);
-    EXPECT_EQ(DisplayWidth(text), c.expected.size());
+    EXPECT_EQ(DisplayWidth(text), static_cast<int>(c.expected.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, EncodeCp949Test,
-    testing::Values(EncodeCase{u"", QByteArray()}, EncodeCase{u"a\\b", QByteArray("a\\b")},
+    testing::Values(EncodeCase{u"", ""}, EncodeCase{u"a\\b", "a\\b"},
                     EncodeCase{u"가힝힣", Bytes({0xB0, 0xA1, 0xC8, 0xFE, 0xC6, 0x52})},
-                    EncodeCase{u"갂", Bytes({0x81, 0x41})},
-                    EncodeCase{u"\U0001F600!", QByteArray("?!")}, EncodeCase{u"é", QByteArray("?")},
-                    EncodeCase{u"\u0080", QByteArray("?")}, EncodeCase{u"\uFFFD", QByteArray("?")},
-                    EncodeCase{u"\uE000", QByteArray("?")}));
+                    EncodeCase{u"갂", Bytes({0x81, 0x41})}, EncodeCase{u"\U0001F600!", "?!"},
+                    EncodeCase{u"é", "?"}, EncodeCase{u"\u0080", "?"}, EncodeCase{u"\uFFFD", "?"},
+                    EncodeCase{u"\uE000", "?"}));
 
 TEST(EncodeCp949Surrogates, LoneHalvesBecomeOneQuestionMarkEach) {
     const char16_t units[] = {0xD83D, u'a', 0xDE00, 0xD83D};
-    const QStringView text(units, 4);
-    EXPECT_EQ(EncodeCp949(text), QByteArray("?a??"));
+    const std::u16string_view text(units, 4);
+    EXPECT_EQ(EncodeCp949(text), "?a??");
     EXPECT_EQ(DisplayWidth(text), 4);
 }
 
 TEST(Cp949RoundTrip, KeepsKoreanTextAndSymbols) {
-    const QString text = u"굴림체 ▶ 자동 쇠뇌 ±5% ① 漢字 ㄱㅏ\r\n"_qs;
+    const std::u16string text = u"굴림체 ▶ 자동 쇠뇌 ±5% ① 漢字 ㄱㅏ\r\n";
     EXPECT_EQ(DecodeCp949(EncodeCp949(text)), text);
-    EXPECT_EQ(DisplayWidth(text), EncodeCp949(text).size());
+    EXPECT_EQ(DisplayWidth(text), static_cast<int>(EncodeCp949(text).size()));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "text/number_format.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -17,14 +18,14 @@ struct FormatCase {
 };
 
 void PrintTo(const FormatCase& c, std::ostream* os) {
-    *os << c.value << " by \"" << QString::fromUtf16(c.pattern).toStdString() << '"';
+    *os << c.value << " by \"" << Utf8OfUtf16(c.pattern) << '"';
 }
 
 class FormatNumberTest : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatNumberTest, FollowsThePattern) {
     const FormatCase& c = GetParam();
-    EXPECT_EQ(FormatNumber(c.value, QStringView(c.pattern)), QString::fromUtf16(c.expected));
+    EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected);
 }
 
 // The report's own patterns with the values 1234.5, 0.5 and 0.
@@ -91,12 +92,12 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{std::nan(""), u"0.00", u""}));
 
 TEST(FormatNumberLimits, PrintsTheLargestDoubleInFull) {
-    const QString text = FormatNumber(std::numeric_limits<double>::max(), u"#,##0");
+    const std::u16string text = FormatNumber(std::numeric_limits<double>::max(), u"#,##0");
     // 309 digits in 103 groups: 102 commas; the 15 digits as read, then zeros.
-    EXPECT_EQ(text.size(), 309 + 102);
-    EXPECT_TRUE(text.startsWith(u"179,769,313,486,232,000"));
-    EXPECT_TRUE(text.endsWith(u",000"));
-    EXPECT_FALSE(text.contains(u'e') || text.contains(u'E'));
+    EXPECT_EQ(text.size(), 309u + 102u);
+    EXPECT_TRUE(text.starts_with(u"179,769,313,486,232,000"));
+    EXPECT_TRUE(text.ends_with(u",000"));
+    EXPECT_EQ(text.find_first_of(u"eE"), std::u16string::npos);
 }
 
 struct PadCase {
@@ -110,7 +111,7 @@ class FormatAmountTest : public testing::TestWithParam<PadCase> {};
 
 TEST_P(FormatAmountTest, GroupsAndPads) {
     const PadCase& c = GetParam();
-    EXPECT_EQ(FormatAmount(c.value, c.width, c.align), QString::fromUtf16(c.expected));
+    EXPECT_EQ(FormatAmount(c.value, c.width, c.align), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -139,8 +140,7 @@ class PadDisplayTextTest : public testing::TestWithParam<TextPadCase> {};
 
 TEST_P(PadDisplayTextTest, PadsByDisplayColumns) {
     const TextPadCase& c = GetParam();
-    EXPECT_EQ(PadDisplayText(QString::fromUtf16(c.text), c.width, c.align),
-              QString::fromUtf16(c.expected));
+    EXPECT_EQ(PadDisplayText(c.text, c.width, c.align), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -172,10 +172,10 @@ TEST(FormatAmountShortcut, AgreesWithThePatternFormatter) {
         if (!(value > 0)) {
             continue;
         }
-        const QString grouped = FormatNumber(value, u"###,###,###,###");
+        const std::u16string grouped = FormatNumber(value, u"###,###,###,###");
         EXPECT_EQ(FormatAmount(value, 0, kAlignRight), grouped) << value;
         EXPECT_EQ(FormatAmount(value, 30, kAlignRight),
-                  QString(30 - grouped.size(), u' ') + grouped)
+                  std::u16string(30 - grouped.size(), u' ') + grouped)
             << value;
     }
 }

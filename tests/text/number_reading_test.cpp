@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "text/numbers.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -19,8 +20,8 @@ class NumberOfTest : public testing::TestWithParam<NumberCase> {};
 
 TEST_P(NumberOfTest, ReadsTheLeadingNumber) {
     const NumberCase& c = GetParam();
-    const double read = NumberOf(QStringView(c.text));
-    EXPECT_EQ(read, c.expected) << QString::fromUtf16(c.text).toStdString();
+    const double read = NumberOf(c.text);
+    EXPECT_EQ(read, c.expected) << Utf8OfUtf16(c.text);
     EXPECT_FALSE(std::signbit(read) && read == 0.0) << "negative zero";
 }
 
@@ -65,21 +66,21 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{u"&HFFFFFFFFFFFFFFFFFFFF", 1208925819614629174706175.0}));
 
 TEST(NumberOfLongText, ReadsHugeDigitRunsWithoutOverflow) {
-    EXPECT_EQ(NumberOf(QString(100000, u'7')), kInf);
-    EXPECT_EQ(NumberOf(QString(100000, u' ') + u"42"_qs), 42);
-    EXPECT_EQ(NumberOf(QString(100000, u'x')), 0);
+    EXPECT_EQ(NumberOf(std::u16string(100000, u'7')), kInf);
+    EXPECT_EQ(NumberOf(std::u16string(100000, u' ') + u"42"), 42);
+    EXPECT_EQ(NumberOf(std::u16string(100000, u'x')), 0);
 
     // 0.000...0001 followed by a huge exponent lands back on an ordinary value.
-    const QString tiny = u"0."_qs + QString(99999, u'0') + u"25e100000"_qs;
+    const std::u16string tiny = u"0." + std::u16string(99999, u'0') + u"25e100000";
     EXPECT_EQ(NumberOf(tiny), 2.5);
 
     // Digits far beyond what a double holds still round correctly: 1 + 2^-53 is a tie that
     // rounds down to 1, any further nonzero digit tips it up.
-    const QString tie = u"1.00000000000000011102230246251565404236316680908203125"_qs;
+    const std::u16string tie = u"1.00000000000000011102230246251565404236316680908203125";
     EXPECT_EQ(NumberOf(tie), 1.0);
-    EXPECT_EQ(NumberOf(tie + QString(1000, u'0') + u"1"_qs), std::nextafter(1.0, 2.0));
+    EXPECT_EQ(NumberOf(tie + std::u16string(1000, u'0') + u"1"), std::nextafter(1.0, 2.0));
 
-    EXPECT_EQ(NumberOf(u"&H"_qs + QString(100000, u'F')), kInf);
+    EXPECT_EQ(NumberOf(u"&H" + std::u16string(100000, u'F')), kInf);
 }
 
 struct FlagCase {
@@ -91,7 +92,7 @@ class FlagOfTest : public testing::TestWithParam<FlagCase> {};
 
 TEST_P(FlagOfTest, ReadsWordsAndNumbers) {
     const FlagCase& c = GetParam();
-    EXPECT_EQ(FlagOf(QStringView(c.text)), c.expected) << QString::fromUtf16(c.text).toStdString();
+    EXPECT_EQ(FlagOf(c.text), c.expected) << Utf8OfUtf16(c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,7 +147,7 @@ struct TextCase {
 class GeneralNumberTextTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(GeneralNumberTextTest, WritesAtMostFifteenDigits) {
-    EXPECT_EQ(GeneralNumberText(GetParam().value).toStdString(), GetParam().expected);
+    EXPECT_EQ(Utf8OfUtf16(GeneralNumberText(GetParam().value)), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

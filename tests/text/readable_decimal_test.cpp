@@ -7,6 +7,7 @@
 
 #include "text/number_format.h"
 #include "text/readable_decimal.h"
+#include "text/strings.h"
 
 namespace brakefell {
 namespace {
@@ -80,7 +81,7 @@ struct AmountCase {
 class ReadableAmountTest : public testing::TestWithParam<AmountCase> {};
 
 TEST_P(ReadableAmountTest, RoundsTheReadDigitsHalfAwayFromZero) {
-    EXPECT_EQ(FormatAmount(GetParam().value, 0, kAlignRight).toStdString(), GetParam().expected);
+    EXPECT_EQ(Utf8OfUtf16(FormatAmount(GetParam().value, 0, kAlignRight)), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ReadableAmountTest,
@@ -103,7 +104,7 @@ class ReadablePatternTest : public testing::TestWithParam<PatternCase> {};
 
 TEST_P(ReadablePatternTest, RoundsTheReadDigitsHalfAwayFromZero) {
     const PatternCase& c = GetParam();
-    EXPECT_EQ(FormatNumber(c.value, QStringView(c.pattern)), QString::fromUtf16(c.expected));
+    EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ReadablePatternTest,

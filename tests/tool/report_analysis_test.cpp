@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include "form/messages.h"
+#include "qt_adapters/desktop_platform.h"
+#include "qt_adapters/qt_text.h"
 #include "report_run.h"
 
 using namespace brakefell;
@@ -21,12 +23,15 @@ const QString kShippedCatalogue = QStringLiteral(BRAKEFELL_SOURCE_DIR "/data/Glo
 // The command line parsed and run as the program does; a refused command line is status 2.
 RunResult RunTool(QStringList arguments) {
     static QTemporaryDir programDir;
+    static DesktopPlatform desktop;
     arguments << QStringLiteral("--catalogue") << kShippedCatalogue;
     const ParsedOptions parsed = ParseReportOptions(arguments);
     if (!parsed.options) {
         return {kExitUsage, {}, parsed.error};
     }
-    return RunReport(*parsed.options, {programDir.path(), programDir.filePath("user")});
+    return RunReport(*parsed.options,
+                     {PathOf(programDir.path()), PathOf(programDir.filePath("user"))},
+                     desktop.platform());
 }
 
 QJsonObject Json(const QStringList& arguments) {
@@ -203,7 +208,7 @@ TEST(ReportShareCodes, WhatIsNotACodeFailsAsAnUnreadableProfile) {
         const RunResult result = RunTool({"--code", notCode});
         EXPECT_EQ(result.exitStatus, kExitProfile);
         EXPECT_TRUE(result.standardOutput.isEmpty());
-        EXPECT_EQ(result.errorText, QString::fromUtf8(messages::kShareCodeError));
+        EXPECT_EQ(result.errorText, QStringOf(messages::kShareCodeError));
     }
     for (const QStringList& alone : QList<QStringList>{{"--share-code", "--json"},
                                                        {"--share-code", "--stat-values"},

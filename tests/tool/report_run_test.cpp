@@ -13,6 +13,8 @@
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "profile/profile_lines.h"
+#include "qt_adapters/desktop_platform.h"
+#include "qt_adapters/qt_text.h"
 #include "random_characters.h"
 #include "report_run.h"
 #include "typed_sheet.h"
@@ -28,14 +30,14 @@ class ReportRun : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(programDir.isValid());
-        folders = {programDir.path(), programDir.filePath("user")};
+        folders = {PathOf(programDir.path()), PathOf(programDir.filePath("user"))};
     }
 
     RunResult Run(ReportOptions options) {
         if (options.cataloguePath.isEmpty()) {
             options.cataloguePath = kShippedCatalogue;
         }
-        return RunReport(options, folders);
+        return RunReport(options, folders, desktop.platform());
     }
 
     QJsonObject RunJson(ReportOptions options) {
@@ -60,6 +62,7 @@ class ReportRun : public ::testing::Test {
     }
 
     QTemporaryDir programDir;
+    DesktopPlatform desktop;
     ProgramFolders folders;
 };
 
@@ -92,7 +95,7 @@ TEST_F(ReportRun, DefaultCharacterGivesTheWindowsStartState) {
     const int skills[6] = {15, 22, 10, 14, 18, 21};
     const int runes[6] = {1, 5, 3, 5, 4, 5};
     SkillCatalogue catalogue;
-    ASSERT_TRUE(LoadSkillCatalogue(kShippedCatalogue, catalogue).ok);
+    ASSERT_TRUE(LoadSkillCatalogue(DiskStorage(), PathOf(kShippedCatalogue), catalogue).ok);
     for (int i = 0; i < 6; ++i) {
         const QString slot = QString::number(i);
         EXPECT_EQ(inputs["cboUsingSkill(" + slot + ")"].toInt(), skills[i]);
@@ -100,7 +103,7 @@ TEST_F(ReportRun, DefaultCharacterGivesTheWindowsStartState) {
         const QJsonArray items = inputs["cboUsingSkillRune(" + slot + ").items"].toArray();
         ASSERT_EQ(items.size(), 6);
         for (int r = 0; r < 6; ++r) {
-            EXPECT_EQ(items[r].toString(), catalogue[skills[i]].Runes[r].Name);
+            EXPECT_EQ(items[r].toString(), QStringOf(catalogue[skills[i]].Runes[r].Name));
         }
     }
 
@@ -132,9 +135,9 @@ TEST_F(ReportRun, AssignmentsRunTheWindowsReactions) {
     EXPECT_EQ(inputs["chkPassiveAim"].toInt(), 2);
 
     SkillCatalogue catalogue;
-    ASSERT_TRUE(LoadSkillCatalogue(kShippedCatalogue, catalogue).ok);
+    ASSERT_TRUE(LoadSkillCatalogue(DiskStorage(), PathOf(kShippedCatalogue), catalogue).ok);
     EXPECT_EQ(inputs["cboUsingSkillRune(2).items"].toArray()[3].toString(),
-              catalogue[5].Runes[3].Name);
+              QStringOf(catalogue[5].Runes[3].Name));
 }
 
 // What a player does to share a build: --share-code of the inputs, then --code on another machine
@@ -151,11 +154,12 @@ TEST_F(ReportRun, RandomBuildsComeBackWholeThroughTheirCodes) {
         sender.edition = i % 2 == 0 ? Edition::Full : Edition::Lite;
         for (const ControlState& control : typed.controls()) {
             if (control.kind == ControlKind::TextBox) {
-                sender.assignments.push_back({control.name, control.text});
+                sender.assignments.push_back({QStringOf(control.name), QStringOf(control.text)});
             } else if (control.kind == ControlKind::CheckBox ||
                        control.kind == ControlKind::DropDown ||
                        (control.kind == ControlKind::OptionButton && control.value == 1)) {
-                sender.assignments.push_back({control.name, QString::number(control.value)});
+                sender.assignments.push_back(
+                    {QStringOf(control.name), QString::number(control.value)});
             }
         }
         ReportOptions copy = sender;
@@ -237,7 +241,7 @@ TEST_F(ReportRun, RefusedAssignmentsAreUsageErrors) {
 TEST_F(ReportRun, CatalogueFailureIsStatusThree) {
     ReportOptions options;
     options.cataloguePath = programDir.filePath("missing.txt");
-    const RunResult result = RunReport(options, folders);
+    const RunResult result = RunReport(options, folders, desktop.platform());
     EXPECT_EQ(result.exitStatus, kExitCatalogue);
     EXPECT_EQ(result.errorText, "데이터 로딩 중 에러가 발생했습니다.");
     EXPECT_TRUE(result.standardOutput.isEmpty());

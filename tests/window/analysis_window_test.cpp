@@ -104,14 +104,14 @@ TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
             run_.form().characterSheet(), MetricProbe(run_.form().catalogue(), GetParam(), dps_));
         ASSERT_EQ(page.table().rowCount(), static_cast<int>(values.rows.size()));
         for (int row = 0; row < page.table().rowCount(); ++row) {
-            EXPECT_EQ(page.table().item(row, 0)->text(), values.rows[row].caption);
+            EXPECT_EQ(page.table().item(row, 0)->text(), QStringOf(values.rows[row].caption));
             EXPECT_EQ(page.table().item(row, 2)->text(),
-                      MetricDeltaText(dps_, values.rows[row].plus.delta));
+                      QStringOf(MetricDeltaText(dps_, values.rows[row].plus.delta)));
             EXPECT_EQ(page.table().item(row, 5)->text(),
-                      PercentText(values.rows[row].minus.percent));
+                      QStringOf(PercentText(values.rows[row].minus.percent)));
         }
         ASSERT_EQ(page.cliffs().rowCount(), 2);
-        EXPECT_EQ(page.cliffs().item(0, 1)->text(), PlainText(values.next->attackSpeed));
+        EXPECT_EQ(page.cliffs().item(0, 1)->text(), QStringOf(PlainText(values.next->attackSpeed)));
     };
     expectLibrarys();
     const QString before = page.table().item(0, 2)->text();
@@ -125,7 +125,7 @@ TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
     // A refused input shows the note, never the numbers of before.
     type(QStringLiteral("txtMainStat"), QStringLiteral("1e999"));
     EXPECT_TRUE(page.pages().showsNote());
-    EXPECT_EQ(page.pages().note(), QString::fromUtf8(messages::kCalculationRefused));
+    EXPECT_EQ(page.pages().note(), QStringOf(messages::kCalculationRefused));
     type(QStringLiteral("txtMainStat"), QStringLiteral("8830"));
     EXPECT_FALSE(page.pages().showsNote());
 
@@ -147,13 +147,14 @@ TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
     ASSERT_EQ(page.figures().rowCount(), static_cast<int>(expected.figures.size()));
     for (int row = 0; row < page.figures().rowCount(); ++row) {
         const FigureComparison& f = expected.figures[row];
-        EXPECT_EQ(page.figures().item(row, 3)->text(),
-                  f.difference ? FigureDeltaText(f.key, f.difference) : QStringLiteral("-"));
+        EXPECT_EQ(
+            page.figures().item(row, 3)->text(),
+            f.difference ? QStringOf(FigureDeltaText(f.key, f.difference)) : QStringLiteral("-"));
     }
     // B has less main stat: its damage is worse (red), its kill time longer, so worse too.
     const QColor dpsColour = page.figures().item(0, 0)->background().color();
     const int killTimeRow = 6;
-    ASSERT_TRUE(expected.figures[killTimeRow].key.startsWith("kill_time"));
+    ASSERT_TRUE(expected.figures[killTimeRow].key.starts_with(u"kill_time"));
     EXPECT_EQ(page.figures().item(killTimeRow, 0)->background().color(), dpsColour);
     EXPECT_GT(dpsColour.red(), dpsColour.green());
     ASSERT_EQ(page.inputs().rowCount(), 1);
@@ -164,11 +165,12 @@ TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write(" 0 \r\n6\r\n");
     damaged.close();
-    run_.prompts().openAnswers.push_back(folder_.file("damaged.cfg"));
+    run_.prompts().openAnswers.push_back(PathOf(folder_.file("damaged.cfg")));
     Click(&page.openButton());
-    EXPECT_EQ(run_.prompts().messages, QStringList{QString::fromUtf8(messages::kProfileOpenError)});
-    EXPECT_EQ(page.build().form().at(u"txtMainStat").text, "8830");
-    EXPECT_EQ(page.build().form().at(u"txtWeaponExtraSpeed").text, "6");
+    EXPECT_EQ(run_.prompts().messages,
+              std::vector<std::u16string>{std::u16string(messages::kProfileOpenError)});
+    EXPECT_EQ(page.build().form().at(u"txtMainStat").text, u"8830");
+    EXPECT_EQ(page.build().form().at(u"txtWeaponExtraSpeed").text, u"6");
 }
 
 TEST_P(AnalysisWindowTest, ChartIsTheSweepWithBracketLinesAndAMarker) {
@@ -221,10 +223,10 @@ TEST_P(AnalysisWindowTest, ApplyMakesTheNamedChangesThenPressesCalculationOnce) 
         const auto change = std::find_if(best.changes.begin(), best.changes.end(),
                                          [&](const ChoiceChange& c) { return c.name == was.name; });
         if (change == best.changes.end()) {
-            EXPECT_EQ(now.value, was.value) << was.name.toStdString();
-            EXPECT_EQ(now.text, was.text) << was.name.toStdString();
+            EXPECT_EQ(now.value, was.value) << Utf8OfUtf16(was.name);
+            EXPECT_EQ(now.text, was.text) << Utf8OfUtf16(was.name);
         } else {
-            EXPECT_EQ(now.value, change->to) << was.name.toStdString();
+            EXPECT_EQ(now.value, change->to) << Utf8OfUtf16(was.name);
         }
     }
     // The report is what the headless tool gives for the same changes made with --set.
@@ -233,19 +235,22 @@ TEST_P(AnalysisWindowTest, ApplyMakesTheNamedChangesThenPressesCalculationOnce) 
     options.cataloguePath = folder_.file("Gloamstalker007.txt");
     options.json = true;
     for (const ChoiceChange& change : best.changes) {
-        options.assignments.push_back({change.name, QString::number(change.to)});
+        options.assignments.push_back({QStringOf(change.name), QString::number(change.to)});
     }
     QTemporaryDir elsewhere;
+    DesktopPlatform desktop;
     const report::RunResult tool =
-        report::RunReport(options, {elsewhere.path(), elsewhere.filePath("user")});
+        report::RunReport(options, {PathOf(elsewhere.path()), PathOf(elsewhere.filePath("user"))},
+                          desktop.platform());
     ASSERT_EQ(tool.exitStatus, report::kExitOk);
     const QJsonObject boxes = QJsonDocument::fromJson(tool.standardOutput)["boxes"].toObject();
     for (int k = 0; k <= kResultBoxCount; ++k) {
-        const QString name =
-            k < kResultBoxCount ? IndexedName("txtResult", k) : QStringLiteral("txtBowCycleResult");
-        EXPECT_EQ(boxes[name].toObject()["text"].toString(), run_.form().at(name).text)
+        const QString name = k < kResultBoxCount ? QStringOf(IndexedName("txtResult", k))
+                                                 : QStringLiteral("txtBowCycleResult");
+        EXPECT_EQ(boxes[name].toObject()["text"].toString(),
+                  QStringOf(run_.form().at(TextOf(name)).text))
             << name.toStdString();
-        EXPECT_EQ(boxes[name].toObject()["visible"].toBool(), run_.form().at(name).visible);
+        EXPECT_EQ(boxes[name].toObject()["visible"].toBool(), run_.form().at(TextOf(name)).visible);
     }
 }
 

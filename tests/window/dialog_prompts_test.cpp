@@ -89,9 +89,9 @@ TEST_F(ProfileDialogs, BothDialogsStartInTheProgramFolderWithTheOneProfileFilter
 
 TEST_F(ProfileDialogs, ANameTypedWithoutExtensionIsReturnedAsTyped) {
     WhenShown<QFileDialog> person([](QFileDialog* dialog) { ChooseName(dialog, "my build"); });
-    const auto chosen = prompts_.chooseFileToSave(folder_.path());
+    const auto chosen = prompts_.chooseFileToSave(PathOf(folder_.path()));
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(*chosen, QDir(folder_.path()).filePath("my build"));
+    EXPECT_EQ(*chosen, PathOf(QDir(folder_.path()).filePath("my build")));
 }
 
 TEST_F(ProfileDialogs, SavingOverAnExistingFileAsksNothing) {
@@ -99,23 +99,23 @@ TEST_F(ProfileDialogs, SavingOverAnExistingFileAsksNothing) {
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
     existing.close();
     WhenShown<QFileDialog> person([](QFileDialog* dialog) { ChooseName(dialog, "old.cfg"); });
-    const auto chosen = prompts_.chooseFileToSave(folder_.path());
-    EXPECT_EQ(chosen, QDir(folder_.path()).filePath("old.cfg"));
+    const auto chosen = prompts_.chooseFileToSave(PathOf(folder_.path()));
+    EXPECT_EQ(chosen, PathOf(QDir(folder_.path()).filePath("old.cfg")));
 }
 
 TEST_F(ProfileDialogs, TheOpenDialogAcceptsANameThatDoesNotExist) {
     WhenShown<QFileDialog> person([](QFileDialog* dialog) { ChooseName(dialog, "ghost.cfg"); });
-    const auto chosen = prompts_.chooseFileToOpen(folder_.path());
-    EXPECT_EQ(chosen, QDir(folder_.path()).filePath("ghost.cfg"));
+    const auto chosen = prompts_.chooseFileToOpen(PathOf(folder_.path()));
+    EXPECT_EQ(chosen, PathOf(QDir(folder_.path()).filePath("ghost.cfg")));
 }
 
 TEST_F(ProfileDialogs, CancellingEitherDialogGivesNoName) {
     {
         WhenShown<QFileDialog> person([](QFileDialog* dialog) { dialog->reject(); });
-        EXPECT_EQ(prompts_.chooseFileToOpen(folder_.path()), std::nullopt);
+        EXPECT_EQ(prompts_.chooseFileToOpen(PathOf(folder_.path())), std::nullopt);
     }
     WhenShown<QFileDialog> person([](QFileDialog* dialog) { dialog->reject(); });
-    EXPECT_EQ(prompts_.chooseFileToSave(folder_.path()), std::nullopt);
+    EXPECT_EQ(prompts_.chooseFileToSave(PathOf(folder_.path())), std::nullopt);
 }
 
 TEST_F(ProfileDialogs, AMessageIsTheOneSentenceWithOnlyOkNoIconAndTheProgramsTitle) {
@@ -128,7 +128,7 @@ TEST_F(ProfileDialogs, AMessageIsTheOneSentenceWithOnlyOkNoIconAndTheProgramsTit
         EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
         box->button(QMessageBox::Ok)->click();
     });
-    prompts_.showMessage(QStringLiteral("지난 저장 파일이 존재하지 않습니다."));
+    prompts_.showMessage(TextOf(QStringLiteral("지난 저장 파일이 존재하지 않습니다.")));
     EXPECT_TRUE(seen);
 }
 
@@ -145,7 +145,7 @@ TEST_F(ProfileDialogs, QtsOwnButtonsAndLabelsAreKorean) {
         EXPECT_TRUE(ok.contains(QStringLiteral("확인"))) << ok.toStdString();
         box->button(QMessageBox::Ok)->click();
     });
-    prompts_.showMessage(QStringLiteral("파일을 여는 도중 에러가 발생했습니다."));
+    prompts_.showMessage(TextOf(QStringLiteral("파일을 여는 도중 에러가 발생했습니다.")));
 
     for (auto mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
         QFileDialog dialog;

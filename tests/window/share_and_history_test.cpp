@@ -54,7 +54,7 @@ class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
         QStringList boxes;
         for (const ControlState& control : run_->form().controls()) {
             if (control.kind == ControlKind::ResultBox) {
-                boxes << control.name + (control.visible ? u'+' : u'-') + control.text;
+                boxes << QStringOf(control.name + (control.visible ? u'+' : u'-') + control.text);
             }
         }
         return boxes;
@@ -78,20 +78,20 @@ class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
 
 TEST_P(ShareAndHistoryTest, ACopiedCodePastedBackRestoresTheInputs) {
     type("txtMainStat", "9999");
-    const QByteArray typed = WriteProfile(run_->form());
+    const std::string typed = WriteProfile(run_->form());
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), run_->session().shareCode());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringOf(run_->session().shareCode()));
 
     type("txtMainStat", "1234");
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
     EXPECT_EQ(WriteProfile(run_->form()), typed);
     EXPECT_EQ(run_->get<QLineEdit>("txtMainStat")->text(), QStringLiteral("9999"));
-    EXPECT_TRUE(run_->prompts().messages.isEmpty());
+    EXPECT_TRUE(run_->prompts().messages.empty());
 
     // The analysis window's buttons do the same.
     AnalysisWindow& analysis = run_->window().openAnalysis();
     type("txtMainStat", "4321");
-    const QByteArray changed = WriteProfile(run_->form());
+    const std::string changed = WriteProfile(run_->form());
     Click(analysis.findChild<QPushButton*>(QStringLiteral("copyCode")));
     type("txtMainStat", "5");
     Click(analysis.findChild<QPushButton*>(QStringLiteral("pasteCode")));
@@ -100,10 +100,11 @@ TEST_P(ShareAndHistoryTest, ACopiedCodePastedBackRestoresTheInputs) {
 
 TEST_P(ShareAndHistoryTest, ABadCodeSaysSoOnceAndChangesNothing) {
     type("txtMainStat", "7777");
-    const QByteArray before = WriteProfile(run_->form());
+    const std::string before = WriteProfile(run_->form());
     QGuiApplication::clipboard()->setText(QStringLiteral("BF1.not-a-build"));
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
-    EXPECT_EQ(run_->prompts().messages, QStringList{QString::fromUtf8(messages::kShareCodeError)});
+    EXPECT_EQ(run_->prompts().messages,
+              std::vector<std::u16string>{std::u16string(messages::kShareCodeError)});
     EXPECT_EQ(WriteProfile(run_->form()), before);
 }
 
@@ -130,12 +131,13 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     QTableWidget& table = tab.table();
     ASSERT_EQ(table.rowCount(), 2);
     AnalysisWindow& analysis = *run_->window().analysis();
-    const Metric metric = *MetricNamed(analysis.metricChooser().currentData().toString());
+    const Metric metric = *MetricNamed(TextOf(analysis.metricChooser().currentData().toString()));
     type("txtMainStat", "8000");
     const MetricProbe probe(run_->session().catalogue(), GetParam(), metric);
     CharacterSheet firstSheet = run_->form().characterSheet();
     firstSheet.chkMark = 1;
-    EXPECT_EQ(table.item(1, 1)->text(), MetricValueText(metric, probe(firstSheet).value));
+    EXPECT_EQ(table.item(1, 1)->text(),
+              QStringOf(MetricValueText(metric, probe(firstSheet).value)));
     EXPECT_TRUE(table.item(1, 2)->text().isEmpty());  // nothing before the first
     EXPECT_FALSE(table.item(0, 2)->text().isEmpty());
 
@@ -145,8 +147,8 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     EXPECT_EQ(BuildOf(run_->form()), first);
     EXPECT_EQ(wholeReport(), firstReport);
     EXPECT_EQ(run_->window().history().entries().size(), 3u);
-    EXPECT_EQ(run_->prompts().messages,
-              QStringList{QString::fromUtf8(messages::kCalculationRefused)});  // the one refusal
+    EXPECT_EQ(run_->prompts().messages, std::vector<std::u16string>{std::u16string(
+                                            messages::kCalculationRefused)});  // the one refusal
 
     // After a restart the history is still there.
     run_->close();
@@ -158,13 +160,15 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
 // An entry whose build no longer reads (a profile cut short) says so when restored, as "열기" does.
 TEST_P(ShareAndHistoryTest, AnEntryThatCannotBeReadSaysSoWhenRestored) {
     run_->close();
-    const QByteArray profile = WriteProfile(run_->form());
     SharedBuild damaged = BuildOf(run_->form());
-    damaged.profile.truncate(damaged.profile.lastIndexOf("\r\n", damaged.profile.size() - 3) + 2);
-    QDir().mkpath(folder_.folders().userDataDir);
-    QFile file(folder_.folders().userDataDir + u'/' + QString::fromLatin1(kHistoryFileName));
+    damaged.profile.resize(damaged.profile.rfind("\r\n", damaged.profile.size() - 3) + 2);
+    const QString userData = QPathOf(folder_.folders().userDataDir);
+    QDir().mkpath(userData);
+    QFile file(userData + u'/' + QString::fromLatin1(kHistoryFileName));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("2026-12-09T10:00:00.000Z " + ShareCodeOf(damaged).toLatin1() + "\r\n");
+    const ZlibDeflate deflate;
+    file.write(QBytesOf("2026-12-09T10:00:00.000Z " + Latin1OfUtf16(ShareCodeOf(deflate, damaged)) +
+                        "\r\n"));
     file.close();
     run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
     run_->prompts().messages.clear();
@@ -173,7 +177,7 @@ TEST_P(ShareAndHistoryTest, AnEntryThatCannotBeReadSaysSoWhenRestored) {
 
     restoreOldest(historyTab());
     EXPECT_EQ(run_->prompts().messages,
-              QStringList{QString::fromUtf8(messages::kProfileOpenError)});
+              std::vector<std::u16string>{std::u16string(messages::kProfileOpenError)});
     EXPECT_EQ(BuildOf(run_->form()), before);
     EXPECT_EQ(run_->window().history().entries().size(), 1u) << "no calculation was pressed";
 }

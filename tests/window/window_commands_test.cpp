@@ -29,10 +29,10 @@ class WindowCommands : public ::testing::TestWithParam<Edition> {
     void expectReportDrawnAsTheFormHoldsIt() {
         for (const ControlState& state : run_.form().controls()) {
             if (state.kind == ControlKind::ResultBox) {
-                auto* box = run_.get<QPlainTextEdit>(state.name);
+                auto* box = run_.get<QPlainTextEdit>(QStringOf(state.name));
                 EXPECT_EQ(box->toPlainText(), testing::AsShown(state.text))
-                    << state.name.toStdString();
-                EXPECT_EQ(!box->isHidden(), state.visible) << state.name.toStdString();
+                    << Utf8OfUtf16(state.name);
+                EXPECT_EQ(!box->isHidden(), state.visible) << Utf8OfUtf16(state.name);
             }
         }
         EXPECT_EQ(!run_.window().control("fraMoreDamage")->isHidden(),
@@ -51,7 +51,7 @@ class WindowCommands : public ::testing::TestWithParam<Edition> {
 
 TEST_P(WindowCommands, CalculationDrawsTheReportTheFormHolds) {
     Click(run_.get<QPushButton>("cmdCalculation"));
-    EXPECT_TRUE(run_.prompts().messages.isEmpty());
+    EXPECT_TRUE(run_.prompts().messages.empty());
     ASSERT_TRUE(run_.get<QPlainTextEdit>("txtResult(0)")->isVisible());
     ASSERT_FALSE(run_.get<QPlainTextEdit>("txtBowCycleResult")->toPlainText().isEmpty());
     expectReportDrawnAsTheFormHoldsIt();
@@ -68,19 +68,20 @@ TEST_P(WindowCommands, SaveWritesTheNameAsTypedAndOpenBringsItBackWithoutRecalcu
     Click(run_.get<QPushButton>("cmdCalculation"));
     const QString report = run_.get<QPlainTextEdit>("txtResult(0)")->toPlainText();
 
-    run_.prompts().saveAnswers.push_back(folder_.file("no extension"));
+    run_.prompts().saveAnswers.push_back(PathOf(folder_.file("no extension")));
     Click(run_.get<QPushButton>("cmdSaveStat"));
     EXPECT_TRUE(QFile::exists(folder_.file("no extension")));
     EXPECT_FALSE(QFile::exists(folder_.file("no extension.cfg")));
-    EXPECT_EQ(run_.prompts().dialogFolders, QStringList{folder_.path()});
+    EXPECT_EQ(run_.prompts().dialogFolders, std::vector<std::string>{PathOf(folder_.path())});
 
     typeInto("txtMainStat", "1234");
-    run_.prompts().openAnswers.push_back(folder_.file("no extension"));
+    run_.prompts().openAnswers.push_back(PathOf(folder_.file("no extension")));
     Click(run_.get<QPushButton>("cmdOpen"));
     EXPECT_EQ(run_.get<QLineEdit>("txtMainStat")->text(), "8830");
-    EXPECT_EQ(run_.prompts().dialogFolders.value(1), folder_.path());
+    ASSERT_EQ(run_.prompts().dialogFolders.size(), 2u);
+    EXPECT_EQ(run_.prompts().dialogFolders[1], PathOf(folder_.path()));
     EXPECT_EQ(run_.get<QPlainTextEdit>("txtResult(0)")->toPlainText(), report);
-    EXPECT_TRUE(run_.prompts().messages.isEmpty());
+    EXPECT_TRUE(run_.prompts().messages.empty());
 }
 
 TEST_P(WindowCommands, CancelledOrUnopenableDialogsChangeNothingAndSayNothing) {
@@ -89,15 +90,15 @@ TEST_P(WindowCommands, CancelledOrUnopenableDialogsChangeNothingAndSayNothing) {
 
     run_.prompts().openAnswers.push_back(std::nullopt);
     Click(run_.get<QPushButton>("cmdOpen"));
-    run_.prompts().openAnswers.push_back(folder_.file("nobody saved this.cfg"));
+    run_.prompts().openAnswers.push_back(PathOf(folder_.file("nobody saved this.cfg")));
     Click(run_.get<QPushButton>("cmdOpen"));
     run_.prompts().saveAnswers.push_back(std::nullopt);
     Click(run_.get<QPushButton>("cmdSaveStat"));
 
     EXPECT_EQ(run_.get<QLineEdit>("txtMainStat")->text(), "1234");
-    EXPECT_EQ(run_.form().at(u"txtMainStat").text, "1234");
+    EXPECT_EQ(run_.form().at(u"txtMainStat").text, u"1234");
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), before);
-    EXPECT_TRUE(run_.prompts().messages.isEmpty());
+    EXPECT_TRUE(run_.prompts().messages.empty());
     EXPECT_TRUE(run_.prompts().openAnswers.empty());
     EXPECT_TRUE(run_.prompts().saveAnswers.empty());
 }

@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "text/strings.h"
+
 #include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QDir>
@@ -20,7 +22,7 @@ extern "C" const char* __lsan_default_suppressions() {
 namespace brakefell::testing {
 
 std::string EditionTestName(const ::testing::TestParamInfo<Edition>& info) {
-    std::string name = EditionName(info.param).toString().toStdString();
+    std::string name = Utf8OfUtf16(EditionName(info.param));
     name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
     return name;
 }
@@ -53,7 +55,7 @@ ProgramFolder::ProgramFolder(bool withCatalogue) {
 }
 
 RunningWindow::RunningWindow(Edition edition, const ProgramFolder& folder)
-    : session_(edition, folder.folders(), prompts_) {
+    : session_(edition, folder.folders(), desktop_.platform(), prompts_) {
     prompts_.unscriptedDialogFails = true;
     session_.startUp();
     window_ = std::make_unique<CalculatorWindow>(session_);
@@ -71,8 +73,8 @@ void RunningWindow::close() {
     window_.reset();
 }
 
-QString AsShown(QString reportText) {
-    return reportText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+QString AsShown(std::u16string_view reportText) {
+    return QStringOf(reportText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 void Click(QWidget* widget) {

@@ -18,15 +18,19 @@
 #include <string>
 
 #include "editions/edition.h"
+#include "qt_adapters/desktop_platform.h"
+#include "qt_adapters/qt_text.h"
 #include "recording_prompts.h"
 #include "session/calculator_session.h"
+#include "text/strings.h"
+#include "text_helpers.h"
 #include "window/calculator_window.h"
 
 namespace brakefell {
 
 // Test names and messages say "full" or "lite" rather than the enum's bytes.
 inline void PrintTo(Edition edition, std::ostream* out) {
-    *out << EditionName(edition).toString().toStdString();
+    *out << Utf8OfUtf16(EditionName(edition));
 }
 
 }  // namespace brakefell
@@ -45,7 +49,9 @@ class ProgramFolder {
     explicit ProgramFolder(bool withCatalogue = true);
     QString path() const { return dir_.path(); }
     QString file(const QString& name) const { return dir_.filePath(name); }
-    ProgramFolders folders() const { return {dir_.path(), dir_.filePath("user-data")}; }
+    ProgramFolders folders() const {
+        return {PathOf(dir_.path()), PathOf(dir_.filePath("user-data"))};
+    }
 
   private:
     QTemporaryDir dir_;
@@ -72,6 +78,7 @@ class RunningWindow {
   private:
     QApplication& application_ = TestApplication();  // before any Qt object of the program
     RecordingPrompts prompts_;
+    DesktopPlatform desktop_;
     CalculatorSession session_;
     std::unique_ptr<CalculatorWindow> window_;
 };
@@ -86,7 +93,7 @@ Widget* RunningWindow::get(const QString& name) {
 }
 
 // The report text as a box shows it: the engine's CR LF line ends become plain line breaks.
-QString AsShown(QString reportText);
+QString AsShown(std::u16string_view reportText);
 
 // What the person does with the mouse and keyboard.
 void Click(QWidget* widget);

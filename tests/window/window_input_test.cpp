@@ -38,7 +38,7 @@ TEST_P(WindowInput, TypingReachesTheFormAtOnce) {
     auto* box = run_.get<QLineEdit>("txtAttackSpeed");
     box->setFocus(Qt::TabFocusReason);
     TypeInto(box, "35.5");
-    EXPECT_EQ(run_.form().at(u"txtAttackSpeed").text, "35.5");
+    EXPECT_EQ(run_.form().at(u"txtAttackSpeed").text, u"35.5");
     EXPECT_EQ(run_.form().characterSheet().txtAttackSpeed, 35.5);
 }
 
@@ -50,7 +50,7 @@ TEST_P(WindowInput, TabbingIntoABoxSelectsItsTextSoTheNextNumberReplacesIt) {
     EXPECT_EQ(mainStat->selectedText(), "8830");
     TypeInto(mainStat, "9100");
     EXPECT_EQ(mainStat->text(), "9100");
-    EXPECT_EQ(run_.form().at(u"txtMainStat").text, "9100");
+    EXPECT_EQ(run_.form().at(u"txtMainStat").text, u"9100");
 }
 
 TEST_P(WindowInput, ClickingIntoABoxSelectsItsWholeTextAndASecondClickPlacesTheCursor) {
@@ -117,7 +117,8 @@ TEST_P(WindowInput, ReportBoxesSelectAllWithExactlyCtrlA) {
         EXPECT_FALSE(box->textCursor().hasSelection());
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         EXPECT_TRUE(AllSelected(box));
-        EXPECT_EQ(box->toPlainText(), testing::AsShown(run_.form().at(box->objectName()).text));
+        EXPECT_EQ(box->toPlainText(),
+                  testing::AsShown(run_.form().at(TextOf(box->objectName())).text));
     }
 }
 
@@ -131,13 +132,13 @@ TEST_P(WindowInput, ChoosingASkillRefillsItsRunesAndChoosingARuneShowsItsElement
     EXPECT_EQ(run_.form().at(u"cboUsingSkill(2)").value, 6);
     ASSERT_EQ(runes->count(), 6);
     for (int rune = 0; rune < 6; ++rune) {
-        EXPECT_EQ(runes->itemText(rune), catalogue[6].Runes[rune].Name);
+        EXPECT_EQ(runes->itemText(rune), QStringOf(catalogue[6].Runes[rune].Name));
     }
     EXPECT_EQ(runes->currentIndex(), 0);
 
     PickEntry(runes, 3);
     EXPECT_EQ(run_.form().at(u"cboUsingSkillRune(2)").value, 3);
-    EXPECT_EQ(element->text(), run_.form().at(u"lblSkillElement(2)").text);
+    EXPECT_EQ(element->text(), QStringOf(run_.form().at(u"lblSkillElement(2)").text));
     const Rgb colour = run_.form().at(u"lblSkillElement(2)").color;
     EXPECT_EQ(element->palette().color(QPalette::WindowText),
               QColor(colour.red, colour.green, colour.blue));

@@ -76,7 +76,7 @@ class WindowLooks : public ::testing::TestWithParam<Edition> {
 TEST_P(WindowLooks, ReportBoxesUseTheReportFontsOnTheWindowsColour) {
     const QString fixed = FixedPitchFont().family();
     for (int k = 0; k <= 8; ++k) {
-        auto* box = run_.get<QPlainTextEdit>(IndexedName("txtResult", k));
+        auto* box = run_.get<QPlainTextEdit>(QStringOf(IndexedName("txtResult", k)));
         SCOPED_TRACE(k);
         if (k <= 6) {
             EXPECT_EQ(box->font().family(), fixed);

@@ -24,8 +24,8 @@ namespace {
 using testing::ProgramFolder;
 using testing::RunningWindow;
 
-const QString kNoLastRun = QStringLiteral("지난 저장 파일이 존재하지 않습니다.");
-const QString kLoadError = QStringLiteral("데이터 로딩 중 에러가 발생했습니다.");
+const std::u16string kNoLastRun = u"지난 저장 파일이 존재하지 않습니다.";
+const std::u16string kLoadError = u"데이터 로딩 중 에러가 발생했습니다.";
 
 struct ElementLook {
     const char* caption;
@@ -57,7 +57,7 @@ class WindowStart : public ::testing::TestWithParam<Edition> {};
 TEST_P(WindowStart, FirstStartSaysSoOnceAndShowsTheDefaultsAndDefaultSlots) {
     ProgramFolder folder;
     RunningWindow run(GetParam(), folder);
-    EXPECT_EQ(run.prompts().messages, QStringList{kNoLastRun});
+    EXPECT_EQ(run.prompts().messages, std::vector<std::u16string>{kNoLastRun});
 
     EXPECT_EQ(run.get<QComboBox>("cboWeaponSpeed")->currentText(), "1.1");
     EXPECT_EQ(run.get<QComboBox>("cboGemJMeter")->currentText(), "10");
@@ -77,16 +77,16 @@ TEST_P(WindowStart, FirstStartSaysSoOnceAndShowsTheDefaultsAndDefaultSlots) {
     const SkillCatalogue& catalogue = run.session().catalogue();
     for (int slot = 0; slot < 6; ++slot) {
         SCOPED_TRACE(slot);
-        auto* skills = run.get<QComboBox>(IndexedName("cboUsingSkill", slot));
-        auto* runes = run.get<QComboBox>(IndexedName("cboUsingSkillRune", slot));
-        auto* element = run.get<QLabel>(IndexedName("lblSkillElement", slot));
+        auto* skills = run.get<QComboBox>(QStringOf(IndexedName("cboUsingSkill", slot)));
+        auto* runes = run.get<QComboBox>(QStringOf(IndexedName("cboUsingSkillRune", slot)));
+        auto* element = run.get<QLabel>(QStringOf(IndexedName("lblSkillElement", slot)));
         EXPECT_EQ(skills->count(), 24);
         EXPECT_EQ(skills->currentIndex(), kDefaultSlots[slot].skill);
-        EXPECT_EQ(skills->currentText(), catalogue[kDefaultSlots[slot].skill].Name);
+        EXPECT_EQ(skills->currentText(), QStringOf(catalogue[kDefaultSlots[slot].skill].Name));
         ASSERT_EQ(runes->count(), 6);
         EXPECT_EQ(runes->currentIndex(), kDefaultSlots[slot].rune);
         const auto& rune = catalogue[kDefaultSlots[slot].skill].Runes[kDefaultSlots[slot].rune];
-        EXPECT_EQ(runes->currentText(), rune.Name);
+        EXPECT_EQ(runes->currentText(), QStringOf(rune.Name));
         if (auto look = LookOfElement(rune.ElementCode)) {
             EXPECT_EQ(element->text(), QString::fromUtf8(look->caption));
             EXPECT_EQ(element->palette().color(QPalette::WindowText), look->colour);
@@ -97,11 +97,12 @@ TEST_P(WindowStart, FirstStartSaysSoOnceAndShowsTheDefaultsAndDefaultSlots) {
 TEST_P(WindowStart, WithoutCatalogueShowsOnlyTheLoadErrorAndLeavesTheSlotsEmpty) {
     ProgramFolder folder(/*withCatalogue=*/false);
     RunningWindow run(GetParam(), folder);
-    EXPECT_EQ(run.prompts().messages, QStringList{kLoadError});
+    EXPECT_EQ(run.prompts().messages, std::vector<std::u16string>{kLoadError});
     for (int slot = 0; slot < 6; ++slot) {
-        EXPECT_EQ(run.get<QComboBox>(IndexedName("cboUsingSkill", slot))->count(), 0);
-        EXPECT_EQ(run.get<QComboBox>(IndexedName("cboUsingSkillRune", slot))->count(), 0);
-        EXPECT_EQ(run.get<QLabel>(IndexedName("lblSkillElement", slot))->text(), "");
+        EXPECT_EQ(run.get<QComboBox>(QStringOf(IndexedName("cboUsingSkill", slot)))->count(), 0);
+        EXPECT_EQ(run.get<QComboBox>(QStringOf(IndexedName("cboUsingSkillRune", slot)))->count(),
+                  0);
+        EXPECT_EQ(run.get<QLabel>(QStringOf(IndexedName("lblSkillElement", slot)))->text(), "");
     }
     // The small lists come before the catalogue and are filled all the same.
     EXPECT_EQ(run.get<QComboBox>("cboWeaponSpeed")->currentText(), "1.1");
@@ -124,8 +125,8 @@ TEST_P(WindowStart, ClosingSavesTheInputsAndTheNextStartRestoresThemWithoutAMess
     ASSERT_TRUE(QFile::exists(folder.file("LastData.cfg")));
 
     RunningWindow next(GetParam(), folder);
-    EXPECT_TRUE(next.prompts().messages.isEmpty())
-        << next.prompts().messages.join(" / ").toStdString();
+    EXPECT_TRUE(next.prompts().messages.empty())
+        << Utf8OfUtf16(testing::Join(next.prompts().messages, u" / "));
     EXPECT_EQ(next.get<QLineEdit>("txtMainStat")->text(), "9100");
     EXPECT_TRUE(next.get<QCheckBox>("chkPassiveArrow")->isChecked());
     EXPECT_EQ(next.get<QComboBox>("cboUsingSkill(2)")->currentIndex(), 4);
@@ -190,8 +191,8 @@ TEST_P(WindowStart, ShowsAndHidesEachControlAsTheFormSays) {
     ProgramFolder folder;
     RunningWindow run(GetParam(), folder);
     for (const ControlState& state : run.form().controls()) {
-        EXPECT_EQ(!run.window().control(state.name)->isHidden(), state.visible)
-            << state.name.toStdString();
+        EXPECT_EQ(!run.window().control(QStringOf(state.name))->isHidden(), state.visible)
+            << Utf8OfUtf16(state.name);
     }
     for (const char* hidden :
          {"chkGrenadier", "optGemPoison(0)", "optGemPoison(1)", "Text1", "fraVoodoo",
@@ -247,7 +248,7 @@ TEST(EditionsTogether, AProfileLeftByTheFullEditionStartsTheLiteOne) {
         full.close();
     }
     RunningWindow lite(Edition::Lite, folder);
-    EXPECT_TRUE(lite.prompts().messages.isEmpty());
+    EXPECT_TRUE(lite.prompts().messages.empty());
     EXPECT_EQ(lite.get<QLineEdit>("txtTesker")->text(), "12");
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The texts one calculation gives the result boxes.
 
-#include <QString>
 #include <array>
 #include <optional>
+#include <string>
 
 #include "engine/figures.h"
 
@@ -17,15 +17,15 @@ inline constexpr int kPoisonGemBox = 8;
 
 struct ResultBoxText {
     bool visible = false;
-    QString text;
+    std::u16string text;
 };
 
 struct CalculationReport {
     std::array<ResultBoxText, kResultBoxCount> txtResult;
     bool fraMoreDamageVisible = false;
-    std::optional<QString> txtBowCycleResult;  // nullopt: the box keeps its previous text
-    QString Text1;                             // the working trace, never shown
-    Refusal refusal = Refusal::None;           // a refused calculation shows nothing
+    std::optional<std::u16string> txtBowCycleResult;  // nullopt: the box keeps its previous text
+    std::u16string Text1;                             // the working trace, never shown
+    Refusal refusal = Refusal::None;                  // a refused calculation shows nothing
 };
 
 }  // namespace brakefell

@@ -5,7 +5,7 @@ namespace {
 
 // The full edition prints "min - max [avg]", the lite edition "[avg]" (its label opens the
 // bracket). A multi-hit line follows each main amount with its extra amount as "(+extra)".
-void WriteHitLine(ReportWriter& out, const ReportTexts& texts, QStringView label,
+void WriteHitLine(ReportWriter& out, const ReportTexts& texts, std::u16string_view label,
                   const HitLineFigures& line, bool withExtra) {
     auto figure = [&](double main, double extra) {
         out.amount(main);
@@ -39,13 +39,12 @@ void WriteExpectedLine(ReportWriter& out, const ExpectedFigures& expected, bool 
 }
 
 void WriteHitBlock(ReportWriter& out, const ReportTexts& texts, const BlockFigures& block,
-                   QStringView skillName, QStringView runeName) {
+                   std::u16string_view skillName, std::u16string_view runeName) {
     const bool multiHit = block.kind == BlockKind::MultiHit;
     out.text(u"< ").text(skillName).text(u"(").text(runeName);
-    out.text(multiHit ? QStringView(u", 멀티히트) >") : QStringView(u") >")).lineEnd();
+    out.text(multiHit ? u", 멀티히트) >" : u") >").lineEnd();
     for (const MonsterFigures* monster : {&block.normal, &block.elite}) {
-        out.text(monster == &block.normal ? QStringView(u"- 일반 -") : QStringView(u"- 정예 -"))
-            .lineEnd();
+        out.text(monster == &block.normal ? u"- 일반 -" : u"- 정예 -").lineEnd();
         WriteHitLine(out, texts, texts.baseHitLabel, monster->base, multiHit);
         out.lineEnd();
         WriteHitLine(out, texts, texts.critHitLabel, monster->critical, multiHit);
@@ -58,7 +57,7 @@ void WriteHitBlock(ReportWriter& out, const ReportTexts& texts, const BlockFigur
 }
 
 // The companion that fights in a pair is shown as one of the two, marked "×2".
-void WriteCompanionLine(ReportWriter& out, const ReportTexts& texts, QStringView label,
+void WriteCompanionLine(ReportWriter& out, const ReportTexts& texts, std::u16string_view label,
                         const CompanionLineFigures& line) {
     out.text(label);
     if (texts.companionLinesShowEach) {
@@ -66,8 +65,7 @@ void WriteCompanionLine(ReportWriter& out, const ReportTexts& texts, QStringView
             if (j == kCompanionPairRune) {
                 out.amount(line.each[j] / 2).text(u"×2, ");
             } else {
-                out.amount(line.each[j])
-                    .text(j + 1 < kRuneCount ? QStringView(u", ") : QStringView(u" ["));
+                out.amount(line.each[j]).text(j + 1 < kRuneCount ? u", " : u" [");
             }
         }
     }
@@ -75,11 +73,11 @@ void WriteCompanionLine(ReportWriter& out, const ReportTexts& texts, QStringView
 }
 
 void WriteCompanionBlock(ReportWriter& out, const ReportTexts& texts, const BlockFigures& block,
-                         QStringView skillName) {
+                         std::u16string_view skillName) {
     out.text(u"< ").text(skillName).text(texts.companionHeading).lineEnd();
     for (const CompanionMonsterFigures* monster : {&block.companionNormal, &block.companionElite}) {
         const bool normal = monster == &block.companionNormal;
-        out.text(normal ? QStringView(u"- 일반 -") : QStringView(u"- 정예 -")).lineEnd();
+        out.text(normal ? u"- 일반 -" : u"- 정예 -").lineEnd();
         WriteCompanionLine(out, texts, texts.companionBaseLabel, monster->base);
         out.lineEnd();
         WriteCompanionLine(out, texts, texts.companionCritLabel, monster->critical);
@@ -93,7 +91,7 @@ void WriteCompanionBlock(ReportWriter& out, const ReportTexts& texts, const Bloc
 }  // namespace
 
 void WriteBlock(ReportWriter& out, const ReportTexts& texts, const BlockFigures& block,
-                QStringView skillName, QStringView runeName) {
+                std::u16string_view skillName, std::u16string_view runeName) {
     if (block.kind == BlockKind::Companions) {
         WriteCompanionBlock(out, texts, block, skillName);
     } else {

@@ -3,7 +3,7 @@
 // extra hit beside the main hit, or the companion block that sums all six companions. Lines are
 // joined by CR LF; the last line has no line end.
 
-#include <QStringView>
+#include <string_view>
 
 #include "editions/report_texts.h"
 #include "engine/figures.h"
@@ -13,6 +13,6 @@ namespace brakefell {
 
 // skillName and runeName name the slot's choice as its two lists show them.
 void WriteBlock(ReportWriter& out, const ReportTexts& texts, const BlockFigures& block,
-                QStringView skillName, QStringView runeName);
+                std::u16string_view skillName, std::u16string_view runeName);
 
 }  // namespace brakefell

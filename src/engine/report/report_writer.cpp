@@ -8,23 +8,23 @@
 
 namespace brakefell {
 
-ReportWriter::ReportWriter(qsizetype capacity) {
+ReportWriter::ReportWriter(std::size_t capacity) {
     grow(capacity);
 }
 
-QString ReportWriter::take() {
-    buffer_.truncate(length_);
-    QString text = std::move(buffer_);
-    buffer_ = QString();
+std::u16string ReportWriter::take() {
+    buffer_.resize(length_);
+    std::u16string text = std::move(buffer_);
+    buffer_ = std::u16string();
     data_ = nullptr;
     length_ = 0;
     capacity_ = 0;
     return text;
 }
 
-void ReportWriter::grow(qsizetype needed) {
-    buffer_.resize(std::max({needed, 2 * capacity_, qsizetype{16}}));
-    data_ = reinterpret_cast<char16_t*>(buffer_.data());
+void ReportWriter::grow(std::size_t needed) {
+    buffer_.resize(std::max({needed, 2 * capacity_, std::size_t{16}}));
+    data_ = buffer_.data();
     capacity_ = buffer_.size();
 }
 
@@ -36,9 +36,9 @@ ReportWriter& ReportWriter::amount(double value, std::int16_t width) {
         return text(FormatAmount(value, width, kAlignRight));
     }
     const std::uint64_t whole = RoundedWhole(value);
-    const qsizetype length = GroupedLength(whole);
-    const qsizetype blankCount = std::max<qsizetype>(width - length, 0);
-    char16_t* at = room(blankCount + length);
+    const std::ptrdiff_t length = GroupedLength(whole);
+    const std::ptrdiff_t blankCount = std::max<std::ptrdiff_t>(width - length, 0);
+    char16_t* at = room(static_cast<std::size_t>(blankCount + length));
     std::fill_n(at, blankCount, u' ');
     if (whole > 0) {
         WriteGrouped(whole, at + blankCount + length);
@@ -54,12 +54,12 @@ ReportWriter& ReportWriter::whole(double value, bool zeroAsDigit) {
     if (whole == 0) {
         return zeroAsDigit ? text(u"0") : *this;
     }
-    const qsizetype length = GroupedLength(whole);
-    WriteGrouped(whole, room(length) + length);
+    const std::ptrdiff_t length = GroupedLength(whole);
+    WriteGrouped(whole, room(static_cast<std::size_t>(length)) + length);
     return *this;
 }
 
-ReportWriter& ReportWriter::number(double value, QStringView pattern) {
+ReportWriter& ReportWriter::number(double value, std::u16string_view pattern) {
     return text(FormatNumber(value, pattern));
 }
 
@@ -67,7 +67,7 @@ ReportWriter& ReportWriter::count(double value) {
     return text(GeneralNumberText(value));
 }
 
-ReportWriter& ReportWriter::padded(const QString& text, std::int16_t width,
+ReportWriter& ReportWriter::padded(std::u16string_view text, std::int16_t width,
                                    std::int16_t alignFlag) {
     return this->text(PadDisplayText(text, width, alignFlag));
 }

@@ -12,7 +12,7 @@ constexpr std::int16_t kSentryLineWidth = 11;
 constexpr std::int16_t kShareLabelWidth = 28;
 constexpr std::int16_t kShareWidth = 6;
 
-void WriteGemBlock(ReportWriter& out, QStringView heading, double normal, double elite) {
+void WriteGemBlock(ReportWriter& out, std::u16string_view heading, double normal, double elite) {
     out.text(heading).lineEnd();
     out.text(u"=>일반몹(초당): ").amount(normal).lineEnd();
     out.text(u"=>정예몹(초당): ").amount(elite);
@@ -38,23 +38,24 @@ void WritePerSecondLines(ReportWriter& out, const PerSecondFigures& figures,
         .lineEnd();
 }
 
-QString ShareLabel(const BuildFigures& f, const ShareFigures& share) {
+std::u16string ShareLabel(const BuildFigures& f, const ShareFigures& share) {
     switch (share.source) {
         case ShareSource::Block: {
             const BlockFigures& block = f.blocks[share.block];
-            QString label = f.hitTable[block.skill].Name.toString();
-            label.append(u'(').append(GeneralNumberText(share.usesPerCycle));
+            std::u16string label(f.hitTable[block.skill].Name);
+            label.append(u"(").append(GeneralNumberText(share.usesPerCycle));
             if (share.withShots) {
                 label.append(u"회,").append(GeneralNumberText(f.rotation.SentryShotsPerCycle));
             }
             return label.append(u"회/사이클):");
         }
         case ShareSource::Companions:
-            return f.hitTable[kSkillCompanion].Name.toString().append(u"(모든 동료들의 합산):");
+            return std::u16string(f.hitTable[kSkillCompanion].Name)
+                .append(u"(모든 동료들의 합산):");
         case ShareSource::BleedGem:
-            return QStringLiteral("증통제:");
+            return u"증통제:";
         case ShareSource::PoisonGem:
-            return QStringLiteral("잘 듣는 독:");
+            return u"잘 듣는 독:";
     }
     return {};
 }
@@ -72,8 +73,8 @@ void WriteShareBlock(ReportWriter& out, const BuildFigures& f) {
     for (int i = 0; i < f.shareCount; ++i) {
         const ShareFigures& share = f.shares[i];
         out.padded(ShareLabel(f, share), kShareLabelWidth, kAlignLeft);
-        out.padded(share.shareDefined ? FormatNumber(share.share, u"0.0%") : QStringLiteral("-"),
-                   kShareWidth, kAlignRight);
+        out.padded(share.shareDefined ? FormatNumber(share.share, u"0.0%") : u"-", kShareWidth,
+                   kAlignRight);
         out.text(u" (").amount(share.amount).text(u")").lineEnd();
     }
 }
@@ -92,15 +93,13 @@ void WriteBreakpointBlock(ReportWriter& out, const SentrySpeedFigures& speed, Ed
     for (int i = 0; i < kBreakpointCount; ++i) {
         out.text(BreakpointLabel(edition, i, speed.voodooBuff));
         if (!speed.needsDefined) {
-            out.padded(QStringLiteral("-"), width, kAlignRight)
-                .padded(QStringLiteral("-"), width, kAlignRight)
-                .lineEnd();
+            out.padded(u"-", width, kAlignRight).padded(u"-", width, kAlignRight).lineEnd();
             continue;
         }
         const BreakpointFigures& need = speed.breakpoints[i];
-        QString neededText = FormatNumber(need.needed, u"0.00");
+        std::u16string neededText = FormatNumber(need.needed, u"0.00");
         neededText.append(u"% ");
-        QString missingText(u'(');
+        std::u16string missingText(u"(");
         missingText.append(FormatNumber(need.missing, u"#.00")).append(u"%)");
         out.padded(neededText, width, kAlignRight)
             .padded(missingText, width, kAlignRight)
@@ -118,7 +117,8 @@ void WritePoisonGemBlock(ReportWriter& out, const DamageOverTimeFigures& dot) {
 }
 
 void WriteKillTimeLines(ReportWriter& out, const KillTimeFigures& times) {
-    static constexpr QStringView kLabels[] = {u"1쇠뇌: ", u", 2쇠뇌: ", u", 3쇠뇌: ", u", 4쇠뇌: "};
+    static constexpr std::u16string_view kLabels[] = {u"1쇠뇌: ", u", 2쇠뇌: ", u", 3쇠뇌: ",
+                                                      u", 4쇠뇌: "};
     out.lineEnd().text(u"- 그홈대상 딜 계산(쇠뇌+동료, 본체딜 없음) - ").lineEnd();
     for (int k = 0; k < 4; ++k) {
         out.text(kLabels[k]);

@@ -3,7 +3,7 @@
 // the damage-over-time blocks of txtResult(7) and (8), and the cycle report of txtBowCycleResult
 // with its bracket header, per-second lines, shares and kill times.
 
-#include <QStringView>
+#include <string_view>
 
 #include "editions/edition.h"
 #include "engine/figures.h"
@@ -13,7 +13,7 @@ namespace brakefell {
 
 // Written in place of the per-second lines when the sentries are in the slowest bracket and one
 // of the skills 5, 21 or 22 is used: no rotation is known there.
-inline constexpr QStringView kNoRotationNotice =
+inline constexpr std::u16string_view kNoRotationNotice =
     u"이 공속 구간에서는 스킬 사이클이 정해져 있지 않아 초당 피해량을 계산하지 않습니다.";
 
 // "공속" + the speed as "#.0000" + the bracket's label, e.g. 공속1.5012(1.45946 - 1.74193 구간).

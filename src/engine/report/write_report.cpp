@@ -8,13 +8,13 @@
 namespace brakefell {
 namespace {
 
-constexpr qsizetype kTraceCapacity = 8192;
-constexpr qsizetype kBlockCapacity = 1024;  // characters of one block, with room to spare
-constexpr qsizetype kCycleReportCapacity = 1024;
+constexpr std::size_t kTraceCapacity = 8192;
+constexpr std::size_t kBlockCapacity = 1024;  // characters of one block, with room to spare
+constexpr std::size_t kCycleReportCapacity = 1024;
 
 CalculationReport Refused(Refusal why) {
     CalculationReport report;
-    report.txtBowCycleResult = QString();
+    report.txtBowCycleResult = std::u16string();
     report.refusal = why;
     return report;
 }

@@ -9,6 +9,7 @@
 
 #include "analysis/analysis_texts.h"
 #include "form/input_captions.h"
+#include "qt_adapters/qt_text.h"
 #include "text/cp949.h"
 #include "text/number_format.h"
 
@@ -31,7 +32,7 @@ class Columns {
                 if (widths.size() <= static_cast<std::size_t>(c)) {
                     widths.push_back(0);
                 }
-                widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+                widths[c] = std::max(widths[c], DisplayWidth(TextOf(row[c])));
             }
         }
         QString text;
@@ -44,7 +45,8 @@ class Columns {
                 if (c > 0) {
                     line += QStringLiteral("  ");
                 }
-                line += PadDisplayText(cell, width, left ? kAlignLeft : kAlignRight);
+                line +=
+                    QStringOf(PadDisplayText(TextOf(cell), width, left ? kAlignLeft : kAlignRight));
             }
             while (line.endsWith(u' ')) {
                 line.chop(1);
@@ -68,7 +70,7 @@ QByteArray Json(const QJsonObject& object) {
 }
 
 QString Heading(const QString& what, Metric metric) {
-    return what + QStringLiteral(" - ") + MetricCaption(metric) +
+    return what + QStringLiteral(" - ") + QStringOf(MetricCaption(metric)) +
            (HigherIsBetter(metric) ? QStringLiteral(" (높을수록 좋음)")
                                    : QStringLiteral(" (낮을수록 좋음)"));
 }
@@ -80,8 +82,8 @@ QString ChangeText(Metric metric, const ChangedMetric& changed) {
     if (!changed.value) {
         return {};
     }
-    return MetricDeltaText(metric, changed.delta) + QStringLiteral(" (") +
-           PercentText(changed.percent) + u')';
+    return QStringOf(MetricDeltaText(metric, changed.delta)) + QStringLiteral(" (") +
+           QStringOf(PercentText(changed.percent)) + u')';
 }
 
 QJsonObject ChangedJson(const ChangedMetric& changed) {
@@ -93,9 +95,10 @@ QJsonObject ChangedJson(const ChangedMetric& changed) {
 
 QString CliffText(const QString& where, double attackSpeed, double now, Metric metric, double value,
                   double percent) {
-    return where + u' ' + PercentText(attackSpeed - now).replace(u'%', QStringLiteral("%p")) +
-           QStringLiteral(" → ") + PercentText(percent) + QStringLiteral(" (") +
-           MetricValueText(metric, value) + u')';
+    return where + u' ' +
+           QStringOf(PercentText(attackSpeed - now)).replace(u'%', QStringLiteral("%p")) +
+           QStringLiteral(" → ") + QStringOf(PercentText(percent)) + QStringLiteral(" (") +
+           QStringOf(MetricValueText(metric, value)) + u')';
 }
 
 }  // namespace
@@ -106,14 +109,15 @@ QByteArray StatValuesText(const StatValues& values) {
     if (!values.base) {
         return (text + QStringLiteral("이 입력으로는 계산할 수 없습니다.\n")).toUtf8();
     }
-    text +=
-        QStringLiteral("기준: ") + MetricValueText(metric, values.base) + QStringLiteral("\n\n");
+    text += QStringLiteral("기준: ") + QStringOf(MetricValueText(metric, values.base)) +
+            QStringLiteral("\n\n");
     Columns columns;
     columns.Row({QStringLiteral("칸"), QStringLiteral("한 단계"), QStringLiteral("올리면"),
                  QStringLiteral("내리면"), QStringLiteral("민첩 환산")});
     for (const StatValueRow& row : values.rows) {
-        columns.Row({row.caption, PlainText(row.step), ChangeText(metric, row.plus),
-                     ChangeText(metric, row.minus), PlainText(row.mainStatEquivalent)});
+        columns.Row({QStringOf(row.caption), QStringOf(PlainText(row.step)),
+                     ChangeText(metric, row.plus), ChangeText(metric, row.minus),
+                     QStringOf(PlainText(row.mainStatEquivalent))});
     }
     text += columns.Text();
     if (values.next || values.drop) {
@@ -137,7 +141,7 @@ QByteArray StatValuesJson(const StatValues& values) {
     for (const StatValueRow& row : values.rows) {
         rows.append(
             QJsonObject{{QStringLiteral("name"), QString::fromLatin1(row.box->name)},
-                        {QStringLiteral("caption"), row.caption},
+                        {QStringLiteral("caption"), QStringOf(row.caption)},
                         {QStringLiteral("step"), row.step},
                         {QStringLiteral("plus"), ChangedJson(row.plus)},
                         {QStringLiteral("minus"), ChangedJson(row.minus)},
@@ -152,7 +156,7 @@ QByteArray StatValuesJson(const StatValues& values) {
                                       {QStringLiteral("percent"), c->percent}});
     };
     return Json({
-        {QStringLiteral("metric"), MetricName(values.metric)},
+        {QStringLiteral("metric"), QStringOf(MetricName(values.metric))},
         {QStringLiteral("better"),
          HigherIsBetter(values.metric) ? QStringLiteral("higher") : QStringLiteral("lower")},
         {QStringLiteral("base"), Number(values.base)},
@@ -171,8 +175,10 @@ QByteArray ComparisonText(const Comparison& comparison) {
     figures.Row({QStringLiteral("항목"), QStringLiteral("A"), QStringLiteral("B"),
                  QStringLiteral("차이"), QStringLiteral("%")});
     for (const FigureComparison& row : comparison.figures) {
-        figures.Row({row.label, FigureText(row.key, row.a), FigureText(row.key, row.b),
-                     FigureDeltaText(row.key, row.difference), PercentText(row.percent)});
+        figures.Row({QStringOf(row.label), QStringOf(FigureText(row.key, row.a)),
+                     QStringOf(FigureText(row.key, row.b)),
+                     QStringOf(FigureDeltaText(row.key, row.difference)),
+                     QStringOf(PercentText(row.percent))});
     }
     text += figures.Text();
     text += QStringLiteral("\n다른 입력: %1개\n").arg(comparison.inputs.size());
@@ -181,7 +187,8 @@ QByteArray ComparisonText(const Comparison& comparison) {
         inputs.Row({QStringLiteral("칸"), QStringLiteral("이름"), QStringLiteral("A"),
                     QStringLiteral("B")});
         for (const InputDifference& input : comparison.inputs) {
-            inputs.Row({input.name, input.caption, input.a, input.b});
+            inputs.Row({QStringOf(input.name), QStringOf(input.caption), QStringOf(input.a),
+                        QStringOf(input.b)});
         }
         text += inputs.Text();
     }
@@ -192,38 +199,38 @@ QByteArray ComparisonJson(const Comparison& comparison) {
     QJsonObject a;
     QJsonObject b;
     for (const FigureComparison& row : comparison.figures) {
-        a.insert(row.key, Number(row.a));
-        b.insert(row.key, Number(row.b));
+        a.insert(QStringOf(row.key), Number(row.a));
+        b.insert(QStringOf(row.key), Number(row.b));
     }
     QJsonArray inputs;
     for (const InputDifference& input : comparison.inputs) {
-        inputs.append(QJsonObject{{QStringLiteral("name"), input.name},
-                                  {QStringLiteral("caption"), input.caption},
-                                  {QStringLiteral("a"), input.a},
-                                  {QStringLiteral("b"), input.b}});
+        inputs.append(QJsonObject{{QStringLiteral("name"), QStringOf(input.name)},
+                                  {QStringLiteral("caption"), QStringOf(input.caption)},
+                                  {QStringLiteral("a"), QStringOf(input.a)},
+                                  {QStringLiteral("b"), QStringOf(input.b)}});
     }
-    return Json({{QStringLiteral("metric"), MetricName(comparison.metric)},
+    return Json({{QStringLiteral("metric"), QStringOf(MetricName(comparison.metric))},
                  {QStringLiteral("a"), a},
                  {QStringLiteral("b"), b},
                  {QStringLiteral("inputs_differ"), inputs}});
 }
 
 QByteArray SweepText(const Sweep& sweep) {
-    QString text = Heading(QStringLiteral("변화 - ") + sweep.name + QStringLiteral(" (") +
-                               InputCaption(sweep.name) + u')',
+    QString text = Heading(QStringLiteral("변화 - ") + QStringOf(sweep.name) +
+                               QStringLiteral(" (") + QStringOf(InputCaption(sweep.name)) + u')',
                            sweep.metric) +
                    QStringLiteral("\n\n");
     Columns columns;
-    columns.Row({QStringLiteral("값"), MetricCaption(sweep.metric)});
+    columns.Row({QStringLiteral("값"), QStringOf(MetricCaption(sweep.metric))});
     for (const SweepPoint& point : sweep.points) {
-        columns.Row({PlainText(point.value), point.metric
-                                                 ? MetricValueText(sweep.metric, point.metric)
-                                                 : QStringLiteral("계산 불가")});
+        columns.Row({QStringOf(PlainText(point.value)),
+                     point.metric ? QStringOf(MetricValueText(sweep.metric, point.metric))
+                                  : QStringLiteral("계산 불가")});
     }
     text += columns.Text();
     QStringList changes;
     for (const double at : sweep.bracketChanges) {
-        changes << PlainText(at);
+        changes << QStringOf(PlainText(at));
     }
     text += QStringLiteral("\n쇠뇌 공속 구간이 바뀌는 곳: ") +
             (changes.isEmpty() ? QStringLiteral("없음") : changes.join(QStringLiteral(", "))) +
@@ -240,8 +247,8 @@ QByteArray SweepJson(const Sweep& sweep) {
     for (const double at : sweep.bracketChanges) {
         changes.append(at);
     }
-    return Json({{QStringLiteral("metric"), MetricName(sweep.metric)},
-                 {QStringLiteral("name"), sweep.name},
+    return Json({{QStringLiteral("metric"), QStringOf(MetricName(sweep.metric))},
+                 {QStringLiteral("name"), QStringOf(sweep.name)},
                  {QStringLiteral("points"), points},
                  {QStringLiteral("bracket_changes"), changes}});
 }
@@ -252,20 +259,21 @@ QByteArray OptimizationText(const Optimization& optimization, Metric metric,
     if (!optimization.base) {
         return (text + QStringLiteral("이 입력으로는 계산할 수 없습니다.\n")).toUtf8();
     }
-    text += QStringLiteral("지금: %1, 계산한 조합: %2가지\n\n")
-                .arg(MetricValueText(metric, optimization.base),
-                     FormatNumber(static_cast<double>(optimization.combinations), u"#,##0"));
+    text +=
+        QStringLiteral("지금: %1, 계산한 조합: %2가지\n\n")
+            .arg(QStringOf(MetricValueText(metric, optimization.base)),
+                 QStringOf(FormatNumber(static_cast<double>(optimization.combinations), u"#,##0")));
     Columns columns(QStringLiteral("rrrl"));
-    columns.Row({QStringLiteral("순위"), MetricCaption(metric), QStringLiteral("변화"),
+    columns.Row({QStringLiteral("순위"), QStringOf(MetricCaption(metric)), QStringLiteral("변화"),
                  QStringLiteral("바꿀 것")});
     int rank = 0;
     for (const OptimizedBuild& build : optimization.top) {
         QStringList changes;
         for (const ChoiceChange& change : build.changes) {
-            changes << ChoiceChangeText(form, change);
+            changes << QStringOf(ChoiceChangeText(form, change));
         }
-        columns.Row({QString::number(++rank), MetricValueText(metric, build.value),
-                     PercentText(build.percent),
+        columns.Row({QString::number(++rank), QStringOf(MetricValueText(metric, build.value)),
+                     QStringOf(PercentText(build.percent)),
                      changes.isEmpty() ? QStringLiteral("(지금 그대로)")
                                        : changes.join(QStringLiteral(", "))});
     }
@@ -277,7 +285,7 @@ QByteArray OptimizationJson(const Optimization& optimization, Metric metric) {
     for (const OptimizedBuild& build : optimization.top) {
         QJsonArray changes;
         for (const ChoiceChange& change : build.changes) {
-            changes.append(QJsonObject{{QStringLiteral("name"), change.name},
+            changes.append(QJsonObject{{QStringLiteral("name"), QStringOf(change.name)},
                                        {QStringLiteral("from"), change.from},
                                        {QStringLiteral("to"), change.to}});
         }
@@ -285,7 +293,7 @@ QByteArray OptimizationJson(const Optimization& optimization, Metric metric) {
                                {QStringLiteral("percent"), build.percent},
                                {QStringLiteral("changes"), changes}});
     }
-    return Json({{QStringLiteral("metric"), MetricName(metric)},
+    return Json({{QStringLiteral("metric"), QStringOf(MetricName(metric))},
                  {QStringLiteral("base"), Number(optimization.base)},
                  {QStringLiteral("combinations"), static_cast<qint64>(optimization.combinations)},
                  {QStringLiteral("top"), top}});

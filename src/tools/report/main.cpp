@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "profile/program_folders.h"
+#include "qt_adapters/desktop_platform.h"
 #include "report_options.h"
 #include "report_run.h"
 
@@ -43,8 +43,9 @@ int main(int argc, char* argv[]) {
         return report::kExitOk;
     }
 
+    DesktopPlatform desktop;
     const report::RunResult result =
-        report::RunReport(*parsed.options, ProgramFolders::ofRunningProgram());
+        report::RunReport(*parsed.options, RunningProgramFolders(), desktop.platform());
     if (result.exitStatus != report::kExitOk) {
         WriteLine(stderr, result.errorText);
         return result.exitStatus;

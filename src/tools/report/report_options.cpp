@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "qt_adapters/qt_text.h"
+
 namespace brakefell::report {
 namespace {
 
@@ -138,7 +140,7 @@ ParsedOptions ParseReportOptions(const QStringList& arguments) {
     options.json = parser.isSet(QStringLiteral("json"));
     options.printShareCode = parser.isSet(QStringLiteral("share-code"));
     if (parser.isSet(QStringLiteral("edition"))) {
-        const auto edition = EditionNamed(parser.value(QStringLiteral("edition")));
+        const auto edition = EditionNamed(TextOf(parser.value(QStringLiteral("edition"))));
         if (!edition) {
             return refuse(Takes("edition"));
         }

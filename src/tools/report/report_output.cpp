@@ -3,21 +3,24 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <string>
+#include <vector>
 
 #include "engine/report/calculation_report.h"
 #include "form/controls.h"
+#include "qt_adapters/qt_text.h"
 
 namespace brakefell::report {
 
 namespace {
 
 // The report boxes in the order a person reads the window.
-QStringList ReportBoxNames() {
-    QStringList names;
+std::vector<std::u16string> ReportBoxNames() {
+    std::vector<std::u16string> names;
     for (int k = 0; k < kResultBoxCount; ++k) {
-        names << IndexedName("txtResult", k);
+        names.push_back(IndexedName("txtResult", k));
     }
-    names << QStringLiteral("txtBowCycleResult");
+    names.push_back(u"txtBowCycleResult");
     return names;
 }
 
@@ -34,13 +37,13 @@ bool ShowsOnScreen(const FormState& form, const ControlState& box) {
 
 QJsonObject BoxObject(const ControlState& box) {
     return QJsonObject{{QStringLiteral("visible"), box.visible},
-                       {QStringLiteral("text"), box.text}};
+                       {QStringLiteral("text"), QStringOf(box.text)}};
 }
 
 QJsonValue InputValue(const ControlState& control) {
     switch (control.kind) {
         case ControlKind::TextBox:
-            return control.text;
+            return QStringOf(control.text);
         case ControlKind::OptionButton:
             return control.value != 0;
         default:
@@ -57,10 +60,10 @@ bool IsInput(ControlKind kind) {
 
 QString PlainReport(const FormState& form) {
     QStringList blocks;
-    for (const QString& name : ReportBoxNames()) {
+    for (const std::u16string& name : ReportBoxNames()) {
         const ControlState& box = form.at(name);
-        if (ShowsOnScreen(form, box) && !box.text.isEmpty()) {
-            QString text = box.text;
+        if (ShowsOnScreen(form, box) && !box.text.empty()) {
+            QString text = QStringOf(box.text);
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             blocks << text;
         }
@@ -70,8 +73,8 @@ QString PlainReport(const FormState& form) {
 
 QByteArray JsonReport(const FormState& form, Edition edition) {
     QJsonObject boxes;
-    for (const QString& name : ReportBoxNames()) {
-        boxes.insert(name, BoxObject(form.at(name)));
+    for (const std::u16string& name : ReportBoxNames()) {
+        boxes.insert(QStringOf(name), BoxObject(form.at(name)));
     }
     boxes.insert(QStringLiteral("fraMoreDamage"),
                  QJsonObject{{QStringLiteral("visible"), form.at(u"fraMoreDamage").visible}});
@@ -81,8 +84,8 @@ QByteArray JsonReport(const FormState& form, Edition edition) {
     for (int i = 0; i < kSlotCount; ++i) {
         const ControlState& label = form.at(IndexedName("lblSkillElement", i));
         labels.insert(
-            label.name,
-            QJsonObject{{QStringLiteral("caption"), label.text},
+            QStringOf(label.name),
+            QJsonObject{{QStringLiteral("caption"), QStringOf(label.text)},
                         {QStringLiteral("color"),
                          QJsonArray{label.color.red, label.color.green, label.color.blue}}});
     }
@@ -90,17 +93,20 @@ QByteArray JsonReport(const FormState& form, Edition edition) {
     QJsonObject inputs;
     for (const ControlState& control : form.controls()) {
         if (IsInput(control.kind)) {
-            inputs.insert(control.name, InputValue(control));
+            inputs.insert(QStringOf(control.name), InputValue(control));
         }
     }
     for (int i = 0; i < kSlotCount; ++i) {
         const ControlState& runes = form.at(IndexedName("cboUsingSkillRune", i));
-        inputs.insert(runes.name + QStringLiteral(".items"),
-                      QJsonArray::fromStringList(runes.items));
+        QJsonArray items;
+        for (const std::u16string& item : runes.items) {
+            items.append(QStringOf(item));
+        }
+        inputs.insert(QStringOf(runes.name) + QStringLiteral(".items"), items);
     }
 
     const QJsonObject root{
-        {QStringLiteral("edition"), EditionName(edition).toString()},
+        {QStringLiteral("edition"), QStringOf(EditionName(edition))},
         {QStringLiteral("boxes"), boxes},
         {QStringLiteral("labels"), labels},
         {QStringLiteral("inputs"), inputs},

@@ -1,5 +1,6 @@
 #include "report_run.h"
 
+#include <iterator>
 #include <optional>
 #include <variant>
 
@@ -11,6 +12,8 @@
 #include "analysis_output.h"
 #include "form/copy_inputs.h"
 #include "form/messages.h"
+#include "qt_adapters/optimizer_threads.h"
+#include "qt_adapters/qt_text.h"
 #include "report_output.h"
 #include "session/calculator_session.h"
 
@@ -49,7 +52,7 @@ std::variant<QString, Metric> ChosenMetric(const ReportOptions& options,
                 "damage and the sentries do not fire the skills.");
         }
     } else {
-        metric = MetricNamed(options.metric);
+        metric = MetricNamed(TextOf(options.metric));
         if (!metric) {
             return QStringLiteral(
                        "unknown metric: %1 (dps, kill-time-1 to kill-time-4, "
@@ -57,7 +60,7 @@ std::variant<QString, Metric> ChosenMetric(const ReportOptions& options,
                 .arg(options.metric);
         }
     }
-    const QString missing = MetricMissing(*metric, sheet, catalogue);
+    const QString missing = QStringOf(MetricMissing(*metric, sheet, catalogue));
     if (!missing.isEmpty()) {
         return missing;
     }
@@ -68,13 +71,13 @@ RunResult Compare(const ReportOptions& options, CalculatorSession& a, Metric met
     // B starts as the inputs of A, then reads the profile: what a profile does not hold (the
     // options under "-결과 계산 적용 변수-") stays as A has it.
     NobodyThere nobody;
-    CalculatorSession b(options.edition, a.folders(), nobody);
-    if (!b.startUp({.cataloguePath = options.cataloguePath, .loadLastRun = false})) {
-        return Failure(kExitCatalogue, QString::fromUtf8(messages::kCatalogueLoadError));
+    CalculatorSession b(options.edition, a.folders(), a.platform(), nobody);
+    if (!b.startUp({.cataloguePath = PathOf(options.cataloguePath), .loadLastRun = false})) {
+        return Failure(kExitCatalogue, QStringOf(messages::kCatalogueLoadError));
     }
     CopyInputs(a.form(), b.form());
-    if (!b.openProfileFile(options.comparePath)) {
-        return Failure(kExitProfile, QString::fromUtf8(messages::kProfileOpenError));
+    if (!b.openProfileFile(PathOf(options.comparePath))) {
+        return Failure(kExitProfile, QStringOf(messages::kProfileOpenError));
     }
     const Comparison comparison = CompareBuilds(a.form(), b.form(), options.edition, metric);
     return Done(options.json ? ComparisonJson(comparison) : ComparisonText(comparison));
@@ -83,7 +86,7 @@ RunResult Compare(const ReportOptions& options, CalculatorSession& a, Metric met
 RunResult Sweep(const ReportOptions& options, const CharacterSheet& sheet,
                 const MetricProbe& probe) {
     const SweepOption& asked = options.sweep;
-    const NumberBox* box = FindNumberBox(asked.name);
+    const NumberBox* box = FindNumberBox(TextOf(asked.name));
     if (box == nullptr) {
         return Failure(kExitUsage, QStringLiteral("--sweep: %1 is not a number box the "
                                                   "calculation reads")
@@ -102,7 +105,7 @@ RunResult Sweep(const ReportOptions& options, const CharacterSheet& sheet,
     const auto swept = ComputeSweep(sheet, {box, asked.from, asked.to, asked.step}, probe);
     const auto& sweep = std::get<brakefell::Sweep>(swept);
     if (options.csv) {
-        return Done(SweepCsv(sweep));
+        return Done(QBytesOf(SweepCsv(sweep)));
     }
     return Done(options.json ? SweepJson(sweep) : SweepText(sweep));
 }
@@ -125,7 +128,8 @@ RunResult RunAnalysis(const ReportOptions& options, CalculatorSession& session) 
         case Analysis::Sweep:
             return Sweep(options, sheet, probe);
         case Analysis::Optimize: {
-            const Optimization best = Optimize(sheet, probe, options.optimize, options.top);
+            const Optimization best =
+                OptimizeOnThreads(sheet, probe, options.optimize, options.top);
             return Done(options.json ? OptimizationJson(best, metric)
                                      : OptimizationText(best, metric, session.form()));
         }
@@ -138,7 +142,8 @@ RunResult RunAnalysis(const ReportOptions& options, CalculatorSession& session) 
 }  // namespace
 
 QString ApplyAssignment(FormState& form, const ControlAssignment& assignment) {
-    const ControlState* control = form.find(assignment.name);
+    const std::u16string name = TextOf(assignment.name);
+    const ControlState* control = form.find(name);
     if (control == nullptr) {
         return QStringLiteral("unknown control: ") + assignment.name;
     }
@@ -150,24 +155,24 @@ QString ApplyAssignment(FormState& form, const ControlAssignment& assignment) {
 
     switch (control->kind) {
         case ControlKind::TextBox:
-            form.setText(assignment.name, value);
+            form.setText(name, TextOf(value));
             return {};
         case ControlKind::CheckBox: {
             const auto state = StrictInteger(value);
             if (!state || *state < 0 || *state > 2) {
                 return refuse("0, 1 or 2");
             }
-            form.setCheck(assignment.name, *state);
+            form.setCheck(name, *state);
             return {};
         }
         case ControlKind::DropDown: {
             const auto index = StrictInteger(value);
-            if (!index || *index < -1 || *index >= control->items.size()) {
-                return refuse(control->items.isEmpty()
+            if (!index || *index < -1 || *index >= std::ssize(control->items)) {
+                return refuse(control->items.empty()
                                   ? "-1 (the list is empty)"
                                   : "an index from -1 to the last entry of the list");
             }
-            form.setListIndex(assignment.name, *index);
+            form.setListIndex(name, *index);
             return {};
         }
         case ControlKind::OptionButton: {
@@ -175,7 +180,7 @@ QString ApplyAssignment(FormState& form, const ControlAssignment& assignment) {
             if (!state || (*state != 0 && *state != 1)) {
                 return refuse("1 (select it) or 0 (select its partner)");
             }
-            form.setOption(assignment.name, *state == 1);
+            form.setOption(name, *state == 1);
             return {};
         }
         case ControlKind::ResultBox:
@@ -187,21 +192,22 @@ QString ApplyAssignment(FormState& form, const ControlAssignment& assignment) {
     return assignment.name + QStringLiteral(" is not an input control");
 }
 
-RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders) {
+RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders,
+                    const Platform& platform) {
     NobodyThere nobody;
-    CalculatorSession session(options.edition, folders, nobody);
+    CalculatorSession session(options.edition, folders, platform, nobody);
 
     const CommandOutcome started =
-        session.startUp({.cataloguePath = options.cataloguePath, .loadLastRun = false});
+        session.startUp({.cataloguePath = PathOf(options.cataloguePath), .loadLastRun = false});
     if (!started) {
-        return Failure(kExitCatalogue, started.message);
+        return Failure(kExitCatalogue, QStringOf(started.message));
     }
     // A profile that is not there at all fails as loudly as a damaged one.
-    if (!options.profilePath.isEmpty() && !session.openProfileFile(options.profilePath)) {
-        return Failure(kExitProfile, QString::fromUtf8(messages::kProfileOpenError));
+    if (!options.profilePath.isEmpty() && !session.openProfileFile(PathOf(options.profilePath))) {
+        return Failure(kExitProfile, QStringOf(messages::kProfileOpenError));
     }
-    if (!options.shareCode.isEmpty() && !session.openShareCode(options.shareCode)) {
-        return Failure(kExitProfile, QString::fromUtf8(messages::kShareCodeError));
+    if (!options.shareCode.isEmpty() && !session.openShareCode(TextOf(options.shareCode))) {
+        return Failure(kExitProfile, QStringOf(messages::kShareCodeError));
     }
 
     for (const ControlAssignment& assignment : options.assignments) {
@@ -213,18 +219,18 @@ RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders)
 
     // A code is of the inputs, whether the calculation would take them or not.
     if (options.printShareCode) {
-        return Done((session.shareCode() + u'\n').toUtf8());
+        return Done(QStringOf(session.shareCode() + u'\n').toUtf8());
     }
 
     const CommandOutcome calculated = session.calculate();
     if (!calculated) {
-        return Failure(kExitRefused, calculated.message);
+        return Failure(kExitRefused, QStringOf(calculated.message));
     }
 
     if (!options.saveProfilePath.isEmpty()) {
-        const CommandOutcome saved = session.saveProfileFile(options.saveProfilePath);
+        const CommandOutcome saved = session.saveProfileFile(PathOf(options.saveProfilePath));
         if (!saved) {
-            return Failure(kExitSave, saved.message);
+            return Failure(kExitSave, QStringOf(saved.message));
         }
     }
 

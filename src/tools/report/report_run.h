@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "form/form_state.h"
+#include "platform/platform.h"
 #include "profile/program_folders.h"
 #include "report_options.h"
 
@@ -26,7 +27,8 @@ struct RunResult {
     QString errorText;          // for standard error; empty on success
 };
 
-RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders);
+RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders,
+                    const Platform& platform);
 
 // Sets one control as the window would when the person changes it. Returns why the assignment
 // was refused (an empty text when it was applied).

@@ -8,6 +8,7 @@
 #include "editions/window_layout.h"
 #include "engine/compute_figures.h"
 #include "form/messages.h"
+#include "qt_adapters/qt_text.h"
 #include "window/analysis/chart_tab.h"
 #include "window/analysis/comparison_tab.h"
 #include "window/analysis/history_tab.h"
@@ -46,12 +47,12 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mai
     metric_->setAccessibleName(QStringLiteral("지표"));
     label->setBuddy(metric_);
     for (const Metric& metric : AllMetrics()) {
-        metric_->addItem(MetricCaption(metric), MetricName(metric));
+        metric_->addItem(QStringOf(MetricCaption(metric)), QStringOf(MetricName(metric)));
     }
     // What the inputs of now suggest: damage per second with the sentries, else a slot's hit.
     if (const auto suggested =
             DefaultMetric(session.form().characterSheet(), session.catalogue())) {
-        metric_->setCurrentIndex(metric_->findData(MetricName(*suggested)));
+        metric_->setCurrentIndex(metric_->findData(QStringOf(MetricName(*suggested))));
     }
 
     tabs_ = new QTabWidget(this);
@@ -104,7 +105,7 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mai
 AnalysisWindow::~AnalysisWindow() = default;
 
 std::optional<Metric> AnalysisWindow::chosenMetric() const {
-    return MetricNamed(metric_->currentData().toString());
+    return MetricNamed(TextOf(metric_->currentData().toString()));
 }
 
 void AnalysisWindow::scheduleRefresh() {
@@ -119,11 +120,11 @@ void AnalysisWindow::refreshNow() {
     const CharacterSheet sheet = form.characterSheet();
     AnalysisInputs inputs{form, session_.edition(), chosenMetric(), {}, chosenMetric()};
     if (inputs.metric) {
-        inputs.note = MetricMissing(*inputs.metric, sheet, session_.catalogue());
+        inputs.note = QStringOf(MetricMissing(*inputs.metric, sheet, session_.catalogue()));
     }
     if (inputs.note.isEmpty() &&
         ComputeFigures(sheet, session_.catalogue(), session_.edition()).refusal != Refusal::None) {
-        inputs.note = QString::fromUtf8(messages::kCalculationRefused);
+        inputs.note = QStringOf(messages::kCalculationRefused);
     }
     if (!inputs.note.isEmpty()) {
         inputs.metric.reset();

@@ -10,6 +10,7 @@
 
 #include "analysis/analysis_texts.h"
 #include "form/input_captions.h"
+#include "qt_adapters/qt_text.h"
 #include "window/analysis/comparison_tab.h"
 
 namespace brakefell {
@@ -34,7 +35,7 @@ ChartTab::ChartTab(const ComparisonTab& comparison, QWidget* parent)
     box_->setAccessibleName(QStringLiteral("가로축 입력"));
     for (const NumberBox& box : NumberBoxes()) {
         const QString name = QString::fromLatin1(box.name);
-        box_->addItem(InputCaption(name), name);
+        box_->addItem(QStringOf(InputCaption(TextOf(name))), name);
     }
     box_->setCurrentIndex(box_->findData(QStringLiteral("txtAttackSpeed")));
     from_ = NumberField(QStringLiteral("chartFrom"), QStringLiteral("범위 시작"), this);
@@ -120,7 +121,7 @@ void ChartTab::rangeToDefault() {
     if (!last_) {
         return;
     }
-    const NumberBox& box = *FindNumberBox(box_->currentData().toString());
+    const NumberBox& box = *FindNumberBox(TextOf(box_->currentData().toString()));
     const SweepRequest range = DefaultSweepRange(box, BoxValue(box, last_->form.characterSheet()));
     const QSignalBlocker blockFrom(from_);
     const QSignalBlocker blockTo(to_);
@@ -149,13 +150,13 @@ void ChartTab::rerun() {
         pages_->showNote(in.note);
         return;
     }
-    const NumberBox& box = *FindNumberBox(box_->currentData().toString());
+    const NumberBox& box = *FindNumberBox(TextOf(box_->currentData().toString()));
     const SweepRequest request{&box, from_->value(), to_->value(), step_->value()};
     const MetricProbe probe(in.form.catalogue(), in.edition, *in.metric);
     const CharacterSheet sheet = in.form.characterSheet();
     auto swept = ComputeSweep(sheet, request, probe);
-    if (const QString* why = std::get_if<QString>(&swept)) {
-        pages_->showNote(*why);
+    if (const std::u16string* why = std::get_if<std::u16string>(&swept)) {
+        pages_->showNote(QStringOf(*why));
         return;
     }
     pages_->showContent();
@@ -202,7 +203,7 @@ void ChartTab::rerun() {
     axisY_->setLabelFormat(in.metric->kind == MetricKind::KillTime ? QStringLiteral("%.2f")
                                                                    : QStringLiteral("%.0f"));
     axisX_->setTitleText(box_->currentText());
-    axisY_->setTitleText(MetricCaption(*in.metric));
+    axisY_->setTitleText(QStringOf(MetricCaption(*in.metric)));
 
     for (QLineSeries* line : bracketLines_) {
         chart_->removeSeries(line);
@@ -233,8 +234,8 @@ void ChartTab::showPoint(const QPointF& point, bool over) {
     if (!over || !last_ || !last_->metric) {
         return;
     }
-    hover_->setText(box_->currentText() + u' ' + PlainText(point.x()) + QStringLiteral(": ") +
-                    MetricValueText(*last_->metric, point.y()));
+    hover_->setText(box_->currentText() + u' ' + QStringOf(PlainText(point.x())) +
+                    QStringLiteral(": ") + QStringOf(MetricValueText(*last_->metric, point.y())));
 }
 
 void ChartTab::saveCsv() {
@@ -247,7 +248,8 @@ void ChartTab::saveCsv() {
         return;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(SweepCsv(*sweep_)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(QBytesOf(SweepCsv(*sweep_))) < 0 ||
+        !file.commit()) {
         hover_->setText(QStringLiteral("CSV를 저장하지 못했습니다."));
     }
 }

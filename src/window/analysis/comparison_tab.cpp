@@ -8,6 +8,7 @@
 
 #include "analysis/analysis_texts.h"
 #include "analysis/compare.h"
+#include "qt_adapters/qt_text.h"
 #include "window/analysis/result_table.h"
 #include "window/analysis/table_filling.h"
 
@@ -18,8 +19,8 @@ const QColor kBetter(214, 245, 214);
 const QColor kWorse(250, 214, 214);
 
 // A figure the engine could not give shows a dash rather than an empty cell.
-QTableWidgetItem* DashedCell(const QString& text, bool number) {
-    return ResultCell(text.isEmpty() ? QStringLiteral("-") : text, number);
+QTableWidgetItem* DashedCell(std::u16string_view text, bool number) {
+    return ResultCell(text.empty() ? QStringLiteral("-") : QStringOf(text), number);
 }
 
 }  // namespace
@@ -69,13 +70,14 @@ void ComparisonTab::snapshot() {
 
 void ComparisonTab::openProfile() {
     // The same dialog as "열기": the program's folder and the one profile filter.
-    const std::optional<QString> path =
+    const std::optional<std::string> path =
         session_.prompts().chooseFileToOpen(session_.folders().programDir);
     if (!path) {
         return;
     }
-    if (build_.loadProfile(*path, session_.form(), session_.prompts())) {
-        which_->setText(QStringLiteral("B: ") + QFileInfo(*path).fileName());
+    if (build_.loadProfile(session_.platform().storage, *path, session_.form(),
+                           session_.prompts())) {
+        which_->setText(QStringLiteral("B: ") + QFileInfo(QPathOf(*path)).fileName());
         emit buildChanged();
     }
 }

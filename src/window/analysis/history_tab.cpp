@@ -1,9 +1,11 @@
 #include "window/analysis/history_tab.h"
 
+#include <QDateTime>
 #include <QVBoxLayout>
 
 #include "analysis/analysis_texts.h"
 #include "analysis/history_values.h"
+#include "qt_adapters/qt_text.h"
 #include "window/analysis/result_table.h"
 #include "window/analysis/table_filling.h"
 #include "window/calculator_window.h"
@@ -32,7 +34,8 @@ HistoryTab::HistoryTab(CalculatorWindow& mainWindow, QWidget* parent)
 
 void HistoryTab::readSheets(const FormState& now) {
     const std::vector<HistoryEntry>& entries = mainWindow_.history().entries();
-    const QDateTime newest = entries.empty() ? QDateTime() : entries.back().time;
+    const std::optional<UtcMillis> newest =
+        entries.empty() ? std::nullopt : std::optional(entries.back().time);
     if (sheets_.size() == entries.size() && newestRead_ == newest) {
         return;
     }
@@ -63,13 +66,14 @@ void HistoryTab::refresh(const AnalysisInputs& inputs) {
     table_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         const std::size_t at = entries.size() - 1 - static_cast<std::size_t>(row);  // newest first
-        const QString time =
-            entries[at].time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const QString time = QDateTime::fromMSecsSinceEpoch(entries[at].time)
+                                 .toLocalTime()
+                                 .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         QString value = QStringLiteral("계산 불가");
         QString change;
         if (at < values.size() && values[at].value) {
-            value = MetricValueText(*inputs.chosen, values[at].value);
-            change = MetricDeltaText(*inputs.chosen, values[at].change);
+            value = QStringOf(MetricValueText(*inputs.chosen, values[at].value));
+            change = QStringOf(MetricDeltaText(*inputs.chosen, values[at].change));
         }
         table_->setItem(row, 0, ResultCell(time, false));
         table_->setItem(row, 1, ResultCell(value, true));

@@ -3,12 +3,12 @@
 // change from the calculation before. Double-click or Enter on a row restores its inputs and
 // presses "계산".
 
-#include <QDateTime>
 #include <QTableWidget>
 #include <optional>
 #include <vector>
 
 #include "engine/character_sheet.h"
+#include "platform/clock.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/note_or_content.h"
 
@@ -34,7 +34,7 @@ class HistoryTab : public AnalysisTab {
     QTableWidget* table_;
     // Each entry's inputs, read once: what the table shows again when only the metric changes.
     std::vector<std::optional<CharacterSheet>> sheets_;
-    QDateTime newestRead_;
+    std::optional<UtcMillis> newestRead_;
 };
 
 }  // namespace brakefell

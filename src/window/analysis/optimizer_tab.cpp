@@ -7,6 +7,8 @@
 
 #include "analysis/analysis_texts.h"
 #include "form/input_captions.h"
+#include "qt_adapters/optimizer_threads.h"
+#include "qt_adapters/qt_text.h"
 #include "text/number_format.h"
 #include "window/analysis/result_table.h"
 #include "window/calculator_window.h"
@@ -132,7 +134,7 @@ void OptimizerTab::start() {
                 progress_, [this, permille] { progress_->setValue(permille); },
                 Qt::QueuedConnection);
         };
-        result_ = Optimize(sheet, probe, choices, top, control);
+        result_ = OptimizeOnThreads(sheet, probe, choices, top, control);
     }));
     connect(worker_.get(), &QThread::finished, this, &OptimizerTab::done);
     worker_->start();
@@ -158,18 +160,20 @@ void OptimizerTab::showResults() {
         return;
     }
     progress_->setValue(progress_->maximum());
-    status_->setText(QStringLiteral("%1가지 조합을 모두 계산했습니다.")
-                         .arg(FormatNumber(static_cast<double>(found.combinations), u"#,##0")));
+    status_->setText(
+        QStringLiteral("%1가지 조합을 모두 계산했습니다.")
+            .arg(QStringOf(FormatNumber(static_cast<double>(found.combinations), u"#,##0"))));
     results_->setRowCount(static_cast<int>(found.top.size()));
     int row = 0;
     for (const OptimizedBuild& build : found.top) {
         QStringList changes;
         for (const ChoiceChange& change : build.changes) {
-            changes << ChoiceChangeText(session_.form(), change);
+            changes << QStringOf(ChoiceChangeText(session_.form(), change));
         }
         results_->setItem(row, 0, ResultCell(QString::number(row + 1), true));
-        results_->setItem(row, 1, ResultCell(MetricValueText(*runMetric_, build.value), true));
-        results_->setItem(row, 2, ResultCell(PercentText(build.percent), true));
+        results_->setItem(row, 1,
+                          ResultCell(QStringOf(MetricValueText(*runMetric_, build.value)), true));
+        results_->setItem(row, 2, ResultCell(QStringOf(PercentText(build.percent)), true));
         results_->setItem(row, 3,
                           ResultCell(changes.isEmpty() ? QStringLiteral("(지금 그대로)")
                                                        : changes.join(QStringLiteral(", ")),

@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_texts.h"
 #include "analysis/stat_values.h"
+#include "qt_adapters/qt_text.h"
 #include "window/analysis/result_table.h"
 #include "window/analysis/sorted_item.h"
 #include "window/analysis/table_filling.h"
@@ -21,9 +22,10 @@ void SetRow(QTableWidget& table, int row, const QList<SortedItem*>& cells) {
 }
 
 QString CliffTitle(const char* where, double change, double percent) {
-    QString points = PercentText(change);
+    QString points = QStringOf(PercentText(change));
     points.replace(u'%', QStringLiteral("%p"));
-    return QString::fromUtf8(where) + u' ' + points + QStringLiteral(" → ") + PercentText(percent);
+    return QString::fromUtf8(where) + u' ' + points + QStringLiteral(" → ") +
+           QStringOf(PercentText(percent));
 }
 
 }  // namespace
@@ -79,14 +81,14 @@ void StatValuesTab::showRows(const StatValues& values) {
             if (c.refused) {
                 return new SortedItem(QStringLiteral("계산 불가"), std::nullopt);
             }
-            return percent ? new SortedItem(PercentText(c.percent), c.percent)
-                           : new SortedItem(MetricDeltaText(metric, c.delta), c.delta);
+            return percent ? new SortedItem(QStringOf(PercentText(c.percent)), c.percent)
+                           : new SortedItem(QStringOf(MetricDeltaText(metric, c.delta)), c.delta);
         };
         SetRow(*table_, row++,
-               {new SortedItem(r.caption, std::nullopt), new SortedItem(PlainText(r.step), r.step),
-                change(r.plus, false), change(r.plus, true), change(r.minus, false),
-                change(r.minus, true),
-                new SortedItem(PlainText(r.mainStatEquivalent), r.mainStatEquivalent)});
+               {new SortedItem(QStringOf(r.caption), std::nullopt),
+                new SortedItem(QStringOf(PlainText(r.step)), r.step), change(r.plus, false),
+                change(r.plus, true), change(r.minus, false), change(r.minus, true),
+                new SortedItem(QStringOf(PlainText(r.mainStatEquivalent)), r.mainStatEquivalent)});
     }
 }
 
@@ -103,8 +105,8 @@ void StatValuesTab::showCliffs(const StatValues& values) {
         SetRow(*cliffs_, at,
                {new SortedItem(CliffTitle(where, c->attackSpeed - values.attackSpeed, c->percent),
                                std::nullopt),
-                new SortedItem(PlainText(c->attackSpeed), c->attackSpeed),
-                new SortedItem(MetricValueText(metric, c->value), c->value)});
+                new SortedItem(QStringOf(PlainText(c->attackSpeed)), c->attackSpeed),
+                new SortedItem(QStringOf(MetricValueText(metric, c->value)), c->value)});
         for (int column = 0; column < cliffs_->columnCount(); ++column) {
             cliffs_->item(at, column)->setBackground(kCliffColour);
         }

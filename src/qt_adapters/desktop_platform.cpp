@@ -1,0 +1,15 @@
+#include "qt_adapters/desktop_platform.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include "qt_adapters/qt_text.h"
+
+namespace brakefell {
+
+ProgramFolders RunningProgramFolders() {
+    return {PathOf(QCoreApplication::applicationDirPath()),
+            PathOf(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))};
+}
+
+}  // namespace brakefell

@@ -1,0 +1,25 @@
+#pragma once
+// Everything a calculator needs from the desktop, in one object that the programs (and the tests
+// that work on real files) keep for as long as their sessions live.
+
+#include "platform/platform.h"
+#include "profile/program_folders.h"
+#include "qt_adapters/disk_storage.h"
+#include "qt_adapters/system_clock.h"
+#include "qt_adapters/zlib_deflate.h"
+
+namespace brakefell {
+
+struct DesktopPlatform {
+    DiskStorage storage;
+    ZlibDeflate deflate;
+    SystemClock clock;
+
+    Platform platform() { return {storage, deflate, clock}; }
+};
+
+// The running program's folders: the executable's own, and the user's application data folder
+// (needs a QCoreApplication with its name set).
+ProgramFolders RunningProgramFolders();
+
+}  // namespace brakefell

@@ -1,0 +1,11 @@
+#include "qt_adapters/system_clock.h"
+
+#include <QDateTime>
+
+namespace brakefell {
+
+UtcMillis SystemClock::now() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+}  // namespace brakefell
