@@ -61,6 +61,24 @@ TEST(CompareBuilds, SwappingNegatesEveryDifference) {
     EXPECT_EQ(ab.inputs[0].b, QStringLiteral("9100"));
 }
 
+TEST(CompareBuilds, AFigureOfZeroInAHasNoPercentage) {
+    StartedForm a;
+    StartedForm b;
+    a.form.setText(u"txtWeaponDamageMin", QStringLiteral("0"));
+    a.form.setText(u"txtWeaponDamageMax", QStringLiteral("0"));
+    int zeros = 0;
+    for (const FigureComparison& row : CompareBuilds(a.form, b.form, Edition::Full, kDps).figures) {
+        if (row.a == 0.0) {
+            ++zeros;
+            EXPECT_GT(row.difference, 0.0) << row.key.toStdString();
+            EXPECT_FALSE(row.percent.has_value()) << row.key.toStdString();
+        } else if (row.a && row.b) {
+            EXPECT_EQ(row.percent, 100 * (*row.b - *row.a) / *row.a) << row.key.toStdString();
+        }
+    }
+    EXPECT_EQ(zeros, 8);  // the damage per second, its two parts, the companions, four slots' hits
+}
+
 TEST(CompareBuilds, TheDifferingInputsAreTheProfileLinesThatDiffer) {
     StartedForm a;
     StartedForm b;

@@ -115,7 +115,7 @@ TEST(StatValues, TheDefaultCharacterGainsMostFromWeaponDamageAndLosesABracketBel
     EXPECT_LT(*row("txtAttackSpeed").plus.percent, 0.1);
     ASSERT_TRUE(values.drop.has_value());
     EXPECT_DOUBLE_EQ(values.drop->attackSpeed, 25.16);
-    EXPECT_LT(values.drop->percent, -10);
+    EXPECT_LT(*values.drop->percent, -10);
     ASSERT_TRUE(values.next.has_value());
     EXPECT_DOUBLE_EQ(values.next->attackSpeed, 49.4);
     // A box whose +step gains nothing has no main-stat equivalent.
