@@ -349,7 +349,7 @@ Optimization Optimize(const CharacterSheet& sheet, const MetricProbe& probe,
     for (const Candidate& candidate : search.Result()) {
         const CharacterSheet best = combinations.At(candidate.index);
         result.top.push_back({candidate.value,
-                              100 * (candidate.value - *result.base) / *result.base,
+                              PercentOf(candidate.value - *result.base, *result.base),
                               combinations.Changes(best)});
     }
     return result;

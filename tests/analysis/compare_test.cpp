@@ -61,6 +61,50 @@ TEST(CompareBuilds, SwappingNegatesEveryDifference) {
     EXPECT_EQ(ab.inputs[0].b, QStringLiteral("9100"));
 }
 
+TEST(CompareBuilds, TheFiguresAreTheMainOnesWithAKillTimeForOneToFourSentries) {
+    StartedForm a;
+    StartedForm b;
+    const Comparison comparison = CompareBuilds(a.form, b.form, Edition::Full, kDps);
+    QStringList keys;
+    for (const FigureComparison& row : comparison.figures) {
+        keys << row.key;
+    }
+    EXPECT_EQ(keys, (QStringList{"dps", "sentry_normal_per_second", "sentry_elite_per_second",
+                                 "companion_elite_per_second", "bleed_gem_elite_per_second",
+                                 "poison_gem_elite_per_second", "kill_time_1", "kill_time_2",
+                                 "kill_time_3", "kill_time_4", "sentry_attack_speed",
+                                 "player_attack_speed", "cycle_length", "hit_0", "hit_1", "hit_2",
+                                 "hit_3", "hit_4", "hit_5"}));
+    // The default character's four sentries all come in time: each one more kills sooner.
+    for (int sentries = 1; sentries <= 4 && keys.size() == 19; ++sentries) {
+        const FigureComparison& row = comparison.figures[static_cast<std::size_t>(5 + sentries)];
+        EXPECT_EQ(row.label, QStringLiteral("처치 시간(쇠뇌 %1개)").arg(sentries));
+        EXPECT_EQ(row.better, -1);
+        ASSERT_TRUE(row.a.has_value()) << sentries;
+        if (sentries > 1) {
+            EXPECT_LT(*row.a, *comparison.figures[static_cast<std::size_t>(4 + sentries)].a);
+        }
+    }
+}
+
+TEST(CompareBuilds, AFigureOfZeroInAHasNoPercentage) {
+    StartedForm a;
+    StartedForm b;
+    a.form.setText(u"txtWeaponDamageMin", QStringLiteral("0"));
+    a.form.setText(u"txtWeaponDamageMax", QStringLiteral("0"));
+    int zeros = 0;
+    for (const FigureComparison& row : CompareBuilds(a.form, b.form, Edition::Full, kDps).figures) {
+        if (row.a == 0.0) {
+            ++zeros;
+            EXPECT_GT(row.difference, 0.0) << row.key.toStdString();
+            EXPECT_FALSE(row.percent.has_value()) << row.key.toStdString();
+        } else if (row.a && row.b) {
+            EXPECT_EQ(row.percent, 100 * (*row.b - *row.a) / *row.a) << row.key.toStdString();
+        }
+    }
+    EXPECT_EQ(zeros, 8);  // the damage per second, its two parts, the companions, four slots' hits
+}
+
 TEST(CompareBuilds, TheDifferingInputsAreTheProfileLinesThatDiffer) {
     StartedForm a;
     StartedForm b;

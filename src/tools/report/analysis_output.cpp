@@ -80,8 +80,9 @@ QString ChangeText(Metric metric, const ChangedMetric& changed) {
     if (!changed.value) {
         return {};
     }
-    return MetricDeltaText(metric, changed.delta) + QStringLiteral(" (") +
-           PercentText(changed.percent) + u')';
+    const QString delta = MetricDeltaText(metric, changed.delta);
+    return changed.percent ? delta + QStringLiteral(" (") + PercentText(changed.percent) + u')'
+                           : delta;
 }
 
 QJsonObject ChangedJson(const ChangedMetric& changed) {
@@ -91,11 +92,13 @@ QJsonObject ChangedJson(const ChangedMetric& changed) {
             {QStringLiteral("refused"), changed.refused}};
 }
 
-QString CliffText(const QString& where, double attackSpeed, double now, Metric metric, double value,
-                  double percent) {
-    return where + u' ' + PercentText(attackSpeed - now).replace(u'%', QStringLiteral("%p")) +
-           QStringLiteral(" → ") + PercentText(percent) + QStringLiteral(" (") +
-           MetricValueText(metric, value) + u')';
+// "다음 구간까지 +22.40%p → +3.06% (261,610,508)"; without the share when the base is 0.
+QString CliffText(const QString& where, double now, Metric metric, const AttackSpeedCliff& cliff) {
+    const QString value = MetricValueText(metric, cliff.value);
+    return where + u' ' + PercentText(cliff.attackSpeed - now).replace(u'%', QStringLiteral("%p")) +
+           QStringLiteral(" → ") +
+           (cliff.percent ? PercentText(cliff.percent) + QStringLiteral(" (") + value + u')'
+                          : value);
 }
 
 }  // namespace
@@ -120,14 +123,14 @@ QByteArray StatValuesText(const StatValues& values) {
         text += u'\n';
     }
     if (values.next) {
-        text += CliffText(QStringLiteral("다음 구간까지"), values.next->attackSpeed,
-                          values.attackSpeed, metric, values.next->value, values.next->percent) +
-                u'\n';
+        text +=
+            CliffText(QStringLiteral("다음 구간까지"), values.attackSpeed, metric, *values.next) +
+            u'\n';
     }
     if (values.drop) {
-        text += CliffText(QStringLiteral("아래 구간까지"), values.drop->attackSpeed,
-                          values.attackSpeed, metric, values.drop->value, values.drop->percent) +
-                u'\n';
+        text +=
+            CliffText(QStringLiteral("아래 구간까지"), values.attackSpeed, metric, *values.drop) +
+            u'\n';
     }
     return text.toUtf8();
 }
@@ -149,7 +152,7 @@ QByteArray StatValuesJson(const StatValues& values) {
         }
         return QJsonValue(QJsonObject{{QLatin1StringView(where), c->attackSpeed},
                                       {QStringLiteral("value"), c->value},
-                                      {QStringLiteral("percent"), c->percent}});
+                                      {QStringLiteral("percent"), Number(c->percent)}});
     };
     return Json({
         {QStringLiteral("metric"), MetricName(values.metric)},
@@ -282,7 +285,7 @@ QByteArray OptimizationJson(const Optimization& optimization, Metric metric) {
                                        {QStringLiteral("to"), change.to}});
         }
         top.append(QJsonObject{{QStringLiteral("value"), build.value},
-                               {QStringLiteral("percent"), build.percent},
+                               {QStringLiteral("percent"), Number(build.percent)},
                                {QStringLiteral("changes"), changes}});
     }
     return Json({{QStringLiteral("metric"), MetricName(metric)},
