@@ -53,6 +53,7 @@ usr/libexec/brakefell/brakefell_lite
 usr/libexec/brakefell/brakefell_report
 usr/share/applications/io.github.brakefell.Brakefell.desktop
 usr/share/applications/io.github.brakefell.BrakefellLite.desktop
+usr/share/doc/brakefell/changelog.gz
 usr/share/doc/brakefell/copyright
 usr/share/icons/hicolor/scalable/apps/io.github.brakefell.Brakefell.svg
 usr/share/metainfo/io.github.brakefell.Brakefell.metainfo.xml
@@ -66,7 +67,18 @@ else
     diff <(echo "$expected") <(echo "$actual") >&2 || true
 fi
 if cmp -s "$appdir/Gloamstalker007.txt" data/Gloamstalker007.txt; then pass; else fail "the packaged catalogue differs from data/Gloamstalker007.txt"; fi
-if cmp -s "$root/usr/share/doc/brakefell/copyright" LICENSE; then pass; else fail "the copyright file differs from LICENSE"; fi
+
+# --- the copyright names the licence by the path of Debian's copy of it, which must be LICENSE
+copyright=$root/usr/share/doc/brakefell/copyright
+if cmp -s "$copyright" data/debian/copyright; then pass; else fail "the copyright file differs from data/debian/copyright"; fi
+common_licence=$(grep -o '/usr/share/common-licenses/[A-Za-z0-9.+-]*' "$copyright" | sort -u || true)
+if [ "$common_licence" != /usr/share/common-licenses/GPL-3 ]; then
+    fail "the copyright points to '$common_licence', not to /usr/share/common-licenses/GPL-3"
+elif ! cmp -s "$common_licence" LICENSE; then
+    fail "LICENSE is not the text of $common_licence that the copyright points to"
+else
+    pass
+fi
 
 # --- each program in usr/bin is a relative link to its copy in usr/libexec/brakefell, stripped
 for program in brakefell brakefell_lite brakefell_report; do
