@@ -56,6 +56,9 @@ usr/share/applications/io.github.brakefell.BrakefellLite.desktop
 usr/share/doc/brakefell/changelog.gz
 usr/share/doc/brakefell/copyright
 usr/share/icons/hicolor/scalable/apps/io.github.brakefell.Brakefell.svg
+usr/share/man/man1/brakefell.1.gz
+usr/share/man/man1/brakefell_lite.1.gz
+usr/share/man/man1/brakefell_report.1.gz
 usr/share/metainfo/io.github.brakefell.Brakefell.metainfo.xml
 EOF
 )
@@ -93,6 +96,15 @@ for program in brakefell brakefell_lite brakefell_report; do
         pass
     fi
     if file -b "$appdir/$program" | grep -q ', stripped'; then pass; else fail "$program is not stripped"; fi
+    # Its manual page, found by the program's name, stays in the package and names the program.
+    page=$(realpath -e "$root/usr/share/man/man1/$program.1.gz" 2>/dev/null || true)
+    if [ "${page#"$root"/}" = "$page" ]; then
+        fail "usr/share/man/man1/$program.1.gz is missing or leads out of the package"
+    elif ! zcat "$page" | sed -n '/^\.SH NAME/{n;p;}' | grep -Eq "(^|[ ,])$program([ ,]|$)"; then
+        fail "the manual page $program.1.gz does not name $program in its NAME line"
+    else
+        pass
+    fi
 done
 
 # --- AppStream metadata, desktop entries, and what they name is in the package
