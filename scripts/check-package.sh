@@ -177,5 +177,17 @@ else
     pass
 fi
 
+# --- lintian, Debian's own checker: any error or warning fails; info notes are shown but pass.
+# It advises against running as root, so it runs as the window did.
+cp "$deb" "$scratch/"
+chmod 644 "$scratch/$(basename "$deb")"
+if "${run_as[@]}" env HOME="$home" lintian --display-info --fail-on error,warning \
+    "$scratch/$(basename "$deb")" >"$scratch/lintian.out" 2>&1; then
+    pass
+else
+    fail "lintian finds errors or warnings in $(basename "$deb")"
+fi
+sed 's/^/lintian: /' "$scratch/lintian.out"
+
 echo "package: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
