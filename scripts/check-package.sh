@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package with package.sh, unpacks it into a scratch root and checks what a
-# player would get: its Depends line, exactly the expected files, links in usr/bin that stay
-# inside the package, the AppStream metadata and desktop entries, the installed brakefell_report
-# printing byte for byte what the build tree's prints, and the installed window keeping
-# LastData.cfg in the user's data folder when its own folder cannot be written.
+# player would get: its Depends line and version, exactly the expected files, links in usr/bin
+# that stay inside the package, the copyright and its licence, the AppStream metadata and desktop
+# entries, the installed brakefell_report printing byte for byte what the build tree's prints, the
+# installed window keeping LastData.cfg in the user's data folder when its own folder cannot be
+# written, and lintian, Debian's own checker, finding no error and no warning.
 #   scripts/check-package.sh                      compares with build/default/bin/brakefell_report
 #   scripts/check-package.sh PATH/brakefell_report
 #   BRAKEFELL_BUILD_REPORT=PATH scripts/check-package.sh
@@ -41,6 +42,14 @@ for wanted in qt6-qpa-plugins qt6-translations-l10n libqt6core6 libqt6widgets6 l
     if grep -Eq "(^|, )$wanted( |,|$)" <<<"$depends"; then pass; else fail "Depends lacks $wanted: $depends"; fi
 done
 if [ "$(dpkg-deb -f "$deb" Package)" = brakefell ]; then pass; else fail "package name is not brakefell"; fi
+# The build tree's tool says the project's version; the package must carry the same.
+version=$(dpkg-deb -f "$deb" Version)
+built_version=$("$reference" --version)
+if [ "brakefell_report $version" = "$built_version" ]; then
+    pass
+else
+    fail "the package's version $version is not the build tree's ($built_version)"
+fi
 
 # --- exactly these files, and nothing built for tests, benchmarks or screenshots
 expected=$(cat <<'EOF'
