@@ -1,12 +1,28 @@
 # The Debian package "brakefell": `cpack -G DEB` in a build configured for /usr (scripts/package.sh
 # does both). It holds whatever the install rules put under the prefix: the three programs and the
-# catalogue in libexec/brakefell with links in bin, the desktop entries, the icon, the AppStream
-# metadata and the licence as the package's copyright file.
+# catalogue in libexec/brakefell with links in bin, the manual pages, the desktop entries, the
+# icon, the AppStream metadata, and the copyright and changelog in share/doc/brakefell.
+# The package's version is the project's; data/debian/changelog's newest entry must name it too
+# (the release_version test checks).
 
-# Debian keeps a package's licence in /usr/share/doc/<package>/copyright.
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brakefell
-    RENAME copyright)
+# Debian keeps a package's copyright in /usr/share/doc/<package>/copyright: machine-readable, and
+# pointing to the GPL's text in /usr/share/common-licenses rather than holding it.
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brakefell)
+
+# The changelog of a package without a Debian revision (a native one) is changelog.gz, compressed
+# with gzip -9n like the manual pages.
+find_program(BRAKEFELL_GZIP gzip REQUIRED)
+set(changelog_copy ${PROJECT_BINARY_DIR}/debian/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/data/debian/changelog ${changelog_copy} COPYONLY)
+add_custom_command(OUTPUT ${changelog_copy}.gz
+    COMMAND ${BRAKEFELL_GZIP} -9nkf changelog
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/debian
+    DEPENDS ${changelog_copy}
+    COMMENT "Compressing the Debian changelog"
+    VERBATIM)
+add_custom_target(brakefell_debian_changelog ALL DEPENDS ${changelog_copy}.gz)
+install(FILES ${changelog_copy}.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brakefell)
 
 set(BRAKEFELL_PACKAGE_MAINTAINER "The Brakefell developers <brakefell@users.noreply.github.com>"
     CACHE STRING "Maintainer field of the Debian package")

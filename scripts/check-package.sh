@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package with package.sh, unpacks it into a scratch root and checks what a
-# player would get: its Depends line, exactly the expected files, links in usr/bin that stay
-# inside the package, the AppStream metadata and desktop entries, the installed brakefell_report
-# printing byte for byte what the build tree's prints, and the installed window keeping
-# LastData.cfg in the user's data folder when its own folder cannot be written.
+# player would get: its Depends line and version, exactly the expected files, links in usr/bin
+# that stay inside the package, the copyright and its licence, the AppStream metadata and desktop
+# entries, the installed brakefell_report printing byte for byte what the build tree's prints, the
+# installed window keeping LastData.cfg in the user's data folder when its own folder cannot be
+# written, and lintian, Debian's own checker, finding no error and no warning.
 #   scripts/check-package.sh                      compares with build/default/bin/brakefell_report
 #   scripts/check-package.sh PATH/brakefell_report
 #   BRAKEFELL_BUILD_REPORT=PATH scripts/check-package.sh
@@ -41,6 +42,14 @@ for wanted in qt6-qpa-plugins qt6-translations-l10n libqt6core6 libqt6widgets6 l
     if grep -Eq "(^|, )$wanted( |,|$)" <<<"$depends"; then pass; else fail "Depends lacks $wanted: $depends"; fi
 done
 if [ "$(dpkg-deb -f "$deb" Package)" = brakefell ]; then pass; else fail "package name is not brakefell"; fi
+# The build tree's tool says the project's version; the package must carry the same.
+version=$(dpkg-deb -f "$deb" Version)
+built_version=$("$reference" --version)
+if [ "brakefell_report $version" = "$built_version" ]; then
+    pass
+else
+    fail "the package's version $version is not the build tree's ($built_version)"
+fi
 
 # --- exactly these files, and nothing built for tests, benchmarks or screenshots
 expected=$(cat <<'EOF'
@@ -53,8 +62,12 @@ usr/libexec/brakefell/brakefell_lite
 usr/libexec/brakefell/brakefell_report
 usr/share/applications/io.github.brakefell.Brakefell.desktop
 usr/share/applications/io.github.brakefell.BrakefellLite.desktop
+usr/share/doc/brakefell/changelog.gz
 usr/share/doc/brakefell/copyright
 usr/share/icons/hicolor/scalable/apps/io.github.brakefell.Brakefell.svg
+usr/share/man/man1/brakefell.1.gz
+usr/share/man/man1/brakefell_lite.1.gz
+usr/share/man/man1/brakefell_report.1.gz
 usr/share/metainfo/io.github.brakefell.Brakefell.metainfo.xml
 EOF
 )
@@ -66,7 +79,18 @@ else
     diff <(echo "$expected") <(echo "$actual") >&2 || true
 fi
 if cmp -s "$appdir/Gloamstalker007.txt" data/Gloamstalker007.txt; then pass; else fail "the packaged catalogue differs from data/Gloamstalker007.txt"; fi
-if cmp -s "$root/usr/share/doc/brakefell/copyright" LICENSE; then pass; else fail "the copyright file differs from LICENSE"; fi
+
+# --- the copyright names the licence by the path of Debian's copy of it, which must be LICENSE
+copyright=$root/usr/share/doc/brakefell/copyright
+if cmp -s "$copyright" data/debian/copyright; then pass; else fail "the copyright file differs from data/debian/copyright"; fi
+common_licence=$(grep -o '/usr/share/common-licenses/[A-Za-z0-9.+-]*' "$copyright" | sort -u || true)
+if [ "$common_licence" != /usr/share/common-licenses/GPL-3 ]; then
+    fail "the copyright points to '$common_licence', not to /usr/share/common-licenses/GPL-3"
+elif ! cmp -s "$common_licence" LICENSE; then
+    fail "LICENSE is not the text of $common_licence that the copyright points to"
+else
+    pass
+fi
 
 # --- each program in usr/bin is a relative link to its copy in usr/libexec/brakefell, stripped
 for program in brakefell brakefell_lite brakefell_report; do
@@ -81,6 +105,15 @@ for program in brakefell brakefell_lite brakefell_report; do
         pass
     fi
     if file -b "$appdir/$program" | grep -q ', stripped'; then pass; else fail "$program is not stripped"; fi
+    # Its manual page, found by the program's name, stays in the package and names the program.
+    page=$(realpath -e "$root/usr/share/man/man1/$program.1.gz" 2>/dev/null || true)
+    if [ "${page#"$root"/}" = "$page" ]; then
+        fail "usr/share/man/man1/$program.1.gz is missing or leads out of the package"
+    elif ! zcat "$page" | sed -n '/^\.SH NAME/{n;p;}' | grep -Eq "(^|[ ,])$program([ ,]|$)"; then
+        fail "the manual page $program.1.gz does not name $program in its NAME line"
+    else
+        pass
+    fi
 done
 
 # --- AppStream metadata, desktop entries, and what they name is in the package
@@ -152,6 +185,18 @@ elif ! cmp -s "$userdir/LastData.cfg" "$scratch/seed.cfg"; then
 else
     pass
 fi
+
+# --- lintian, Debian's own checker: any error or warning fails; info notes are shown but pass.
+# It advises against running as root, so it runs as the window did.
+cp "$deb" "$scratch/"
+chmod 644 "$scratch/$(basename "$deb")"
+if "${run_as[@]}" env HOME="$home" lintian --display-info --fail-on error,warning \
+    "$scratch/$(basename "$deb")" >"$scratch/lintian.out" 2>&1; then
+    pass
+else
+    fail "lintian finds errors or warnings in $(basename "$deb")"
+fi
+sed 's/^/lintian: /' "$scratch/lintian.out"
 
 echo "package: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

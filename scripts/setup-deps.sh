@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, and what building and
-# checking the .deb needs (dpkg-shlibdeps, appstreamcli, desktop-file-validate).
+# Installs the Debian packages that building, running and testing need (help2man writes
+# brakefell_report's manual page from its --help), and what building and checking the .deb needs
+# (dpkg-shlibdeps, appstreamcli, desktop-file-validate, lintian).
 # Idempotent: asks apt only for what is missing, so a second run costs a dpkg query.
 set -euo pipefail
 
@@ -8,8 +9,8 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev python3
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-nanum xvfb xauth zlib1g-dev
-    dpkg-dev file appstream desktop-file-utils qt6-qpa-plugins
+    fonts-nanum xvfb xauth zlib1g-dev help2man
+    dpkg-dev file appstream desktop-file-utils qt6-qpa-plugins lintian
 )
 
 missing=()

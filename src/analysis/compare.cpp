@@ -51,9 +51,7 @@ Comparison CompareBuilds(const FormState& a, const FormState& b, Edition edition
                              {},           listA[i].better};
         if (row.a && row.b) {
             row.difference = *row.b - *row.a;
-            if (*row.a != 0) {
-                row.percent = 100 * *row.difference / *row.a;
-            }
+            row.percent = PercentOf(*row.difference, *row.a);
         }
         comparison.figures.push_back(row);
     }

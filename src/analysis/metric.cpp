@@ -133,4 +133,8 @@ std::optional<double> MetricValue(Metric metric, const BuildFigures& f) {
     return std::nullopt;
 }
 
+std::optional<double> PercentOf(double change, double base) {
+    return base != 0 ? std::optional(100 * change / base) : std::nullopt;
+}
+
 }  // namespace brakefell

@@ -50,4 +50,8 @@ std::optional<Metric> DefaultMetric(const CharacterSheet& sheet, const SkillCata
 // time with a sentry that comes after the target is dead is the time of the sentries before it.
 std::optional<double> MetricValue(Metric metric, const BuildFigures& figures);
 
+// A change as a share of what it changed from: 100 x change / base; nullopt from a base of 0 (a
+// build without damage), where no share means anything.
+std::optional<double> PercentOf(double change, double base);
+
 }  // namespace brakefell

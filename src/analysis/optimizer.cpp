@@ -312,7 +312,7 @@ Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool ca
         return result;
     }
     for (const OptimizationRange::Found& found : merged.best) {
-        result.top.push_back({found.value, 100 * (found.value - *base_) / *base_,
+        result.top.push_back({found.value, PercentOf(found.value - *base_, *base_),
                               combinations_->Changes(combinations_->At(found.index))});
     }
     return result;

@@ -31,7 +31,7 @@ struct ChoiceChange {
 
 struct OptimizedBuild {
     double value = 0;
-    double percent = 0;  // 100 x (value - base) / base
+    std::optional<double> percent;  // 100 x (value - base) / base; nullopt when base is 0
     std::vector<ChoiceChange> changes;
 };
 

@@ -28,7 +28,7 @@ ChangedMetric Changed(const CharacterSheet& sheet, const NumberBox& box, double 
     result.refused = outcome.refused;
     if (outcome.value) {
         result.delta = *outcome.value - base;
-        result.percent = 100 * *result.delta / base;
+        result.percent = PercentOf(*result.delta, base);
     }
     return result;
 }
@@ -103,7 +103,7 @@ std::optional<AttackSpeedCliff> Cliff(const CharacterSheet& sheet, int direction
         return std::nullopt;
     }
     return AttackSpeedCliff{there.txtAttackSpeed, *outcome.value,
-                            100 * (*outcome.value - base) / base};
+                            PercentOf(*outcome.value - base, base)};
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ struct ChangedMetric {
     std::optional<double> value;    // nullopt when refused or when the metric has no value
     bool refused = false;           // the calculation refused the changed input
     std::optional<double> delta;    // value - base
-    std::optional<double> percent;  // 100 x delta / base
+    std::optional<double> percent;  // 100 x delta / base; nullopt when base is 0
 };
 
 struct StatValueRow {
@@ -35,7 +35,7 @@ struct StatValueRow {
 struct AttackSpeedCliff {
     double attackSpeed = 0;  // what the box would hold
     double value = 0;
-    double percent = 0;  // 100 x (value - base) / base
+    std::optional<double> percent;  // 100 x (value - base) / base; nullopt when base is 0
 };
 
 struct StatValues {

@@ -25,7 +25,7 @@ CharacterSheet At(const CharacterSheet& sheet, const NumberBox& box, double valu
 }  // namespace
 
 SweepRequest DefaultSweepRange(const NumberBox& box, double value) {
-    constexpr double kPoints = 1000;
+    constexpr long long kMostPoints = 1000;
     double below = 50 * box.step;
     double above = below;
     if (std::string_view(box.name) == "txtAttackSpeed") {
@@ -34,16 +34,21 @@ SweepRequest DefaultSweepRange(const NumberBox& box, double value) {
     }
     const double from = value >= 0 ? std::max(0.0, value - below) : value - below;
     const double to = value + above;
-    // The first of 1, 2, 5, 10, 20, 50... (and tenths) that keeps to a thousand points.
-    const double raw = (to - from) / kPoints;
-    double step = std::pow(10.0, std::floor(std::log10(raw)));
-    for (const double times : {1.0, 2.0, 5.0, 10.0}) {
-        if (step * times >= raw) {
-            step *= times;
-            break;
+    if (!(to - from > 0) || !std::isfinite(to - from)) {
+        return {&box, from, to, box.step};  // too far out to sweep around: one point, or none
+    }
+    // The first of 1, 2, 5, 10, 20, 50... (and tenths) that keeps to a thousand points, counted
+    // as the sweep counts them: both ends are points, so a thousand steps would be one too many.
+    // The power of ten below a thousandth of the range is too fine; start there.
+    double power = std::pow(10.0, std::floor(std::log10((to - from) / kMostPoints)));
+    for (;; power *= 10) {
+        for (const double times : {1.0, 2.0, 5.0}) {
+            const auto points = SweepPointCount(from, to, power * times);
+            if (points && *points <= kMostPoints) {
+                return {&box, from, to, power * times};
+            }
         }
     }
-    return {&box, from, to, step};
 }
 
 std::string SweepCsv(const Sweep& sweep) {

@@ -39,7 +39,8 @@ struct Sweep {
 // kMostSweepPoints.
 std::optional<long long> SweepPointCount(double from, double to, double step);
 
-// At most a thousand points, by a step of 1, 2 or 5 times a power of ten, around the box's value:
+// At most a thousand points, both ends counted, by the finest step of 1, 2 or 5 times a power of
+// ten that keeps to them, around the box's value:
 // main stat and weapon damage 5,000 either side, critical damage 500, attack speed 30 below and 60
 // above, other boxes 50; never below 0 for a value that is not below 0.
 SweepRequest DefaultSweepRange(const NumberBox& box, double value);

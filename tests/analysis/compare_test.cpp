@@ -63,6 +63,51 @@ TEST(CompareBuilds, SwappingNegatesEveryDifference) {
     EXPECT_EQ(ab.inputs[0].b, u"9100");
 }
 
+TEST(CompareBuilds, TheFiguresAreTheMainOnesWithAKillTimeForOneToFourSentries) {
+    StartedForm a;
+    StartedForm b;
+    const Comparison comparison = CompareBuilds(a.form, b.form, Edition::Full, kDps);
+    std::vector<std::u16string> keys;
+    for (const FigureComparison& row : comparison.figures) {
+        keys.push_back(row.key);
+    }
+    EXPECT_EQ(keys,
+              (std::vector<std::u16string>{
+                  u"dps", u"sentry_normal_per_second", u"sentry_elite_per_second",
+                  u"companion_elite_per_second", u"bleed_gem_elite_per_second",
+                  u"poison_gem_elite_per_second", u"kill_time_1", u"kill_time_2", u"kill_time_3",
+                  u"kill_time_4", u"sentry_attack_speed", u"player_attack_speed", u"cycle_length",
+                  u"hit_0", u"hit_1", u"hit_2", u"hit_3", u"hit_4", u"hit_5"}));
+    // The default character's four sentries all come in time: each one more kills sooner.
+    for (int sentries = 1; sentries <= 4 && keys.size() == 19; ++sentries) {
+        const FigureComparison& row = comparison.figures[static_cast<std::size_t>(5 + sentries)];
+        EXPECT_EQ(row.label, u"처치 시간(쇠뇌 " + IntegerText(sentries) + u"개)");
+        EXPECT_EQ(row.better, -1);
+        ASSERT_TRUE(row.a.has_value()) << sentries;
+        if (sentries > 1) {
+            EXPECT_LT(*row.a, *comparison.figures[static_cast<std::size_t>(4 + sentries)].a);
+        }
+    }
+}
+
+TEST(CompareBuilds, AFigureOfZeroInAHasNoPercentage) {
+    StartedForm a;
+    StartedForm b;
+    a.form.setText(u"txtWeaponDamageMin", u"0");
+    a.form.setText(u"txtWeaponDamageMax", u"0");
+    int zeros = 0;
+    for (const FigureComparison& row : CompareBuilds(a.form, b.form, Edition::Full, kDps).figures) {
+        if (row.a == 0.0) {
+            ++zeros;
+            EXPECT_GT(row.difference, 0.0) << Utf8OfUtf16(row.key);
+            EXPECT_FALSE(row.percent.has_value()) << Utf8OfUtf16(row.key);
+        } else if (row.a && row.b) {
+            EXPECT_EQ(row.percent, 100 * (*row.b - *row.a) / *row.a) << Utf8OfUtf16(row.key);
+        }
+    }
+    EXPECT_EQ(zeros, 8);  // the damage per second, its two parts, the companions, four slots' hits
+}
+
 TEST(CompareBuilds, TheDifferingInputsAreTheProfileLinesThatDiffer) {
     StartedForm a;
     StartedForm b;

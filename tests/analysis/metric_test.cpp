@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "analysis/history_values.h"
 #include "engine/compute_figures.h"
 #include "engine_fixtures.h"
 #include "text/strings.h"
@@ -74,6 +75,27 @@ TEST(Metrics, ValuesAreTheReportsFigures) {
     sheet.txtMainStat = std::numeric_limits<double>::infinity();  // refused
     EXPECT_FALSE(MetricValue(*MetricNamed(u"dps"), ComputeFigures(sheet, catalogue, Edition::Full))
                      .has_value());
+}
+
+TEST(Metrics, AHistoryChangeIsTheNewerValueMinusTheOlder) {
+    CharacterSheet weaker;
+    weaker.txtMainStat = 5000;
+    const CharacterSheet stronger;  // 8,830 main stat: more damage, a shorter kill time
+    for (const char* name : {"dps", "kill-time-1"}) {
+        const MetricProbe probe(testing::ShippedCatalogue(), Edition::Full,
+                                *MetricNamed(Utf16OfUtf8(name)));
+        const int gains = HigherIsBetter(probe.metric()) ? 1 : -1;
+        const std::vector<HistoryValue> values =
+            HistoryValues({weaker, stronger, weaker, std::nullopt, stronger}, probe);
+        ASSERT_EQ(values.size(), 5u);
+        EXPECT_FALSE(values[0].change.has_value());
+        EXPECT_EQ(values[1].change, *values[1].value - *values[0].value);
+        EXPECT_GT(*values[1].change * gains, 0) << name;  // stronger after weaker
+        EXPECT_LT(*values[2].change * gains, 0) << name;  // and back
+        EXPECT_FALSE(values[3].value.has_value());
+        EXPECT_FALSE(values[3].change.has_value());
+        EXPECT_FALSE(values[4].change.has_value());  // nothing known before it
+    }
 }
 
 }  // namespace

@@ -58,6 +58,8 @@ TEST(StatValues, EachStepEqualsTwoSeparateCalculationsOverRandomCharacters) {
                     << "case " << c << ", " << row.box->name << " = " << Utf8OfUtf16(changed->text);
                 if (separate) {
                     EXPECT_EQ(changed->delta, *separate - *base);
+                    // A share of the base, not of the changed value.
+                    EXPECT_EQ(changed->percent, 100 * (*separate - *base) / *base);
                 }
             }
             ++checked;
@@ -114,7 +116,7 @@ TEST(StatValues, TheDefaultCharacterGainsMostFromWeaponDamageAndLosesABracketBel
     EXPECT_LT(*row("txtAttackSpeed").plus.percent, 0.1);
     ASSERT_TRUE(values.drop.has_value());
     EXPECT_DOUBLE_EQ(values.drop->attackSpeed, 25.16);
-    EXPECT_LT(values.drop->percent, -10);
+    EXPECT_LT(*values.drop->percent, -10);
     ASSERT_TRUE(values.next.has_value());
     EXPECT_DOUBLE_EQ(values.next->attackSpeed, 49.4);
     // A box whose +step gains nothing has no main-stat equivalent.
@@ -164,6 +166,8 @@ TEST(StatValues, CliffsAgreeWithTheBreakpointsAndTheSweep) {
         const SentrySpeedFigures speed = ComputeFigures(sheet, catalogue, Edition::Full).speed;
         if (values.next) {
             ++cliffs;
+            EXPECT_EQ(values.next->percent,
+                      100 * (values.next->value - *values.base) / *values.base);
             // One hundredth short of the cliff is still the bracket of now.
             CharacterSheet shortOf = sheet;
             SetBoxValue(attackSpeed, shortOf, values.next->attackSpeed - 0.01);
@@ -199,6 +203,54 @@ TEST(StatValues, CliffsAgreeWithTheBreakpointsAndTheSweep) {
         }
     }
     EXPECT_GT(cliffs, 20);
+}
+
+TEST(StatValues, CliffsAndBracketChangesOnlyWhileTheSentryBoxIsTicked) {
+    // A check box counts as ticked at 1 only: grayed (2) is as off as 0.
+    const SkillCatalogue& catalogue = testing::ShippedCatalogue();
+    const MetricProbe hit(catalogue, Edition::Full, *MetricNamed(u"hit-1"));
+    for (const int state : {0, 1, 2}) {
+        CharacterSheet sheet;
+        sheet.chkCrossbow = state;
+        const StatValues values = ComputeStatValues(sheet, hit);
+        EXPECT_EQ(values.next.has_value(), state == 1) << state;
+        EXPECT_EQ(values.drop.has_value(), state == 1) << state;
+        const auto swept = ComputeSweep(sheet, {FindNumberBox(u"txtAttackSpeed"), 0, 60, 5}, hit);
+        EXPECT_EQ(std::get<Sweep>(swept).bracketChanges.empty(), state != 1) << state;
+        EXPECT_EQ(DefaultMetric(sheet, catalogue), MetricNamed(state == 1 ? u"dps" : u"hit-1"));
+    }
+}
+
+TEST(StatValues, EachGemLevelCountsOnlyWhileItsOwnGemIsTicked) {
+    // The gems with a level box, each box named after its gem's check box.
+    const std::vector<std::string> gems = {"MorePain", "GemLocked", "GemSummon", "GemPoison",
+                                           "GemJ"};
+    std::vector<std::string> gated;
+    for (const NumberBox& box : NumberBoxes()) {
+        if (box.gate != nullptr) {
+            gated.push_back(std::string(box.name).substr(3));
+        }
+    }
+    EXPECT_EQ(gated, gems);
+    const MetricProbe probe(testing::ShippedCatalogue(), Edition::Full, *MetricNamed(u"dps"));
+    for (const std::string& gem : gems) {
+        for (const int state : {1, 2}) {
+            StartedForm started;
+            for (const std::string& each : gems) {
+                started.form.setCheck(Utf16OfUtf8("chk" + each), each == gem ? state : 0);
+            }
+            std::vector<std::string> counted;
+            for (const StatValueRow& row :
+                 ComputeStatValues(started.form.characterSheet(), probe).rows) {
+                if (row.box->gate != nullptr) {
+                    counted.push_back(row.box->name);
+                }
+            }
+            EXPECT_EQ(counted, state == 1 ? std::vector<std::string>{"txt" + gem}
+                                          : std::vector<std::string>{})
+                << gem << " " << state;
+        }
+    }
 }
 
 }  // namespace

@@ -22,6 +22,47 @@ TEST(Sweeps, PointCountsAndTheirLimits) {
     EXPECT_FALSE(SweepPointCount(10, 0, 1).has_value());
 }
 
+TEST(Sweeps, DefaultRangeAndTheFinestStepOfAtMostAThousandPoints) {
+    struct Row {
+        const char* box;
+        double value, from, to, step;
+    };
+    // Attack speed 30 below and 60 above, the others 50 of their steps either side, from 0 up for
+    // a value that is not below 0. Both ends are points: width / step + 1.
+    const Row rows[] = {
+        {"txtAttackSpeed", 100, 70, 160, 0.1},   // 901 points; 0.05 gives 1,801
+        {"txtAttackSpeed", 27, 0, 87, 0.1},      // 871
+        {"txtAttackSpeed", -5, -35, 55, 0.1},    // 901
+        {"txtMainStat", 4990, 0, 9990, 10},      // exactly 1,000
+        {"txtMainStat", 5000, 0, 10000, 20},     // 10 gives 1,001
+        {"txtMainStat", 8830, 3830, 13830, 20},  // 501
+        {"txtEnchant(1)", 49.9, 0, 99.9, 0.1},   // 1,000, though 99.9 / 0.1 is not 999 in binary
+        {"txtEnchant(1)", 50, 0, 100, 0.2},      // 0.1 gives 1,001
+        {"txtEnchantElite", -10, -60, 40, 0.2},  // 501
+        {"txtCriticalDamage", 300, 0, 800, 1},   // 801
+    };
+    for (const Row& row : rows) {
+        const SweepRequest range =
+            DefaultSweepRange(*FindNumberBox(Utf16OfUtf8(row.box)), row.value);
+        EXPECT_DOUBLE_EQ(range.from, row.from) << row.box << " " << row.value;
+        EXPECT_DOUBLE_EQ(range.to, row.to) << row.box << " " << row.value;
+        EXPECT_DOUBLE_EQ(range.step, row.step) << row.box << " " << row.value;
+    }
+    // Every box: at most 1,000 points, and at least 400, or the finer step before would do.
+    for (const NumberBox& box : NumberBoxes()) {
+        for (const double value : {0.0, 0.5, 27.0, 4999.0, 5000.0, 8830.0, 1e6}) {
+            const SweepRequest range = DefaultSweepRange(box, value);
+            const auto points = SweepPointCount(range.from, range.to, range.step);
+            ASSERT_TRUE(points.has_value()) << box.name << " " << value;
+            EXPECT_LE(*points, 1000) << box.name << " " << value;
+            EXPECT_GE(*points, 400) << box.name << " " << value;
+        }
+    }
+    // Too far out for the range to have a width: one point, not a search without end.
+    const SweepRequest far = DefaultSweepRange(*FindNumberBox(u"txtMainStat"), 1e300);
+    EXPECT_EQ(SweepPointCount(far.from, far.to, far.step), 1);
+}
+
 TEST(Sweeps, EachPointIsTheCalculationWithTheBoxThere) {
     const SkillCatalogue& catalogue = testing::ShippedCatalogue();
     const CharacterSheet sheet;

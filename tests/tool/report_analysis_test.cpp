@@ -121,6 +121,29 @@ TEST(ReportAnalyses, CompareSweepAndOptimizeJsonHaveExactlyTheirKeys) {
               (QStringList{"changes", "percent", "value"}));
 }
 
+TEST(ReportAnalyses, NoPercentageOfABuildWithoutDamage) {
+    // Damage 0 is no base for a share: the percentage is left out, never "inf", "nan" or a bare
+    // sign ("%", "(%)").
+    QTemporaryDir dir;
+    const QString b = dir.filePath("b.cfg");
+    ASSERT_EQ(RunTool({"--save-profile", b}).exitStatus, kExitOk);
+    const QStringList nothing = {"--set", "txtWeaponDamageMin=0", "--set", "txtWeaponDamageMax=0"};
+    const QRegularExpression bare(QStringLiteral("(?<![0-9])%|inf|nan"));
+    for (const QStringList& analysis : QList<QStringList>{
+             {"--compare", b}, {"--stat-values"}, {"--optimize", "runes", "--top", "2"}}) {
+        const RunResult result = RunTool(nothing + analysis);
+        ASSERT_EQ(result.exitStatus, kExitOk) << analysis[0].toStdString();
+        int zeros = 0;
+        for (const QString& line : QString::fromUtf8(result.standardOutput).split(u'\n')) {
+            // The comparison's figures: label, A, B, difference, percentage.
+            const QStringList cells = line.split(QRegularExpression(QStringLiteral(" {2,}")));
+            zeros += cells.size() == 5 && cells[1] == "0" && cells[4] == "-";
+            EXPECT_TRUE(line.startsWith(u"항목") || !line.contains(bare)) << line.toStdString();
+        }
+        EXPECT_EQ(zeros, analysis[0] == "--compare" ? 8 : 0);
+    }
+}
+
 TEST(ReportAnalyses, TheBestRunesAppliedThroughSetReproduceTheirValue) {
     const QJsonObject best = Json({"--optimize", "runes,passives", "--top", "1"});
     const QJsonObject top = best["top"].toArray()[0].toObject();

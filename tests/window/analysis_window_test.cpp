@@ -135,6 +135,40 @@ TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
     EXPECT_TRUE(page.pages().showsNote());
 }
 
+TEST_P(AnalysisWindowTest, CliffLinesSayTheAttackSpeedStepWithItsSignAsTheToolDoes) {
+    AnalysisWindow& window = open();
+    auto& page = tab<StatValuesTab>(window, 0);
+    // The default character's brackets begin at 7.71 %, 25.17 % and 49.40 %; the drop is to the
+    // hundredth below one. Up is +, down is -.
+    const QStringList rows[] = {{"27", "다음 구간까지 +22.40%p", "아래 구간까지 -1.84%p"},
+                                {"30", "다음 구간까지 +19.40%p", "아래 구간까지 -4.84%p"},
+                                {"20", "다음 구간까지 +5.17%p", "아래 구간까지 -12.30%p"}};
+    for (const QStringList& row : rows) {
+        type(QStringLiteral("txtAttackSpeed"), row[0]);
+        window.refreshNow();
+        const QStringList edition = {"--edition", GetParam() == Edition::Lite ? "lite" : "full"};
+        const report::ParsedOptions parsed = report::ParseReportOptions(
+            edition + QStringList{"--catalogue", folder_.file("Gloamstalker007.txt"),
+                                  "--stat-values", "--set", "txtAttackSpeed=" + row[0]});
+        ASSERT_TRUE(parsed.options.has_value()) << parsed.error.toStdString();
+        QTemporaryDir elsewhere;
+        DesktopPlatform desktop;
+        const report::RunResult tool = report::RunReport(
+            *parsed.options, {PathOf(elsewhere.path()), PathOf(elsewhere.filePath("user"))},
+            desktop.platform());
+        const QStringList toolLines = QString::fromUtf8(tool.standardOutput).split(u'\n');
+        ASSERT_EQ(page.cliffs().rowCount(), 2) << row[0].toStdString();
+        for (int cliff = 0; cliff < 2; ++cliff) {
+            const QString title = page.cliffs().item(cliff, 0)->text();
+            EXPECT_TRUE(title.startsWith(row[1 + cliff] + u' ')) << title.toStdString();
+            // The tool's line is the title followed by the value.
+            EXPECT_TRUE(toolLines.contains(title + QStringLiteral(" (") +
+                                           page.cliffs().item(cliff, 2)->text() + u')'))
+                << title.toStdString();
+        }
+    }
+}
+
 TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
     AnalysisWindow& window = open();
     auto& page = tab<ComparisonTab>(window, 1);

@@ -82,8 +82,10 @@ QString ChangeText(Metric metric, const ChangedMetric& changed) {
     if (!changed.value) {
         return {};
     }
-    return QStringOf(MetricDeltaText(metric, changed.delta)) + QStringLiteral(" (") +
-           QStringOf(PercentText(changed.percent)) + u')';
+    const QString delta = QStringOf(MetricDeltaText(metric, changed.delta));
+    return changed.percent
+               ? delta + QStringLiteral(" (") + QStringOf(PercentText(changed.percent)) + u')'
+               : delta;
 }
 
 QJsonObject ChangedJson(const ChangedMetric& changed) {
@@ -93,12 +95,15 @@ QJsonObject ChangedJson(const ChangedMetric& changed) {
             {QStringLiteral("refused"), changed.refused}};
 }
 
-QString CliffText(const QString& where, double attackSpeed, double now, Metric metric, double value,
-                  double percent) {
+// "다음 구간까지 +22.40%p → +3.06% (261,610,508)"; without the share when the base is 0.
+QString CliffText(const QString& where, double now, Metric metric, const AttackSpeedCliff& cliff) {
+    const QString value = QStringOf(MetricValueText(metric, cliff.value));
     return where + u' ' +
-           QStringOf(PercentText(attackSpeed - now)).replace(u'%', QStringLiteral("%p")) +
-           QStringLiteral(" → ") + QStringOf(PercentText(percent)) + QStringLiteral(" (") +
-           QStringOf(MetricValueText(metric, value)) + u')';
+           QStringOf(PercentText(cliff.attackSpeed - now)).replace(u'%', QStringLiteral("%p")) +
+           QStringLiteral(" → ") +
+           (cliff.percent
+                ? QStringOf(PercentText(cliff.percent)) + QStringLiteral(" (") + value + u')'
+                : value);
 }
 
 }  // namespace
@@ -124,14 +129,14 @@ QByteArray StatValuesText(const StatValues& values) {
         text += u'\n';
     }
     if (values.next) {
-        text += CliffText(QStringLiteral("다음 구간까지"), values.next->attackSpeed,
-                          values.attackSpeed, metric, values.next->value, values.next->percent) +
-                u'\n';
+        text +=
+            CliffText(QStringLiteral("다음 구간까지"), values.attackSpeed, metric, *values.next) +
+            u'\n';
     }
     if (values.drop) {
-        text += CliffText(QStringLiteral("아래 구간까지"), values.drop->attackSpeed,
-                          values.attackSpeed, metric, values.drop->value, values.drop->percent) +
-                u'\n';
+        text +=
+            CliffText(QStringLiteral("아래 구간까지"), values.attackSpeed, metric, *values.drop) +
+            u'\n';
     }
     return text.toUtf8();
 }
@@ -153,7 +158,7 @@ QByteArray StatValuesJson(const StatValues& values) {
         }
         return QJsonValue(QJsonObject{{QLatin1StringView(where), c->attackSpeed},
                                       {QStringLiteral("value"), c->value},
-                                      {QStringLiteral("percent"), c->percent}});
+                                      {QStringLiteral("percent"), Number(c->percent)}});
     };
     return Json({
         {QStringLiteral("metric"), QStringOf(MetricName(values.metric))},
@@ -290,7 +295,7 @@ QByteArray OptimizationJson(const Optimization& optimization, Metric metric) {
                                        {QStringLiteral("to"), change.to}});
         }
         top.append(QJsonObject{{QStringLiteral("value"), build.value},
-                               {QStringLiteral("percent"), build.percent},
+                               {QStringLiteral("percent"), Number(build.percent)},
                                {QStringLiteral("changes"), changes}});
     }
     return Json({{QStringLiteral("metric"), QStringOf(MetricName(metric))},

@@ -21,11 +21,12 @@ void SetRow(QTableWidget& table, int row, const QList<SortedItem*>& cells) {
     }
 }
 
-QString CliffTitle(const char* where, double change, double percent) {
+// "다음 구간까지 +22.40%p → +3.06%"; without the arrow when the base is 0 and has no share.
+QString CliffTitle(const char* where, double change, std::optional<double> percent) {
     QString points = QStringOf(PercentText(change));
     points.replace(u'%', QStringLiteral("%p"));
-    return QString::fromUtf8(where) + u' ' + points + QStringLiteral(" → ") +
-           QStringOf(PercentText(percent));
+    const QString title = QString::fromUtf8(where) + u' ' + points;
+    return percent ? title + QStringLiteral(" → ") + QStringOf(PercentText(percent)) : title;
 }
 
 }  // namespace
