@@ -11,7 +11,6 @@ constexpr auto kForm = LayoutParent::Form;
 constexpr auto kFrame1 = LayoutParent::Frame1;
 
 constexpr FontSpec kWindowFont{};
-constexpr FontSpec kHeadingFont{TypeFace::Window, 11.25, true};
 constexpr FontSpec kReportFont{TypeFace::FixedPitch, 9, false};
 constexpr FontSpec kButtonFont{TypeFace::Window, 12, true};
 
@@ -50,8 +49,9 @@ constexpr LayoutItem Unit(const char* text, LayoutParent parent, int left, int t
 }
 
 constexpr LayoutItem Heading(const char* text, LayoutParent parent, int left, int top, int width) {
-    return {nullptr,           text,   parent, left, top, width, kHeadingHeight, kHeadingFont,
-            TextAlign::Centre, nullptr};
+    return {
+        nullptr,           text,   parent, left, top, width, kHeadingHeight, kSectionHeadingFont,
+        TextAlign::Centre, nullptr};
 }
 
 constexpr LayoutItem FullWidthHeading(const char* text, int top) {

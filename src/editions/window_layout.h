@@ -28,6 +28,9 @@ struct FontSpec {
 
 enum class TextAlign { Left, Centre };
 
+// The bold headings over the stat column's sections ("-무기-", "-전설 보석-").
+inline constexpr FontSpec kSectionHeadingFont{TypeFace::Window, 11.25, true};
+
 // One named control, or one fixed label when `control` is null.
 struct LayoutItem {
     const char* control;  // the control's name ("txtSkill(18)"); nullptr for a fixed label

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "editions/window_layout.h"
+
 namespace brakefell {
 namespace {
 
@@ -179,6 +181,24 @@ constexpr ControlSpec kControls[] = {
 
 std::span<const ControlSpec> ControlTable() {
     return kControls;
+}
+
+const ControlSpec* FindControlSpec(std::string_view name) {
+    for (const ControlSpec& entry : kControls) {
+        if (name == entry.name) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+const char* CaptionIn(Edition edition, const ControlSpec& control) {
+    for (const CaptionOverride& own : LayoutOf(edition).captions) {
+        if (std::string_view(own.control) == control.name) {
+            return own.caption;
+        }
+    }
+    return control.caption;
 }
 
 }  // namespace brakefell

@@ -5,7 +5,9 @@
 // on screen belongs to the window's layout, not here.
 
 #include <span>
+#include <string_view>
 
+#include "editions/edition.h"
 #include "form/controls.h"
 
 namespace brakefell {
@@ -22,5 +24,12 @@ struct ControlSpec {
 };
 
 std::span<const ControlSpec> ControlTable();
+
+// The table's entry of that name; nullptr for a name the window does not have.
+const ControlSpec* FindControlSpec(std::string_view name);
+
+// The caption the control shows in the edition's window: the table's, unless the edition names
+// it its own way ("동물-늑대" in the lite window).
+const char* CaptionIn(Edition edition, const ControlSpec& control);
 
 }  // namespace brakefell

@@ -35,6 +35,12 @@ struct ControlState {
     Rgb color;  // text colour of a label
 };
 
+// The kinds a person changes: text boxes, check boxes, lists and option buttons.
+constexpr bool IsInputKind(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::CheckBox ||
+           kind == ControlKind::DropDown || kind == ControlKind::OptionButton;
+}
+
 // Names of the indexed controls, as the window and the files spell them.
 // IndexedName("txtSkill", 18) == u"txtSkill(18)"
 std::u16string IndexedName(const char* arrayName, int index);

@@ -17,33 +17,11 @@ namespace {
 
 constexpr std::string_view kVersion = "1";
 
-bool IsInput(ControlKind kind) {
-    return kind == ControlKind::TextBox || kind == ControlKind::CheckBox ||
-           kind == ControlKind::DropDown || kind == ControlKind::OptionButton;
-}
-
 bool HeldByProfile(std::u16string_view name) {
     const auto layout = ProfileLayout();
     return std::any_of(layout.begin(), layout.end(), [name](const ProfileLine& line) {
         return EqualsAscii(name, line.control) || EqualsAscii(PartnerOption(name), line.control);
     });
-}
-
-// A whole number as written: an optional minus sign and at most five digits, nothing else.
-std::optional<int> StrictInteger(std::string_view text) {
-    const bool negative = text.starts_with('-');
-    const std::string_view digits = negative ? text.substr(1) : text;
-    if (digits.empty() || digits.size() > 5) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (const char digit : digits) {
-        if (digit < '0' || digit > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (digit - '0');
-    }
-    return negative ? -value : value;
 }
 
 bool ApplyValue(const ControlState& control, std::string_view value, FormState& form) {
@@ -85,7 +63,7 @@ const std::vector<const char*>& OptionInputs() {
     static const std::vector<const char*> names = [] {
         std::vector<const char*> inputs;
         for (const ControlSpec& entry : ControlTable()) {
-            if (IsInput(entry.kind) && !HeldByProfile(Utf16OfLatin1(entry.name))) {
+            if (IsInputKind(entry.kind) && !HeldByProfile(Utf16OfLatin1(entry.name))) {
                 inputs.push_back(entry.name);
             }
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 
 namespace brakefell {
 namespace {
@@ -196,6 +197,42 @@ std::u16string IntegerText(long long value) {
     std::array<char, 24> digits;
     const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
     return Utf16OfLatin1(std::string_view(digits.data(), end - digits.data()));
+}
+
+namespace {
+
+template <typename Char>
+std::optional<int> StrictIntegerOf(std::basic_string_view<Char> text) {
+    const bool negative = !text.empty() && text.front() == Char('-');
+    const std::basic_string_view<Char> digits = negative ? text.substr(1) : text;
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    long long value = 0;
+    for (const Char digit : digits) {
+        if (digit < Char('0') || digit > Char('9')) {
+            return std::nullopt;
+        }
+        value = value * 10 + (digit - Char('0'));
+        if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1) {
+            return std::nullopt;
+        }
+    }
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+std::optional<int> StrictInteger(std::u16string_view text) {
+    return StrictIntegerOf(text);
+}
+
+std::optional<int> StrictInteger(std::string_view text) {
+    return StrictIntegerOf(text);
 }
 
 std::u16string_view TrimmedSpaces(std::u16string_view text) {

@@ -24,6 +24,12 @@ std::string Latin1OfUtf16(std::u16string_view text);
 // "-12", "0", "42".
 std::u16string IntegerText(long long value);
 
+// A whole number written plainly: an optional minus sign and decimal digits, nothing around them
+// (no blank, no "+"); nullopt otherwise, or when it does not fit an int. For values that a
+// person or a file names exactly, such as a list's index, never for the figures of the sheet.
+std::optional<int> StrictInteger(std::u16string_view text);
+std::optional<int> StrictInteger(std::string_view text);
+
 // The text without the white space around it: the blanks, tabs and line breaks a chat program
 // adds, and the other Unicode spaces (no-break, ideographic, line and paragraph separators).
 std::u16string_view TrimmedSpaces(std::u16string_view text);

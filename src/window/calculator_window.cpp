@@ -44,17 +44,10 @@ int Pixels(int twips) {
 }
 
 const ControlSpec& SpecOf(const char* name) {
-    for (const ControlSpec& entry : ControlTable()) {
-        if (std::string_view(entry.name) == name) {
-            return entry;
-        }
+    if (const ControlSpec* entry = FindControlSpec(name)) {
+        return *entry;
     }
     throw std::logic_error(std::string("the window places an unknown control: ") + name);
-}
-
-bool IsInput(ControlKind kind) {
-    return kind == ControlKind::TextBox || kind == ControlKind::CheckBox ||
-           kind == ControlKind::DropDown || kind == ControlKind::OptionButton;
 }
 
 // The keys that press the command buttons (their tooltips in the control table name them).
@@ -82,9 +75,10 @@ CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
     setFixedSize(Pixels(layout.clientWidth), Pixels(layout.clientHeight));
 
     createWidgets(layout);
-    for (const CaptionOverride& caption : layout.captions) {
-        if (auto* button = qobject_cast<QAbstractButton*>(control(caption.control))) {
-            button->setText(QString::fromUtf8(caption.caption));
+    for (const ControlSpec& entry : ControlTable()) {
+        if (auto* button =
+                qobject_cast<QAbstractButton*>(control(QString::fromLatin1(entry.name)))) {
+            button->setText(QString::fromUtf8(CaptionIn(session.edition(), entry)));
         }
     }
     chainTabOrder(layout);
@@ -99,7 +93,7 @@ CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
         if (QWidget* widget = control(QStringOf(state.name))) {
             ShowControlState(widget, state);
         }
-        if (IsInput(state.kind)) {
+        if (IsInputKind(state.kind)) {
             emit inputsChanged();
         }
     });

@@ -8,32 +8,12 @@
 
 #include "engine/report/calculation_report.h"
 #include "form/controls.h"
+#include "form/report_boxes.h"
 #include "qt_adapters/qt_text.h"
 
 namespace brakefell::report {
 
 namespace {
-
-// The report boxes in the order a person reads the window.
-std::vector<std::u16string> ReportBoxNames() {
-    std::vector<std::u16string> names;
-    for (int k = 0; k < kResultBoxCount; ++k) {
-        names.push_back(IndexedName("txtResult", k));
-    }
-    names.push_back(u"txtBowCycleResult");
-    return names;
-}
-
-// txtResult(7) and (8) sit in fraMoreDamage and show only while it shows.
-bool ShowsOnScreen(const FormState& form, const ControlState& box) {
-    if (!box.visible) {
-        return false;
-    }
-    if (box.name == u"txtResult(7)" || box.name == u"txtResult(8)") {
-        return form.at(u"fraMoreDamage").visible;
-    }
-    return true;
-}
 
 QJsonObject BoxObject(const ControlState& box) {
     return QJsonObject{{QStringLiteral("visible"), box.visible},
@@ -51,18 +31,12 @@ QJsonValue InputValue(const ControlState& control) {
     }
 }
 
-bool IsInput(ControlKind kind) {
-    return kind == ControlKind::TextBox || kind == ControlKind::CheckBox ||
-           kind == ControlKind::DropDown || kind == ControlKind::OptionButton;
-}
-
 }  // namespace
 
 QString PlainReport(const FormState& form) {
     QStringList blocks;
-    for (const std::u16string& name : ReportBoxNames()) {
-        const ControlState& box = form.at(name);
-        if (ShowsOnScreen(form, box) && !box.text.empty()) {
+    for (const ReportBox& box : ReportBoxesInReadingOrder(form)) {
+        if (box.shown && !box.text.empty()) {
             QString text = QStringOf(box.text);
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             blocks << text;
@@ -73,8 +47,8 @@ QString PlainReport(const FormState& form) {
 
 QByteArray JsonReport(const FormState& form, Edition edition) {
     QJsonObject boxes;
-    for (const std::u16string& name : ReportBoxNames()) {
-        boxes.insert(QStringOf(name), BoxObject(form.at(name)));
+    for (const ReportBox& box : ReportBoxesInReadingOrder(form)) {
+        boxes.insert(QStringOf(box.name), BoxObject(form.at(box.name)));
     }
     boxes.insert(QStringLiteral("fraMoreDamage"),
                  QJsonObject{{QStringLiteral("visible"), form.at(u"fraMoreDamage").visible}});
@@ -92,7 +66,7 @@ QByteArray JsonReport(const FormState& form, Edition edition) {
 
     QJsonObject inputs;
     for (const ControlState& control : form.controls()) {
-        if (IsInput(control.kind)) {
+        if (IsInputKind(control.kind)) {
             inputs.insert(QStringOf(control.name), InputValue(control));
         }
     }

@@ -10,6 +10,7 @@
 #include "analysis/stat_values.h"
 #include "analysis/sweep.h"
 #include "analysis_output.h"
+#include "form/control_assignment.h"
 #include "form/copy_inputs.h"
 #include "form/messages.h"
 #include "qt_adapters/optimizer_threads.h"
@@ -20,16 +21,6 @@
 namespace brakefell::report {
 
 namespace {
-
-// A whole decimal integer, nothing else around it.
-std::optional<int> StrictInteger(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok || text.trimmed() != text || text.startsWith(u'+')) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 RunResult Failure(int status, const QString& error) {
     return {status, {}, error};
@@ -141,57 +132,6 @@ RunResult RunAnalysis(const ReportOptions& options, CalculatorSession& session) 
 
 }  // namespace
 
-QString ApplyAssignment(FormState& form, const ControlAssignment& assignment) {
-    const std::u16string name = TextOf(assignment.name);
-    const ControlState* control = form.find(name);
-    if (control == nullptr) {
-        return QStringLiteral("unknown control: ") + assignment.name;
-    }
-    const QString& value = assignment.value;
-    const auto refuse = [&](const char* expected) {
-        return assignment.name + QStringLiteral(" takes ") + QString::fromUtf8(expected) +
-               QStringLiteral(", not \"") + value + u'"';
-    };
-
-    switch (control->kind) {
-        case ControlKind::TextBox:
-            form.setText(name, TextOf(value));
-            return {};
-        case ControlKind::CheckBox: {
-            const auto state = StrictInteger(value);
-            if (!state || *state < 0 || *state > 2) {
-                return refuse("0, 1 or 2");
-            }
-            form.setCheck(name, *state);
-            return {};
-        }
-        case ControlKind::DropDown: {
-            const auto index = StrictInteger(value);
-            if (!index || *index < -1 || *index >= std::ssize(control->items)) {
-                return refuse(control->items.empty()
-                                  ? "-1 (the list is empty)"
-                                  : "an index from -1 to the last entry of the list");
-            }
-            form.setListIndex(name, *index);
-            return {};
-        }
-        case ControlKind::OptionButton: {
-            const auto state = StrictInteger(value);
-            if (!state || (*state != 0 && *state != 1)) {
-                return refuse("1 (select it) or 0 (select its partner)");
-            }
-            form.setOption(name, *state == 1);
-            return {};
-        }
-        case ControlKind::ResultBox:
-        case ControlKind::Label:
-        case ControlKind::Frame:
-        case ControlKind::CommandButton:
-            break;
-    }
-    return assignment.name + QStringLiteral(" is not an input control");
-}
-
 RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders,
                     const Platform& platform) {
     NobodyThere nobody;
@@ -211,7 +151,8 @@ RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders,
     }
 
     for (const ControlAssignment& assignment : options.assignments) {
-        const QString refusal = ApplyAssignment(session.form(), assignment);
+        const QString refusal = QStringOf(
+            ApplyAssignment(session.form(), TextOf(assignment.name), TextOf(assignment.value)));
         if (!refusal.isEmpty()) {
             return Failure(kExitUsage, refusal + u'\n' + UsageText());
         }

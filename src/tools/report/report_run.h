@@ -30,8 +30,4 @@ struct RunResult {
 RunResult RunReport(const ReportOptions& options, const ProgramFolders& folders,
                     const Platform& platform);
 
-// Sets one control as the window would when the person changes it. Returns why the assignment
-// was refused (an empty text when it was applied).
-QString ApplyAssignment(FormState& form, const ControlAssignment& assignment);
-
 }  // namespace brakefell::report
