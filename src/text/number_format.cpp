@@ -33,6 +33,7 @@ std::u16string Padded(std::u16string_view text, int columns, std::int16_t width,
 
 std::u16string FormatNumber(double value, std::u16string_view pattern) {
     std::u16string text;
+    text.reserve(pattern.size() + 24);  // room for the digits of every everyday figure
     FormatByPattern(value, pattern, text);
     return text;
 }

@@ -249,8 +249,9 @@ TEST(Optimizer, NothingToFindForInputsThatCannotBeReckoned) {
 }
 
 // The ranges of a search may be reckoned anywhere and merged in any order: cut at random places,
-// merged one by one in a shuffled order or two by two, they rank as the whole search does, ties
-// included (the slot hit leaves most runes of the other slots without effect).
+// reckoned by two searches of the same inputs, merged one by one in a shuffled order or two by
+// two, they rank as the whole search does, ties included (the slot hit leaves most runes of the
+// other slots without effect).
 TEST(Optimizer, RangesMergedInAnyOrderRankAsTheWholeSearch) {
     const SkillCatalogue catalogue = SmallCatalogue();
     const CharacterSheet sheet = SmallSheet();
@@ -261,11 +262,14 @@ TEST(Optimizer, RangesMergedInAnyOrderRankAsTheWholeSearch) {
         const Optimization whole = search.finish(search.compute(0, search.total()), false);
         ASSERT_EQ(whole.top.size(), 7u) << name;
 
+        // Another search of the same inputs, as a worker of its own would hold, computes every
+        // other range.
+        const OptimizationSearch worker(sheet, probe, {.runes = true, .passives = true}, 7);
         std::vector<OptimizationRange> ranges;
         for (long long begin = 0; begin < search.total();) {
             const long long end =
                 std::min(search.total(), begin + 1 + (long long)(random() % 9000));
-            ranges.push_back(search.compute(begin, end));
+            ranges.push_back((ranges.size() % 2 == 0 ? search : worker).compute(begin, end));
             begin = end;
         }
         std::shuffle(ranges.begin(), ranges.end(), random);
