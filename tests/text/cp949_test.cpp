@@ -64,6 +64,9 @@ std::string Bytes(std::initializer_list<int> values) {
 
 TEST(Cp949Table, DecodesEveryDoubleByteCellLikeTheCLibrary) {
     const LibcConverter toUtf16("UTF-16LE", "CP949");
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "the page's C library has no code page 949 to compare with";
+#endif
     ASSERT_TRUE(toUtf16.Ok());
     int mapped = 0;
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
@@ -97,6 +100,9 @@ TEST(Cp949Table, DecodesEveryDoubleByteCellLikeTheCLibrary) {
 
 TEST(Cp949Table, EncodesTheWholeBasicPlaneLikeTheCLibrary) {
     const LibcConverter fromUtf16("CP949", "UTF-16LE");
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "the page's C library has no code page 949 to compare with";
+#endif
     ASSERT_TRUE(fromUtf16.Ok());
     int doubleByte = 0;
     for (int unit = 0; unit <= 0xFFFF; ++unit) {

@@ -1,0 +1,188 @@
+// The widgets of the calculator's controls: one element per control, made from the control's
+// kind and caption and kept showing the control's state as the core holds it. What a person does
+// to a widget goes straight to the core, whose reactions (a skill refills its rune list, a check
+// box shows what it refines) come back as new states.
+
+const kTwipsPerPixel = 15;
+
+export function pixels(twips, scale) {
+  return (twips / kTwipsPerPixel) * scale;
+}
+
+function sameItems(select, items) {
+  if (select.options.length !== items.length) return false;
+  for (let i = 0; i < items.length; ++i) {
+    if (select.options[i].text !== items[i]) return false;
+  }
+  return true;
+}
+
+export class ControlWidgets {
+  // `calculator`: the core's calculator. `commands`: what the three buttons do.
+  constructor(calculator, commands) {
+    this.calculator = calculator;
+    this.commands = commands;
+    this.widgets = new Map(); // control name -> { element, input, control }
+  }
+
+  // The element of one control, made once.
+  widget(control) {
+    const known = this.widgets.get(control.name);
+    if (known) return known.element;
+    const made = this.make(control);
+    made.element.classList.add("control");
+    made.element.dataset.control = control.name;
+    if (control.tooltip) made.element.title = control.tooltip;
+    made.control = control;
+    this.widgets.set(control.name, made);
+    this.show(made, control);
+    return made.element;
+  }
+
+  make(control) {
+    const calculator = this.calculator;
+    const name = control.name;
+    switch (control.kind) {
+      case "text": {
+        const input = document.createElement("input");
+        input.type = "text";
+        input.id = name;
+        input.autocomplete = "off";
+        input.spellcheck = false;
+        input.addEventListener("input", () => this.changed(() => calculator.assign(name, input.value)));
+        // Focus selects the whole figure, so that typing replaces it. A click that brings the
+        // focus selects it again once the button is up: browsers place the caret on the click.
+        input.addEventListener("focus", () => input.select());
+        input.addEventListener("mouseup", (event) => {
+          if (input.dataset.justFocused) {
+            event.preventDefault();
+            input.select();
+          }
+          delete input.dataset.justFocused;
+        });
+        input.addEventListener("mousedown", () => {
+          if (document.activeElement !== input) input.dataset.justFocused = "1";
+        });
+        return { element: input, input };
+      }
+      case "list": {
+        const select = document.createElement("select");
+        select.id = name;
+        select.addEventListener("change", () =>
+          this.changed(() => calculator.assign(name, String(select.selectedIndex))));
+        return { element: select, input: select };
+      }
+      case "check": {
+        const label = document.createElement("label");
+        label.className = "check";
+        const input = document.createElement("input");
+        input.type = "checkbox";
+        input.id = name;
+        // A click on a grayed box ticks it: the browser clears the grayed look and ticks.
+        input.addEventListener("change", () =>
+          this.changed(() => calculator.assign(name, input.checked ? "1" : "0")));
+        label.append(input, document.createTextNode(control.caption));
+        return { element: label, input };
+      }
+      case "option": {
+        const label = document.createElement("label");
+        label.className = "option";
+        const input = document.createElement("input");
+        input.type = "radio";
+        input.id = name;
+        input.addEventListener("change", () => {
+          if (input.checked) this.changed(() => calculator.assign(name, "1"));
+        });
+        label.append(input, document.createTextNode(control.caption));
+        return { element: label, input };
+      }
+      case "label": {
+        const span = document.createElement("span");
+        span.className = "element-label";
+        return { element: span, input: null };
+      }
+      case "result": {
+        const pre = document.createElement("pre");
+        pre.className = "report";
+        pre.tabIndex = 0;
+        pre.setAttribute("aria-label", name);
+        return { element: pre, input: null };
+      }
+      case "frame": {
+        const frame = document.createElement("div");
+        frame.className = control.caption ? "frame" : "frame bare";
+        if (control.caption) {
+          const caption = document.createElement("span");
+          caption.className = "frame-caption";
+          caption.textContent = control.caption;
+          frame.append(caption);
+        }
+        return { element: frame, input: null };
+      }
+      case "button": {
+        const button = document.createElement("button");
+        button.type = "button";
+        button.className = "command";
+        button.textContent = control.caption;
+        if (name === "cmdCalculation") button.classList.add("calculate");
+        button.addEventListener("click", () => this.commands[name]?.());
+        return { element: button, input: null };
+      }
+      default:
+        return { element: document.createElement("span"), input: null };
+    }
+  }
+
+  // Runs one change in the core, then shows every control as the core now holds it.
+  changed(change) {
+    change();
+    this.refresh();
+  }
+
+  refresh() {
+    for (const control of this.calculator.controls()) {
+      const made = this.widgets.get(control.name);
+      if (made) this.show(made, control);
+    }
+  }
+
+  show(made, control) {
+    made.control = control;
+    made.element.classList.toggle("hidden", !control.visible);
+    const input = made.input;
+    switch (control.kind) {
+      case "text":
+        if (input.value !== control.text) input.value = control.text;
+        break;
+      case "list":
+        if (!sameItems(input, control.items)) {
+          input.replaceChildren(...control.items.map((item, index) => new Option(item, String(index))));
+        }
+        input.selectedIndex = control.value;
+        break;
+      case "check":
+        input.indeterminate = control.value === 2;
+        input.checked = control.value === 1;
+        break;
+      case "option":
+        input.checked = control.value === 1;
+        break;
+      case "label":
+        made.element.textContent = control.text;
+        made.element.style.color = `rgb(${control.color.join(",")})`;
+        break;
+      default:
+        break;
+    }
+  }
+
+  // The report boxes' texts come with the report; a box shows exactly its text.
+  showReport(boxes) {
+    for (const box of boxes) {
+      const made = this.widgets.get(box.name);
+      if (!made) continue;
+      made.element.textContent = box.text;
+      made.element.classList.toggle("hidden", !box.shown);
+    }
+  }
+}

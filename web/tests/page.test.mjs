@@ -1,0 +1,185 @@
+// The page in a real browser (BROWSER=chromium or firefox), used as a person uses it, against
+// brakefell_report, the desktop's own headless tool.
+import assert from "node:assert/strict";
+import { mkdtempSync, readFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { after, before, test } from "node:test";
+
+import { launch } from "./support/browsers.mjs";
+import { randomCharacter, randomSource } from "./support/characters.mjs";
+import { nativeReport, nativeShareCode, shownBoxes } from "./support/native.mjs";
+import { byName, dismissMessage, inputOf, PageSession, shownReport, typeCharacter } from "./support/page.mjs";
+
+const browserName = process.env.BROWSER ?? "chromium";
+let browser;
+let session;
+
+before(async () => {
+  browser = await launch(browserName);
+  session = await PageSession.start(browser);
+});
+
+after(async () => {
+  await session?.close();
+  await browser?.close();
+  assert.deepEqual(session?.errors ?? [], [], "the console shows no error");
+});
+
+async function calculate(page) {
+  await page.click(byName("cmdCalculation"));
+}
+
+test("a first visit says there is no last run; the next visit brings the inputs back", async () => {
+  const page = await session.open();
+  assert.equal(await dismissMessage(page), "지난 저장 파일이 존재하지 않습니다.");
+  await typeCharacter(page, [["txtMainStat", "9123"]]);
+  // Leaving the page keeps the inputs, as closing the window does.
+  const again = await session.open({ keep: page });
+  await page.close();
+  assert.equal(await dismissMessage(again), null);
+  assert.equal(await again.$eval(inputOf("txtMainStat"), (box) => box.value), "9123");
+  await again.close();
+});
+
+test("typed characters give the desktop's report, both editions", async () => {
+  const random = randomSource(5);
+  for (let i = 0; i < 3; ++i) {
+    const page = await session.open();
+    await dismissMessage(page);
+    const edition = i === 1 ? "lite" : "full";
+    if (edition === "lite") {
+      await page.click("#liteEdition");
+      await dismissMessage(page);
+    }
+    const made = await typeCharacter(page, randomCharacter(random, { checkStates: [0, 1] }));
+    await page.keyboard.down("Control");
+    await page.keyboard.press("Enter");
+    await page.keyboard.up("Control");
+    const native = await nativeReport(made, { edition });
+    assert.equal(native.status, 0);
+    assert.deepEqual(await shownReport(page), shownBoxes(native.json), `character ${i} (${edition})`);
+    await page.close();
+  }
+});
+
+test("a skill refills its rune list as on the desktop", async () => {
+  const page = await session.open();
+  await dismissMessage(page);
+  await page.select(inputOf("cboUsingSkill(2)"), "7");
+  const native = await nativeReport([["cboUsingSkill(2)", "7"]]);
+  const shown = await page.$eval(inputOf("cboUsingSkillRune(2)"), (list) => ({
+    items: [...list.options].map((option) => option.text),
+    selected: list.selectedIndex,
+  }));
+  assert.deepEqual(shown.items, native.json.inputs["cboUsingSkillRune(2).items"]);
+  assert.equal(shown.selected, 0);
+  assert.equal(await page.$eval(byName("lblSkillElement(2)"), (label) => label.textContent),
+    native.json.labels["lblSkillElement(2)"].caption);
+  await page.close();
+});
+
+test("a profile opened gives the desktop's report, and one saved has the desktop's bytes", async () => {
+  const folder = mkdtempSync(path.join(tmpdir(), "brakefell-page-"));
+  const profile = path.join(folder, "mine.cfg");
+  const sets = randomCharacter(randomSource(11), { checkStates: [0, 1] });
+  await nativeReport(sets, { extra: ["--save-profile", profile] });
+
+  const page = await session.open();
+  await dismissMessage(page);
+  const chooser = await page.$("#profileFile");
+  await chooser.uploadFile(profile);
+  await page.waitForFunction((selector) => document.querySelector(selector).value !== "8830",
+    {}, inputOf("txtMainStat"));
+  assert.equal(await dismissMessage(page), null);
+  await calculate(page);
+  const native = await nativeReport([], { extra: ["--profile", profile] });
+  assert.deepEqual(await shownReport(page), shownBoxes(native.json));
+
+  await page.click(byName("cmdSaveStat"));
+  const saved = await page.evaluate(async () =>
+    Array.from(new Uint8Array(await window.__downloads.at(-1).arrayBuffer())));
+  assert.deepEqual(Buffer.from(saved), readFileSync(profile));
+  await page.close();
+});
+
+test("a link carries the whole build, and a first-version link still opens", async () => {
+  const page = await session.open();
+  await dismissMessage(page);
+  const made = await typeCharacter(page, randomCharacter(randomSource(3), { checkStates: [0, 1] }));
+  await page.click("#copyLink");
+  const link = await page.waitForFunction(() => window.__copied).then((handle) => handle.jsonValue());
+  const code = link.slice(link.indexOf("#") + 1);
+  assert.equal(code, await nativeShareCode(made));
+  await page.close();
+
+  const opened = await session.open({ fragment: code });
+  await dismissMessage(opened);
+  const native = await nativeReport([], { extra: ["--code", code] });
+  assert.deepEqual(await shownReport(opened), shownBoxes(native.json), "a link shows its report");
+  await opened.close();
+
+  const firstVersion = `BF1.${code.slice(4).split(".")[0]}`;
+  const old = await session.open({ fragment: firstVersion });
+  await dismissMessage(old);
+  const oldNative = await nativeReport([], { extra: ["--code", firstVersion] });
+  assert.deepEqual(await shownReport(old), shownBoxes(oldNative.json));
+  await old.close();
+});
+
+test("every report line is as wide as its display width in the report font", async () => {
+  const page = await session.open();
+  await dismissMessage(page);
+  await calculate(page);
+  const lines = await page.evaluate(async () => {
+    await document.fonts.ready; // the report font comes with the first report
+    const width = (text) => [...text].reduce((sum, c) => sum + (c.codePointAt(0) < 0x80 ? 1 : 2), 0);
+    const measured = [];
+    for (const box of document.querySelectorAll("pre.report:not(.window-font)")) {
+      if (box.closest(".hidden") || !box.firstChild) continue;
+      const probe = document.createElement("span");
+      probe.textContent = "0".repeat(100);
+      box.append(probe);
+      const column = probe.getBoundingClientRect().width / 100;
+      probe.remove();
+      const text = box.firstChild.textContent;
+      let start = 0;
+      for (const line of text.split("\r\n")) {
+        const range = document.createRange();
+        range.setStart(box.firstChild, start);
+        range.setEnd(box.firstChild, start + line.length);
+        start += line.length + 2;
+        if (!line) continue;
+        measured.push({ line, pixels: range.getBoundingClientRect().width, expected: width(line) * column });
+      }
+    }
+    return measured;
+  });
+  assert.ok(lines.length > 50);
+  for (const { line, pixels, expected } of lines) {
+    assert.ok(Math.abs(pixels - expected) < 0.6, `${line}: ${pixels}px, ${expected}px expected`);
+  }
+  await page.close();
+});
+
+test("at 390 × 844 nothing but the report boxes runs past the screen's edge", async () => {
+  const page = await session.open({ width: 390, height: 844 });
+  await dismissMessage(page);
+  await calculate(page);
+  const overflowing = await page.evaluate(() => {
+    const outside = [];
+    for (const element of document.querySelectorAll("body *")) {
+      if (element.closest("pre.report") && !element.matches("pre.report")) continue;
+      const box = element.getBoundingClientRect();
+      if (box.width === 0 && box.height === 0) continue;
+      if (box.right > innerWidth + 0.5 || box.left < -0.5) outside.push(element.outerHTML.slice(0, 80));
+    }
+    return { outside, page: document.documentElement.scrollWidth, screen: innerWidth };
+  });
+  assert.deepEqual(overflowing.outside, []);
+  assert.ok(overflowing.page <= overflowing.screen, "the page does not scroll sideways");
+  const scrolling = await page.$$eval("pre.report", (boxes) =>
+    boxes.filter((box) => !box.closest(".hidden")).some((box) => box.scrollWidth > box.clientWidth));
+  assert.ok(scrolling, "a wide report box scrolls inside itself");
+  await page.close();
+});
