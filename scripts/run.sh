@@ -2,10 +2,15 @@
 # Sets up the machine, builds, and starts the calculator (full edition).
 #   scripts/run.sh          the full edition "brakefell"
 #   scripts/run.sh --lite   the lite edition "brakefell_lite"
+#   scripts/run.sh --web    the page: builds build/web/site and serves it on 127.0.0.1:8080
 # Without a display it prints the report of the default character with the headless tool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-deps.sh
+if [ "${1:-}" = "--web" ]; then
+    bash scripts/build.sh web
+    exec node web/tools/serve.mjs build/web/site "${2:-8080}"
+fi
 bash scripts/build.sh default
 bin=build/default/bin
 

@@ -33,6 +33,10 @@ std::u16string ShareCodeOf(const Deflate& deflate, const SharedBuild& build) {
 
 std::optional<SharedBuild> BuildOfShareCode(const Deflate& deflate, std::u16string_view code) {
     code = TrimmedSpaces(code);
+    // A link to the page carries the code after its "#".
+    if (const std::size_t hash = code.find(u'#'); hash != std::u16string_view::npos) {
+        code = code.substr(hash + 1);
+    }
     const std::u16string_view prefix = code.substr(0, std::string_view(kShareCodePrefix).size());
     const bool whole = EqualsAscii(prefix, kShareCodePrefix);
     if (!whole && !EqualsAscii(prefix, kProfileOnlyCodePrefix)) {

@@ -37,7 +37,8 @@ std::u16string ShareCodeOf(const Deflate& deflate, const SharedBuild& build);
 // The build, or nullopt when the text is not a code: another prefix, another number of blocks,
 // a block longer than kShareCodeLongestBlock, characters outside base64url, compressed data that
 // is damaged, cut short, followed by more bytes, or larger than kShareCodeLargestBlock once
-// expanded. Blanks and line breaks around the code (as chat programs add them) are ignored.
+// expanded. Blanks and line breaks around the code (as chat programs add them) are ignored, and
+// so is everything up to a "#": a link to the page (".../#BF2....") reads as its code.
 std::optional<SharedBuild> BuildOfShareCode(const Deflate& deflate, std::u16string_view code);
 
 // The code of the form's inputs.

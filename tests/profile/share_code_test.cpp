@@ -179,10 +179,18 @@ TEST(ShareCodes, FirstVersionCodesReadTheProfileAndLeaveTheOtherInputs) {
     EXPECT_EQ(WriteBuildOptions(*reader), readersOptions);
 }
 
-TEST(ShareCodes, BlanksAndLineBreaksAroundAPastedCodeDoNotMatter) {
+// As chat programs paste it, and as the page's "링크 복사" gives it.
+TEST(ShareCodes, BlanksAroundACodeAndALinkBeforeItDoNotMatter) {
     auto form = StartedForm();
+    form->setCheck(u"chkMark", 1);
     const std::u16string code = ShareCodeOf(*form);
-    EXPECT_EQ(BuildOfShareCode(u" \r\n" + code + u"\n\t"), BuildOf(*form));
+    for (const std::u16string& pasted :
+         {u" \r\n" + code + u"\n\t", u"https://example.org/brakefell/#" + code,
+          u"http://127.0.0.1:8080/index.html?x=1#" + code + u"\n"}) {
+        EXPECT_EQ(BuildOfShareCode(pasted), BuildOf(*form)) << Utf8OfUtf16(pasted);
+    }
+    EXPECT_EQ(BuildOfShareCode(u"https://example.org/brakefell/#"), std::nullopt);
+    EXPECT_EQ(BuildOfShareCode(u"https://example.org/brakefell/"), std::nullopt);
 }
 
 TEST(ShareCodes, WhatIsNotACodeShowsOneSentenceAndChangesNothing) {

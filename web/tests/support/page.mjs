@@ -1,6 +1,6 @@
 // The page in a browser as a person uses it: opened fresh (nothing kept from an earlier visit),
 // typed into, clicked, read. Console errors are collected so that a test can demand none.
-import { serve } from "./serve.mjs";
+import { serve } from "../../tools/serve.mjs";
 import { siteFolder } from "./core.mjs";
 
 // Test-only hooks installed before the page's own scripts: what the page copies to the clipboard

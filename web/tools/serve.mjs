@@ -50,3 +50,10 @@ export function serve(folder, port = 0) {
     });
   });
 }
+
+// As a program: serves the built site on the loopback interface until stopped.
+//   node web/tools/serve.mjs [SITE_FOLDER] [PORT]
+if (import.meta.url === `file://${process.argv[1]}`) {
+  const { url } = await serve(process.argv[2] ?? "build/web/site", Number(process.argv[3] ?? 8080));
+  console.log(`The calculator is at ${url} (Ctrl+C stops it).`);
+}
