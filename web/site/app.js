@@ -185,6 +185,7 @@ async function start() {
     if (document.visibilityState === "hidden") page.shutDown();
   });
   document.body.dataset.ready = "true";
+  performance.mark("brakefell-ready"); // how long a visitor waits, for the page's own figures
 }
 
 start().catch((error) => {
