@@ -17,6 +17,17 @@ function sameItems(select, items) {
   return true;
 }
 
+// A check box or option button with its caption, as one label that a click anywhere ticks.
+function captioned(type, className, control) {
+  const label = document.createElement("label");
+  label.className = className;
+  const input = document.createElement("input");
+  input.type = type;
+  input.id = control.name;
+  label.append(input, document.createTextNode(control.caption));
+  return { element: label, input };
+}
+
 export class ControlWidgets {
   // `calculator`: the core's calculator. `commands`: what the three buttons do.
   constructor(calculator, commands) {
@@ -73,28 +84,18 @@ export class ControlWidgets {
         return { element: select, input: select };
       }
       case "check": {
-        const label = document.createElement("label");
-        label.className = "check";
-        const input = document.createElement("input");
-        input.type = "checkbox";
-        input.id = name;
         // A click on a grayed box ticks it: the browser clears the grayed look and ticks.
-        input.addEventListener("change", () =>
-          this.changed(() => calculator.assign(name, input.checked ? "1" : "0")));
-        label.append(input, document.createTextNode(control.caption));
-        return { element: label, input };
+        const made = captioned("checkbox", "check", control);
+        made.input.addEventListener("change", () =>
+          this.changed(() => calculator.assign(name, made.input.checked ? "1" : "0")));
+        return made;
       }
       case "option": {
-        const label = document.createElement("label");
-        label.className = "option";
-        const input = document.createElement("input");
-        input.type = "radio";
-        input.id = name;
-        input.addEventListener("change", () => {
-          if (input.checked) this.changed(() => calculator.assign(name, "1"));
+        const made = captioned("radio", "option", control);
+        made.input.addEventListener("change", () => {
+          if (made.input.checked) this.changed(() => calculator.assign(name, "1"));
         });
-        label.append(input, document.createTextNode(control.caption));
-        return { element: label, input };
+        return made;
       }
       case "label": {
         const span = document.createElement("span");
