@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
+#include "analysis/analysis_texts.h"
 #include "engine/compute_figures.h"
 #include "form/controls.h"
 #include "text/strings.h"
@@ -154,36 +156,29 @@ class OptimizationCombinations {
 
 namespace {
 
-// A combination with what it is ranked by.
+// A combination with what it is ranked by, standing for the `ties` others whose metric shows the
+// same.
 struct Candidate {
     double value;
     int changes;
     std::array<int, kSlotCount + kGems.size() + kPassives.size()> choices;
     long long index;
+    long long ties = 0;
+    std::u16string shown;  // the metric as the player reads it; filled when the candidate is kept
 };
 
-// Better value first; equal values: fewer changes, then the lower choice in the earlier slot.
-class Ranking {
-  public:
-    explicit Ranking(bool higherIsBetter) : higher_(higherIsBetter) {}
-
-    bool operator()(const Candidate& a, const Candidate& b) const {
-        if (a.value != b.value) {
-            return higher_ ? a.value > b.value : a.value < b.value;
-        }
-        if (a.changes != b.changes) {
-            return a.changes < b.changes;
-        }
-        return a.choices < b.choices;
+// Of two combinations whose metric shows the same, the one to suggest: fewer changes, then the
+// lower choice in the earlier slot.
+bool Simpler(const Candidate& a, const Candidate& b) {
+    if (a.changes != b.changes) {
+        return a.changes < b.changes;
     }
-
-  private:
-    bool higher_;
-};
+    return a.choices < b.choices;
+}
 
 Candidate MakeCandidate(double value, const CharacterSheet& sheet, const CharacterSheet& original,
                         long long index) {
-    Candidate candidate{value, 0, {}, index};
+    Candidate candidate{value, 0, {}, index, 0, {}};
     std::size_t at = 0;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         candidate.choices[at++] = sheet.cboUsingSkillRune[slot];
@@ -199,16 +194,50 @@ Candidate MakeCandidate(double value, const CharacterSheet& sheet, const Charact
     return candidate;
 }
 
-// The best few seen so far, best first.
+// The best few distinct outcomes seen so far, best first, each standing for every combination
+// offered whose metric shows the same. Every combination of an outcome that stays among the best
+// is counted: once an outcome falls out, as many better ones are kept, so it cannot come back.
 class Best {
   public:
-    Best(std::size_t size, Ranking ranking) : size_(size), ranking_(ranking) {}
+    Best(std::size_t size, Metric metric)
+        : size_(size),
+          metric_(metric),
+          higher_(HigherIsBetter(metric)),
+          unit_(metric.kind == MetricKind::KillTime ? 0.01 : 1.0) {}
 
-    void Offer(const Candidate& candidate) {
-        if (kept_.size() == size_ && !ranking_(candidate, kept_.back())) {
+    void Offer(Candidate candidate) {
+        if (size_ == 0) {
             return;
         }
-        kept_.insert(std::upper_bound(kept_.begin(), kept_.end(), candidate, ranking_), candidate);
+        // Most combinations are worse than every outcome kept by more than the last shown digit:
+        // they are dropped without writing their number out.
+        if (kept_.size() == size_ && Better(kept_.back().value, candidate.value) &&
+            std::abs(kept_.back().value - candidate.value) > unit_) {
+            return;
+        }
+        const auto same = std::find_if(kept_.begin(), kept_.end(), [&](const Candidate& outcome) {
+            return outcome.value == candidate.value;
+        });
+        candidate.shown =
+            same != kept_.end() ? same->shown : MetricValueText(metric_, candidate.value);
+        const auto outcome = std::find_if(kept_.begin(), kept_.end(), [&](const Candidate& kept) {
+            return kept.shown == candidate.shown;
+        });
+        if (outcome != kept_.end()) {
+            const long long ties = outcome->ties + candidate.ties + 1;
+            if (Simpler(candidate, *outcome)) {
+                *outcome = std::move(candidate);
+            }
+            outcome->ties = ties;
+            return;
+        }
+        const auto at = std::find_if(kept_.begin(), kept_.end(), [&](const Candidate& kept) {
+            return Better(candidate.value, kept.value);
+        });
+        if (at == kept_.end() && kept_.size() == size_) {
+            return;
+        }
+        kept_.insert(at, std::move(candidate));
         if (kept_.size() > size_) {
             kept_.pop_back();
         }
@@ -217,15 +246,30 @@ class Best {
     const std::vector<Candidate>& kept() const { return kept_; }
 
   private:
+    bool Better(double a, double b) const { return higher_ ? a > b : a < b; }
+
     std::size_t size_;
-    Ranking ranking_;
+    Metric metric_;
+    bool higher_;
+    double unit_;  // the last digit the player reads: two shown the same lie closer than this
     std::vector<Candidate> kept_;
 };
 
 Candidate CandidateOf(const OptimizationRange::Found& found,
                       const OptimizationCombinations& combinations,
                       const CharacterSheet& original) {
-    return MakeCandidate(found.value, combinations.At(found.index), original, found.index);
+    Candidate candidate =
+        MakeCandidate(found.value, combinations.At(found.index), original, found.index);
+    candidate.ties = found.ties;
+    return candidate;
+}
+
+std::vector<OptimizationRange::Found> FoundOf(const Best& best) {
+    std::vector<OptimizationRange::Found> found;
+    for (const Candidate& candidate : best.kept()) {
+        found.push_back({candidate.index, candidate.value, candidate.ties});
+    }
+    return found;
 }
 
 }  // namespace
@@ -251,7 +295,7 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
         return range;
     }
     const OptimizationCombinations& combinations = *combinations_;
-    Best best(top_, Ranking(HigherIsBetter(probe_.metric())));
+    Best best(top_, probe_.metric());
     long long variant = -1;
     CharacterSheet variantSheet;
     BuildFigures figures;
@@ -278,29 +322,20 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
         }
     }
     range.done = end - begin;
-    for (const Candidate& candidate : best.kept()) {
-        range.best.push_back({candidate.index, candidate.value});
-    }
+    range.best = FoundOf(best);
     return range;
 }
 
 void OptimizationSearch::merge(OptimizationRange& into, const OptimizationRange& range) const {
-    std::vector<Candidate> candidates;
+    Best best(top_, probe_.metric());
     for (const std::vector<OptimizationRange::Found>* list :
          {&std::as_const(into.best), &range.best}) {
         for (const OptimizationRange::Found& found : *list) {
-            candidates.push_back(CandidateOf(found, *combinations_, sheet_));
+            best.Offer(CandidateOf(found, *combinations_, sheet_));
         }
     }
-    std::sort(candidates.begin(), candidates.end(), Ranking(HigherIsBetter(probe_.metric())));
-    if (candidates.size() > top_) {
-        candidates.resize(top_);
-    }
     into.done += range.done;
-    into.best.clear();
-    for (const Candidate& candidate : candidates) {
-        into.best.push_back({candidate.index, candidate.value});
-    }
+    into.best = FoundOf(best);
 }
 
 Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool cancelled) const {
@@ -313,7 +348,7 @@ Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool ca
     }
     for (const OptimizationRange::Found& found : merged.best) {
         result.top.push_back({found.value, PercentOf(found.value - *base_, *base_),
-                              combinations_->Changes(combinations_->At(found.index))});
+                              combinations_->Changes(combinations_->At(found.index)), found.ties});
     }
     return result;
 }

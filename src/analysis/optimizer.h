@@ -35,24 +35,28 @@ struct OptimizedBuild {
     double value = 0;
     std::optional<double> percent;  // 100 x (value - base) / base; nullopt when base is 0
     std::vector<ChoiceChange> changes;
+    long long ties = 0;  // other combinations whose metric shows the same, not listed
 };
 
 struct Optimization {
     std::optional<double> base;  // nullopt: the character itself cannot be reckoned
     long long combinations = 0;  // every combination calculated
     bool cancelled = false;
-    // Best first; equal values: fewer changes first, then the earlier slots' lower choices.
+    // Distinct outcomes, best first. Combinations whose metric shows the same (rune swaps that
+    // change nothing, passives that do not touch the metric) are one entry: the one with the
+    // fewest changes, then the earlier slots' lower choices, with how many others tie.
     std::vector<OptimizedBuild> top;
 };
 
 // What a range of the search found: plain numbers, to be handed between threads or workers.
 struct OptimizationRange {
     struct Found {
-        long long index;  // the combination
-        double value;     // its metric
+        long long index;     // the combination
+        double value;        // its metric
+        long long ties = 0;  // other combinations of the range whose metric shows the same
     };
     long long done = 0;       // combinations calculated
-    std::vector<Found> best;  // the best few of the range, best first
+    std::vector<Found> best;  // the best few distinct outcomes of the range, best first
 };
 
 class OptimizationCombinations;  // every combination by its index (optimizer.cpp)
