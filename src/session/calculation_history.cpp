@@ -76,31 +76,34 @@ void CalculationHistory::mergeFile() {
     std::set<std::string, std::less<>> known(lines_.begin(), lines_.end());
     std::vector<HistoryEntry> newEntries;
     std::vector<std::string> newLines;
+    int badLines = 0;
     for (FileLines lines(bytes); !damaged && !lines.atEnd();) {
         const std::string_view line = lines.next();
-        if (known.count(line) != 0) {
+        if (line.empty() || known.count(line) != 0) {
             continue;
         }
         std::optional<HistoryEntry> entry = EntryOf(platform_.deflate, line);
-        damaged = !entry;
-        if (entry) {
-            known.emplace(line);
-            newEntries.push_back(std::move(*entry));
-            newLines.emplace_back(line);
+        if (!entry) {
+            ++badLines;
+            continue;
         }
+        known.emplace(line);
+        newEntries.push_back(std::move(*entry));
+        newLines.emplace_back(line);
     }
-    if (damaged) {
-        // Set aside, not deleted: the player's builds may still be read out of it by hand.
+    if (damaged || badLines > 0) {
+        // Set aside, not deleted: the player's builds may still be read out of it by hand. The
+        // good lines live on in a new file.
         storage.rename(path_, SetAsidePath(storage, path_, platform_.clock.now()));
-        return;
-    }
-    if (newEntries.empty()) {
-        return;
+        skippedLines_ += badLines;
     }
     std::move(newEntries.begin(), newEntries.end(), std::back_inserter(entries_));
     std::move(newLines.begin(), newLines.end(), std::back_inserter(lines_));
     sortByTime();
     keepLast();
+    if (badLines > 0) {
+        writeFile();
+    }
 }
 
 void CalculationHistory::sortByTime() {

@@ -3,10 +3,11 @@
 // build (shared_build.h), so that a player can go back to a build tried earlier. The last 200
 // entries are kept across runs in the user's data folder, one line each: the time in UTC and the
 // build's share code. The full and the lite edition share the file, and each merges what the other
-// wrote. The file is replaced whole, as the profiles are, so a crash never leaves half of it; a
-// file that cannot be read is set aside under another name and a new one started, without a word
-// to the player. Nothing of a run is lost when the file cannot be written: the entries stay in
-// memory for the run.
+// wrote. The file is replaced whole, as the profiles are, so a crash never leaves half of it. A
+// file with lines that cannot be read is set aside under another name, and its good lines go on in
+// a new one; the player is told how many lines were skipped where the history is shown, never in
+// a box at start-up. A file that cannot be read at all is set aside the same way. Nothing of a run
+// is lost when the file cannot be written: the entries stay in memory for the run.
 
 #include <string>
 #include <string_view>
@@ -40,6 +41,10 @@ class CalculationHistory {
     // False when the file could not be written; every entry is kept for this run all the same.
     bool add(UtcMillis time, const SharedBuild& build);
 
+    // Lines of the file that could not be read and were left out, in this run; the file with them
+    // was set aside.
+    int skippedLines() const { return skippedLines_; }
+
     // Where a damaged file was set aside: the file's name with ".damaged", or with the time too
     // when that name is taken.
     static std::string SetAsidePath(const Storage& storage, std::string_view path, UtcMillis now);
@@ -55,6 +60,7 @@ class CalculationHistory {
     std::vector<HistoryEntry> entries_;
     std::vector<std::string> lines_;  // each entry's line in the file, so it is encoded once
     bool read_ = false;
+    int skippedLines_ = 0;
 };
 
 }  // namespace brakefell

@@ -1,5 +1,5 @@
 // The calculation history: bounded to the last 200, the same entries after a restart, shared
-// with another window, and a damaged file set aside without a word.
+// with another window, and a damaged file set aside with its good lines kept.
 #include "session/calculation_history.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ class HistoryFile : public ::testing::Test {
         }
         return builds;
     }
-    std::vector<SharedBuild> BuildsNumbered(std::initializer_list<int> numbers) const {
+    std::vector<SharedBuild> BuildsNumbered(const std::vector<int>& numbers) const {
         std::vector<SharedBuild> builds;
         for (const int i : numbers) {
             builds.push_back(BuildNumber(i));
@@ -130,27 +130,41 @@ TEST_F(HistoryFile, ALongerFileIsReadAsItsLast200AndOldLinesStillRead) {
     EXPECT_TRUE(FileBytes().ends_with(oldLine + LineOf(206)));
 }
 
-TEST_F(HistoryFile, ADamagedFileIsSetAsideAndANewOneStarted) {
-    const std::string goodLine = LineOf(1);
-    const std::string damaged[] = {
-        goodLine + "2026-12-08T10:00:01.000Z BF1.broken\r\n",  // a code cut short
-        goodLine + "yesterday " + goodLine.substr(25),         // a time that is not one
-        std::string("\x00\x01\x02 garbage", 12),
-        std::string(5 * 1024 * 1024, 'A'),  // far larger than 200 entries
+// A bad line costs only itself: the good lines stay, the file as it was is set aside for reading
+// by hand, and the history says how many lines it skipped.
+TEST_F(HistoryFile, ADamagedFileKeepsItsGoodLinesAndIsSetAside) {
+    const std::string first = LineOf(1);
+    const std::string second = LineOf(2);
+    const struct {
+        std::string bytes;
+        std::vector<int> kept;
+        int skipped;
+    } damaged[] = {
+        {first + "2026-12-08T10:00:01.000Z BF1.broken\r\n" + second, {1, 2}, 1},  // cut short
+        {"yesterday " + first.substr(25) + second, {2}, 1},  // a time that is not one
+        // Blank lines (an editor's) are no damage.
+        {std::string("\x00\x01\x02 garbage\r\n", 13) + first + "\r\n\r\n", {1}, 1},
+        {std::string(5 * 1024 * 1024, 'A'), {}, 0},  // far larger than 200 entries: not ours
     };
-    for (const std::string& bytes : damaged) {
+    for (const auto& [bytes, kept, skipped] : damaged) {
         SCOPED_TRACE(bytes.substr(0, 40));
         fs::remove_all(folder);
         fs::create_directories(folder);
         WriteFile(bytes);
 
         CalculationHistory history = History();
-        EXPECT_TRUE(history.entries().empty());
+        EXPECT_EQ(Builds(history), BuildsNumbered(kept));
+        EXPECT_EQ(history.skippedLines(), skipped);
         // Kept whole, for reading by hand.
         EXPECT_EQ(testing::ReadFileBytes(path + ".damaged"), bytes);
+        // The good lines are in the file again before any calculation, and nothing is skipped
+        // twice.
+        CalculationHistory restarted = History();
+        EXPECT_EQ(Builds(restarted), BuildsNumbered(kept));
+        EXPECT_EQ(restarted.skippedLines(), 0);
 
         ASSERT_TRUE(history.add(TimeNumber(7), BuildNumber(7)));
-        ASSERT_EQ(History().entries().size(), 1u);
+        EXPECT_EQ(History().entries().size(), kept.size() + 1);
     }
 }
 
