@@ -1,0 +1,63 @@
+#include "analysis/input_changes.h"
+
+#include "form/input_captions.h"
+#include "text/strings.h"
+
+namespace brakefell {
+namespace {
+
+std::u16string ValueText(const ControlState& control) {
+    switch (control.kind) {
+        case ControlKind::TextBox:
+            return control.text.empty() ? u"(빈칸)" : control.text;
+        case ControlKind::DropDown:
+            if (control.value >= 0 && control.value < std::ssize(control.items)) {
+                return control.items[static_cast<std::size_t>(control.value)];
+            }
+            return u"없음";
+        case ControlKind::CheckBox:
+            return control.value == 1 ? u"켬" : control.value == 2 ? u"흐림" : u"끔";
+        default:
+            return control.value == 1 ? u"켬" : u"끔";
+    }
+}
+
+bool SameInput(const ControlState& a, const ControlState& b) {
+    return a.kind == ControlKind::TextBox ? a.text == b.text : a.value == b.value;
+}
+
+}  // namespace
+
+std::vector<InputChange> InputChanges(const FormState& before, const FormState& after) {
+    std::vector<InputChange> changes;
+    for (const ControlState& now : after.controls()) {
+        const ControlState* was = before.find(now.name);
+        if (!IsInputKind(now.kind) || was == nullptr || SameInput(*was, now)) {
+            continue;
+        }
+        if (now.kind == ControlKind::OptionButton && now.value != 1) {
+            continue;  // the option chosen instead tells it
+        }
+        changes.push_back({now.name, ValueText(*was), ValueText(now)});
+    }
+    return changes;
+}
+
+std::u16string InputChangesText(const std::vector<InputChange>& changes, std::size_t told) {
+    if (changes.empty()) {
+        return u"변화 없음";
+    }
+    std::u16string text;
+    for (std::size_t i = 0; i < changes.size() && i < told; ++i) {
+        if (i > 0) {
+            text += u", ";
+        }
+        text += InputCaption(changes[i].control) + u' ' + changes[i].from + u"→" + changes[i].to;
+    }
+    if (changes.size() > told) {
+        text += u" 외 " + IntegerText(static_cast<long long>(changes.size() - told)) + u"개";
+    }
+    return text;
+}
+
+}  // namespace brakefell
