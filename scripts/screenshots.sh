@@ -12,5 +12,5 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" --target brakefell_screenshots >/dev/null
 mkdir -p screenshots/out
-QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} LC_ALL=C.UTF-8 \
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen:configfile=tests/support/offscreen_screen.json} LC_ALL=C.UTF-8 \
     "$build/bin/brakefell_screenshots" screenshots/out

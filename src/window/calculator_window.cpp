@@ -13,8 +13,13 @@
 #include <QList>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -42,6 +47,10 @@ std::string HistoryPath(const ProgramFolders& folders) {
 int Pixels(int twips) {
     return twips / kTwipsPerPixel;
 }
+
+// What a window system adds around the client area (title bar, borders); the frame is not known
+// before the window is first shown, so a generous guess keeps the buttons on the screen.
+constexpr QSize kFrameAllowance(16, 48);
 
 const ControlSpec& SpecOf(const char* name) {
     if (const ControlSpec* entry = FindControlSpec(name)) {
@@ -72,7 +81,16 @@ CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
     const WindowLayout& layout = LayoutOf(session.edition());
     setWindowTitle(QString::fromUtf8(layout.caption));
     setFont(WindowFont());
-    setFixedSize(Pixels(layout.clientWidth), Pixels(layout.clientHeight));
+    content_ = QSize(Pixels(layout.clientWidth), Pixels(layout.clientHeight));
+    canvas_ = new QWidget;
+    canvas_->setFixedSize(content_);
+    scroller_ = new QScrollArea(this);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);  // Tab goes from input to input, as it always did
+    scroller_->setWidget(canvas_);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(scroller_);
 
     createWidgets(layout);
     for (const ControlSpec& entry : ControlTable()) {
@@ -98,6 +116,7 @@ CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
         }
     });
     addShortcuts();
+    fitInto(screen()->availableGeometry().size());
 
     // Ending the program without closing the window (a desktop logging out) still saves.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &CalculatorWindow::shutDown);
@@ -111,7 +130,7 @@ CalculatorWindow::~CalculatorWindow() {
 QWidget* CalculatorWindow::containerOf(LayoutParent parent) {
     switch (parent) {
         case LayoutParent::Form:
-            return this;
+            return canvas_;
         case LayoutParent::Frame1:
             return control(QStringLiteral("Frame1"));
         case LayoutParent::fraVoodoo:
@@ -279,6 +298,30 @@ void CalculatorWindow::restore(const HistoryEntry& entry) {
     }
 }
 
+void CalculatorWindow::fitInto(QSize available) {
+    const QSize room = available - kFrameAllowance;
+    if (content_.width() <= room.width() && content_.height() <= room.height()) {
+        scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setMinimumSize(content_);
+        setMaximumSize(content_);
+        resize(content_);
+        return;
+    }
+    scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Never larger than the layout with its scroll bars, never larger than the screen.
+    const int bar = scroller_->verticalScrollBar()->sizeHint().width();
+    const QSize largest = content_ + QSize(bar, bar);
+    setMinimumSize(std::min(320, largest.width()), std::min(240, largest.height()));
+    setMaximumSize(largest);
+    resize(largest.boundedTo(room));
+}
+
+bool CalculatorWindow::scrolls() const {
+    return scroller_->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+}
+
 AnalysisWindow* CalculatorWindow::analysis() const {
     return analysis_;
 }
@@ -287,6 +330,8 @@ AnalysisWindow& CalculatorWindow::openAnalysis() {
     if (analysis_ == nullptr) {
         analysis_ = new AnalysisWindow(session_, *this);
     }
+    // Brought back from the task bar too: a minimised window is shown as it was before.
+    analysis_->setWindowState(analysis_->windowState() & ~Qt::WindowMinimized);
     analysis_->show();
     analysis_->raise();
     analysis_->activateWindow();

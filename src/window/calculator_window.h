@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -12,6 +13,8 @@
 #include "form/control_table.h"
 #include "session/calculation_history.h"
 #include "session/calculator_session.h"
+
+class QScrollArea;
 
 namespace brakefell {
 
@@ -27,6 +30,12 @@ class CalculatorWindow : public QWidget {
 
     // The widget of a control by the control's name; nullptr for a name the form does not have.
     QWidget* control(const QString& name) const { return controls_.value(name); }
+
+    // The edition's layout whole, at its own size, when `available` (a screen's free area) has
+    // room for it with the window's frame; otherwise the same layout in a scroll area that fits,
+    // so that no button is out of reach at a large scale. The layout itself never moves.
+    void fitInto(QSize available);
+    bool scrolls() const;
 
     // Writes the last-run profile, once, however the program ends; closing is never refused.
     void shutDown();
@@ -63,6 +72,9 @@ class CalculatorWindow : public QWidget {
     void calculate();
 
     CalculatorSession& session_;
+    QSize content_;                    // the layout's client area, in pixels
+    QWidget* canvas_ = nullptr;        // holds every control where the layout puts it
+    QScrollArea* scroller_ = nullptr;  // shows the canvas, scrolling only on a small screen
     QHash<QString, QWidget*> controls_;
     QPointer<AnalysisWindow> analysis_;
     CalculationHistory history_;

@@ -85,6 +85,14 @@ TEST_P(AnalysisWindowTest, OpensOnceByTheButtonOrF2TitledAfterTheMainWindow) {
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->tabs().count(), 5);
 
+    // Minimised, F2 brings it back: shown as it was, in front, active.
+    first->showMinimized();
+    run_.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run_.window()));
+    QTest::keyClick(&run_.window(), Qt::Key_F2);
+    EXPECT_FALSE(first->isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(first));
+
     // The buttons' tooltips name their keys, and F5 presses "계산".
     EXPECT_TRUE(run_.get<QPushButton>("cmdCalculation")->toolTip().contains("F5"));
     EXPECT_TRUE(run_.get<QPushButton>("cmdAnalysis")->toolTip().contains("F2"));

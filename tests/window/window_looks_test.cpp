@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -184,6 +185,40 @@ TEST_P(WindowLooks, TheDefaultReportFitsItsBoxesWithoutScrollingOrWrapping) {
         EXPECT_FALSE(box->horizontalScrollBar()->isVisible());
     }
     EXPECT_GE(filled, 6);
+}
+
+// On a screen too small for the layout (the full edition at 150 % on 1600 x 1200), the window
+// fits the screen and scrolls: every button can be brought into view, and nothing moves in the
+// layout. On a screen with room it shows the layout whole again, without scroll bars.
+TEST_P(WindowLooks, AWindowLargerThanTheScreenScrolls) {
+    CalculatorWindow& window = run_.window();
+    const QSize whole = window.size();
+    auto* calculate = run_.get<QPushButton>("cmdCalculation");
+    const QPoint placed = calculate->pos();
+    auto* area = window.findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    EXPECT_FALSE(window.scrolls());
+
+    const QSize small = whole * 2 / 3;
+    window.fitInto(small);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.scrolls());
+    EXPECT_LE(window.width(), small.width());
+    EXPECT_LE(window.height(), small.height());
+    for (const char* name : {"cmdCalculation", "cmdOpen", "cmdSaveStat", "cmdAnalysis"}) {
+        auto* button = run_.get<QPushButton>(name);
+        area->ensureWidgetVisible(button);
+        QApplication::processEvents();
+        const QRect shown(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(area->viewport()->rect().contains(shown)) << name;
+    }
+    EXPECT_EQ(calculate->pos(), placed);
+
+    window.fitInto(QSize(4000, 3000));
+    QApplication::processEvents();
+    EXPECT_FALSE(window.scrolls());
+    EXPECT_EQ(window.size(), whole);
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, WindowLooks, ::testing::Values(Edition::Full, Edition::Lite),
