@@ -236,6 +236,28 @@ TEST_P(AnalysisWindowTest, ChartIsTheSweepWithBracketLinesAndAMarker) {
     EXPECT_EQ(page.marker().at(0).x(), 27);
     EXPECT_FALSE(page.lineB().isVisible());
 
+    // Over a bracket change the line jumps between two computed points: the value under the
+    // mouse is one of them, never the line's value between them, with the box's own decimals.
+    const double cliff = sweep.bracketChanges[0];
+    const auto after = std::find_if(sweep.points.begin(), sweep.points.end(),
+                                    [&](const SweepPoint& point) { return point.value >= cliff; });
+    ASSERT_NE(after, sweep.points.begin());
+    const auto before = std::prev(after);
+    const auto shown = [&](const SweepPoint& point) {
+        return page.boxChooser().currentText() + u' ' + QStringOf(PlainText(point.value)) +
+               QStringLiteral(": ") + QStringOf(MetricValueText(dps_, point.metric));
+    };
+    page.showNearest(page.lineA(), before->value + (after->value - before->value) * 0.4);
+    EXPECT_EQ(page.hoverLabel().text(), shown(*before));
+    page.showNearest(page.lineA(), before->value + (after->value - before->value) * 0.6);
+    EXPECT_EQ(page.hoverLabel().text(), shown(*after));
+    page.showNearest(page.lineA(), sweep.points.back().value + 100);
+    EXPECT_EQ(page.hoverLabel().text(), shown(sweep.points.back()));
+    // Another box: the value shown belonged to the box before.
+    page.boxChooser().setCurrentIndex(page.boxChooser().findData(QStringLiteral("txtMainStat")));
+    EXPECT_FALSE(page.hoverLabel().text().contains(QStringLiteral(": ")));
+    page.boxChooser().setCurrentIndex(page.boxChooser().findData(QStringLiteral("txtAttackSpeed")));
+
     // The main window's input moves the marker.
     type(QStringLiteral("txtAttackSpeed"), QStringLiteral("40"));
     window.refreshNow();

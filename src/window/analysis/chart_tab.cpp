@@ -4,9 +4,11 @@
 #include <QHBoxLayout>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QLocale>
 #include <QSaveFile>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 #include "analysis/analysis_texts.h"
 #include "form/input_captions.h"
@@ -15,6 +17,8 @@
 
 namespace brakefell {
 namespace {
+
+const QString kHoverPrompt = QStringLiteral("선 위에 마우스를 올리면 그 점의 값이 나옵니다.");
 
 QDoubleSpinBox* NumberField(const QString& name, const QString& spoken, QWidget* parent) {
     auto* field = new QDoubleSpinBox(parent);
@@ -50,6 +54,9 @@ ChartTab::ChartTab(const ComparisonTab& comparison, QWidget* parent)
 
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
+    // Axis numbers grouped by thousands, as the report writes its numbers.
+    chart_->setLocalizeNumbers(true);
+    chart_->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
     axisX_ = new QValueAxis(chart_);
     axisY_ = new QValueAxis(chart_);
     axisY_->setLabelFormat(QStringLiteral("%.0f"));
@@ -72,7 +79,7 @@ ChartTab::ChartTab(const ComparisonTab& comparison, QWidget* parent)
     view_->setAccessibleName(QStringLiteral("그래프"));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumHeight(240);
-    hover_ = new QLabel(QStringLiteral("선 위에 마우스를 올리면 그 점의 값이 나옵니다."), this);
+    hover_ = new QLabel(kHoverPrompt, this);
     hover_->setObjectName(QStringLiteral("chartHover"));
     pages_ = new NoteOrContent(view_, this);
 
@@ -108,11 +115,16 @@ ChartTab::ChartTab(const ComparisonTab& comparison, QWidget* parent)
     }
     connect(csv_, &QPushButton::clicked, this, &ChartTab::saveCsv);
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{lineA_, lineB_}) {
-        connect(series, &QXYSeries::hovered, this, &ChartTab::showPoint);
+        connect(series, &QXYSeries::hovered, this, [this, series](const QPointF& point, bool over) {
+            if (over) {
+                showNearest(*series, point.x());
+            }
+        });
     }
 }
 
 void ChartTab::boxChosen() {
+    hover_->setText(kHoverPrompt);  // a value of the box chosen before means nothing now
     rangeToDefault();
     rerun();
 }
@@ -230,12 +242,21 @@ void ChartTab::rerun() {
     }
 }
 
-void ChartTab::showPoint(const QPointF& point, bool over) {
-    if (!over || !last_ || !last_->metric) {
+void ChartTab::showNearest(const QXYSeries& series, double x) {
+    const QList<QPointF> points = series.points();
+    if (points.isEmpty() || !last_ || !last_->metric) {
         return;
     }
-    hover_->setText(box_->currentText() + u' ' + QStringOf(PlainText(point.x())) +
-                    QStringLiteral(": ") + QStringOf(MetricValueText(*last_->metric, point.y())));
+    // The points go up along x: of the two around the mouse, the nearer.
+    auto nearest = std::lower_bound(points.begin(), points.end(), x,
+                                    [](const QPointF& point, double at) { return point.x() < at; });
+    if (nearest == points.end() ||
+        (nearest != points.begin() && x - std::prev(nearest)->x() < nearest->x() - x)) {
+        nearest = std::prev(nearest);
+    }
+    hover_->setText(box_->currentText() + u' ' + QStringOf(PlainText(nearest->x())) +
+                    QStringLiteral(": ") +
+                    QStringOf(MetricValueText(*last_->metric, nearest->y())));
 }
 
 void ChartTab::saveCsv() {

@@ -38,6 +38,9 @@ class ChartTab : public AnalysisTab {
     const std::vector<QLineSeries*>& bracketLines() const { return bracketLines_; }
     QLabel& hoverLabel() { return *hover_; }
     NoteOrContent& pages() { return *pages_; }
+    // The value under the mouse over `series` at `x`: the computed point nearest to it, never a
+    // value between two points, which no build gives (the line jumps at a bracket change).
+    void showNearest(const QXYSeries& series, double x);
     // The sweep the chart shows now, as "CSV 저장…" writes it.
     const std::optional<Sweep>& sweep() const { return sweep_; }
 
@@ -46,7 +49,6 @@ class ChartTab : public AnalysisTab {
     void rangeToDefault();
     void rerun();
     void saveCsv();
-    void showPoint(const QPointF& point, bool over);
 
     const ComparisonTab& comparison_;
     QComboBox* box_;
