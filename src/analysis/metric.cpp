@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "form/input_captions.h"
 #include "text/strings.h"
 
 namespace brakefell {
@@ -78,13 +79,13 @@ std::u16string MetricMissing(Metric metric, const CharacterSheet& sheet,
         case MetricKind::DamagePerSecond:
         case MetricKind::KillTime:
             if (sheet.chkCrossbow != 1) {
-                return MetricName(metric) +
-                       u"은(는) 쇠뇌 발사체(chkCrossbow)를 켰을 때만 계산됩니다.";
+                return MetricCaption(metric) + u"은(는) " + InputCaption(u"chkCrossbow") +
+                       u"를 켰을 때만 계산됩니다.";
             }
             return {};
         case MetricKind::SlotHit:
             if (!SlotDealsDamage(sheet, catalogue, metric.index)) {
-                return MetricName(metric) + u": 슬롯 " + IntegerText(metric.index + 1) +
+                return u"슬롯 " + IntegerText(metric.index + 1) +
                        u"에 고른 룬은 피해를 주지 않습니다.";
             }
             return {};

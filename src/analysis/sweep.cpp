@@ -5,6 +5,8 @@
 
 #include "analysis/bracket_of.h"
 #include "analysis/search.h"
+#include "form/input_captions.h"
+#include "text/number_format.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 
@@ -51,8 +53,11 @@ SweepRequest DefaultSweepRange(const NumberBox& box, double value) {
     }
 }
 
-std::string SweepCsv(const Sweep& sweep) {
-    std::u16string text = sweep.name + u',' + MetricName(sweep.metric) + u'\n';
+std::string SweepCsv(const Sweep& sweep, CsvHeader header) {
+    std::u16string text =
+        header == CsvHeader::Names
+            ? sweep.name + u',' + MetricName(sweep.metric) + u'\n'
+            : InputCaption(sweep.name) + u',' + MetricCaption(sweep.metric) + u'\n';
     for (const SweepPoint& point : sweep.points) {
         text += PlainNumberText(point.value) + u',' +
                 (point.metric ? PlainNumberText(*point.metric) : std::u16string()) + u'\n';
@@ -79,7 +84,8 @@ std::variant<std::u16string, Sweep> ComputeSweep(const CharacterSheet& sheet,
     }
     const auto count = SweepPointCount(request.from, request.to, request.step);
     if (!count) {
-        return u"구간은 FROM <= TO, STEP > 0, 점은 " + IntegerText(kMostSweepPoints) +
+        return u"범위의 시작은 끝 이하, 간격은 0보다 커야 하고, 점은 " +
+               FormatNumber(static_cast<double>(kMostSweepPoints), u"#,##0") +
                u"개 이하여야 합니다.";
     }
     const NumberBox& box = *request.box;

@@ -45,9 +45,13 @@ std::optional<long long> SweepPointCount(double from, double to, double step);
 // above, other boxes 50; never below 0 for a value that is not below 0.
 SweepRequest DefaultSweepRange(const NumberBox& box, double value);
 
-// A header ("txtAttackSpeed,dps"), then "value,metric" per point; an empty metric where there is
-// none. Lines end in LF; UTF-8.
-std::string SweepCsv(const Sweep& sweep);
+// The header of a sweep's CSV: the names scripts read ("txtAttackSpeed,dps"), or the captions a
+// player reads ("공격속도,초당 피해량(정예)"; none holds a comma).
+enum class CsvHeader { Names, Captions };
+
+// The header, then "value,metric" per point; an empty metric where there is none. Lines end in LF;
+// UTF-8.
+std::string SweepCsv(const Sweep& sweep, CsvHeader header = CsvHeader::Names);
 
 // Why the request cannot be swept (one sentence), or the sweep.
 std::variant<std::u16string, Sweep> ComputeSweep(const CharacterSheet& sheet,

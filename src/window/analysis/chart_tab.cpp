@@ -1,6 +1,7 @@
 #include "window/analysis/chart_tab.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLegend>
 #include <QLegendMarker>
@@ -263,14 +264,17 @@ void ChartTab::saveCsv() {
     if (!sweep_) {
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("CSV 저장"), QString(),
-                                                      QStringLiteral("CSV (*.csv)"));
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("CSV 저장"), QString(),
+                                                QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".csv");  // so that a spreadsheet opens it by its name
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QBytesOf(SweepCsv(*sweep_))) < 0 ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QBytesOf(SweepCsv(*sweep_, CsvHeader::Captions))) < 0 || !file.commit()) {
         hover_->setText(QStringLiteral("CSV를 저장하지 못했습니다."));
     }
 }
