@@ -108,10 +108,10 @@ std::optional<double> MetricValue(Metric metric, const BuildFigures& f) {
     if (f.refusal != Refusal::None) {
         return std::nullopt;
     }
-    const bool perSecond = f.multipliers.SentryFiredMode && f.rotation.defined;
+    const bool perSecond = f.multipliers.sentryFiredMode && f.rotation.defined;
     switch (metric.kind) {
         case MetricKind::DamagePerSecond:
-            return perSecond ? std::optional(f.perSecond.TotalElitePerSecond) : std::nullopt;
+            return perSecond ? std::optional(f.perSecond.totalElitePerSecond) : std::nullopt;
         case MetricKind::KillTime: {
             if (!perSecond || !f.killTimes.defined) {
                 return std::nullopt;

@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "engine/compute_figures.h"
@@ -254,8 +255,7 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
     Best best(top_, Ranking(HigherIsBetter(probe_.metric())));
     long long variant = -1;
     CharacterSheet variantSheet;
-    BuildFigures figures;
-    bool variantRefused = false;
+    std::optional<RuneTrials> trials;
     for (long long index = begin; index < end; ++index) {
         const long long thisVariant = index / combinations.runeCombinations();
         if (thisVariant != variant) {
@@ -263,17 +263,14 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
             // once, then only the slots' part again for each set of runes.
             variant = thisVariant;
             variantSheet = combinations.Variant(variant);
-            figures = ComputeCharacterFigures(variantSheet, probe_.catalogue(), probe_.edition());
-            variantRefused = figures.refusal != Refusal::None;
+            trials.emplace(variantSheet, probe_.catalogue());
         }
-        if (variantRefused) {
+        if (trials->characterRefusal() != Refusal::None) {
             continue;
         }
         CharacterSheet sheet = variantSheet;
         combinations.SetRunes(sheet, index % combinations.runeCombinations());
-        figures.refusal = Refusal::None;
-        ComputeSlotFigures(sheet, probe_.catalogue(), figures);
-        if (const auto value = MetricValue(probe_.metric(), figures)) {
+        if (const auto value = MetricValue(probe_.metric(), trials->WithRunes(sheet))) {
             best.Offer(MakeCandidate(*value, sheet, sheet_, index));
         }
     }

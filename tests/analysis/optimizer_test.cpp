@@ -143,7 +143,7 @@ TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
     const CharacterSheet sheet = SmallSheet();
     for (const char* name : {"dps", "kill-time-3", "hit-2"}) {
         const Metric metric = *MetricNamed(Utf16OfLatin1(name));
-        const MetricProbe probe(catalogue, Edition::Full, metric);
+        const MetricProbe probe(catalogue, metric);
         std::vector<Ranked> all;
         CharacterSheet tried = sheet;
         for (int combination = 0; combination < 46656; ++combination) {
@@ -168,7 +168,7 @@ TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
 TEST(Optimizer, GemsAndPassivesKeepHowManyAreOn) {
     const SkillCatalogue catalogue = SmallCatalogue();
     const CharacterSheet sheet = SmallSheet();  // two gems on (one grayed), two passives on
-    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    const MetricProbe probe(catalogue, *MetricNamed(u"dps"));
     int CharacterSheet::*const gems[] = {
         &CharacterSheet::chkGemStrong, &CharacterSheet::chkMorePain,  &CharacterSheet::chkGemLocked,
         &CharacterSheet::chkGemSummon, &CharacterSheet::chkGemPoison, &CharacterSheet::chkGemJ};
@@ -210,7 +210,7 @@ TEST(Optimizer, GemsAndPassivesKeepHowManyAreOn) {
 TEST(Optimizer, CancelledEarlyAndTellsItsProgress) {
     const SkillCatalogue catalogue = SmallCatalogue();
     const CharacterSheet sheet = SmallSheet();
-    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    const MetricProbe probe(catalogue, *MetricNamed(u"dps"));
     const std::atomic<bool> cancel{true};
     const Optimization stopped = OptimizeOnThreads(sheet, probe, {.runes = true, .gems = true}, 3,
                                                    {.progress = {}, .cancel = &cancel});
@@ -239,7 +239,7 @@ TEST(Optimizer, NothingToFindForInputsThatCannotBeReckoned) {
     CharacterSheet sheet = SmallSheet();
     sheet.txtMainStat = std::numeric_limits<double>::infinity();
     const SkillCatalogue catalogue = SmallCatalogue();
-    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    const MetricProbe probe(catalogue, *MetricNamed(u"dps"));
     for (const Optimization& found : {Optimize(sheet, probe, {.runes = true}, 3),
                                       OptimizeOnThreads(sheet, probe, {.runes = true}, 3)}) {
         EXPECT_FALSE(found.base.has_value());
@@ -257,7 +257,7 @@ TEST(Optimizer, RangesMergedInAnyOrderRankAsTheWholeSearch) {
     const CharacterSheet sheet = SmallSheet();
     std::mt19937_64 random(46656);
     for (const char* name : {"dps", "kill-time-2", "hit-2"}) {
-        const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(Utf16OfLatin1(name)));
+        const MetricProbe probe(catalogue, *MetricNamed(Utf16OfLatin1(name)));
         const OptimizationSearch search(sheet, probe, {.runes = true, .passives = true}, 7);
         const Optimization whole = search.finish(search.compute(0, search.total()), false);
         ASSERT_EQ(whole.top.size(), 7u) << name;

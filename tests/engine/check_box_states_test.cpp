@@ -2,7 +2,7 @@
 // box only at 1, except the voodoo buff's speed, which counts at anything but 0.
 #include <gtest/gtest.h>
 
-#include "engine/calculation.h"
+#include "engine/report/calculation.h"
 #include "engine_fixtures.h"
 #include "golden_cases.h"
 #include "text/strings.h"

@@ -100,8 +100,8 @@ TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
     AnalysisWindow& window = open();
     auto& page = tab<StatValuesTab>(window, 0);
     const auto expectLibrarys = [&] {
-        const StatValues values = ComputeStatValues(
-            run_.form().characterSheet(), MetricProbe(run_.form().catalogue(), GetParam(), dps_));
+        const StatValues values = ComputeStatValues(run_.form().characterSheet(),
+                                                    MetricProbe(run_.form().catalogue(), dps_));
         ASSERT_EQ(page.table().rowCount(), static_cast<int>(values.rows.size()));
         for (int row = 0; row < page.table().rowCount(); ++row) {
             EXPECT_EQ(page.table().item(row, 0)->text(), QStringOf(values.rows[row].caption));
@@ -177,7 +177,7 @@ TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
     type(QStringLiteral("txtMainStat"), QStringLiteral("9300"));
     window.refreshNow();
     ASSERT_FALSE(page.pages().showsNote());
-    const Comparison expected = CompareBuilds(run_.form(), page.build().form(), GetParam(), dps_);
+    const Comparison expected = CompareBuilds(run_.form(), page.build().form(), dps_);
     ASSERT_EQ(page.figures().rowCount(), static_cast<int>(expected.figures.size()));
     for (int row = 0; row < page.figures().rowCount(); ++row) {
         const FigureComparison& f = expected.figures[row];
@@ -217,7 +217,7 @@ TEST_P(AnalysisWindowTest, ChartIsTheSweepWithBracketLinesAndAMarker) {
     EXPECT_EQ(page.from().value(), request.from);
     const auto swept =
         ComputeSweep(sheet, {&box, page.from().value(), page.to().value(), page.step().value()},
-                     MetricProbe(run_.form().catalogue(), GetParam(), dps_));
+                     MetricProbe(run_.form().catalogue(), dps_));
     const Sweep& sweep = std::get<Sweep>(swept);
     ASSERT_EQ(page.lineA().count(), static_cast<int>(sweep.points.size()));
     EXPECT_EQ(page.lineA().at(10).y(), *sweep.points[10].metric);

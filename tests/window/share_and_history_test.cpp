@@ -133,7 +133,7 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     AnalysisWindow& analysis = *run_->window().analysis();
     const Metric metric = *MetricNamed(TextOf(analysis.metricChooser().currentData().toString()));
     type("txtMainStat", "8000");
-    const MetricProbe probe(run_->session().catalogue(), GetParam(), metric);
+    const MetricProbe probe(run_->session().catalogue(), metric);
     CharacterSheet firstSheet = run_->form().characterSheet();
     firstSheet.chkMark = 1;
     EXPECT_EQ(table.item(1, 1)->text(),

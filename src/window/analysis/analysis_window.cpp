@@ -118,12 +118,12 @@ void AnalysisWindow::refreshNow() {
     pending_.stop();
     const FormState& form = session_.form();
     const CharacterSheet sheet = form.characterSheet();
-    AnalysisInputs inputs{form, session_.edition(), chosenMetric(), {}, chosenMetric()};
+    AnalysisInputs inputs{form, chosenMetric(), {}, chosenMetric()};
     if (inputs.metric) {
         inputs.note = QStringOf(MetricMissing(*inputs.metric, sheet, session_.catalogue()));
     }
     if (inputs.note.isEmpty() &&
-        ComputeFigures(sheet, session_.catalogue(), session_.edition()).refusal != Refusal::None) {
+        ComputeFigures(sheet, session_.catalogue()).refusal != Refusal::None) {
         inputs.note = QStringOf(messages::kCalculationRefused);
     }
     if (!inputs.note.isEmpty()) {

@@ -94,7 +94,7 @@ void ComparisonTab::refresh(const AnalysisInputs& in) {
         return;
     }
     pages_->showContent();
-    const Comparison comparison = CompareBuilds(in.form, build_.form(), in.edition, *in.metric);
+    const Comparison comparison = CompareBuilds(in.form, build_.form(), *in.metric);
     const TableFilling fillingFigures(*figures_);
     const TableFilling fillingInputs(*inputs_);
     figures_->setRowCount(static_cast<int>(comparison.figures.size()));

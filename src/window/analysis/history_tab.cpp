@@ -57,8 +57,7 @@ void HistoryTab::refresh(const AnalysisInputs& inputs) {
     pages_->showContent();
     std::vector<HistoryValue> values;
     if (inputs.chosen) {
-        values = HistoryValues(
-            sheets_, MetricProbe(inputs.form.catalogue(), inputs.edition, *inputs.chosen));
+        values = HistoryValues(sheets_, MetricProbe(inputs.form.catalogue(), *inputs.chosen));
     }
     const std::vector<HistoryEntry>& entries = mainWindow_.history().entries();
     const TableFilling filling(*table_);

@@ -110,7 +110,6 @@ void OptimizerTab::start() {
     }
     // The inputs as they are now: changes made while the search runs do not reach it.
     const CharacterSheet sheet = last_->form.characterSheet();
-    const Edition edition = last_->edition;
     const int top = count_->value();
     runMetric_ = last_->metric;
     cancelled_ = false;
@@ -124,8 +123,8 @@ void OptimizerTab::start() {
 
     const Metric metric = *runMetric_;
     const SkillCatalogue& catalogue = session_.catalogue();
-    worker_.reset(QThread::create([this, sheet, edition, top, choices, metric, &catalogue] {
-        const MetricProbe probe(catalogue, edition, metric);
+    worker_.reset(QThread::create([this, sheet, top, choices, metric, &catalogue] {
+        const MetricProbe probe(catalogue, metric);
         OptimizeControl control;
         control.cancel = &cancelled_;
         control.progress = [this](long long done, long long total) {

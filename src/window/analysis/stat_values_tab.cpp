@@ -61,7 +61,7 @@ void StatValuesTab::refresh(const AnalysisInputs& inputs) {
         return;
     }
     const Metric metric = *inputs.metric;
-    const MetricProbe probe(inputs.form.catalogue(), inputs.edition, metric);
+    const MetricProbe probe(inputs.form.catalogue(), metric);
     const StatValues values = ComputeStatValues(inputs.form.characterSheet(), probe);
     if (!values.base) {
         pages_->showNote(QStringLiteral("이 입력으로는 계산할 수 없습니다."));
