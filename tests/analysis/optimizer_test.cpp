@@ -9,9 +9,11 @@
 #include <bit>
 #include <limits>
 #include <random>
+#include <span>
 #include <vector>
 
 #include "analysis_fixtures.h"
+#include "form/sheet_fields.h"
 #include "qt_adapters/optimizer_threads.h"
 #include "text/strings.h"
 #include "text_helpers.h"
@@ -79,13 +81,11 @@ Ranked RankOf(double value, const CharacterSheet& sheet, const CharacterSheet& o
     for (int slot = 0; slot < kSlotCount; ++slot) {
         add(sheet.cboUsingSkillRune[slot], original.cboUsingSkillRune[slot]);
     }
-    for (int CharacterSheet::*box :
-         {&CharacterSheet::chkGemStrong, &CharacterSheet::chkMorePain,
-          &CharacterSheet::chkGemLocked, &CharacterSheet::chkGemSummon,
-          &CharacterSheet::chkGemPoison, &CharacterSheet::chkGemJ, &CharacterSheet::chkPassiveAim,
-          &CharacterSheet::chkPassiveArrow, &CharacterSheet::chkPassiveRenovate,
-          &CharacterSheet::chkPassiveWeak, &CharacterSheet::chkPassiveTrajectory}) {
-        add(sheet.*box, original.*box);
+    for (const auto& boxes : {std::span<const SheetField* const>(kGemCheckBoxes),
+                              std::span<const SheetField* const>(kPassiveCheckBoxes)}) {
+        for (const SheetField* box : boxes) {
+            add(WholeIn(*box, sheet), WholeIn(*box, original));
+        }
     }
     return ranked;
 }
@@ -94,29 +94,11 @@ Ranked RankOf(double value, const CharacterSheet& sheet, const CharacterSheet& o
 CharacterSheet Applied(const CharacterSheet& sheet, const OptimizedBuild& build) {
     CharacterSheet changed = sheet;
     for (const ChoiceChange& change : build.changes) {
-        if (change.name.starts_with(u"cboUsingSkillRune(")) {
-            const int slot = change.name.at(18) - u'0';
-            EXPECT_EQ(changed.cboUsingSkillRune[slot], change.from);
-            changed.cboUsingSkillRune[slot] = change.to;
-            continue;
-        }
-        for (const auto& [name, box] :
-             std::initializer_list<std::pair<const char*, int CharacterSheet::*>>{
-                 {"chkGemStrong", &CharacterSheet::chkGemStrong},
-                 {"chkMorePain", &CharacterSheet::chkMorePain},
-                 {"chkGemLocked", &CharacterSheet::chkGemLocked},
-                 {"chkGemSummon", &CharacterSheet::chkGemSummon},
-                 {"chkGemPoison", &CharacterSheet::chkGemPoison},
-                 {"chkGemJ", &CharacterSheet::chkGemJ},
-                 {"chkPassiveAim", &CharacterSheet::chkPassiveAim},
-                 {"chkPassiveArrow", &CharacterSheet::chkPassiveArrow},
-                 {"chkPassiveRenovate", &CharacterSheet::chkPassiveRenovate},
-                 {"chkPassiveWeak", &CharacterSheet::chkPassiveWeak},
-                 {"chkPassiveTrajectory", &CharacterSheet::chkPassiveTrajectory}}) {
-            if (change.name == Utf16OfLatin1(name)) {
-                EXPECT_EQ(changed.*box, change.from);
-                changed.*box = change.to;
-            }
+        const SheetField* field = FindSheetField(Utf8OfUtf16(change.name));
+        EXPECT_NE(field, nullptr) << Utf8OfUtf16(change.name);
+        if (field != nullptr) {
+            EXPECT_EQ(field->whole(changed), change.from);
+            field->whole(changed) = change.to;
         }
     }
     return changed;
