@@ -50,7 +50,6 @@ QVariant AnalysisTableModel::data(const QModelIndex& index, int role) const {
     const TableCell& cell = cells[static_cast<std::size_t>(index.column())];
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::ToolTipRole:
             return QStringOf(cell.text);
         case Qt::TextAlignmentRole:
             // Numbers sit at the right as in the report.
