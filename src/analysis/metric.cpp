@@ -68,6 +68,17 @@ std::u16string MetricCaption(Metric metric) {
     return {};
 }
 
+std::vector<Metric> AllMetrics() {
+    std::vector<Metric> metrics{{MetricKind::DamagePerSecond, 0}};
+    for (int sentries = 1; sentries <= kMostSentries; ++sentries) {
+        metrics.push_back({MetricKind::KillTime, sentries});
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        metrics.push_back({MetricKind::SlotHit, slot});
+    }
+    return metrics;
+}
+
 bool HigherIsBetter(Metric metric) {
     return metric.kind != MetricKind::KillTime;
 }

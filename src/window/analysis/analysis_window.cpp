@@ -17,21 +17,6 @@
 #include "window/calculator_window.h"
 
 namespace brakefell {
-namespace {
-
-// Every metric the library knows, in the chooser's order.
-std::vector<Metric> AllMetrics() {
-    std::vector<Metric> metrics{{MetricKind::DamagePerSecond, 0}};
-    for (int sentries = 1; sentries <= 4; ++sentries) {
-        metrics.push_back({MetricKind::KillTime, sentries});
-    }
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        metrics.push_back({MetricKind::SlotHit, slot});
-    }
-    return metrics;
-}
-
-}  // namespace
 
 AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mainWindow)
     : session_(session), mainWindow_(mainWindow) {
