@@ -41,7 +41,7 @@ const FormState& Stronger() {
     return stronger.form;
 }
 MetricProbe Probe() {
-    return MetricProbe(Now().catalogue(), Edition::Full, kDps);
+    return MetricProbe(Now().catalogue(), kDps);
 }
 
 struct PageCase {
@@ -67,9 +67,9 @@ std::vector<PageCase> Cases() {
     };
     const auto comparison = [](bool swapped, TableForm form) {
         return [swapped, form] {
-            return ComparisonPage(CompareBuilds(swapped ? Stronger() : Now(),
-                                                swapped ? Now() : Stronger(), Edition::Full, kDps),
-                                  form);
+            return ComparisonPage(
+                CompareBuilds(swapped ? Stronger() : Now(), swapped ? Now() : Stronger(), kDps),
+                form);
         };
     };
     const auto optimization = [](TableForm form) {
