@@ -17,7 +17,7 @@ const SkillCatalogue& Shipped() {
 }
 
 const MetricProbe& DpsProbe() {
-    static const MetricProbe probe(Shipped(), Edition::Full, *MetricNamed(u"dps"));
+    static const MetricProbe probe(Shipped(), *MetricNamed(u"dps"));
     return probe;
 }
 

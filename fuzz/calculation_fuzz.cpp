@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/calculation.h"
+#include "engine/report/calculation.h"
 #include "fuzz_support.h"
 
 using namespace brakefell;

@@ -61,6 +61,11 @@ std::u16string PlainText(std::optional<double> value) {
     return value ? PlainNumberText(*value) : std::u16string();
 }
 
+std::u16string AnalysisHeading(std::u16string_view what, Metric metric) {
+    return std::u16string(what) + u" - " + MetricCaption(metric) +
+           (HigherIsBetter(metric) ? u" (높을수록 좋음)" : u" (낮을수록 좋음)");
+}
+
 std::u16string ChoiceChangeText(const FormState& form, const ChoiceChange& change) {
     const ControlState* control = form.find(change.name);
     if (control != nullptr && control->kind == ControlKind::DropDown) {

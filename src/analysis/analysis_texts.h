@@ -31,6 +31,10 @@ std::u16string FigureDeltaText(std::u16string_view key, std::optional<double> de
 // A number as a person types it: "8930", "37.5".
 std::u16string PlainText(std::optional<double> value);
 
+// A page's heading: what it is, the metric and which way is better: "스탯 가치 - 초당
+// 피해량(정예) (높을수록 좋음)".
+std::u16string AnalysisHeading(std::u16string_view what, Metric metric);
+
 // One change an optimiser result makes, by the input's caption: "룬: 없음 → 불길", "주술 켬".
 std::u16string ChoiceChangeText(const FormState& form, const ChoiceChange& change);
 

@@ -6,7 +6,7 @@
 namespace brakefell {
 
 int BracketRowOf(const CharacterSheet& sheet) {
-    const double speed = DeriveCharacterMultipliers(sheet).SentryAttackSpeed;
+    const double speed = DeriveCharacterMultipliers(sheet).sentryAttackSpeed;
     return BelowSentryBrackets(speed) ? -1 : SentryBracketRow(speed);
 }
 

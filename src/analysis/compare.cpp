@@ -39,11 +39,11 @@ std::u16string InputValueText(const ControlState& control) {
     }
 }
 
-Comparison CompareBuilds(const FormState& a, const FormState& b, Edition edition, Metric metric) {
+Comparison CompareBuilds(const FormState& a, const FormState& b, Metric metric) {
     Comparison comparison;
     comparison.metric = metric;
-    const BuildFigures figuresA = ComputeFigures(a.characterSheet(), a.catalogue(), edition);
-    const BuildFigures figuresB = ComputeFigures(b.characterSheet(), b.catalogue(), edition);
+    const BuildFigures figuresA = ComputeFigures(a.characterSheet(), a.catalogue());
+    const BuildFigures figuresB = ComputeFigures(b.characterSheet(), b.catalogue());
     const std::vector<NamedFigure> listA = MainFigures(figuresA);
     const std::vector<NamedFigure> listB = MainFigures(figuresB);
     for (std::size_t i = 0; i < listA.size(); ++i) {

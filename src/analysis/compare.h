@@ -1,5 +1,5 @@
 #pragma once
-// Two builds side by side under one catalogue and edition: every main figure of each with the
+// Two builds side by side under one catalogue: every main figure of each with the
 // difference, and the inputs in which they differ.
 
 #include <optional>
@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "analysis/metric.h"
-#include "editions/edition.h"
 #include "form/form_state.h"
 
 namespace brakefell {
@@ -36,7 +35,7 @@ struct Comparison {
 };
 
 // The forms' inputs as they stand now; both forms show the same catalogue.
-Comparison CompareBuilds(const FormState& a, const FormState& b, Edition edition, Metric metric);
+Comparison CompareBuilds(const FormState& a, const FormState& b, Metric metric);
 
 // What an input holds, as the comparison shows it.
 std::u16string InputValueText(const ControlState& control);

@@ -69,6 +69,17 @@ std::u16string MetricCaption(Metric metric) {
     return {};
 }
 
+std::vector<Metric> AllMetrics() {
+    std::vector<Metric> metrics{{MetricKind::DamagePerSecond, 0}};
+    for (int sentries = 1; sentries <= kMostSentries; ++sentries) {
+        metrics.push_back({MetricKind::KillTime, sentries});
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        metrics.push_back({MetricKind::SlotHit, slot});
+    }
+    return metrics;
+}
+
 bool HigherIsBetter(Metric metric) {
     return metric.kind != MetricKind::KillTime;
 }
@@ -109,10 +120,10 @@ std::optional<double> MetricValue(Metric metric, const BuildFigures& f) {
     if (f.refusal != Refusal::None) {
         return std::nullopt;
     }
-    const bool perSecond = f.multipliers.SentryFiredMode && f.rotation.defined;
+    const bool perSecond = f.multipliers.sentryFiredMode && f.rotation.defined;
     switch (metric.kind) {
         case MetricKind::DamagePerSecond:
-            return perSecond ? std::optional(f.perSecond.TotalElitePerSecond) : std::nullopt;
+            return perSecond ? std::optional(f.perSecond.totalElitePerSecond) : std::nullopt;
         case MetricKind::KillTime: {
             if (!perSecond || !f.killTimes.defined) {
                 return std::nullopt;

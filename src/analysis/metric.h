@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/skill_catalogue.h"
 #include "engine/character_sheet.h"
@@ -32,6 +33,10 @@ std::u16string MetricName(Metric metric);
 // The Korean words the window shows: "초당 피해량(정예)", "처치 시간(쇠뇌 2개)", "슬롯 1 한 방
 // 기대값".
 std::u16string MetricCaption(Metric metric);
+
+// Every metric there is, in the order a chooser lists them: damage per second, the kill times by
+// the number of sentries, each slot's hit.
+std::vector<Metric> AllMetrics();
 
 // Damage is better higher, a kill time lower.
 bool HigherIsBetter(Metric metric);

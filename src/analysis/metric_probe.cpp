@@ -5,7 +5,7 @@
 namespace brakefell {
 
 MetricOutcome MetricProbe::operator()(const CharacterSheet& sheet) const {
-    const BuildFigures figures = ComputeFigures(sheet, catalogue_, edition_);
+    const BuildFigures figures = ComputeFigures(sheet, catalogue_);
     return {MetricValue(metric_, figures), figures.refusal != Refusal::None};
 }
 

@@ -5,7 +5,6 @@
 
 #include "analysis/metric.h"
 #include "catalogue/skill_catalogue.h"
-#include "editions/edition.h"
 #include "engine/character_sheet.h"
 
 namespace brakefell {
@@ -17,14 +16,13 @@ struct MetricOutcome {
 
 class MetricProbe {
   public:
-    MetricProbe(const SkillCatalogue& catalogue, Edition edition, Metric metric)
-        : catalogue_(catalogue), edition_(edition), metric_(metric) {}
+    MetricProbe(const SkillCatalogue& catalogue, Metric metric)
+        : catalogue_(catalogue), metric_(metric) {}
 
     MetricOutcome operator()(const CharacterSheet& sheet) const;
 
     Metric metric() const { return metric_; }
     const SkillCatalogue& catalogue() const { return catalogue_; }
-    Edition edition() const { return edition_; }
 
     // How much better `value` is than `base` in the metric's direction (a shorter kill time is a
     // positive improvement).
@@ -34,7 +32,6 @@ class MetricProbe {
 
   private:
     const SkillCatalogue& catalogue_;
-    Edition edition_;
     Metric metric_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The number boxes the calculation reads, as the analyses change them: by the box's name, with
-// the step a player would try, written as the plain decimal text a person would type.
+// the step a player would try, written as the plain decimal text a person would type. The boxes
+// are the rows of the sheet's field table (form/sheet_fields.h) that have a step.
 
 #include <span>
 #include <string>

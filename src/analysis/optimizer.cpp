@@ -5,45 +5,28 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <utility>
 
 #include "analysis/analysis_texts.h"
 #include "engine/compute_figures.h"
 #include "form/controls.h"
+#include "form/sheet_fields.h"
 #include "text/strings.h"
 
 namespace brakefell {
 namespace {
 
-using CheckBoxField = int CharacterSheet::*;
+// The "-전설 보석-" and "-지속 스킬-" check boxes, in the window's order.
+using CheckBoxes = std::span<const SheetField* const>;
+constexpr CheckBoxes kGems = kGemCheckBoxes;
+constexpr CheckBoxes kPassives = kPassiveCheckBoxes;
 
-struct CheckBoxChoice {
-    const char* name;
-    CheckBoxField field;
-};
-
-// The "-전설 보석-" and "-지속 스킬-" sections, in the window's order.
-constexpr std::array<CheckBoxChoice, 6> kGems{{
-    {"chkGemStrong", &CharacterSheet::chkGemStrong},
-    {"chkMorePain", &CharacterSheet::chkMorePain},
-    {"chkGemLocked", &CharacterSheet::chkGemLocked},
-    {"chkGemSummon", &CharacterSheet::chkGemSummon},
-    {"chkGemPoison", &CharacterSheet::chkGemPoison},
-    {"chkGemJ", &CharacterSheet::chkGemJ},
-}};
-constexpr std::array<CheckBoxChoice, 5> kPassives{{
-    {"chkPassiveAim", &CharacterSheet::chkPassiveAim},
-    {"chkPassiveArrow", &CharacterSheet::chkPassiveArrow},
-    {"chkPassiveRenovate", &CharacterSheet::chkPassiveRenovate},
-    {"chkPassiveWeak", &CharacterSheet::chkPassiveWeak},
-    {"chkPassiveTrajectory", &CharacterSheet::chkPassiveTrajectory},
-}};
-
-template <std::size_t N>
-unsigned OnMask(const CharacterSheet& sheet, const std::array<CheckBoxChoice, N>& boxes) {
+unsigned OnMask(const CharacterSheet& sheet, CheckBoxes boxes) {
     unsigned mask = 0;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (sheet.*boxes[i].field == 1) {
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (WholeIn(*boxes[i], sheet) == 1) {
             mask |= 1u << i;
         }
     }
@@ -51,15 +34,13 @@ unsigned OnMask(const CharacterSheet& sheet, const std::array<CheckBoxChoice, N>
 }
 
 // Every set of the boxes with as many on as now; just the current set when the boxes stay.
-template <std::size_t N>
-std::vector<unsigned> Masks(const CharacterSheet& sheet, const std::array<CheckBoxChoice, N>& boxes,
-                            bool vary) {
+std::vector<unsigned> Masks(const CharacterSheet& sheet, CheckBoxes boxes, bool vary) {
     const unsigned now = OnMask(sheet, boxes);
     if (!vary) {
         return {now};
     }
     std::vector<unsigned> masks;
-    for (unsigned mask = 0; mask < (1u << N); ++mask) {
+    for (unsigned mask = 0; mask < (1u << boxes.size()); ++mask) {
         if (std::popcount(mask) == std::popcount(now)) {
             masks.push_back(mask);
         }
@@ -68,12 +49,11 @@ std::vector<unsigned> Masks(const CharacterSheet& sheet, const std::array<CheckB
 }
 
 // On where the mask says; a box that is off stays as it is (a grayed box counts as off too).
-template <std::size_t N>
-void ApplyMask(CharacterSheet& sheet, const CharacterSheet& original,
-               const std::array<CheckBoxChoice, N>& boxes, unsigned mask) {
-    for (std::size_t i = 0; i < N; ++i) {
-        int& box = sheet.*boxes[i].field;
-        const int was = original.*boxes[i].field;
+void ApplyMask(CharacterSheet& sheet, const CharacterSheet& original, CheckBoxes boxes,
+               unsigned mask) {
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        int& box = boxes[i]->whole(sheet);
+        const int was = WholeIn(*boxes[i], original);
         box = (mask >> i & 1u) != 0 ? 1 : (was == 1 ? 0 : was);
     }
 }
@@ -133,11 +113,12 @@ class OptimizationCombinations {
                                    sheet_.cboUsingSkillRune[slot], sheet.cboUsingSkillRune[slot]});
             }
         }
-        const auto boxes = [&](const auto& list) {
-            for (const CheckBoxChoice& box : list) {
-                if (sheet.*box.field != sheet_.*box.field) {
-                    changes.push_back(
-                        {Utf16OfLatin1(box.name), sheet_.*box.field, sheet.*box.field});
+        const auto boxes = [&](CheckBoxes list) {
+            for (const SheetField* box : list) {
+                const int now = WholeIn(*box, sheet);
+                const int was = WholeIn(*box, sheet_);
+                if (now != was) {
+                    changes.push_back({Utf16OfLatin1(box->control), was, now});
                 }
             }
         };
@@ -184,11 +165,11 @@ Candidate MakeCandidate(double value, const CharacterSheet& sheet, const Charact
         candidate.choices[at++] = sheet.cboUsingSkillRune[slot];
         candidate.changes += sheet.cboUsingSkillRune[slot] != original.cboUsingSkillRune[slot];
     }
-    for (const auto* list : {kGems.data(), kPassives.data()}) {
-        const std::size_t count = list == kGems.data() ? kGems.size() : kPassives.size();
-        for (std::size_t i = 0; i < count; ++i) {
-            candidate.choices[at++] = sheet.*list[i].field;
-            candidate.changes += sheet.*list[i].field != original.*list[i].field;
+    for (const CheckBoxes list : {kGems, kPassives}) {
+        for (const SheetField* box : list) {
+            const int now = WholeIn(*box, sheet);
+            candidate.choices[at++] = now;
+            candidate.changes += now != WholeIn(*box, original);
         }
     }
     return candidate;
@@ -298,8 +279,7 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
     Best best(top_, probe_.metric());
     long long variant = -1;
     CharacterSheet variantSheet;
-    BuildFigures figures;
-    bool variantRefused = false;
+    std::optional<RuneTrials> trials;
     for (long long index = begin; index < end; ++index) {
         const long long thisVariant = index / combinations.runeCombinations();
         if (thisVariant != variant) {
@@ -307,17 +287,14 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
             // once, then only the slots' part again for each set of runes.
             variant = thisVariant;
             variantSheet = combinations.Variant(variant);
-            figures = ComputeCharacterFigures(variantSheet, probe_.catalogue(), probe_.edition());
-            variantRefused = figures.refusal != Refusal::None;
+            trials.emplace(variantSheet, probe_.catalogue());
         }
-        if (variantRefused) {
+        if (trials->characterRefusal() != Refusal::None) {
             continue;
         }
         CharacterSheet sheet = variantSheet;
         combinations.SetRunes(sheet, index % combinations.runeCombinations());
-        figures.refusal = Refusal::None;
-        ComputeSlotFigures(sheet, probe_.catalogue(), figures);
-        if (const auto value = MetricValue(probe_.metric(), figures)) {
+        if (const auto value = MetricValue(probe_.metric(), trials->WithRunes(sheet))) {
             best.Offer(MakeCandidate(*value, sheet, sheet_, index));
         }
     }

@@ -5,7 +5,7 @@
 // Every combination has an index. A search is computed a range of indexes at a time, each range
 // on its own with no shared state, so that the ranges can run anywhere (threads on the desktop,
 // workers in a page) and their results be merged in any order: the merged ranking is the same.
-// Searches made from the same character, catalogue, edition, metric and choices number the
+// Searches made from the same character, catalogue, metric and choices number the
 // combinations alike, so a range one of them computed may be merged by another.
 
 #include <cstddef>

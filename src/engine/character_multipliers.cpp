@@ -56,60 +56,60 @@ double DamageBonusSumOf(const CharacterSheet& sheet) {
 
 CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet) {
     CharacterMultipliers m;
-    m.SentryFiredMode = Checked(sheet.chkCrossbow);
+    m.sentryFiredMode = Checked(sheet.chkCrossbow);
 
     // The voodoo buff adds to the sentries' attack speed bonus only, not to the player's.
     const double voodoo = sheet.chkVoodoo != 0 ? kVoodooSpeedBonus : 0;
     const double weaponRate = (1 + sheet.txtWeaponExtraSpeed / 100) * sheet.weaponSpeedValue;
-    m.SentryAttackSpeed = RoundAttackRate(weaponRate * (1 + sheet.txtAttackSpeed / 100 + voodoo) *
+    m.sentryAttackSpeed = RoundAttackRate(weaponRate * (1 + sheet.txtAttackSpeed / 100 + voodoo) *
                                           (1 + sheet.txtTesker / 100));
-    m.PlayerAttackSpeed = RoundAttackRate(weaponRate * (1 + sheet.txtAttackSpeed / 100));
+    m.playerAttackSpeed = RoundAttackRate(weaponRate * (1 + sheet.txtAttackSpeed / 100));
 
     for (const int skill : sheet.cboUsingSkill) {
         if (skill == kSkillElementalArrow) {
-            m.HasSkill8 = true;
+            m.hasElementalArrow = true;
         } else if (skill == kSkillSpinningStar) {
-            m.HasSkill7 = true;
+            m.hasSpinningStar = true;
         }
-        m.HasSkill5 = m.HasSkill5 || skill == kSkillFanOfKnives;
-        m.HasSkill21 = m.HasSkill21 || skill == kSkillMultishot;
-        m.HasSkill22 = m.HasSkill22 || skill == kSkillClusterArrow;
+        m.hasFanOfKnives = m.hasFanOfKnives || skill == kSkillFanOfKnives;
+        m.hasMultishot = m.hasMultishot || skill == kSkillMultishot;
+        m.hasClusterArrow = m.hasClusterArrow || skill == kSkillClusterArrow;
     }
 
-    m.MainStatMultiplier = 1 + sheet.txtMainStat / 100;
-    m.WeaponMin = sheet.txtWeaponDamageMin;
-    m.WeaponMax = sheet.txtWeaponDamageMax;
+    m.mainStatMultiplier = 1 + sheet.txtMainStat / 100;
+    m.weaponMin = sheet.txtWeaponDamageMin;
+    m.weaponMax = sheet.txtWeaponDamageMax;
     for (int element = 1; element < kElementCount; ++element) {
-        m.ElementMultiplier[element] = 1 + sheet.txtEnchant[element] / 100;
+        m.elementMultiplier[element] = 1 + sheet.txtEnchant[element] / 100;
     }
-    m.DamageBonusSum = DamageBonusSumOf(sheet);
+    m.damageBonusSum = DamageBonusSumOf(sheet);
 
-    m.ImpairedTargetMultiplier = 1;
+    m.impairedTargetMultiplier = 1;
     if (Checked(sheet.chkPassiveWeak)) {
-        m.ImpairedTargetMultiplier = 1.2;  // "약자 도태"
+        m.impairedTargetMultiplier = 1.2;  // "약자 도태"
     }
     if (Checked(sheet.chkGemLocked)) {
-        m.ImpairedTargetMultiplier *= 1.15 + 0.003 * sheet.txtGemLocked;  // "갇힌자의 파멸"
+        m.impairedTargetMultiplier *= 1.15 + 0.003 * sheet.txtGemLocked;  // "갇힌자의 파멸"
     }
 
-    m.EliteMultiplier = 1 + sheet.txtEnchantElite / 100;
-    m.RocketMultiplier = Checked(sheet.chkPassiveTrajectory) ? 2 : 1;  // "탄도학"
+    m.eliteMultiplier = 1 + sheet.txtEnchantElite / 100;
+    m.rocketMultiplier = Checked(sheet.chkPassiveTrajectory) ? 2 : 1;  // "탄도학"
     for (const int skill : kSkillsWithBonusBox) {
-        m.SkillBonus[skill] = 1 + sheet.txtSkill[skill] / 100;
+        m.skillBonus[skill] = 1 + sheet.txtSkill[skill] / 100;
     }
-    m.SkillBonus[kSkillWithNeutralBonus] = 1;
-    m.CritChance = sheet.txtCriticalChance / 100;
-    m.CritDamageMultiplier = 1 + sheet.txtCriticalDamage / 100;
-    m.SentryFiredMultiplier = m.SentryFiredMode ? 1 + sheet.txtSkill[kSkillSentry] / 100 : 1;
+    m.skillBonus[kSkillWithNeutralBonus] = 1;
+    m.critChance = sheet.txtCriticalChance / 100;
+    m.critDamageMultiplier = 1 + sheet.txtCriticalDamage / 100;
+    m.sentryFiredMultiplier = m.sentryFiredMode ? 1 + sheet.txtSkill[kSkillSentry] / 100 : 1;
 
-    m.EnforcerWorn = Checked(sheet.chkGemSummon);
-    m.EnforcerBonus = 0.15 + 0.003 * sheet.txtGemSummon;
+    m.enforcerWorn = Checked(sheet.chkGemSummon);
+    m.enforcerBonus = 0.15 + 0.003 * sheet.txtGemSummon;
 
-    m.VengeanceWorn = Checked(sheet.chkGemJ);
+    m.vengeanceWorn = Checked(sheet.chkGemJ);
     const double vengeanceStep = 0.04 + 0.0005 * sheet.txtGemJ;
-    m.VengeanceCompanionFactor = 1 + vengeanceStep;
+    m.vengeanceCompanionFactor = 1 + vengeanceStep;
     // One step per 10 of distance; in double, whatever index the list holds.
-    m.VengeanceOtherFactor = 1 + vengeanceStep * (static_cast<double>(sheet.cboGemJMeter) + 1);
+    m.vengeanceOtherFactor = 1 + vengeanceStep * (static_cast<double>(sheet.cboGemJMeter) + 1);
     return m;
 }
 

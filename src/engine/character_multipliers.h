@@ -12,39 +12,39 @@ namespace brakefell {
 inline constexpr int kElementCount = 7;  // element codes 0 (none) to 6 (holy)
 
 struct CharacterMultipliers {
-    bool SentryFiredMode = false;  // the sentries fire the skills (chkCrossbow)
+    bool sentryFiredMode = false;  // the sentries fire the skills (chkCrossbow)
 
-    double SentryAttackSpeed = 0;  // attacks per second, 4 decimals
-    double PlayerAttackSpeed = 0;  // attacks per second, 4 decimals
+    double sentryAttackSpeed = 0;  // attacks per second, 4 decimals
+    double playerAttackSpeed = 0;  // attacks per second, 4 decimals
 
-    bool HasSkill5 = false;
-    bool HasSkill7 = false;
-    bool HasSkill8 = false;
-    bool HasSkill21 = false;
-    bool HasSkill22 = false;
+    bool hasFanOfKnives = false;
+    bool hasSpinningStar = false;
+    bool hasElementalArrow = false;
+    bool hasMultishot = false;
+    bool hasClusterArrow = false;
 
-    double MainStatMultiplier = 0;
-    double WeaponMin = 0;
-    double WeaponMax = 0;
-    std::array<double, kElementCount> ElementMultiplier{};  // [0] stays 0: no box feeds it
-    double DamageBonusSum = 0;
-    double ImpairedTargetMultiplier = 0;
-    double EliteMultiplier = 0;
-    double RocketMultiplier = 0;
-    std::array<double, kSkillCount> SkillBonus{};
-    double CritChance = 0;
-    double CritDamageMultiplier = 0;
-    double SentryFiredMultiplier = 0;
+    double mainStatMultiplier = 0;
+    double weaponMin = 0;
+    double weaponMax = 0;
+    std::array<double, kElementCount> elementMultiplier{};  // [0] stays 0: no box feeds it
+    double damageBonusSum = 0;
+    double impairedTargetMultiplier = 0;
+    double eliteMultiplier = 0;
+    double rocketMultiplier = 0;
+    std::array<double, kSkillCount> skillBonus{};
+    double critChance = 0;
+    double critDamageMultiplier = 0;
+    double sentryFiredMultiplier = 0;
 
     // Gem "강제자": its bonus joins the element factor of the companions, and of every skill
     // while the sentries fire.
-    bool EnforcerWorn = false;
-    double EnforcerBonus = 0;
+    bool enforcerWorn = false;
+    double enforcerBonus = 0;
 
     // Gem "제이의 복수": one distance step for the companions, the chosen distance for the rest.
-    bool VengeanceWorn = false;
-    double VengeanceCompanionFactor = 1;
-    double VengeanceOtherFactor = 1;
+    bool vengeanceWorn = false;
+    double vengeanceCompanionFactor = 1;
+    double vengeanceOtherFactor = 1;
 };
 
 CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet);
@@ -52,18 +52,18 @@ CharacterMultipliers DeriveCharacterMultipliers(const CharacterSheet& sheet);
 // The product of the character's factors for one rune of catalogue skill `skill` whose element
 // code is `element` (0..6). Inline: the hit table takes it for every rune of every calculation.
 inline double HitMultiplier(const CharacterMultipliers& m, int skill, int element) {
-    const double bonus = m.DamageBonusSum + m.SkillBonus[skill];
+    const double bonus = m.damageBonusSum + m.skillBonus[skill];
     double multiplier;
-    if (m.EnforcerWorn && (m.SentryFiredMode || skill == kSkillCompanion)) {
-        multiplier = (m.EnforcerBonus + m.ElementMultiplier[element]) * m.MainStatMultiplier *
-                     m.ImpairedTargetMultiplier * bonus;
+    if (m.enforcerWorn && (m.sentryFiredMode || skill == kSkillCompanion)) {
+        multiplier = (m.enforcerBonus + m.elementMultiplier[element]) * m.mainStatMultiplier *
+                     m.impairedTargetMultiplier * bonus;
     } else {
-        multiplier = m.MainStatMultiplier * m.ElementMultiplier[element] *
-                     m.ImpairedTargetMultiplier * bonus;
+        multiplier = m.mainStatMultiplier * m.elementMultiplier[element] *
+                     m.impairedTargetMultiplier * bonus;
     }
-    if (m.VengeanceWorn) {
+    if (m.vengeanceWorn) {
         multiplier *=
-            skill == kSkillCompanion ? m.VengeanceCompanionFactor : m.VengeanceOtherFactor;
+            skill == kSkillCompanion ? m.vengeanceCompanionFactor : m.vengeanceOtherFactor;
     }
     return multiplier;
 }

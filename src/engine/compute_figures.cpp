@@ -61,18 +61,18 @@ bool ReportFiguresFinite(const BuildFigures& f) {
         check.add(block.companionNormal);
         check.add(block.companionElite);
     }
-    check.add({f.speed.SentryAttackSpeed});
+    check.add({f.speed.sentryAttackSpeed});
     for (const BreakpointFigures& need : f.speed.breakpoints) {
         check.add({need.needed, need.missing});
     }
-    check.add({f.rotation.CycleLength, f.rotation.SentryShotsPerCycle,
+    check.add({f.rotation.cycleLength, f.rotation.sentryShotsPerCycle,
                f.rotation.companionStrikesPerCycle});
     const DamageOverTimeFigures& dot = f.damageOverTime;
-    check.add({dot.BleedGemPerSecond, dot.PoisonGemPerSecond, dot.BleedElitePerSecond,
-               dot.PoisonElitePerSecond, dot.DotElitePerSecond});
+    check.add({dot.bleedGemPerSecond, dot.poisonGemPerSecond, dot.bleedElitePerSecond,
+               dot.poisonElitePerSecond, dot.dotElitePerSecond});
     const PerSecondFigures& perSecond = f.perSecond;
-    check.add({perSecond.SentryNormalPerSecond, perSecond.SentryElitePerSecond,
-               perSecond.CompanionElitePerSecond, perSecond.TotalElitePerSecond});
+    check.add({perSecond.sentryNormalPerSecond, perSecond.sentryElitePerSecond,
+               perSecond.companionElitePerSecond, perSecond.totalElitePerSecond});
     for (int i = 0; i < f.shareCount; ++i) {
         check.add({f.shares[i].usesPerCycle, f.shares[i].amount, f.shares[i].share});
     }
@@ -82,19 +82,16 @@ bool ReportFiguresFinite(const BuildFigures& f) {
     return check.allFinite();
 }
 
-}  // namespace
-
-BuildFigures ComputeCharacterFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
-                                     Edition edition) {
+// The first step: everything that does not depend on the runes in the slots.
+BuildFigures ComputeCharacterFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
     BuildFigures f;  // its hit table is not cleared: FillSkillHitTable writes all of it
-    f.edition = edition;
     f.refusal = CheckInputs(sheet);
     f.multipliers = DeriveCharacterMultipliers(sheet);
     const CharacterMultipliers& m = f.multipliers;
     // No bracket describes a sentry slower than the slowest one; the fastest bracket's rotation
     // would be a plainly wrong answer.
-    if (f.refusal == Refusal::None && m.SentryFiredMode &&
-        BelowSentryBrackets(m.SentryAttackSpeed)) {
+    if (f.refusal == Refusal::None && m.sentryFiredMode &&
+        BelowSentryBrackets(m.sentryAttackSpeed)) {
         f.refusal = Refusal::SentriesTooSlow;
     }
     if (f.refusal == Refusal::None) {
@@ -104,7 +101,7 @@ BuildFigures ComputeCharacterFigures(const CharacterSheet& sheet, const SkillCat
         f.hitTable = {};
         return f;
     }
-    if (m.SentryFiredMode) {
+    if (m.sentryFiredMode) {
         // The rotation's uses per cycle depend on the skills used, never on their runes.
         f.speed = ComputeSentrySpeed(sheet, m);
         f.rotation = ApplyRotation(f.hitTable, m, sheet, f.speed);
@@ -113,19 +110,20 @@ BuildFigures ComputeCharacterFigures(const CharacterSheet& sheet, const SkillCat
     return f;
 }
 
+// Over figures of the first step that were not refused.
 void ComputeSlotFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
                         BuildFigures& f) {
     ComputeBlocks(sheet, catalogue, f);
     f.perSecond = {};
     f.shareCount = 0;
     f.killTimes = {};
-    if (f.multipliers.SentryFiredMode && f.rotation.defined) {
+    if (f.multipliers.sentryFiredMode && f.rotation.defined) {
         // The totals include the damage over time.
         f.perSecond = SumPerSecond(f, sheet);
         ListShares(f);
         f.killTimes =
-            EstimateKillTimes(f.perSecond.SentryElitePerSecond, f.perSecond.CompanionElitePerSecond,
-                              f.damageOverTime.DotElitePerSecond, SentryCooldown(sheet));
+            EstimateKillTimes(f.perSecond.sentryElitePerSecond, f.perSecond.companionElitePerSecond,
+                              f.damageOverTime.dotElitePerSecond, SentryCooldown(sheet));
     }
     // A figure too large for a number is never reported.
     if (!ReportFiguresFinite(f)) {
@@ -133,13 +131,29 @@ void ComputeSlotFigures(const CharacterSheet& sheet, const SkillCatalogue& catal
     }
 }
 
-BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
-                            Edition edition) {
-    BuildFigures f = ComputeCharacterFigures(sheet, catalogue, edition);
+}  // namespace
+
+BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue) {
+    BuildFigures f = ComputeCharacterFigures(sheet, catalogue);
     if (f.refusal == Refusal::None) {
         ComputeSlotFigures(sheet, catalogue, f);
     }
     return f;
+}
+
+RuneTrials::RuneTrials(const CharacterSheet& character, const SkillCatalogue& catalogue)
+    : catalogue_(catalogue),
+      character_(ComputeCharacterFigures(character, catalogue)),
+      trial_(character_) {}
+
+const BuildFigures& RuneTrials::WithRunes(const CharacterSheet& sheet) {
+    if (character_.refusal != Refusal::None) {
+        return trial_;  // as refused as the character
+    }
+    // The runes tried before may have made a figure too large; these start over.
+    trial_.refusal = Refusal::None;
+    ComputeSlotFigures(sheet, catalogue_, trial_);
+    return trial_;
 }
 
 }  // namespace brakefell

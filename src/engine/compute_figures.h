@@ -8,25 +8,39 @@
 // figures into the texts of the result boxes (WriteReport).
 
 #include "catalogue/skill_catalogue.h"
-#include "editions/edition.h"
 #include "engine/character_sheet.h"
 #include "engine/figures.h"
 
 namespace brakefell {
 
 // Pure: reads its arguments only and writes its result only, so it may run on several threads at
-// once with the same catalogue. A refused calculation says why in `refusal`.
-BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
-                            Edition edition);
+// once with the same catalogue. A refused calculation says why in `refusal`. No figure depends on
+// the edition: only the report writers' wording does.
+BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue);
 
-// ComputeFigures in two steps, for analyses that try many rune choices of one character: the
-// first computes everything that does not depend on the runes chosen in the slots (the hit table,
-// the rotation, the damage over time), the second the slot blocks and what the sentries make of
-// them. The second takes figures of the first that were not refused, and may be run again on them
-// for other runes of the same skills (with the refusal set back to None).
-BuildFigures ComputeCharacterFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
-                                     Edition edition);
-void ComputeSlotFigures(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
-                        BuildFigures& figures);
+// ComputeFigures in two steps, for analyses that try many rune choices of one character. The
+// first step (the constructor) computes everything that does not depend on the runes chosen in
+// the slots: the hit table, the rotation, the damage over time. The rotation's uses per cycle
+// depend on the skills used, never on their runes. The second step (WithRunes) adds the slot
+// blocks and what the sentries make of them, as often as asked, over the same first step.
+class RuneTrials {
+  public:
+    // `catalogue` must outlive the trials.
+    RuneTrials(const CharacterSheet& character, const SkillCatalogue& catalogue);
+
+    // Why the character itself is refused (None when it is not); a refused character has no runes
+    // to try.
+    Refusal characterRefusal() const { return character_.refusal; }
+
+    // The whole figures of `sheet`: the character with other runes for the same skills in the
+    // same slots; refused like the character when it is. The result stays valid until the next
+    // call.
+    const BuildFigures& WithRunes(const CharacterSheet& sheet);
+
+  private:
+    const SkillCatalogue& catalogue_;
+    const BuildFigures character_;  // the first step, never written again
+    BuildFigures trial_;            // the first step with the slots of the last runes tried
+};
 
 }  // namespace brakefell

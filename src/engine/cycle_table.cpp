@@ -92,16 +92,17 @@ const CycleRow& RowFor(bool has5, bool has21, bool has22) {
 
 }  // namespace
 
-std::optional<CycleEntry> CycleEntryFor(bool hasSkill5, bool hasSkill21, bool hasSkill22,
-                                        int bracketRow) {
-    return RowFor(hasSkill5, hasSkill21, hasSkill22).at(static_cast<std::size_t>(bracketRow));
+std::optional<CycleEntry> CycleEntryFor(bool hasFanOfKnives, bool hasMultishot,
+                                        bool hasClusterArrow, int bracketRow) {
+    return RowFor(hasFanOfKnives, hasMultishot, hasClusterArrow)
+        .at(static_cast<std::size_t>(bracketRow));
 }
 
-int CycleLeadSkill(bool hasSkill8, bool hasSkill7) {
-    if (hasSkill8) {
+int CycleLeadSkill(bool hasElementalArrow, bool hasSpinningStar) {
+    if (hasElementalArrow) {
         return kSkillElementalArrow;
     }
-    return hasSkill7 ? kSkillSpinningStar : kSkillSentry;
+    return hasSpinningStar ? kSkillSpinningStar : kSkillSentry;
 }
 
 }  // namespace brakefell

@@ -7,19 +7,19 @@
 namespace brakefell {
 
 struct CycleEntry {
-    double CycleLength;  // seconds
+    double cycleLength;  // seconds
     int leadUses;        // uses of the cycle's lead skill (8, 7 or the sentry itself); 0: none
-    int uses5;
-    int uses21;
-    int uses22;
+    int fanOfKnivesUses;
+    int multishotUses;
+    int clusterArrowUses;
 };
 
 // nullopt for bracket row 0 when any of 5, 21 or 22 is used: no rotation is known there.
-std::optional<CycleEntry> CycleEntryFor(bool hasSkill5, bool hasSkill21, bool hasSkill22,
-                                        int bracketRow);
+std::optional<CycleEntry> CycleEntryFor(bool hasFanOfKnives, bool hasMultishot,
+                                        bool hasClusterArrow, int bracketRow);
 
 // The skill that fills the rest of the cycle: 8 when used, else 7 when used, else the sentry's
 // own bolts (18).
-int CycleLeadSkill(bool hasSkill8, bool hasSkill7);
+int CycleLeadSkill(bool hasElementalArrow, bool hasSpinningStar);
 
 }  // namespace brakefell

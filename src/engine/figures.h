@@ -6,7 +6,6 @@
 #include <array>
 #include <string_view>
 
-#include "editions/edition.h"
 #include "engine/character_multipliers.h"
 #include "engine/character_sheet.h"
 #include "engine/hit_records.h"
@@ -91,45 +90,45 @@ struct BreakpointFigures {
 inline constexpr int kBreakpointCount = 5;
 
 struct SentrySpeedFigures {
-    double SentryAttackSpeed = 0;
+    double sentryAttackSpeed = 0;
     double baseSpeed = 0;       // before the attack-speed bonus and the voodoo buff
     bool voodooBuff = false;    // chkVoodoo is not 0: its 20 points are counted
     bool needsDefined = false;  // false when the base speed is 0: no bonus reaches a breakpoint
     std::array<BreakpointFigures, kBreakpointCount> breakpoints{};
     int bracketRow = 0;       // row of SentryBracket
-    double ShotInterval = 0;  // seconds between two shots of one sentry
+    double shotInterval = 0;  // seconds between two shots of one sentry
 };
 
 // The fixed rotation of the bracket and the key skills used.
 struct RotationFigures {
     bool defined = false;  // false: no rotation is known for this bracket and these skills
     int leadSkill = 0;     // 8, 7 or the sentry itself (18)
-    double CycleLength = 0;
+    double cycleLength = 0;
     int leadUses = 0;
-    int uses5 = 0;
-    int uses21 = 0;
-    int uses22 = 0;
-    double SentryShotsPerCycle = 0;
+    int fanOfKnivesUses = 0;
+    int multishotUses = 0;
+    int clusterArrowUses = 0;
+    double sentryShotsPerCycle = 0;
     double companionStrikesPerCycle = 0;
 };
 
 struct DamageOverTimeFigures {
     bool bleedShown = false;        // chkMorePain
     bool poisonShown = false;       // chkGemPoison
-    double BleedGemPerSecond = 0;   // normal monster, critical hits averaged in
-    double PoisonGemPerSecond = 0;  // normal monster, critical hits averaged in
-    double BleedElitePerSecond = 0;
-    double PoisonElitePerSecond = 0;
-    double DotElitePerSecond = 0;  // both gems against an elite
+    double bleedGemPerSecond = 0;   // normal monster, critical hits averaged in
+    double poisonGemPerSecond = 0;  // normal monster, critical hits averaged in
+    double bleedElitePerSecond = 0;
+    double poisonElitePerSecond = 0;
+    double dotElitePerSecond = 0;  // both gems against an elite
 };
 
 struct PerSecondFigures {
-    std::array<double, kSlotCount> BlockElitePerSecond{};  // one sentry, per shown block
-    double SentryNormalPerSecond = 0;                      // one sentry, normal monster
-    double SentryElitePerSecond = 0;                       // one sentry, elite monster
-    double CompanionElitePerSecond = 0;                    // all six companions
-    int SentryCount = 4;                                   // 5 with "맞춤 개조"
-    double TotalElitePerSecond = 0;                        // the whole build against an elite
+    std::array<double, kSlotCount> blockElitePerSecond{};  // one sentry, per shown block
+    double sentryNormalPerSecond = 0;                      // one sentry, normal monster
+    double sentryElitePerSecond = 0;                       // one sentry, elite monster
+    double companionElitePerSecond = 0;                    // all six companions
+    int sentryCount = 4;                                   // 5 with "맞춤 개조"
+    double totalElitePerSecond = 0;                        // the whole build against an elite
 };
 
 enum class ShareSource { Block, Companions, BleedGem, PoisonGem };
@@ -157,15 +156,14 @@ struct KillTimeFigures {
 
 struct BuildFigures {
     Refusal refusal = Refusal::None;
-    Edition edition = Edition::Full;
     CharacterMultipliers multipliers;
     SkillHitTable hitTable;  // written whole by every calculation, zero when it is refused early
 
     std::array<BlockFigures, kSlotCount> blocks{};
     int blockCount = 0;
-    bool HasCompanionSlot = false;
+    bool hasCompanionSlot = false;
 
-    // What the sentries add while they fire the skills (multipliers.SentryFiredMode).
+    // What the sentries add while they fire the skills (multipliers.sentryFiredMode).
     SentrySpeedFigures speed;
     RotationFigures rotation;
     DamageOverTimeFigures damageOverTime;

@@ -15,31 +15,31 @@ namespace brakefell {
 // record (FillSkillHitTable), and 24 x 6 records are too many to clear first and write again.
 // "RuneHitRecord record{}" starts at zero.
 struct RuneHitRecord {
-    std::u16string_view Name;
-    double MainNormalMin;
-    double MainNormalMax;
-    double MainNormalAvg;
-    double MainNormalExpected;
-    double MainEliteMin;
-    double MainEliteMax;
-    double MainEliteAvg;
-    double MainEliteExpected;
-    double MainUsesPerCycle;
-    std::int16_t ElementCode;
-    double ExtraNormalMin;
-    double ExtraNormalMax;
-    double ExtraNormalAvg;
-    double ExtraNormalExpected;
-    double ExtraEliteMin;
-    double ExtraEliteMax;
-    double ExtraEliteAvg;
-    double ExtraEliteExpected;
-    double ExtraUsesPerCycle;
+    std::u16string_view name;
+    double mainNormalMin;
+    double mainNormalMax;
+    double mainNormalAvg;
+    double mainNormalExpected;
+    double mainEliteMin;
+    double mainEliteMax;
+    double mainEliteAvg;
+    double mainEliteExpected;
+    double mainUsesPerCycle;
+    std::int16_t elementCode;
+    double extraNormalMin;
+    double extraNormalMax;
+    double extraNormalAvg;
+    double extraNormalExpected;
+    double extraEliteMin;
+    double extraEliteMax;
+    double extraEliteAvg;
+    double extraEliteExpected;
+    double extraUsesPerCycle;
 };
 
 struct SkillHitEntry {
-    std::u16string_view Name;
-    std::array<RuneHitRecord, kRuneCount> Runes;
+    std::u16string_view name;
+    std::array<RuneHitRecord, kRuneCount> runes;
 };
 
 // Indexed like the catalogue; runes without damage have zero figures.

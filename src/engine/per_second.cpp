@@ -18,32 +18,32 @@ bool IsSentryFiredSkill(int skill) {
 
 PerSecondFigures SumPerSecond(const BuildFigures& f, const CharacterSheet& sheet) {
     PerSecondFigures figures;
-    const double cycle = f.rotation.CycleLength;
+    const double cycle = f.rotation.cycleLength;
     for (int k = 0; k < f.blockCount; ++k) {
         const BlockFigures& block = f.blocks[k];
         if (!IsSentryFiredSkill(block.skill)) {
             continue;
         }
-        const RuneHitRecord& r = f.hitTable[block.skill].Runes[block.rune];
-        figures.BlockElitePerSecond[k] = (r.ExtraEliteExpected * r.ExtraUsesPerCycle +
-                                          r.MainEliteExpected * r.MainUsesPerCycle) /
+        const RuneHitRecord& r = f.hitTable[block.skill].runes[block.rune];
+        figures.blockElitePerSecond[k] = (r.extraEliteExpected * r.extraUsesPerCycle +
+                                          r.mainEliteExpected * r.mainUsesPerCycle) /
                                          cycle;
-        figures.SentryNormalPerSecond += (r.ExtraNormalExpected * r.ExtraUsesPerCycle +
-                                          r.MainNormalExpected * r.MainUsesPerCycle) /
+        figures.sentryNormalPerSecond += (r.extraNormalExpected * r.extraUsesPerCycle +
+                                          r.mainNormalExpected * r.mainUsesPerCycle) /
                                          cycle;
-        figures.SentryElitePerSecond += figures.BlockElitePerSecond[k];
+        figures.sentryElitePerSecond += figures.blockElitePerSecond[k];
     }
-    if (f.HasCompanionSlot) {
-        for (const RuneHitRecord& companion : f.hitTable[kSkillCompanion].Runes) {
-            figures.CompanionElitePerSecond +=
-                companion.MainEliteExpected * companion.MainUsesPerCycle / cycle;
+    if (f.hasCompanionSlot) {
+        for (const RuneHitRecord& companion : f.hitTable[kSkillCompanion].runes) {
+            figures.companionElitePerSecond +=
+                companion.mainEliteExpected * companion.mainUsesPerCycle / cycle;
         }
     }
-    figures.SentryCount = sheet.chkPassiveRenovate == 1 ? 5 : 4;
+    figures.sentryCount = sheet.chkPassiveRenovate == 1 ? 5 : 4;
     // The bleed gem counts towards the build's total, the poison gem does not.
-    figures.TotalElitePerSecond = f.damageOverTime.BleedElitePerSecond +
-                                  figures.SentryCount * figures.SentryElitePerSecond +
-                                  figures.CompanionElitePerSecond;
+    figures.totalElitePerSecond = f.damageOverTime.bleedElitePerSecond +
+                                  figures.sentryCount * figures.sentryElitePerSecond +
+                                  figures.companionElitePerSecond;
     return figures;
 }
 

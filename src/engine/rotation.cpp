@@ -14,34 +14,35 @@ constexpr int kSentryShotRune = 1;
 RotationFigures ApplyRotation(SkillHitTable& table, const CharacterMultipliers& m,
                               const CharacterSheet& sheet, const SentrySpeedFigures& speed) {
     RotationFigures rotation;
-    rotation.leadSkill = CycleLeadSkill(m.HasSkill8, m.HasSkill7);
-    const auto entry = CycleEntryFor(m.HasSkill5, m.HasSkill21, m.HasSkill22, speed.bracketRow);
+    rotation.leadSkill = CycleLeadSkill(m.hasElementalArrow, m.hasSpinningStar);
+    const auto entry =
+        CycleEntryFor(m.hasFanOfKnives, m.hasMultishot, m.hasClusterArrow, speed.bracketRow);
     if (!entry) {
         return rotation;
     }
     rotation.defined = true;
-    rotation.CycleLength = entry->CycleLength;
+    rotation.cycleLength = entry->cycleLength;
     rotation.leadUses = entry->leadUses;
-    rotation.uses5 = entry->uses5;
-    rotation.uses21 = entry->uses21;
-    rotation.uses22 = entry->uses22;
+    rotation.fanOfKnivesUses = entry->fanOfKnivesUses;
+    rotation.multishotUses = entry->multishotUses;
+    rotation.clusterArrowUses = entry->clusterArrowUses;
     const std::pair<int, int> uses[] = {{rotation.leadSkill, entry->leadUses},
-                                        {kSkillFanOfKnives, entry->uses5},
-                                        {kSkillMultishot, entry->uses21},
-                                        {kSkillClusterArrow, entry->uses22}};
+                                        {kSkillFanOfKnives, entry->fanOfKnivesUses},
+                                        {kSkillMultishot, entry->multishotUses},
+                                        {kSkillClusterArrow, entry->clusterArrowUses}};
     for (const auto& [skill, count] : uses) {
         if (count > 0) {
             SetSkillUsesPerCycle(table, skill, count);
         }
     }
 
-    rotation.SentryShotsPerCycle = rotation.CycleLength / speed.ShotInterval;
-    table[kSkillSentry].Runes[kSentryShotRune].ExtraUsesPerCycle = rotation.SentryShotsPerCycle;
+    rotation.sentryShotsPerCycle = rotation.cycleLength / speed.shotInterval;
+    table[kSkillSentry].runes[kSentryShotRune].extraUsesPerCycle = rotation.sentryShotsPerCycle;
 
     // The companions strike once per player attack, which "테스커" speeds up.
-    rotation.companionStrikesPerCycle = (1 + sheet.txtTesker / 100) * rotation.CycleLength;
-    for (RuneHitRecord& companion : table[kSkillCompanion].Runes) {
-        companion.MainUsesPerCycle = rotation.companionStrikesPerCycle;
+    rotation.companionStrikesPerCycle = (1 + sheet.txtTesker / 100) * rotation.cycleLength;
+    for (RuneHitRecord& companion : table[kSkillCompanion].runes) {
+        companion.mainUsesPerCycle = rotation.companionStrikesPerCycle;
     }
     return rotation;
 }

@@ -5,7 +5,7 @@ namespace brakefell {
 int SentryBracketRow(double sentryAttackSpeed) {
     for (int row = 0; row < kFastestBracket; ++row) {
         const SentryBracket& bracket = kSentryBrackets[row];
-        if (bracket.LowerBound <= sentryAttackSpeed && sentryAttackSpeed <= bracket.UpperBound) {
+        if (bracket.lowerBound <= sentryAttackSpeed && sentryAttackSpeed <= bracket.upperBound) {
             return row;
         }
     }
@@ -13,7 +13,7 @@ int SentryBracketRow(double sentryAttackSpeed) {
 }
 
 bool BelowSentryBrackets(double sentryAttackSpeed) {
-    return sentryAttackSpeed < kSentryBrackets[0].LowerBound;
+    return sentryAttackSpeed < kSentryBrackets[0].lowerBound;
 }
 
 }  // namespace brakefell

@@ -8,10 +8,10 @@
 namespace brakefell {
 
 struct SentryBracket {
-    double LowerBound;    // inclusive, attacks per second
-    double UpperBound;    // inclusive
-    double ShotInterval;  // seconds between two shots of one sentry
-    std::u16string_view BracketLabel;
+    double lowerBound;    // inclusive, attacks per second
+    double upperBound;    // inclusive
+    double shotInterval;  // seconds between two shots of one sentry
+    std::u16string_view bracketLabel;
 };
 
 inline constexpr int kSentryBracketCount = 8;

@@ -15,9 +15,9 @@ double SentryBaseSpeed(const CharacterSheet& sheet) {
 
 SentrySpeedFigures ComputeSentrySpeed(const CharacterSheet& sheet, const CharacterMultipliers& m) {
     SentrySpeedFigures speed;
-    speed.SentryAttackSpeed = m.SentryAttackSpeed;
-    speed.bracketRow = SentryBracketRow(m.SentryAttackSpeed);
-    speed.ShotInterval = kSentryBrackets[speed.bracketRow].ShotInterval;
+    speed.sentryAttackSpeed = m.sentryAttackSpeed;
+    speed.bracketRow = SentryBracketRow(m.sentryAttackSpeed);
+    speed.shotInterval = kSentryBrackets[speed.bracketRow].shotInterval;
     speed.baseSpeed = SentryBaseSpeed(sheet);
     speed.voodooBuff = sheet.chkVoodoo != 0;
     // From a base speed of 0 no bonus reaches a breakpoint.

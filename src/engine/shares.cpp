@@ -8,7 +8,7 @@ namespace {
 constexpr int kSentryShotRune = 1;  // its line names the sentry's own shots as well
 
 void Add(BuildFigures& f, ShareFigures share) {
-    const double total = f.perSecond.TotalElitePerSecond;
+    const double total = f.perSecond.totalElitePerSecond;
     // A build without any damage per second has no shares to speak of.
     share.shareDefined = total != 0;
     share.share = share.shareDefined ? share.amount / total : 0;
@@ -26,18 +26,18 @@ void ListShares(BuildFigures& f) {
         }
         Add(f, {.source = ShareSource::Block,
                 .block = k,
-                .usesPerCycle = f.hitTable[block.skill].Runes[block.rune].MainUsesPerCycle,
+                .usesPerCycle = f.hitTable[block.skill].runes[block.rune].mainUsesPerCycle,
                 .withShots = block.skill == kSkillSentry && block.rune == kSentryShotRune,
-                .amount = f.perSecond.SentryCount * f.perSecond.BlockElitePerSecond[k]});
+                .amount = f.perSecond.sentryCount * f.perSecond.blockElitePerSecond[k]});
     }
-    if (f.HasCompanionSlot) {
-        Add(f, {.source = ShareSource::Companions, .amount = f.perSecond.CompanionElitePerSecond});
+    if (f.hasCompanionSlot) {
+        Add(f, {.source = ShareSource::Companions, .amount = f.perSecond.companionElitePerSecond});
     }
     if (f.damageOverTime.bleedShown) {
-        Add(f, {.source = ShareSource::BleedGem, .amount = f.damageOverTime.BleedElitePerSecond});
+        Add(f, {.source = ShareSource::BleedGem, .amount = f.damageOverTime.bleedElitePerSecond});
     }
     if (f.damageOverTime.poisonShown) {
-        Add(f, {.source = ShareSource::PoisonGem, .amount = f.damageOverTime.PoisonElitePerSecond});
+        Add(f, {.source = ShareSource::PoisonGem, .amount = f.damageOverTime.poisonElitePerSecond});
     }
 }
 

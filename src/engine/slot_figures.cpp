@@ -28,13 +28,13 @@ void SumCompanions(const SkillHitEntry& companions, double q, BlockFigures& bloc
     CompanionMonsterFigures& normal = block.companionNormal;
     CompanionMonsterFigures& elite = block.companionElite;
     for (int j = 0; j < kRuneCount; ++j) {
-        const RuneHitRecord& companion = companions.Runes[j];
-        normal.base.each[j] = companion.MainNormalAvg;
-        elite.base.each[j] = companion.MainEliteAvg;
-        normal.base.sum += companion.MainNormalAvg;
-        normal.expectedSum += companion.MainNormalExpected;
-        elite.base.sum += companion.MainEliteAvg;
-        elite.expectedSum += companion.MainEliteExpected;
+        const RuneHitRecord& companion = companions.runes[j];
+        normal.base.each[j] = companion.mainNormalAvg;
+        elite.base.each[j] = companion.mainEliteAvg;
+        normal.base.sum += companion.mainNormalAvg;
+        normal.expectedSum += companion.mainNormalExpected;
+        elite.base.sum += companion.mainEliteAvg;
+        elite.expectedSum += companion.mainEliteExpected;
     }
     normal.critical = ScaledLine(normal.base, q);
     elite.critical = ScaledLine(elite.base, q);
@@ -45,9 +45,9 @@ void SumCompanions(const SkillHitEntry& companions, double q, BlockFigures& bloc
 void ComputeBlocks(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
                    BuildFigures& figures) {
     const CharacterMultipliers& m = figures.multipliers;
-    const double q = m.CritDamageMultiplier;
+    const double q = m.critDamageMultiplier;
     figures.blockCount = 0;
-    figures.HasCompanionSlot = false;
+    figures.hasCompanionSlot = false;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int s = sheet.cboUsingSkill[slot];
         const int r = sheet.cboUsingSkillRune[slot];
@@ -56,7 +56,7 @@ void ComputeBlocks(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
             continue;  // no gap: the next shown slot takes this box
         }
         if (s == kSkillCompanion) {
-            figures.HasCompanionSlot = true;
+            figures.hasCompanionSlot = true;
         }
         BlockFigures& block = figures.blocks[figures.blockCount++];
         block = BlockFigures{};
@@ -65,19 +65,19 @@ void ComputeBlocks(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
         block.rune = r;
         if (rune.IsMultiHit) {
             block.kind = BlockKind::MultiHit;
-        } else if (m.SentryFiredMode && s == kSkillCompanion) {
+        } else if (m.sentryFiredMode && s == kSkillCompanion) {
             block.kind = BlockKind::Companions;
             SumCompanions(figures.hitTable[kSkillCompanion], q, block);
         } else {
             block.kind = BlockKind::SingleHit;
         }
-        const RuneHitRecord& h = figures.hitTable[s].Runes[r];
-        block.normal = HitFigures({h.MainNormalMin, h.MainNormalMax, h.MainNormalAvg,
-                                   h.ExtraNormalMin, h.ExtraNormalMax, h.ExtraNormalAvg},
-                                  h.MainNormalExpected, h.ExtraNormalExpected, q);
-        block.elite = HitFigures({h.MainEliteMin, h.MainEliteMax, h.MainEliteAvg, h.ExtraEliteMin,
-                                  h.ExtraEliteMax, h.ExtraEliteAvg},
-                                 h.MainEliteExpected, h.ExtraEliteExpected, q);
+        const RuneHitRecord& h = figures.hitTable[s].runes[r];
+        block.normal = HitFigures({h.mainNormalMin, h.mainNormalMax, h.mainNormalAvg,
+                                   h.extraNormalMin, h.extraNormalMax, h.extraNormalAvg},
+                                  h.mainNormalExpected, h.extraNormalExpected, q);
+        block.elite = HitFigures({h.mainEliteMin, h.mainEliteMax, h.mainEliteAvg, h.extraEliteMin,
+                                  h.extraEliteMax, h.extraEliteAvg},
+                                 h.mainEliteExpected, h.extraEliteExpected, q);
     }
 }
 

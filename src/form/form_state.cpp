@@ -1,12 +1,14 @@
 #include "form/form_state.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <stdexcept>
 
 #include "form/control_table.h"
 #include "form/interlocks.h"
 #include "form/option_pairs.h"
+#include "form/sheet_fields.h"
 #include "form/skill_slots.h"
 #include "text/numbers.h"
 #include "text/strings.h"
@@ -169,71 +171,33 @@ void FormState::setLabel(std::u16string_view name, std::u16string_view caption, 
 }
 
 CharacterSheet FormState::characterSheet() const {
-    const auto number = [this](std::u16string_view name) { return NumberOf(at(name).text); };
-    const auto value = [this](std::u16string_view name) { return at(name).value; };
-
     CharacterSheet sheet;
-    const ControlState& weaponSpeed = at(u"cboWeaponSpeed");
-    sheet.cboWeaponSpeed = weaponSpeed.value;
-    sheet.weaponSpeedValue =
-        weaponSpeed.value >= 0 && weaponSpeed.value < std::ssize(weaponSpeed.items)
-            ? NumberOf(weaponSpeed.items[weaponSpeed.value])
-            : 0;
-    sheet.txtWeaponExtraSpeed = number(u"txtWeaponExtraSpeed");
-    sheet.txtWeaponDamageMin = number(u"txtWeaponDamageMin");
-    sheet.txtWeaponDamageMax = number(u"txtWeaponDamageMax");
-
-    sheet.txtEnchant[0] = 0;
-    for (int element = 1; element < static_cast<int>(sheet.txtEnchant.size()); ++element) {
-        sheet.txtEnchant[element] = number(IndexedName("txtEnchant", element));
+    for (const SheetField& field : SheetFields()) {
+        // The table's names are ASCII: widened on the stack, this runs on every keystroke.
+        std::array<char16_t, kLongestSheetFieldName> wide{};
+        const std::string_view name(field.control);
+        std::copy(name.begin(), name.end(), wide.begin());
+        const ControlState& control = at(std::u16string_view(wide.data(), name.size()));
+        switch (field.kind) {
+            case SheetFieldKind::Number:
+                field.number(sheet) = NumberOf(control.text);
+                break;
+            case SheetFieldKind::CheckBox:
+            case SheetFieldKind::List:
+                field.whole(sheet) = control.value;
+                break;
+            case SheetFieldKind::NumberList:
+                field.whole(sheet) = control.value;
+                field.number(sheet) =
+                    control.value >= 0 && control.value < std::ssize(control.items)
+                        ? NumberOf(control.items[control.value])
+                        : 0;
+                break;
+            case SheetFieldKind::Option:
+                field.option(sheet) = control.value == 1;
+                break;
+        }
     }
-
-    sheet.txtMainStat = number(u"txtMainStat");
-    sheet.txtCriticalDamage = number(u"txtCriticalDamage");
-    sheet.txtTesker = number(u"txtTesker");
-    sheet.txtAttackSpeed = number(u"txtAttackSpeed");
-    sheet.txtCriticalChance = number(u"txtCriticalChance");
-    sheet.txtEnchantElite = number(u"txtEnchantElite");
-    sheet.txtDecreaseTime = number(u"txtDecreaseTime");
-
-    for (int skill = 0; skill < kSkillCount; ++skill) {
-        const ControlState* box = find(IndexedName("txtSkill", skill));
-        sheet.txtSkill[skill] = box != nullptr ? NumberOf(box->text) : 0;
-    }
-
-    sheet.chkPassiveAim = value(u"chkPassiveAim");
-    sheet.chkPassiveArrow = value(u"chkPassiveArrow");
-    sheet.chkPassiveRenovate = value(u"chkPassiveRenovate");
-    sheet.chkPassiveWeak = value(u"chkPassiveWeak");
-    sheet.chkPassiveTrajectory = value(u"chkPassiveTrajectory");
-
-    sheet.chkGemStrong = value(u"chkGemStrong");
-    sheet.txtGemStrong = number(u"txtGemStrong");
-    sheet.chkMorePain = value(u"chkMorePain");
-    sheet.txtMorePain = number(u"txtMorePain");
-    sheet.chkGemLocked = value(u"chkGemLocked");
-    sheet.txtGemLocked = number(u"txtGemLocked");
-    sheet.chkGemSummon = value(u"chkGemSummon");
-    sheet.txtGemSummon = number(u"txtGemSummon");
-    sheet.chkGemPoison = value(u"chkGemPoison");
-    sheet.txtGemPoison = number(u"txtGemPoison");
-    sheet.optGemPoisonBuffOnly = value(u"optGemPoison(0)") == 1;
-    sheet.chkGemJ = value(u"chkGemJ");
-    sheet.txtGemJ = number(u"txtGemJ");
-    sheet.cboGemJMeter = value(u"cboGemJMeter");
-
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        sheet.cboUsingSkill[slot] = value(SkillListName(slot));
-        sheet.cboUsingSkillRune[slot] = value(RuneListName(slot));
-    }
-
-    sheet.chkCrossbow = value(u"chkCrossbow");
-    sheet.chkMark = value(u"chkMark");
-    sheet.chkCompanion = value(u"chkCompanion");
-    sheet.chkVoodoo = value(u"chkVoodoo");
-    sheet.optVoodooDance = value(u"optVoodooDance") == 1;
-    sheet.chkOurGemPoison = value(u"chkOurGemPoison");
-    sheet.cboOurGemPoison = value(u"cboOurGemPoison");
     return sheet;
 }
 

@@ -6,8 +6,8 @@
 namespace brakefell {
 
 Refusal RunCalculation(FormState& form, ShownLists& shown, Edition edition) {
-    const BuildFigures figures = ComputeFigures(form.characterSheet(), form.catalogue(), edition);
-    const CalculationReport report = WriteReport(figures, form.catalogue());
+    const BuildFigures figures = ComputeFigures(form.characterSheet(), form.catalogue());
+    const CalculationReport report = WriteReport(figures, form.catalogue(), edition);
     shown.record(figures);
     for (int k = 0; k < kResultBoxCount; ++k) {
         const std::u16string name = IndexedName("txtResult", k);

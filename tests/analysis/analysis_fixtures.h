@@ -24,8 +24,8 @@ class StartedForm {
 };
 
 // The metric of the form's inputs as "계산" would reckon them.
-inline std::optional<double> MetricOfForm(const FormState& form, Edition edition, Metric metric) {
-    return MetricValue(metric, ComputeFigures(form.characterSheet(), form.catalogue(), edition));
+inline std::optional<double> MetricOfForm(const FormState& form, Metric metric) {
+    return MetricValue(metric, ComputeFigures(form.characterSheet(), form.catalogue()));
 }
 
 }  // namespace brakefell::testing

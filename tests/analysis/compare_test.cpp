@@ -21,7 +21,7 @@ const Metric kDps = *MetricNamed(u"dps");
 TEST(CompareBuilds, IdenticalBuildsDifferNowhere) {
     StartedForm a;
     StartedForm b;
-    const Comparison comparison = CompareBuilds(a.form, b.form, Edition::Full, kDps);
+    const Comparison comparison = CompareBuilds(a.form, b.form, kDps);
     EXPECT_TRUE(comparison.inputs.empty());
     for (const FigureComparison& row : comparison.figures) {
         EXPECT_EQ(row.a, row.b) << Utf8OfUtf16(row.key);
@@ -38,8 +38,8 @@ TEST(CompareBuilds, SwappingNegatesEveryDifference) {
     b.form.setText(u"txtAttackSpeed", u"40");
     b.form.setListIndex(u"cboUsingSkillRune(4)", 1);
     b.form.setCheck(u"chkGemJ", 1);
-    const Comparison ab = CompareBuilds(a.form, b.form, Edition::Full, kDps);
-    const Comparison ba = CompareBuilds(b.form, a.form, Edition::Full, kDps);
+    const Comparison ab = CompareBuilds(a.form, b.form, kDps);
+    const Comparison ba = CompareBuilds(b.form, a.form, kDps);
     ASSERT_EQ(ab.figures.size(), ba.figures.size());
     int differing = 0;
     for (std::size_t i = 0; i < ab.figures.size(); ++i) {
@@ -66,7 +66,7 @@ TEST(CompareBuilds, SwappingNegatesEveryDifference) {
 TEST(CompareBuilds, TheFiguresAreTheMainOnesWithAKillTimeForOneToFourSentries) {
     StartedForm a;
     StartedForm b;
-    const Comparison comparison = CompareBuilds(a.form, b.form, Edition::Full, kDps);
+    const Comparison comparison = CompareBuilds(a.form, b.form, kDps);
     std::vector<std::u16string> keys;
     for (const FigureComparison& row : comparison.figures) {
         keys.push_back(row.key);
@@ -96,7 +96,7 @@ TEST(CompareBuilds, AFigureOfZeroInAHasNoPercentage) {
     a.form.setText(u"txtWeaponDamageMin", u"0");
     a.form.setText(u"txtWeaponDamageMax", u"0");
     int zeros = 0;
-    for (const FigureComparison& row : CompareBuilds(a.form, b.form, Edition::Full, kDps).figures) {
+    for (const FigureComparison& row : CompareBuilds(a.form, b.form, kDps).figures) {
         if (row.a == 0.0) {
             ++zeros;
             EXPECT_GT(row.difference, 0.0) << Utf8OfUtf16(row.key);
@@ -126,7 +126,7 @@ TEST(CompareBuilds, TheDifferingInputsAreTheProfileLinesThatDiffer) {
         }
     }
     std::vector<std::u16string> differingInputs;
-    for (const InputDifference& input : CompareBuilds(a.form, b.form, Edition::Full, kDps).inputs) {
+    for (const InputDifference& input : CompareBuilds(a.form, b.form, kDps).inputs) {
         differingInputs.push_back(input.name);
     }
     std::sort(differingLines.begin(), differingLines.end());

@@ -52,8 +52,8 @@ TEST(Metrics, DefaultAndMissingFollowTheSentriesAndTheSlots) {
 TEST(Metrics, ValuesAreTheReportsFigures) {
     const SkillCatalogue& catalogue = testing::ShippedCatalogue();
     CharacterSheet sheet;
-    const BuildFigures f = ComputeFigures(sheet, catalogue, Edition::Full);
-    EXPECT_EQ(MetricValue(*MetricNamed(u"dps"), f), f.perSecond.TotalElitePerSecond);
+    const BuildFigures f = ComputeFigures(sheet, catalogue);
+    EXPECT_EQ(MetricValue(*MetricNamed(u"dps"), f), f.perSecond.totalElitePerSecond);
     EXPECT_EQ(MetricValue(*MetricNamed(u"kill-time-2"), f), f.killTimes.seconds[1]);
     // Slot 1 is the first block shown: slot 0's rune deals no damage.
     EXPECT_EQ(f.blocks[0].slot, 1);
@@ -67,14 +67,13 @@ TEST(Metrics, ValuesAreTheReportsFigures) {
 
     // A sentry that comes after the target is dead adds nothing: the time of those before.
     sheet.txtWeaponDamageMin = sheet.txtWeaponDamageMax = 500000;
-    const BuildFigures quick = ComputeFigures(sheet, catalogue, Edition::Full);
+    const BuildFigures quick = ComputeFigures(sheet, catalogue);
     ASSERT_LT(quick.killTimes.sentriesInTime, 4);
     EXPECT_EQ(MetricValue(*MetricNamed(u"kill-time-4"), quick),
               quick.killTimes.seconds[quick.killTimes.sentriesInTime - 1]);
 
     sheet.txtMainStat = std::numeric_limits<double>::infinity();  // refused
-    EXPECT_FALSE(MetricValue(*MetricNamed(u"dps"), ComputeFigures(sheet, catalogue, Edition::Full))
-                     .has_value());
+    EXPECT_FALSE(MetricValue(*MetricNamed(u"dps"), ComputeFigures(sheet, catalogue)).has_value());
 }
 
 TEST(Metrics, AHistoryChangeIsTheNewerValueMinusTheOlder) {
@@ -82,8 +81,7 @@ TEST(Metrics, AHistoryChangeIsTheNewerValueMinusTheOlder) {
     weaker.txtMainStat = 5000;
     const CharacterSheet stronger;  // 8,830 main stat: more damage, a shorter kill time
     for (const char* name : {"dps", "kill-time-1"}) {
-        const MetricProbe probe(testing::ShippedCatalogue(), Edition::Full,
-                                *MetricNamed(Utf16OfUtf8(name)));
+        const MetricProbe probe(testing::ShippedCatalogue(), *MetricNamed(Utf16OfUtf8(name)));
         const int gains = HigherIsBetter(probe.metric()) ? 1 : -1;
         const std::vector<HistoryValue> values =
             HistoryValues({weaker, stronger, weaker, std::nullopt, stronger}, probe);

@@ -10,10 +10,12 @@
 #include <bit>
 #include <limits>
 #include <random>
+#include <span>
 #include <vector>
 
 #include "analysis/analysis_texts.h"
 #include "analysis_fixtures.h"
+#include "form/sheet_fields.h"
 #include "qt_adapters/optimizer_threads.h"
 #include "text/strings.h"
 #include "text_helpers.h"
@@ -81,13 +83,11 @@ Ranked RankOf(double value, const CharacterSheet& sheet, const CharacterSheet& o
     for (int slot = 0; slot < kSlotCount; ++slot) {
         add(sheet.cboUsingSkillRune[slot], original.cboUsingSkillRune[slot]);
     }
-    for (int CharacterSheet::*box :
-         {&CharacterSheet::chkGemStrong, &CharacterSheet::chkMorePain,
-          &CharacterSheet::chkGemLocked, &CharacterSheet::chkGemSummon,
-          &CharacterSheet::chkGemPoison, &CharacterSheet::chkGemJ, &CharacterSheet::chkPassiveAim,
-          &CharacterSheet::chkPassiveArrow, &CharacterSheet::chkPassiveRenovate,
-          &CharacterSheet::chkPassiveWeak, &CharacterSheet::chkPassiveTrajectory}) {
-        add(sheet.*box, original.*box);
+    for (const auto& boxes : {std::span<const SheetField* const>(kGemCheckBoxes),
+                              std::span<const SheetField* const>(kPassiveCheckBoxes)}) {
+        for (const SheetField* box : boxes) {
+            add(WholeIn(*box, sheet), WholeIn(*box, original));
+        }
     }
     return ranked;
 }
@@ -96,29 +96,11 @@ Ranked RankOf(double value, const CharacterSheet& sheet, const CharacterSheet& o
 CharacterSheet Applied(const CharacterSheet& sheet, const OptimizedBuild& build) {
     CharacterSheet changed = sheet;
     for (const ChoiceChange& change : build.changes) {
-        if (change.name.starts_with(u"cboUsingSkillRune(")) {
-            const int slot = change.name.at(18) - u'0';
-            EXPECT_EQ(changed.cboUsingSkillRune[slot], change.from);
-            changed.cboUsingSkillRune[slot] = change.to;
-            continue;
-        }
-        for (const auto& [name, box] :
-             std::initializer_list<std::pair<const char*, int CharacterSheet::*>>{
-                 {"chkGemStrong", &CharacterSheet::chkGemStrong},
-                 {"chkMorePain", &CharacterSheet::chkMorePain},
-                 {"chkGemLocked", &CharacterSheet::chkGemLocked},
-                 {"chkGemSummon", &CharacterSheet::chkGemSummon},
-                 {"chkGemPoison", &CharacterSheet::chkGemPoison},
-                 {"chkGemJ", &CharacterSheet::chkGemJ},
-                 {"chkPassiveAim", &CharacterSheet::chkPassiveAim},
-                 {"chkPassiveArrow", &CharacterSheet::chkPassiveArrow},
-                 {"chkPassiveRenovate", &CharacterSheet::chkPassiveRenovate},
-                 {"chkPassiveWeak", &CharacterSheet::chkPassiveWeak},
-                 {"chkPassiveTrajectory", &CharacterSheet::chkPassiveTrajectory}}) {
-            if (change.name == Utf16OfLatin1(name)) {
-                EXPECT_EQ(changed.*box, change.from);
-                changed.*box = change.to;
-            }
+        const SheetField* field = FindSheetField(Utf8OfUtf16(change.name));
+        EXPECT_NE(field, nullptr) << Utf8OfUtf16(change.name);
+        if (field != nullptr) {
+            EXPECT_EQ(field->whole(changed), change.from);
+            field->whole(changed) = change.to;
         }
     }
     return changed;
@@ -175,7 +157,7 @@ TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
     const CharacterSheet sheet = SmallSheet();
     for (const char* name : {"dps", "kill-time-3", "hit-2"}) {
         const Metric metric = *MetricNamed(Utf16OfLatin1(name));
-        const MetricProbe probe(catalogue, Edition::Full, metric);
+        const MetricProbe probe(catalogue, metric);
         std::vector<Ranked> all;
         CharacterSheet tried = sheet;
         for (int combination = 0; combination < 46656; ++combination) {
@@ -200,7 +182,7 @@ TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
 TEST(Optimizer, GemsAndPassivesKeepHowManyAreOn) {
     const SkillCatalogue catalogue = SmallCatalogue();
     const CharacterSheet sheet = SmallSheet();  // two gems on (one grayed), two passives on
-    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    const MetricProbe probe(catalogue, *MetricNamed(u"dps"));
     int CharacterSheet::*const gems[] = {
         &CharacterSheet::chkGemStrong, &CharacterSheet::chkMorePain,  &CharacterSheet::chkGemLocked,
         &CharacterSheet::chkGemSummon, &CharacterSheet::chkGemPoison, &CharacterSheet::chkGemJ};
@@ -242,7 +224,7 @@ TEST(Optimizer, GemsAndPassivesKeepHowManyAreOn) {
 TEST(Optimizer, CancelledEarlyAndTellsItsProgress) {
     const SkillCatalogue catalogue = SmallCatalogue();
     const CharacterSheet sheet = SmallSheet();
-    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    const MetricProbe probe(catalogue, *MetricNamed(u"dps"));
     const std::atomic<bool> cancel{true};
     const Optimization stopped = OptimizeOnThreads(sheet, probe, {.runes = true, .gems = true}, 3,
                                                    {.progress = {}, .cancel = &cancel});
@@ -271,7 +253,7 @@ TEST(Optimizer, NothingToFindForInputsThatCannotBeReckoned) {
     CharacterSheet sheet = SmallSheet();
     sheet.txtMainStat = std::numeric_limits<double>::infinity();
     const SkillCatalogue catalogue = SmallCatalogue();
-    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    const MetricProbe probe(catalogue, *MetricNamed(u"dps"));
     for (const Optimization& found : {Optimize(sheet, probe, {.runes = true}, 3),
                                       OptimizeOnThreads(sheet, probe, {.runes = true}, 3)}) {
         EXPECT_FALSE(found.base.has_value());
@@ -289,7 +271,7 @@ TEST(Optimizer, RangesMergedInAnyOrderRankAsTheWholeSearch) {
     const CharacterSheet sheet = SmallSheet();
     std::mt19937_64 random(46656);
     for (const char* name : {"dps", "kill-time-2", "hit-2"}) {
-        const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(Utf16OfLatin1(name)));
+        const MetricProbe probe(catalogue, *MetricNamed(Utf16OfLatin1(name)));
         const OptimizationSearch search(sheet, probe, {.runes = true, .passives = true}, 7);
         const Optimization whole = search.finish(search.compute(0, search.total()), false);
         ASSERT_FALSE(whole.top.empty()) << name;

@@ -23,11 +23,11 @@ using testing::StartedForm;
 // The metric after typing one box's text into a form holding the character: the calculation a
 // person gets by changing the box and pressing "계산".
 std::optional<double> AfterTyping(const CharacterSheet& sheet, const char* box,
-                                  const std::u16string& text, Edition edition, Metric metric) {
+                                  const std::u16string& text, Metric metric) {
     StartedForm started;
     testing::TypeSheetInto(sheet, started.form);
     started.form.setText(Utf16OfLatin1(box), text);
-    return MetricOfForm(started.form, edition, metric);
+    return MetricOfForm(started.form, metric);
 }
 
 TEST(StatValues, EachStepEqualsTwoSeparateCalculationsOverRandomCharacters) {
@@ -36,24 +36,22 @@ TEST(StatValues, EachStepEqualsTwoSeparateCalculationsOverRandomCharacters) {
     int checked = 0;
     for (int c = 0; c < testing::RandomCaseCount(24); ++c) {
         const CharacterSheet sheet = testing::RandomCharacter(random);
-        const Edition edition = c % 2 == 0 ? Edition::Full : Edition::Lite;
         const auto metric = DefaultMetric(sheet, catalogue);
         if (!metric) {
             continue;
         }
-        const MetricProbe probe(catalogue, edition, *metric);
+        const MetricProbe probe(catalogue, *metric);
         const StatValues values = ComputeStatValues(sheet, probe);
         StartedForm typed;
         testing::TypeSheetInto(sheet, typed.form);
-        const std::optional<double> base = MetricOfForm(typed.form, edition, *metric);
+        const std::optional<double> base = MetricOfForm(typed.form, *metric);
         ASSERT_EQ(values.base, base) << "case " << c;
         if (!base) {
             continue;
         }
         for (const StatValueRow& row : values.rows) {
             for (const ChangedMetric* changed : {&row.plus, &row.minus}) {
-                const auto separate =
-                    AfterTyping(sheet, row.box->name, changed->text, edition, *metric);
+                const auto separate = AfterTyping(sheet, row.box->name, changed->text, *metric);
                 EXPECT_EQ(changed->value, separate)
                     << "case " << c << ", " << row.box->name << " = " << Utf8OfUtf16(changed->text);
                 if (separate) {
@@ -73,7 +71,7 @@ TEST(StatValues, AChangedBoxHoldsThePlainTextOfItsNewNumber) {
     CharacterSheet sheet;
     sheet.txtCriticalChance = 1.3;
     sheet.txtEnchantElite = 0.8;
-    const MetricProbe probe(testing::ShippedCatalogue(), Edition::Full, *MetricNamed(u"dps"));
+    const MetricProbe probe(testing::ShippedCatalogue(), *MetricNamed(u"dps"));
     for (const StatValueRow& row : ComputeStatValues(sheet, probe).rows) {
         const std::string_view name(row.box->name);
         if (name != "txtCriticalChance" && name != "txtEnchantElite") {
@@ -81,15 +79,14 @@ TEST(StatValues, AChangedBoxHoldsThePlainTextOfItsNewNumber) {
         }
         const std::u16string typed = name == "txtCriticalChance" ? u"0.3" : u"-0.2";
         EXPECT_EQ(row.minus.text, typed);
-        EXPECT_EQ(row.minus.value,
-                  AfterTyping(sheet, row.box->name, typed, Edition::Full, probe.metric()));
+        EXPECT_EQ(row.minus.value, AfterTyping(sheet, row.box->name, typed, probe.metric()));
     }
 }
 
 TEST(StatValues, TheDefaultCharacterGainsMostFromWeaponDamageAndLosesABracketBelow) {
     const SkillCatalogue& catalogue = testing::ShippedCatalogue();
     const CharacterSheet sheet;  // the defaults: attack speed 27, sentries firing
-    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"dps"));
+    const MetricProbe probe(catalogue, *MetricNamed(u"dps"));
     const StatValues values = ComputeStatValues(sheet, probe);
     ASSERT_TRUE(values.base.has_value());
     const auto row = [&](const char* name) {
@@ -129,7 +126,7 @@ TEST(StatValues, MainStatEquivalentIsTheLeastTenthThatGainsAsMuch) {
     const CharacterSheet sheet;
     for (const char* name : {"dps", "kill-time-1", "hit-1"}) {
         const Metric metric = *MetricNamed(Utf16OfLatin1(name));
-        const MetricProbe probe(catalogue, Edition::Full, metric);
+        const MetricProbe probe(catalogue, metric);
         const StatValues values = ComputeStatValues(sheet, probe);
         for (const StatValueRow& row : values.rows) {
             if (!row.mainStatEquivalent) {
@@ -156,14 +153,14 @@ TEST(StatValues, CliffsAgreeWithTheBreakpointsAndTheSweep) {
     for (int c = 0; c < testing::RandomCaseCount(60) && cliffs < 40; ++c) {
         CharacterSheet sheet = testing::RandomCharacter(random);
         sheet.chkCrossbow = 1;
-        const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"kill-time-4"));
+        const MetricProbe probe(catalogue, *MetricNamed(u"kill-time-4"));
         const StatValues values = ComputeStatValues(sheet, probe);
         if (!values.base) {
             continue;
         }
         const int row = BracketRowOf(sheet);
         const NumberBox& attackSpeed = *FindNumberBox(u"txtAttackSpeed");
-        const SentrySpeedFigures speed = ComputeFigures(sheet, catalogue, Edition::Full).speed;
+        const SentrySpeedFigures speed = ComputeFigures(sheet, catalogue).speed;
         if (values.next) {
             ++cliffs;
             EXPECT_EQ(values.next->percent,
@@ -208,7 +205,7 @@ TEST(StatValues, CliffsAgreeWithTheBreakpointsAndTheSweep) {
 TEST(StatValues, CliffsAndBracketChangesOnlyWhileTheSentryBoxIsTicked) {
     // A check box counts as ticked at 1 only: grayed (2) is as off as 0.
     const SkillCatalogue& catalogue = testing::ShippedCatalogue();
-    const MetricProbe hit(catalogue, Edition::Full, *MetricNamed(u"hit-1"));
+    const MetricProbe hit(catalogue, *MetricNamed(u"hit-1"));
     for (const int state : {0, 1, 2}) {
         CharacterSheet sheet;
         sheet.chkCrossbow = state;
@@ -232,7 +229,7 @@ TEST(StatValues, EachGemLevelCountsOnlyWhileItsOwnGemIsTicked) {
         }
     }
     EXPECT_EQ(gated, gems);
-    const MetricProbe probe(testing::ShippedCatalogue(), Edition::Full, *MetricNamed(u"dps"));
+    const MetricProbe probe(testing::ShippedCatalogue(), *MetricNamed(u"dps"));
     for (const std::string& gem : gems) {
         for (const int state : {1, 2}) {
             StartedForm started;

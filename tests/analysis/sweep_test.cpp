@@ -67,7 +67,7 @@ TEST(Sweeps, EachPointIsTheCalculationWithTheBoxThere) {
     const SkillCatalogue& catalogue = testing::ShippedCatalogue();
     const CharacterSheet sheet;
     const Metric metric = *MetricNamed(u"dps");
-    const MetricProbe probe(catalogue, Edition::Full, metric);
+    const MetricProbe probe(catalogue, metric);
     const auto swept =
         ComputeSweep(sheet, {FindNumberBox(u"txtCriticalChance"), 30, 40, 2.5}, probe);
     const Sweep& sweep = std::get<Sweep>(swept);
@@ -78,8 +78,7 @@ TEST(Sweeps, EachPointIsTheCalculationWithTheBoxThere) {
         std::snprintf(typed, sizeof typed, "%g", 30 + 2.5 * i);
         started.form.setText(u"txtCriticalChance", Utf16OfLatin1(typed));
         EXPECT_EQ(sweep.points[i].value, 30 + 2.5 * i);
-        EXPECT_EQ(sweep.points[i].metric,
-                  testing::MetricOfForm(started.form, Edition::Full, metric));
+        EXPECT_EQ(sweep.points[i].metric, testing::MetricOfForm(started.form, metric));
     }
     EXPECT_TRUE(sweep.bracketChanges.empty());  // critical chance never moves the sentries
 }
@@ -87,7 +86,7 @@ TEST(Sweeps, EachPointIsTheCalculationWithTheBoxThere) {
 TEST(Sweeps, BracketChangesAreTheFirstHundredthsOfTheNewBracket) {
     const SkillCatalogue& catalogue = testing::ShippedCatalogue();
     const CharacterSheet sheet;
-    const MetricProbe probe(catalogue, Edition::Full, *MetricNamed(u"kill-time-1"));
+    const MetricProbe probe(catalogue, *MetricNamed(u"kill-time-1"));
     // Weapon 1.1 with 6 % extra speed, 1.166 attacks a second before the bonus: 7.70 % gives
     // 1.2558 (row 1) and 7.71 % 1.2559 (row 2); 25.17 % gives 1.4595 (row 3); 49.40 % 1.7420.
     const auto swept = ComputeSweep(sheet, {FindNumberBox(u"txtAttackSpeed"), 0, 60, 5}, probe);
@@ -95,7 +94,7 @@ TEST(Sweeps, BracketChangesAreTheFirstHundredthsOfTheNewBracket) {
 
     CharacterSheet off = sheet;
     off.chkCrossbow = 0;
-    const MetricProbe hit(catalogue, Edition::Full, *MetricNamed(u"hit-1"));
+    const MetricProbe hit(catalogue, *MetricNamed(u"hit-1"));
     const auto calm = ComputeSweep(off, {FindNumberBox(u"txtAttackSpeed"), 0, 60, 5}, hit);
     EXPECT_TRUE(std::get<Sweep>(calm).bracketChanges.empty());
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <limits>
 
-#include "engine/calculation.h"
 #include "engine/compute_figures.h"
+#include "engine/report/calculation.h"
 #include "engine/report/write_report.h"
 #include "engine/shown_lists.h"
 #include "engine_fixtures.h"
@@ -43,7 +43,7 @@ TEST(CalculationTest, ShownListsPersistAcrossCalculationsAndRunesWithoutDamageSt
     const SkillCatalogue catalogue = GoldenCatalogue();
     ShownLists shown;
     const auto calculate = [&](const CharacterSheet& sheet) {
-        const BuildFigures figures = ComputeFigures(sheet, catalogue, Edition::Full);
+        const BuildFigures figures = ComputeFigures(sheet, catalogue);
         shown.record(figures);
         return figures;
     };
@@ -57,13 +57,13 @@ TEST(CalculationTest, ShownListsPersistAcrossCalculationsAndRunesWithoutDamageSt
     const BuildFigures first = calculate(sheet);
     EXPECT_EQ(shown.ShownSkill, (std::vector<std::int16_t>{21, 10, 22, 5}));
     EXPECT_EQ(shown.ShownRune, (std::vector<std::int16_t>{0, 3, 0, 0}));
-    EXPECT_EQ(first.hitTable[3].Runes[2].MainNormalMin, 0);  // a rune without damage
-    EXPECT_EQ(first.hitTable[3].Runes[2].Name, u"룬 2");
+    EXPECT_EQ(first.hitTable[3].runes[2].mainNormalMin, 0);  // a rune without damage
+    EXPECT_EQ(first.hitTable[3].runes[2].name, u"룬 2");
 
     // No block shown: the lists keep their earlier length, yet the sums take no block.
     CharacterSheet none = PlainSheet();
     none.chkCrossbow = 1;
-    const CalculationReport empty = WriteReport(calculate(none), catalogue);
+    const CalculationReport empty = WriteReport(calculate(none), catalogue, Edition::Full);
     EXPECT_EQ(shown.ShownSkill.size(), 4u);
     EXPECT_EQ(testing::Lines(*empty.txtBowCycleResult)[2], u"- 쇠뇌1/s 기대값(정예): ");
 
@@ -151,9 +151,9 @@ TEST(CalculationTest, RefusesInputsItCannotCalculate) {
 
         ShownLists shown;
         shown.ShownSkill = {18};
-        const BuildFigures figures = ComputeFigures(sheet, catalogue, Edition::Full);
+        const BuildFigures figures = ComputeFigures(sheet, catalogue);
         shown.record(figures);
-        const CalculationReport report = WriteReport(figures, catalogue);
+        const CalculationReport report = WriteReport(figures, catalogue, Edition::Full);
         if (!c.refused) {
             EXPECT_EQ(report.refusal, Refusal::None) << c.what;
             continue;

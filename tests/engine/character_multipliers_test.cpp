@@ -35,8 +35,8 @@ TEST(AttackRateTest, SentryAndPlayerRates) {
         sheet.txtTesker = c.tesker;
         sheet.chkVoodoo = c.voodoo;
         const CharacterMultipliers m = DeriveCharacterMultipliers(sheet);
-        EXPECT_EQ(m.SentryAttackSpeed, c.sentry) << c.weaponSpeed << " " << c.speed;
-        EXPECT_EQ(m.PlayerAttackSpeed, c.player) << c.weaponSpeed << " " << c.speed;
+        EXPECT_EQ(m.sentryAttackSpeed, c.sentry) << c.weaponSpeed << " " << c.speed;
+        EXPECT_EQ(m.playerAttackSpeed, c.player) << c.weaponSpeed << " " << c.speed;
     }
 }
 
@@ -67,7 +67,7 @@ TEST(DamageBonusSumTest, EachOptionAddsItsShare) {
     for (const Case& c : cases) {
         CharacterSheet sheet = PlainSheet();
         c.set(sheet);
-        EXPECT_DOUBLE_EQ(DeriveCharacterMultipliers(sheet).DamageBonusSum, c.expected) << c.what;
+        EXPECT_DOUBLE_EQ(DeriveCharacterMultipliers(sheet).damageBonusSum, c.expected) << c.what;
     }
 }
 
@@ -80,23 +80,23 @@ TEST(CharacterFactorTest, ImpairedTargetEliteRocketAndSkillBonus) {
     sheet.chkPassiveTrajectory = 1;
     sheet.txtSkill.fill(50);
     const CharacterMultipliers m = DeriveCharacterMultipliers(sheet);
-    EXPECT_DOUBLE_EQ(m.ImpairedTargetMultiplier, 1.416);  // 1.2 x 1.18
-    EXPECT_DOUBLE_EQ(m.EliteMultiplier, 1.41);
-    EXPECT_EQ(m.RocketMultiplier, 2);
-    EXPECT_EQ(m.SentryFiredMultiplier, 1);  // the sentry bonus needs the crossbow option
+    EXPECT_DOUBLE_EQ(m.impairedTargetMultiplier, 1.416);  // 1.2 x 1.18
+    EXPECT_DOUBLE_EQ(m.eliteMultiplier, 1.41);
+    EXPECT_EQ(m.rocketMultiplier, 2);
+    EXPECT_EQ(m.sentryFiredMultiplier, 1);  // the sentry bonus needs the crossbow option
     for (const int boxed : {0, 1, 2, 3, 4, 5, 6, 7, 8, 14, 16, 18, 19, 20, 21, 22, 23}) {
-        EXPECT_EQ(m.SkillBonus[boxed], 1.5) << boxed;
+        EXPECT_EQ(m.skillBonus[boxed], 1.5) << boxed;
     }
-    EXPECT_EQ(m.SkillBonus[12], 1);
+    EXPECT_EQ(m.skillBonus[12], 1);
     for (const int boxless : {9, 10, 11, 13, 15, 17}) {
-        EXPECT_EQ(m.SkillBonus[boxless], 0) << boxless;
+        EXPECT_EQ(m.skillBonus[boxless], 0) << boxless;
     }
 
     sheet.chkGemLocked = 0;
     sheet.chkCrossbow = 1;
     const CharacterMultipliers sentry = DeriveCharacterMultipliers(sheet);
-    EXPECT_DOUBLE_EQ(sentry.ImpairedTargetMultiplier, 1.2);
-    EXPECT_DOUBLE_EQ(sentry.SentryFiredMultiplier, 1.5);
+    EXPECT_DOUBLE_EQ(sentry.impairedTargetMultiplier, 1.2);
+    EXPECT_DOUBLE_EQ(sentry.sentryFiredMultiplier, 1.5);
 }
 
 TEST(HitMultiplierTest, EnforcerJoinsTheElementAndVengeanceCountsSteps) {
@@ -136,13 +136,13 @@ TEST(PresenceFlagTest, UsedSlotsSetTheKeySkillFlags) {
     testing::UseSlot(sheet, 0, 7, 0);
     testing::UseSlot(sheet, 3, 22, 0);
     CharacterMultipliers m = DeriveCharacterMultipliers(sheet);
-    EXPECT_TRUE(m.HasSkill7);
-    EXPECT_FALSE(m.HasSkill8 || m.HasSkill5 || m.HasSkill21);
-    EXPECT_TRUE(m.HasSkill22);
+    EXPECT_TRUE(m.hasSpinningStar);
+    EXPECT_FALSE(m.hasElementalArrow || m.hasFanOfKnives || m.hasMultishot);
+    EXPECT_TRUE(m.hasClusterArrow);
     testing::UseSlot(sheet, 1, 8, 0);
     testing::UseSlot(sheet, 2, 5, 0);
     m = DeriveCharacterMultipliers(sheet);
-    EXPECT_TRUE(m.HasSkill7 && m.HasSkill8 && m.HasSkill5);
+    EXPECT_TRUE(m.hasSpinningStar && m.hasElementalArrow && m.hasFanOfKnives);
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 // box only at 1, except the voodoo buff's speed, which counts at anything but 0.
 #include <gtest/gtest.h>
 
-#include "engine/calculation.h"
+#include "engine/report/calculation.h"
 #include "engine_fixtures.h"
+#include "form/sheet_fields.h"
 #include "golden_cases.h"
 #include "text/strings.h"
 #include "text_helpers.h"
@@ -43,36 +44,17 @@ CalculationReport Report(const CharacterSheet& sheet, Edition edition = Edition:
     return Calculate(sheet, GoldenCatalogue(), edition);
 }
 
-struct CheckBox {
-    const char* name;
-    int CharacterSheet::*field;
-};
-
-const CheckBox kCountedOnlyWhenChecked[] = {
-    {"chkPassiveAim", &CharacterSheet::chkPassiveAim},
-    {"chkPassiveArrow", &CharacterSheet::chkPassiveArrow},
-    {"chkPassiveRenovate", &CharacterSheet::chkPassiveRenovate},
-    {"chkPassiveWeak", &CharacterSheet::chkPassiveWeak},
-    {"chkPassiveTrajectory", &CharacterSheet::chkPassiveTrajectory},
-    {"chkGemStrong", &CharacterSheet::chkGemStrong},
-    {"chkMorePain", &CharacterSheet::chkMorePain},
-    {"chkGemLocked", &CharacterSheet::chkGemLocked},
-    {"chkGemSummon", &CharacterSheet::chkGemSummon},
-    {"chkGemPoison", &CharacterSheet::chkGemPoison},
-    {"chkGemJ", &CharacterSheet::chkGemJ},
-    {"chkCrossbow", &CharacterSheet::chkCrossbow},
-    {"chkMark", &CharacterSheet::chkMark},
-    {"chkCompanion", &CharacterSheet::chkCompanion},
-    {"chkOurGemPoison", &CharacterSheet::chkOurGemPoison},
-};
-
 TEST(CheckBoxStates, AGrayedBoxCountsAsUnchecked) {
-    for (const CheckBox& box : kCountedOnlyWhenChecked) {
-        SCOPED_TRACE(box.name);
+    for (const SheetField& box : SheetFields()) {
+        // A grayed voodoo box lends its speed: its own test below.
+        if (box.kind != SheetFieldKind::CheckBox || std::string_view(box.control) == "chkVoodoo") {
+            continue;
+        }
+        SCOPED_TRACE(box.control);
         std::u16string report[3];
         for (int value = 0; value < 3; ++value) {
             CharacterSheet sheet = BusySheet();
-            sheet.*box.field = value;
+            box.whole(sheet) = value;
             report[value] = RenderForGolden(Report(sheet));
         }
         EXPECT_NE(report[1], report[0]) << "the box must matter for this character";

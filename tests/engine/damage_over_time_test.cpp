@@ -1,8 +1,8 @@
 // The two damage-over-time gems and the kill-time estimate.
 #include <gtest/gtest.h>
 
-#include "engine/calculation.h"
 #include "engine/kill_time.h"
+#include "engine/report/calculation.h"
 #include "engine/report/sentry_texts.h"
 #include "engine_fixtures.h"
 #include "text/strings.h"

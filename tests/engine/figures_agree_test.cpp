@@ -16,6 +16,7 @@
 #include "engine/compute_figures.h"
 #include "engine/report/write_report.h"
 #include "engine_fixtures.h"
+#include "golden_cases.h"
 #include "random_characters.h"
 #include "text/readable_decimal.h"
 #include "text/strings.h"
@@ -117,14 +118,15 @@ std::u16string AfterLabel(std::u16string_view line, std::u16string_view marker =
 
 class Agreement {
   public:
-    Agreement(const BuildFigures& f, const CalculationReport& report, int caseNumber)
-        : f_(f), report_(report), case_(caseNumber) {}
+    Agreement(const BuildFigures& f, const CalculationReport& report, Edition edition,
+              int caseNumber)
+        : f_(f), report_(report), edition_(edition), case_(caseNumber) {}
 
     void Check() {
         for (int k = 0; k < f_.blockCount; ++k) {
             CheckBlock(k);
         }
-        if (f_.multipliers.SentryFiredMode) {
+        if (f_.multipliers.sentryFiredMode) {
             CheckBreakpoints();
             CheckGems();
             CheckCycleReport();
@@ -141,7 +143,7 @@ class Agreement {
         const BlockFigures& b = f_.blocks[k];
         const std::vector<std::u16string> lines = Lines(report_.txtResult[k].text);
         ASSERT_EQ(lines.size(), 9u) << "case " << case_;
-        const bool full = f_.edition == Edition::Full;
+        const bool full = edition_ == Edition::Full;
         const MonsterFigures* monsters[] = {&b.normal, &b.elite};
         const CompanionMonsterFigures* companions[] = {&b.companionNormal, &b.companionElite};
         for (int m = 0; m < 2; ++m) {
@@ -210,8 +212,8 @@ class Agreement {
         const std::pair<bool, const ResultBoxText*> gems[] = {
             {dot.bleedShown, &report_.txtResult[kBleedGemBox]},
             {dot.poisonShown, &report_.txtResult[kPoisonGemBox]}};
-        const double normal[] = {dot.BleedGemPerSecond, dot.PoisonGemPerSecond};
-        const double elite[] = {dot.BleedElitePerSecond, dot.PoisonElitePerSecond};
+        const double normal[] = {dot.bleedGemPerSecond, dot.poisonGemPerSecond};
+        const double elite[] = {dot.bleedElitePerSecond, dot.poisonElitePerSecond};
         for (int g = 0; g < 2; ++g) {
             EXPECT_EQ(gems[g].second->visible, gems[g].first) << "case " << case_;
             if (!gems[g].first) {
@@ -227,23 +229,23 @@ class Agreement {
     void CheckCycleReport() {
         const std::vector<std::u16string> lines = Lines(*report_.txtBowCycleResult);
         const std::u16string speed = lines[0].substr(2, lines[0].find(u'(') - 2);  // after "공속"
-        Same(speed, {{f_.speed.SentryAttackSpeed, 4, As::Decimals}}, "bracket header");
+        Same(speed, {{f_.speed.sentryAttackSpeed, 4, As::Decimals}}, "bracket header");
         if (!f_.rotation.defined) {
             return;
         }
         const PerSecondFigures& p = f_.perSecond;
         int at = 1;
-        Same(AfterLabel(lines[at++]), {{p.SentryNormalPerSecond}}, "one sentry, normal");
-        Same(AfterLabel(lines[at++]), {{p.SentryElitePerSecond}}, "one sentry, elite");
-        if (f_.HasCompanionSlot) {
-            Same(AfterLabel(lines[at++]), {{p.CompanionElitePerSecond}}, "companions");
+        Same(AfterLabel(lines[at++]), {{p.sentryNormalPerSecond}}, "one sentry, normal");
+        Same(AfterLabel(lines[at++]), {{p.sentryElitePerSecond}}, "one sentry, elite");
+        if (f_.hasCompanionSlot) {
+            Same(AfterLabel(lines[at++]), {{p.companionElitePerSecond}}, "companions");
         }
         at += 1;  // the empty line
-        Same(AfterLabel(lines[at++]), {{p.TotalElitePerSecond}}, "whole build");
+        Same(AfterLabel(lines[at++]), {{p.totalElitePerSecond}}, "whole build");
         at += 1;
         Same(AfterLabel(lines[at++], u"기준, "),
-             {{static_cast<double>(p.SentryCount), 0, As::Count},
-              {f_.rotation.CycleLength, 1, As::Decimals}},
+             {{static_cast<double>(p.sentryCount), 0, As::Count},
+              {f_.rotation.cycleLength, 1, As::Decimals}},
              "share heading");
         for (int i = 0; i < f_.shareCount; ++i) {
             const ShareFigures& share = f_.shares[i];
@@ -254,7 +256,7 @@ class Agreement {
                 // The uses per cycle (and the sentry's shots) in the label.
                 figures.push_back({share.usesPerCycle, 0, As::Count});
                 if (share.withShots) {
-                    figures.push_back({f_.rotation.SentryShotsPerCycle, 0, As::Count});
+                    figures.push_back({f_.rotation.sentryShotsPerCycle, 0, As::Count});
                 }
                 Same(line.substr(0, labelEnd), figures, "share label");
             }
@@ -278,6 +280,7 @@ class Agreement {
 
     const BuildFigures& f_;
     const CalculationReport& report_;
+    Edition edition_;
     int case_;
 };
 
@@ -289,16 +292,39 @@ TEST(FiguresAgreeWithTheReport, OverRandomCharactersInBothEditions) {
     for (int c = 0; c < cases; ++c) {
         const CharacterSheet sheet = testing::RandomCharacter(random);
         const Edition edition = c % 2 == 0 ? Edition::Full : Edition::Lite;
-        const BuildFigures figures = ComputeFigures(sheet, catalogue, edition);
-        const CalculationReport report = WriteReport(figures, catalogue);
+        const BuildFigures figures = ComputeFigures(sheet, catalogue);
+        const CalculationReport report = WriteReport(figures, catalogue, edition);
         if (figures.refusal != Refusal::None) {
             EXPECT_TRUE(report.txtResult[0].text.empty()) << "case " << c;
             continue;
         }
-        Agreement(figures, report, c).Check();
+        Agreement(figures, report, edition, c).Check();
         ++compared;
     }
     EXPECT_GT(compared, cases * 3 / 4);
+}
+
+// Trying each rune of a slot over the character's first step reports what a whole calculation of
+// that rune does, refusals included.
+TEST(RuneTrials, EachTrialReportsAsAWholeCalculation) {
+    std::mt19937_64 random(20261218);
+    const SkillCatalogue& catalogue = testing::ShippedCatalogue();
+    for (int c = 0; c < testing::RandomCaseCount(60); ++c) {
+        CharacterSheet sheet = testing::RandomCharacter(random);
+        if (c % 5 == 4) {
+            sheet.txtMainStat = HUGE_VAL;  // a refused character has no runes to try
+        }
+        RuneTrials trials(sheet, catalogue);
+        for (int rune = 0; rune < kRuneCount; ++rune) {
+            sheet.cboUsingSkillRune[c % kSlotCount] = rune;
+            const CalculationReport tried =
+                WriteReport(trials.WithRunes(sheet), catalogue, Edition::Full);
+            const CalculationReport whole =
+                WriteReport(ComputeFigures(sheet, catalogue), catalogue, Edition::Full);
+            EXPECT_EQ(testing::RenderForGolden(tried), testing::RenderForGolden(whole))
+                << "case " << c << ", rune " << rune;
+        }
+    }
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ std::vector<std::u16string> Reports(const std::vector<CharacterSheet>& sheets,
     reports.reserve(sheets.size());
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         const Edition edition = i % 2 == 0 ? Edition::Full : Edition::Lite;
-        const BuildFigures figures = ComputeFigures(sheets[i], catalogue, edition);
-        reports.push_back(testing::RenderForGolden(WriteReport(figures, catalogue)));
+        const BuildFigures figures = ComputeFigures(sheets[i], catalogue);
+        reports.push_back(testing::RenderForGolden(WriteReport(figures, catalogue, edition)));
     }
     return reports;
 }

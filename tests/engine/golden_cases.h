@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/calculation.h"
+#include "engine/report/calculation.h"
 #include "engine_fixtures.h"
 #include "text/strings.h"
 

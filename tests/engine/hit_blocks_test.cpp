@@ -1,8 +1,8 @@
 // The report block of each used slot, in both editions.
 #include <gtest/gtest.h>
 
-#include "engine/calculation.h"
 #include "engine/compute_figures.h"
+#include "engine/report/calculation.h"
 #include "engine/report/write_report.h"
 #include "engine/shown_lists.h"
 #include "engine_fixtures.h"
@@ -96,8 +96,8 @@ TEST(HitBlockTest, SingleAndMultiHitBlocksInBothEditions) {
         sheet.txtCriticalDamage = 100;
         sheet.txtEnchantElite = 20;
         UseSlot(sheet, 3, 5, 2);  // the slots before it show nothing: no gap
-        const BuildFigures figures = ComputeFigures(sheet, catalogue, c.edition);
-        const CalculationReport report = WriteReport(figures, catalogue);
+        const BuildFigures figures = ComputeFigures(sheet, catalogue);
+        const CalculationReport report = WriteReport(figures, catalogue, c.edition);
         EXPECT_TRUE(report.txtResult[0].visible) << c.what;
         EXPECT_EQ(report.txtResult[0].text, Crlf(c.expected)) << c.what;
         for (int k = 1; k < 9; ++k) {

@@ -1,8 +1,8 @@
 // The figures of one hit of each rune, and the trace of all of them.
 #include <gtest/gtest.h>
 
-#include "engine/calculation.h"
 #include "engine/compute_figures.h"
+#include "engine/report/calculation.h"
 #include "engine_fixtures.h"
 #include "text/strings.h"
 #include "text_helpers.h"
@@ -15,7 +15,7 @@ using testing::MakeRune;
 using testing::PlainSheet;
 
 const RuneHitRecord& Figures(const BuildFigures& figures, int skill, int rune) {
-    return figures.hitTable[skill].Runes[rune];
+    return figures.hitTable[skill].runes[rune];
 }
 
 TEST(HitTableTest, FivefoldWeaponDamageWithCriticalsAndElites) {
@@ -25,19 +25,19 @@ TEST(HitTableTest, FivefoldWeaponDamageWithCriticalsAndElites) {
     sheet.txtCriticalChance = 50;
     sheet.txtCriticalDamage = 100;
     sheet.txtEnchantElite = 20;
-    const BuildFigures state = ComputeFigures(sheet, catalogue, Edition::Full);
+    const BuildFigures state = ComputeFigures(sheet, catalogue);
     const RuneHitRecord& r = Figures(state, 5, 0);
-    EXPECT_EQ(r.Name, u"투척");
-    EXPECT_EQ(r.ElementCode, 4);
-    EXPECT_DOUBLE_EQ(r.MainNormalMin, 5000);
-    EXPECT_DOUBLE_EQ(r.MainNormalMax, 10000);
-    EXPECT_DOUBLE_EQ(r.MainNormalAvg, 7500);
-    EXPECT_DOUBLE_EQ(r.MainNormalExpected, 11250);  // 2 x 7500 x 0.5 + 0.5 x 7500
-    EXPECT_DOUBLE_EQ(r.MainEliteMin, 6000);
-    EXPECT_DOUBLE_EQ(r.MainEliteMax, 12000);
-    EXPECT_DOUBLE_EQ(r.MainEliteAvg, 9000);
-    EXPECT_DOUBLE_EQ(r.MainEliteExpected, 13500);
-    EXPECT_EQ(r.ExtraNormalMax, 0);  // no extra coefficient
+    EXPECT_EQ(r.name, u"투척");
+    EXPECT_EQ(r.elementCode, 4);
+    EXPECT_DOUBLE_EQ(r.mainNormalMin, 5000);
+    EXPECT_DOUBLE_EQ(r.mainNormalMax, 10000);
+    EXPECT_DOUBLE_EQ(r.mainNormalAvg, 7500);
+    EXPECT_DOUBLE_EQ(r.mainNormalExpected, 11250);  // 2 x 7500 x 0.5 + 0.5 x 7500
+    EXPECT_DOUBLE_EQ(r.mainEliteMin, 6000);
+    EXPECT_DOUBLE_EQ(r.mainEliteMax, 12000);
+    EXPECT_DOUBLE_EQ(r.mainEliteAvg, 9000);
+    EXPECT_DOUBLE_EQ(r.mainEliteExpected, 13500);
+    EXPECT_EQ(r.extraNormalMax, 0);  // no extra coefficient
 }
 
 TEST(HitTableTest, SentryModeScalesFiredSkillsButNotTheSentryItself) {
@@ -52,23 +52,23 @@ TEST(HitTableTest, SentryModeScalesFiredSkillsButNotTheSentryItself) {
     sheet.txtWeaponExtraSpeed = 25;  // the player attacks twice a second
     sheet.chkGemSummon = 1;          // reaches the companions in either mode
     sheet.txtGemSummon = 0;
-    const BuildFigures off = ComputeFigures(sheet, catalogue, Edition::Full);
+    const BuildFigures off = ComputeFigures(sheet, catalogue);
     sheet.chkCrossbow = 1;
     sheet.chkGemSummon = 0;
-    const BuildFigures onWithoutGem = ComputeFigures(sheet, catalogue, Edition::Full);
+    const BuildFigures onWithoutGem = ComputeFigures(sheet, catalogue);
     sheet.chkGemSummon = 1;
-    const BuildFigures on = ComputeFigures(sheet, catalogue, Edition::Full);
+    const BuildFigures on = ComputeFigures(sheet, catalogue);
 
     // Without the gem: skill 5 takes the sentry bonus; the sentry's own bolt keeps its 1.3 from
     // its own bonus box in both modes.
-    EXPECT_DOUBLE_EQ(Figures(off, 5, 0).MainNormalMin, 1000);
-    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 5, 0).MainNormalMin, 1300);
-    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 5, 0).MainEliteMax, 2600);
-    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 18, 0).MainNormalMin, 1300);
+    EXPECT_DOUBLE_EQ(Figures(off, 5, 0).mainNormalMin, 1000);
+    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 5, 0).mainNormalMin, 1300);
+    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 5, 0).mainEliteMax, 2600);
+    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 18, 0).mainNormalMin, 1300);
     // The companions strike once per player attack: twice the figures of the mode off.
     for (double RuneHitRecord::*field :
-         {&RuneHitRecord::MainNormalMin, &RuneHitRecord::MainNormalMax,
-          &RuneHitRecord::MainNormalExpected, &RuneHitRecord::MainEliteAvg}) {
+         {&RuneHitRecord::mainNormalMin, &RuneHitRecord::mainNormalMax,
+          &RuneHitRecord::mainNormalExpected, &RuneHitRecord::mainEliteAvg}) {
         EXPECT_DOUBLE_EQ(Figures(on, 14, 2).*field, 2 * (Figures(off, 14, 2).*field));
     }
 }
@@ -97,24 +97,24 @@ TEST(HitTableTest, ExtraHitFactorByModeSkillAndKind) {
         sheet.txtCriticalDamage = 100;
         sheet.chkPassiveTrajectory = 1;
         sheet.txtSkill[18] = 30;
-        const BuildFigures state = ComputeFigures(sheet, catalogue, Edition::Full);
+        const BuildFigures state = ComputeFigures(sheet, catalogue);
         const RuneHitRecord& r = Figures(state, c.skill, 3);
-        EXPECT_DOUBLE_EQ(r.ExtraNormalMin, c.extraMin)
+        EXPECT_DOUBLE_EQ(r.extraNormalMin, c.extraMin)
             << c.crossbow << " " << c.skill << " " << c.rocket << " " << c.onCrit;
-        EXPECT_DOUBLE_EQ(r.ExtraNormalMax, 2 * c.extraMin);
+        EXPECT_DOUBLE_EQ(r.extraNormalMax, 2 * c.extraMin);
         // The expected value weights the crit again: 1.5 x the average.
-        EXPECT_DOUBLE_EQ(r.ExtraNormalExpected, 1.5 * 1.5 * c.extraMin);
+        EXPECT_DOUBLE_EQ(r.extraNormalExpected, 1.5 * 1.5 * c.extraMin);
     }
 }
 
 TEST(HitTableTest, CritOnlyExtraVanishesWithoutCriticalChance) {
     SkillCatalogue catalogue = BlankCatalogue();
     catalogue[8].Runes[1] = MakeRune({"얼음 구체", 1.0, 2, true, 0.5, false, true});
-    const BuildFigures state = ComputeFigures(PlainSheet(), catalogue, Edition::Full);
+    const BuildFigures state = ComputeFigures(PlainSheet(), catalogue);
     const RuneHitRecord& r = Figures(state, 8, 1);
-    EXPECT_EQ(r.ExtraNormalMin, 0);
-    EXPECT_EQ(r.ExtraEliteExpected, 0);
-    EXPECT_DOUBLE_EQ(r.MainNormalMax, 2000);
+    EXPECT_EQ(r.extraNormalMin, 0);
+    EXPECT_EQ(r.extraEliteExpected, 0);
+    EXPECT_DOUBLE_EQ(r.mainNormalMax, 2000);
 }
 
 TEST(HitTableTest, TraceListsEverySkillAndEachDamagingRune) {

@@ -1,7 +1,7 @@
 // Damage per second, each skill's share and the kill times in the sentry cycle report.
 #include <gtest/gtest.h>
 
-#include "engine/calculation.h"
+#include "engine/report/calculation.h"
 #include "engine_fixtures.h"
 #include "text/strings.h"
 #include "text_helpers.h"

@@ -21,7 +21,7 @@ struct RotationCase {
     double sentrySpeed;       // picks the bracket
     double cycle;
     int lead;
-    double leadUses, uses5, uses21, uses22, shots;
+    double leadUses, fanOfKnivesUses, multishotUses, clusterArrowUses, shots;
 };
 
 const RotationCase kRotationCases[] = {
@@ -47,18 +47,18 @@ TEST(RotationTest, UsesPerCycleByKeySkillsAndBracket) {
             UseSlot(sheet, static_cast<int>(i), c.skills[i], 0);
         }
         const SkillCatalogue catalogue = BlankCatalogue();
-        const BuildFigures state = ComputeFigures(sheet, catalogue, Edition::Full);
-        const CalculationReport report = WriteReport(state, catalogue);
+        const BuildFigures state = ComputeFigures(sheet, catalogue);
+        const CalculationReport report = WriteReport(state, catalogue, Edition::Full);
         ASSERT_EQ(report.refusal, Refusal::None) << c.what;
         const auto uses = [&](int skill, int rune = 0) {
-            return state.hitTable[skill].Runes[rune].MainUsesPerCycle;
+            return state.hitTable[skill].runes[rune].mainUsesPerCycle;
         };
         EXPECT_EQ(uses(c.lead), c.leadUses) << c.what;
-        EXPECT_EQ(uses(5), c.uses5) << c.what;
-        EXPECT_EQ(uses(21), c.uses21) << c.what;
-        EXPECT_EQ(uses(22, 5), c.uses22) << c.what;
-        EXPECT_NEAR(state.hitTable[18].Runes[1].ExtraUsesPerCycle, c.shots, 1e-9) << c.what;
-        EXPECT_EQ(state.hitTable[18].Runes[2].ExtraUsesPerCycle, c.lead == 18 ? c.leadUses : 0)
+        EXPECT_EQ(uses(5), c.fanOfKnivesUses) << c.what;
+        EXPECT_EQ(uses(21), c.multishotUses) << c.what;
+        EXPECT_EQ(uses(22, 5), c.clusterArrowUses) << c.what;
+        EXPECT_NEAR(state.hitTable[18].runes[1].extraUsesPerCycle, c.shots, 1e-9) << c.what;
+        EXPECT_EQ(state.hitTable[18].runes[2].extraUsesPerCycle, c.lead == 18 ? c.leadUses : 0)
             << c.what;
         EXPECT_NEAR(uses(14, 3), 1.5 * c.cycle, 1e-9) << c.what;
         char cycle[32];
@@ -86,14 +86,14 @@ TEST(RotationTest, SlowestBracketHasNoRotationForTheKeySkills) {
     sheet.chkPassiveAim = 1;
     UseSlot(sheet, 0, 21, 0);
     const SkillCatalogue catalogue = BlankCatalogue();
-    const BuildFigures state = ComputeFigures(sheet, catalogue, Edition::Full);
-    const CalculationReport report = WriteReport(state, catalogue);
+    const BuildFigures state = ComputeFigures(sheet, catalogue);
+    const CalculationReport report = WriteReport(state, catalogue, Edition::Full);
     EXPECT_EQ(*report.txtBowCycleResult,
               u"공속1.0000(0.98182 - 1.10203 구간)\r\n이 공속 구간에서는 스킬 사이클이 "
               u"정해져 있지 않아 초당 피해량을 계산하지 않습니다.");
     EXPECT_TRUE(report.txtResult[6].visible);  // breakpoints and gems are still shown
     EXPECT_TRUE(report.txtResult[8].visible);
-    EXPECT_EQ(state.hitTable[21].Runes[0].MainUsesPerCycle, 0);
+    EXPECT_EQ(state.hitTable[21].runes[0].mainUsesPerCycle, 0);
 }
 
 }  // namespace

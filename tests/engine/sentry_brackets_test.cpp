@@ -39,7 +39,7 @@ TEST(SentryBracketTest, HeaderShowsSpeedAndLabel) {
                           Case{4.2, "공속4.2000(4.15386 이상 구간)"}}) {
         ReportWriter out;
         WriteBracketHeader(out,
-                           {.SentryAttackSpeed = c.speed, .bracketRow = SentryBracketRow(c.speed)});
+                           {.sentryAttackSpeed = c.speed, .bracketRow = SentryBracketRow(c.speed)});
         const std::u16string text = out.take();
         EXPECT_EQ(text, Utf16OfUtf8(c.header));
     }

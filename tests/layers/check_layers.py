@@ -3,8 +3,9 @@
 own folder, never up, and the two programs on top (the window and the headless tool) never
 include each other. The core (every folder below the Qt adapters) includes no Qt header, so that
 it builds on the C++ standard library alone; the page's bindings (web) stand on the core beside
-the Qt adapters, include no Qt either, and nothing includes them. Prints every include that
-breaks a rule.
+the Qt adapters, include no Qt either, and nothing includes them. Below the top level, a few
+seams keep their own rules (SEAMS), and no file may reach itself through its includes. Prints
+every include that breaks a rule.
 
     check_layers.py SRC_DIR
 """
@@ -29,6 +30,12 @@ STACK = [
 LEVEL = {folder: level for level, folders in enumerate(STACK) for folder in folders}
 CORE = {folder for folder, level in LEVEL.items() if level < LEVEL["qt_adapters"]}
 QT_FREE = CORE | {"web"}
+# Seams inside a folder: (files under `inner`, except those under `exempt`) may not include
+# anything under `target`. The engine computes figures; only its report writers turn them into
+# text, so the rest of the engine stays free of the wording of the editions.
+SEAMS = [
+    ("engine/", "engine/report/", "engine/report/"),
+]
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 # <QString>, <QtCore/QString>, <QtGlobal>, <qstring.h>, in angle brackets or quotes.
 QT_INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]((?:Qt\w*/|Q[A-Za-z]|q[a-z_]+\.h)[^>"]*)[>"]', re.M)
@@ -38,12 +45,62 @@ def folder_of(path, src):
     return path.relative_to(src).parts[0]
 
 
+def resolve(path, target, src):
+    """The file an include names: beside the including file first, then from src/."""
+    for base in (path.parent, src):
+        candidate = (base / target).resolve()
+        if candidate.is_file():
+            return candidate
+    return None
+
+
+def seam_breaks(name, target):
+    for inner, exempt, forbidden in SEAMS:
+        if name.startswith(inner) and not name.startswith(exempt) and target.startswith(forbidden):
+            yield f"{name} includes {target}: {inner} outside {exempt} may not include {forbidden}"
+
+
+def include_cycles(graph, src):
+    """Every loop of includes, once each, as the files around it (Tarjan's strongly connected
+    components: a component of more than one file, or a file that includes itself, is a loop)."""
+    index, low, stack, on_stack, loops = {}, {}, [], set(), []
+
+    def visit(node):
+        index[node] = low[node] = len(index)
+        stack.append(node)
+        on_stack.add(node)
+        for nxt in graph.get(node, ()):
+            if nxt not in index:
+                visit(nxt)
+                low[node] = min(low[node], low[nxt])
+            elif nxt in on_stack:
+                low[node] = min(low[node], index[nxt])
+        if low[node] == index[node]:
+            component = []
+            while True:
+                member = stack.pop()
+                on_stack.discard(member)
+                component.append(member)
+                if member == node:
+                    break
+            if len(component) > 1 or node in graph.get(node, ()):
+                loops.append(sorted(str(m.relative_to(src)) for m in component))
+
+    sys.setrecursionlimit(10000)
+    for node in graph:
+        if node not in index:
+            visit(node)
+    return loops
+
+
 def main():
     src = pathlib.Path(sys.argv[1]).resolve()
     broken = []
     files = [p for p in src.rglob("*") if p.suffix in (".h", ".cpp")]
+    graph = {}
     for path in files:
         own = folder_of(path, src)
+        name = path.relative_to(src).as_posix()
         if own not in LEVEL:
             broken.append(f"{path.relative_to(src)}: folder {own} is not in the stack")
             continue
@@ -53,6 +110,10 @@ def main():
                 broken.append(f"{path.relative_to(src)} includes {header}: "
                               f"{own} includes no Qt header")
         for target in INCLUDE.findall(text):
+            included = resolve(path, target, src)
+            if included is not None:
+                graph.setdefault(path.resolve(), set()).add(included)
+            broken.extend(seam_breaks(name, target))
             top = target.split("/")[0]
             if top not in LEVEL:
                 continue  # a header beside the file, or a generated one
@@ -61,6 +122,8 @@ def main():
             if LEVEL[top] >= LEVEL[own] or top == "web":
                 broken.append(f"{path.relative_to(src)} includes {target}: "
                               f"{own} may not depend on {top}")
+    for loop in include_cycles(graph, src):
+        broken.append("include loop among: " + ", ".join(loop))
     for line in broken:
         print(line)
     print(f"{len(files)} files checked, {len(broken)} includes against the stack")

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculation.h"
+#include "engine/report/calculation.h"
 #include "form/messages.h"
 #include "profile/profile_files.h"
 #include "profile/profile_lines.h"

@@ -3,8 +3,8 @@
 // can be worked out by hand from a few round numbers.
 
 #include "catalogue/skill_catalogue.h"
-#include "engine/calculation.h"
 #include "engine/character_sheet.h"
+#include "engine/report/calculation.h"
 
 namespace brakefell::testing {
 

@@ -39,6 +39,9 @@ namespace {
 using testing::Click;
 using testing::ProgramFolder;
 using testing::RunningWindow;
+using testing::ShownBackground;
+using testing::ShownRows;
+using testing::ShownText;
 
 class AnalysisWindowTest : public ::testing::TestWithParam<Edition> {
   protected:
@@ -109,24 +112,24 @@ TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
     auto& page = tab<StatValuesTab>(window, 0);
     const auto expectLibrarys = [&] {
         const StatValues values = ComputeStatValues(
-            run_.form().characterSheet(), MetricProbe(run_.form().catalogue(), GetParam(), dps_));
-        ASSERT_EQ(page.table().rowCount(), static_cast<int>(values.rows.size()));
-        for (int row = 0; row < page.table().rowCount(); ++row) {
-            EXPECT_EQ(page.table().item(row, 0)->text(), QStringOf(values.rows[row].caption));
-            EXPECT_EQ(page.table().item(row, 2)->text(),
+            run_.form().characterSheet(), MetricProbe(run_.form().catalogue(), dps_));
+        ASSERT_EQ(ShownRows(page.table()), static_cast<int>(values.rows.size()));
+        for (int row = 0; row < ShownRows(page.table()); ++row) {
+            EXPECT_EQ(ShownText(page.table(), row, 0), QStringOf(values.rows[row].caption));
+            EXPECT_EQ(ShownText(page.table(), row, 2),
                       QStringOf(MetricDeltaText(dps_, values.rows[row].plus.delta)));
-            EXPECT_EQ(page.table().item(row, 5)->text(),
+            EXPECT_EQ(ShownText(page.table(), row, 5),
                       QStringOf(PercentText(values.rows[row].minus.percent)));
         }
-        ASSERT_EQ(page.cliffs().rowCount(), 2);
-        EXPECT_EQ(page.cliffs().item(0, 1)->text(), QStringOf(PlainText(values.next->attackSpeed)));
+        ASSERT_EQ(ShownRows(page.cliffs()), 2);
+        EXPECT_EQ(ShownText(page.cliffs(), 0, 1), QStringOf(PlainText(values.next->attackSpeed)));
     };
     expectLibrarys();
-    const QString before = page.table().item(0, 2)->text();
+    const QString before = ShownText(page.table(), 0, 2);
     const int refreshes = window.refreshes();
     type(QStringLiteral("txtWeaponDamageMax"), QStringLiteral("3000"));
     EXPECT_GT(window.refreshes(), refreshes);  // without "계산"
-    EXPECT_NE(page.table().item(0, 2)->text(), before);
+    EXPECT_NE(ShownText(page.table(), 0, 2), before);
     expectLibrarys();
     EXPECT_FALSE(run_.get<QPlainTextEdit>("txtResult(0)")->isVisible());  // the report waits
 
@@ -165,13 +168,13 @@ TEST_P(AnalysisWindowTest, CliffLinesSayTheAttackSpeedStepWithItsSignAsTheToolDo
             *parsed.options, {PathOf(elsewhere.path()), PathOf(elsewhere.filePath("user"))},
             desktop.platform());
         const QStringList toolLines = QString::fromUtf8(tool.standardOutput).split(u'\n');
-        ASSERT_EQ(page.cliffs().rowCount(), 2) << row[0].toStdString();
+        ASSERT_EQ(ShownRows(page.cliffs()), 2) << row[0].toStdString();
         for (int cliff = 0; cliff < 2; ++cliff) {
-            const QString title = page.cliffs().item(cliff, 0)->text();
+            const QString title = ShownText(page.cliffs(), cliff, 0);
             EXPECT_TRUE(title.startsWith(row[1 + cliff] + u' ')) << title.toStdString();
             // The tool's line is the title followed by the value.
             EXPECT_TRUE(toolLines.contains(title + QStringLiteral(" (") +
-                                           page.cliffs().item(cliff, 2)->text() + u')'))
+                                           ShownText(page.cliffs(), cliff, 2) + u')'))
                 << title.toStdString();
         }
     }
@@ -185,22 +188,22 @@ TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
     type(QStringLiteral("txtMainStat"), QStringLiteral("9300"));
     window.refreshNow();
     ASSERT_FALSE(page.pages().showsNote());
-    const Comparison expected = CompareBuilds(run_.form(), page.build().form(), GetParam(), dps_);
-    ASSERT_EQ(page.figures().rowCount(), static_cast<int>(expected.figures.size()));
-    for (int row = 0; row < page.figures().rowCount(); ++row) {
+    const Comparison expected = CompareBuilds(run_.form(), page.build().form(), dps_);
+    ASSERT_EQ(ShownRows(page.figures()), static_cast<int>(expected.figures.size()));
+    for (int row = 0; row < ShownRows(page.figures()); ++row) {
         const FigureComparison& f = expected.figures[row];
         EXPECT_EQ(
-            page.figures().item(row, 3)->text(),
+            ShownText(page.figures(), row, 3),
             f.difference ? QStringOf(FigureDeltaText(f.key, f.difference)) : QStringLiteral("-"));
     }
     // B has less main stat: its damage is worse (red), its kill time longer, so worse too.
-    const QColor dpsColour = page.figures().item(0, 0)->background().color();
+    const QColor dpsColour = ShownBackground(page.figures(), 0, 0);
     const int killTimeRow = 6;
     ASSERT_TRUE(expected.figures[killTimeRow].key.starts_with(u"kill_time"));
-    EXPECT_EQ(page.figures().item(killTimeRow, 0)->background().color(), dpsColour);
+    EXPECT_EQ(ShownBackground(page.figures(), killTimeRow, 0), dpsColour);
     EXPECT_GT(dpsColour.red(), dpsColour.green());
-    ASSERT_EQ(page.inputs().rowCount(), 1);
-    EXPECT_EQ(page.inputs().item(0, 1)->text(), "txtMainStat");
+    ASSERT_EQ(ShownRows(page.inputs()), 1);
+    EXPECT_EQ(ShownText(page.inputs(), 0, 1), "txtMainStat");
 
     // B from a damaged profile: the open error, and B stays the snapshot.
     QFile damaged(folder_.file("damaged.cfg"));
@@ -225,7 +228,7 @@ TEST_P(AnalysisWindowTest, ChartIsTheSweepWithBracketLinesAndAMarker) {
     EXPECT_EQ(page.from().value(), request.from);
     const auto swept =
         ComputeSweep(sheet, {&box, page.from().value(), page.to().value(), page.step().value()},
-                     MetricProbe(run_.form().catalogue(), GetParam(), dps_));
+                     MetricProbe(run_.form().catalogue(), dps_));
     const Sweep& sweep = std::get<Sweep>(swept);
     ASSERT_EQ(page.lineA().count(), static_cast<int>(sweep.points.size()));
     EXPECT_EQ(page.lineA().at(10).y(), *sweep.points[10].metric);
@@ -332,7 +335,7 @@ TEST_P(AnalysisWindowTest, CancelStopsSoonAndLeavesTheInputsAsTheyWere) {
     Click(&page.cancelButton());
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(page.optimization()->cancelled);
-    EXPECT_EQ(page.results().rowCount(), 0);
+    EXPECT_EQ(ShownRows(page.results()), 0);
     for (const ControlState& was : before) {
         EXPECT_EQ(run_.form().at(was.name).text, was.text);
         EXPECT_EQ(run_.form().at(was.name).value, was.value);

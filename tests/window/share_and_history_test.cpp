@@ -60,9 +60,9 @@ class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
         return boxes;
     }
     void restoreOldest(HistoryTab& tab) {
-        QTableWidget& table = tab.table();
+        QAbstractItemView& table = tab.table();
         table.setFocus();
-        table.setCurrentCell(table.rowCount() - 1, 0);
+        table.setCurrentIndex(table.model()->index(testing::ShownRows(table) - 1, 0));
         QTest::keyClick(&table, Qt::Key_Return);
     }
     HistoryTab& historyTab() {
@@ -128,18 +128,18 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
 
     // Newest first, with the chosen metric as the library gives it for each entry's whole build.
     HistoryTab& tab = historyTab();
-    QTableWidget& table = tab.table();
-    ASSERT_EQ(table.rowCount(), 2);
+    const QAbstractItemView& table = tab.table();
+    ASSERT_EQ(testing::ShownRows(table), 2);
     AnalysisWindow& analysis = *run_->window().analysis();
     const Metric metric = *MetricNamed(TextOf(analysis.metricChooser().currentData().toString()));
     type("txtMainStat", "8000");
-    const MetricProbe probe(run_->session().catalogue(), GetParam(), metric);
+    const MetricProbe probe(run_->session().catalogue(), metric);
     CharacterSheet firstSheet = run_->form().characterSheet();
     firstSheet.chkMark = 1;
-    EXPECT_EQ(table.item(1, 1)->text(),
+    EXPECT_EQ(testing::ShownText(table, 1, 1),
               QStringOf(MetricValueText(metric, probe(firstSheet).value)));
-    EXPECT_TRUE(table.item(1, 2)->text().isEmpty());  // nothing before the first
-    EXPECT_FALSE(table.item(0, 2)->text().isEmpty());
+    EXPECT_TRUE(testing::ShownText(table, 1, 2).isEmpty());  // nothing before the first
+    EXPECT_FALSE(testing::ShownText(table, 0, 2).isEmpty());
 
     // Enter on the older entry: its inputs come back and "계산" is pressed.
     type("txtMainStat", "1");
@@ -154,7 +154,7 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     run_->close();
     run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
     EXPECT_EQ(run_->window().history().entries().size(), 3u);
-    EXPECT_EQ(historyTab().table().rowCount(), 3);
+    EXPECT_EQ(testing::ShownRows(historyTab().table()), 3);
 }
 
 // An entry whose build no longer reads (a profile cut short) says so when restored, as "열기" does.

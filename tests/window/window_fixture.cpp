@@ -81,6 +81,18 @@ void Click(QWidget* widget) {
     ClickAt(widget, widget->rect().center());
 }
 
+int ShownRows(const QAbstractItemView& table) {
+    return table.model()->rowCount();
+}
+
+QString ShownText(const QAbstractItemView& table, int row, int column) {
+    return table.model()->index(row, column).data().toString();
+}
+
+QColor ShownBackground(const QAbstractItemView& table, int row, int column) {
+    return table.model()->index(row, column).data(Qt::BackgroundRole).value<QColor>();
+}
+
 void Tick(QWidget* button) {
     ClickAt(button, QPoint(7, button->height() / 2));
 }

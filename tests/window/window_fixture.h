@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QColor>
 #include <QComboBox>
 #include <QPoint>
 #include <QString>
@@ -103,5 +105,10 @@ void ClickAt(QWidget* widget, QPoint point);
 void TypeInto(QWidget* widget, const QString& keys);
 // Drops the list down and clicks the entry, as the person picks it (the same entry included).
 void PickEntry(QComboBox* list, int index);
+
+// What a table shows, in the order it shows its rows.
+int ShownRows(const QAbstractItemView& table);
+QString ShownText(const QAbstractItemView& table, int row, int column);
+QColor ShownBackground(const QAbstractItemView& table, int row, int column);
 
 }  // namespace brakefell::testing

@@ -22,19 +22,19 @@ void WriteGemBlock(ReportWriter& out, std::u16string_view heading, double normal
 void WritePerSecondLines(ReportWriter& out, const PerSecondFigures& figures,
                          bool hasCompanionSlot) {
     out.text(u"- 쇠뇌1/s 기대값(일반): ")
-        .amount(figures.SentryNormalPerSecond, kSentryLineWidth)
+        .amount(figures.sentryNormalPerSecond, kSentryLineWidth)
         .lineEnd();
     out.text(u"- 쇠뇌1/s 기대값(정예): ")
-        .amount(figures.SentryElitePerSecond, kSentryLineWidth)
+        .amount(figures.sentryElitePerSecond, kSentryLineWidth)
         .lineEnd();
     if (hasCompanionSlot) {
         out.text(u"동료의 1초당 피해량 기대값(정예): ")
-            .amount(figures.CompanionElitePerSecond)
+            .amount(figures.companionElitePerSecond)
             .lineEnd();
     }
     out.lineEnd()
         .text(u"1초당 총 피해량 기대값(정예): ")
-        .amount(figures.TotalElitePerSecond)
+        .amount(figures.totalElitePerSecond)
         .lineEnd();
 }
 
@@ -42,15 +42,15 @@ std::u16string ShareLabel(const BuildFigures& f, const ShareFigures& share) {
     switch (share.source) {
         case ShareSource::Block: {
             const BlockFigures& block = f.blocks[share.block];
-            std::u16string label(f.hitTable[block.skill].Name);
+            std::u16string label(f.hitTable[block.skill].name);
             label.append(u"(").append(GeneralNumberText(share.usesPerCycle));
             if (share.withShots) {
-                label.append(u"회,").append(GeneralNumberText(f.rotation.SentryShotsPerCycle));
+                label.append(u"회,").append(GeneralNumberText(f.rotation.sentryShotsPerCycle));
             }
             return label.append(u"회/사이클):");
         }
         case ShareSource::Companions:
-            return std::u16string(f.hitTable[kSkillCompanion].Name)
+            return std::u16string(f.hitTable[kSkillCompanion].name)
                 .append(u"(모든 동료들의 합산):");
         case ShareSource::BleedGem:
             return u"증통제:";
@@ -65,9 +65,9 @@ std::u16string ShareLabel(const BuildFigures& f, const ShareFigures& share) {
 void WriteShareBlock(ReportWriter& out, const BuildFigures& f) {
     out.lineEnd()
         .text(u"-각 스킬의 비중(정예몹 기준, ")
-        .count(f.perSecond.SentryCount)
+        .count(f.perSecond.sentryCount)
         .text(u"쇠뇌, 사이클:")
-        .number(f.rotation.CycleLength, u"0.0")
+        .number(f.rotation.cycleLength, u"0.0")
         .text(u"초)-")
         .lineEnd();
     for (int i = 0; i < f.shareCount; ++i) {
@@ -83,8 +83,8 @@ void WriteShareBlock(ReportWriter& out, const BuildFigures& f) {
 
 void WriteBracketHeader(ReportWriter& out, const SentrySpeedFigures& speed) {
     out.text(u"공속")
-        .number(speed.SentryAttackSpeed, u"#.0000")
-        .text(kSentryBrackets[speed.bracketRow].BracketLabel);
+        .number(speed.sentryAttackSpeed, u"#.0000")
+        .text(kSentryBrackets[speed.bracketRow].bracketLabel);
 }
 
 void WriteBreakpointBlock(ReportWriter& out, const SentrySpeedFigures& speed, Edition edition) {
@@ -108,12 +108,12 @@ void WriteBreakpointBlock(ReportWriter& out, const SentrySpeedFigures& speed, Ed
 }
 
 void WriteBleedGemBlock(ReportWriter& out, const DamageOverTimeFigures& dot) {
-    WriteGemBlock(out, u"- 증통제 피해량 -", dot.BleedGemPerSecond, dot.BleedElitePerSecond);
+    WriteGemBlock(out, u"- 증통제 피해량 -", dot.bleedGemPerSecond, dot.bleedElitePerSecond);
 }
 
 void WritePoisonGemBlock(ReportWriter& out, const DamageOverTimeFigures& dot) {
-    WriteGemBlock(out, u"- 잘 듣는 독의 보석 피해량 -", dot.PoisonGemPerSecond,
-                  dot.PoisonElitePerSecond);
+    WriteGemBlock(out, u"- 잘 듣는 독의 보석 피해량 -", dot.poisonGemPerSecond,
+                  dot.poisonElitePerSecond);
 }
 
 void WriteKillTimeLines(ReportWriter& out, const KillTimeFigures& times) {
@@ -139,7 +139,7 @@ void WriteCycleReport(ReportWriter& out, const BuildFigures& f) {
         out.text(kNoRotationNotice);
         return;
     }
-    WritePerSecondLines(out, f.perSecond, f.HasCompanionSlot);
+    WritePerSecondLines(out, f.perSecond, f.hasCompanionSlot);
     WriteShareBlock(out, f);
     WriteKillTimeLines(out, f.killTimes);
 }

@@ -5,22 +5,22 @@ namespace brakefell {
 void WriteTrace(ReportWriter& out, const SkillHitTable& table, const SkillCatalogue& catalogue) {
     for (int skill = 0; skill < kSkillCount; ++skill) {
         const SkillHitEntry& entry = table[skill];
-        out.lineEnd().text(u"<").text(entry.Name).text(u">").lineEnd();
+        out.lineEnd().text(u"<").text(entry.name).text(u">").lineEnd();
         for (int r = 0; r < kRuneCount; ++r) {
             if (!catalogue[skill].Runes[r].HasDamage) {
                 continue;
             }
-            const RuneHitRecord& record = entry.Runes[r];
+            const RuneHitRecord& record = entry.runes[r];
             out.text(u"-")
-                .text(record.Name)
+                .text(record.name)
                 .text(u": ")
-                .whole(record.MainNormalMin, false)
+                .whole(record.mainNormalMin, false)
                 .text(u"(+")
-                .whole(record.ExtraNormalMin, true)
+                .whole(record.extraNormalMin, true)
                 .text(u")-")
-                .whole(record.MainNormalMax, false)
+                .whole(record.mainNormalMax, false)
                 .text(u"(+")
-                .whole(record.ExtraNormalMax, true)
+                .whole(record.extraNormalMax, true)
                 .text(u")")
                 .lineEnd();
         }

@@ -19,11 +19,11 @@ CalculationReport Refused(Refusal why) {
     return report;
 }
 
-void WriteSentryBoxes(const BuildFigures& f, CalculationReport& report) {
+void WriteSentryBoxes(const BuildFigures& f, Edition edition, CalculationReport& report) {
     ResultBoxText& breakpoints = report.txtResult[kBreakpointBox];
     breakpoints.visible = true;
     ReportWriter breakpointText;
-    WriteBreakpointBlock(breakpointText, f.speed, f.edition);
+    WriteBreakpointBlock(breakpointText, f.speed, edition);
     breakpoints.text = breakpointText.take();
 
     const DamageOverTimeFigures& dot = f.damageOverTime;
@@ -46,7 +46,8 @@ void WriteSentryBoxes(const BuildFigures& f, CalculationReport& report) {
 
 }  // namespace
 
-CalculationReport WriteReport(const BuildFigures& f, const SkillCatalogue& catalogue) {
+CalculationReport WriteReport(const BuildFigures& f, const SkillCatalogue& catalogue,
+                              Edition edition) {
     if (f.refusal != Refusal::None) {
         return Refused(f.refusal);
     }
@@ -55,16 +56,16 @@ CalculationReport WriteReport(const BuildFigures& f, const SkillCatalogue& catal
     WriteTrace(trace, f.hitTable, catalogue);
     report.Text1 = trace.take();
 
-    const ReportTexts& texts = ReportTextsOf(f.edition);
+    const ReportTexts& texts = ReportTextsOf(edition);
     for (int k = 0; k < f.blockCount; ++k) {
         const BlockFigures& block = f.blocks[k];
         ReportWriter out(kBlockCapacity);
-        WriteBlock(out, texts, block, f.hitTable[block.skill].Name,
-                   f.hitTable[block.skill].Runes[block.rune].Name);
+        WriteBlock(out, texts, block, f.hitTable[block.skill].name,
+                   f.hitTable[block.skill].runes[block.rune].name);
         report.txtResult[k] = {true, out.take()};
     }
-    if (f.multipliers.SentryFiredMode) {
-        WriteSentryBoxes(f, report);
+    if (f.multipliers.sentryFiredMode) {
+        WriteSentryBoxes(f, edition, report);
     }
     return report;
 }

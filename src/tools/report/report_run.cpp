@@ -70,7 +70,7 @@ RunResult Compare(const ReportOptions& options, CalculatorSession& a, Metric met
     if (!b.openProfileFile(PathOf(options.comparePath))) {
         return Failure(kExitProfile, QStringOf(messages::kProfileOpenError));
     }
-    const Comparison comparison = CompareBuilds(a.form(), b.form(), options.edition, metric);
+    const Comparison comparison = CompareBuilds(a.form(), b.form(), metric);
     return Done(options.json ? ComparisonJson(comparison) : ComparisonText(comparison));
 }
 
@@ -108,7 +108,7 @@ RunResult RunAnalysis(const ReportOptions& options, CalculatorSession& session) 
         return Failure(kExitUsage, *why);
     }
     const Metric metric = std::get<Metric>(chosen);
-    const MetricProbe probe(session.catalogue(), options.edition, metric);
+    const MetricProbe probe(session.catalogue(), metric);
     switch (options.analysis) {
         case Analysis::StatValues: {
             const StatValues values = ComputeStatValues(sheet, probe);

@@ -6,14 +6,12 @@
 #include <optional>
 
 #include "analysis/metric.h"
-#include "editions/edition.h"
 #include "form/form_state.h"
 
 namespace brakefell {
 
 struct AnalysisInputs {
-    const FormState& form;  // the main window's inputs now
-    Edition edition;
+    const FormState& form;         // the main window's inputs now
     std::optional<Metric> metric;  // nullopt: no numbers, see `note`
     QString note;                  // why there are no numbers; empty when there are
     std::optional<Metric> chosen;  // the chooser's metric, whatever the inputs of now give

@@ -17,21 +17,6 @@
 #include "window/calculator_window.h"
 
 namespace brakefell {
-namespace {
-
-// Every metric the library knows, in the chooser's order.
-std::vector<Metric> AllMetrics() {
-    std::vector<Metric> metrics{{MetricKind::DamagePerSecond, 0}};
-    for (int sentries = 1; sentries <= 4; ++sentries) {
-        metrics.push_back({MetricKind::KillTime, sentries});
-    }
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        metrics.push_back({MetricKind::SlotHit, slot});
-    }
-    return metrics;
-}
-
-}  // namespace
 
 AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mainWindow)
     : session_(session), mainWindow_(mainWindow) {
@@ -118,12 +103,12 @@ void AnalysisWindow::refreshNow() {
     pending_.stop();
     const FormState& form = session_.form();
     const CharacterSheet sheet = form.characterSheet();
-    AnalysisInputs inputs{form, session_.edition(), chosenMetric(), {}, chosenMetric()};
+    AnalysisInputs inputs{form, chosenMetric(), {}, chosenMetric()};
     if (inputs.metric) {
         inputs.note = QStringOf(MetricMissing(*inputs.metric, sheet, session_.catalogue()));
     }
     if (inputs.note.isEmpty() &&
-        ComputeFigures(sheet, session_.catalogue(), session_.edition()).refusal != Refusal::None) {
+        ComputeFigures(sheet, session_.catalogue()).refusal != Refusal::None) {
         inputs.note = QStringOf(messages::kCalculationRefused);
     }
     if (!inputs.note.isEmpty()) {

@@ -165,7 +165,7 @@ void ChartTab::rerun() {
     }
     const NumberBox& box = *FindNumberBox(TextOf(box_->currentData().toString()));
     const SweepRequest request{&box, from_->value(), to_->value(), step_->value()};
-    const MetricProbe probe(in.form.catalogue(), in.edition, *in.metric);
+    const MetricProbe probe(in.form.catalogue(), *in.metric);
     const CharacterSheet sheet = in.form.characterSheet();
     auto swept = ComputeSweep(sheet, request, probe);
     if (const std::u16string* why = std::get_if<std::u16string>(&swept)) {

@@ -6,24 +6,11 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-#include "analysis/analysis_texts.h"
+#include "analysis/analysis_pages.h"
 #include "analysis/compare.h"
 #include "qt_adapters/qt_text.h"
-#include "window/analysis/result_table.h"
-#include "window/analysis/table_filling.h"
 
 namespace brakefell {
-namespace {
-
-const QColor kBetter(214, 245, 214);
-const QColor kWorse(250, 214, 214);
-
-// A figure the engine could not give shows a dash rather than an empty cell.
-QTableWidgetItem* DashedCell(std::u16string_view text, bool number) {
-    return ResultCell(text.empty() ? QStringLiteral("-") : QStringOf(text), number);
-}
-
-}  // namespace
 
 ComparisonTab::ComparisonTab(CalculatorSession& session, QWidget* parent)
     : AnalysisTab(parent), session_(session) {
@@ -35,17 +22,15 @@ ComparisonTab::ComparisonTab(CalculatorSession& session, QWidget* parent)
     which_->setObjectName(QStringLiteral("whichB"));
 
     auto* content = new QWidget(this);
-    figures_ = MakeResultTable({QStringLiteral("항목"), QStringLiteral("A (지금)"),
-                                QStringLiteral("B"), QStringLiteral("차이"), QStringLiteral("%")},
-                               QStringLiteral("figures"), QStringLiteral("A와 B의 수치"), content);
-    inputs_ = MakeResultTable({QStringLiteral("입력"), QStringLiteral("칸"),
-                               QStringLiteral("A (지금)"), QStringLiteral("B")},
-                              QStringLiteral("inputsDiffer"), QStringLiteral("다른 입력"), content);
-    auto* inputsTitle = new QLabel(QStringLiteral("다른 입력"), content);
+    figures_ = new AnalysisTableView(QStringLiteral("figures"), QStringLiteral("A와 B의 수치"),
+                                     AnalysisTableView::Fit::FirstStretches, content);
+    inputs_ = new AnalysisTableView(QStringLiteral("inputsDiffer"), QStringLiteral("다른 입력"),
+                                    AnalysisTableView::Fit::FirstStretches, content);
+    inputsTitle_ = new QLabel(content);
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
     contentLayout->addWidget(figures_, 3);
-    contentLayout->addWidget(inputsTitle);
+    contentLayout->addWidget(inputsTitle_);
     contentLayout->addWidget(inputs_, 2);
     pages_ = new NoteOrContent(content, this);
 
@@ -94,35 +79,11 @@ void ComparisonTab::refresh(const AnalysisInputs& in) {
         return;
     }
     pages_->showContent();
-    const Comparison comparison = CompareBuilds(in.form, build_.form(), in.edition, *in.metric);
-    const TableFilling fillingFigures(*figures_);
-    const TableFilling fillingInputs(*inputs_);
-    figures_->setRowCount(static_cast<int>(comparison.figures.size()));
-    int row = 0;
-    for (const FigureComparison& f : comparison.figures) {
-        figures_->setItem(row, 0, DashedCell(f.label, false));
-        figures_->setItem(row, 1, DashedCell(FigureText(f.key, f.a), true));
-        figures_->setItem(row, 2, DashedCell(FigureText(f.key, f.b), true));
-        figures_->setItem(row, 3, DashedCell(FigureDeltaText(f.key, f.difference), true));
-        figures_->setItem(row, 4, DashedCell(PercentText(f.percent), true));
-        // B better or worse, by the figure's own direction (a shorter kill time is better).
-        const double gain = f.difference.value_or(0) * f.better;
-        if (gain != 0) {
-            for (int column = 0; column < figures_->columnCount(); ++column) {
-                figures_->item(row, column)->setBackground(gain > 0 ? kBetter : kWorse);
-            }
-        }
-        ++row;
-    }
-    inputs_->setRowCount(static_cast<int>(comparison.inputs.size()));
-    row = 0;
-    for (const InputDifference& input : comparison.inputs) {
-        inputs_->setItem(row, 0, DashedCell(input.caption, false));
-        inputs_->setItem(row, 1, DashedCell(input.name, false));
-        inputs_->setItem(row, 2, DashedCell(input.a, false));
-        inputs_->setItem(row, 3, DashedCell(input.b, false));
-        ++row;
-    }
+    AnalysisPage page = ComparisonPage(
+        CompareBuilds(in.form, build_.form(), *in.metric), TableForm::Browsed);
+    figures_->showTable(std::move(page.tables.at(0)));
+    inputsTitle_->setText(QStringOf(page.tables.at(1).title));
+    inputs_->showTable(std::move(page.tables.at(1)));
 }
 
 }  // namespace brakefell

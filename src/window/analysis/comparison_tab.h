@@ -5,11 +5,10 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
-
 #include "analysis/comparison_build.h"
 #include "session/calculator_session.h"
 #include "window/analysis/analysis_tab.h"
+#include "window/analysis/analysis_table_view.h"
 #include "window/analysis/note_or_content.h"
 
 namespace brakefell {
@@ -25,8 +24,8 @@ class ComparisonTab : public AnalysisTab {
     const ComparisonBuild& build() const { return build_; }
     QPushButton& snapshotButton() { return *snapshot_; }
     QPushButton& openButton() { return *open_; }
-    QTableWidget& figures() { return *figures_; }
-    QTableWidget& inputs() { return *inputs_; }
+    AnalysisTableView& figures() { return *figures_; }
+    AnalysisTableView& inputs() { return *inputs_; }
     NoteOrContent& pages() { return *pages_; }
 
   signals:
@@ -42,8 +41,9 @@ class ComparisonTab : public AnalysisTab {
     QPushButton* open_;
     QLabel* which_;
     NoteOrContent* pages_;
-    QTableWidget* figures_;
-    QTableWidget* inputs_;
+    AnalysisTableView* figures_;
+    QLabel* inputsTitle_;
+    AnalysisTableView* inputs_;
 };
 
 }  // namespace brakefell

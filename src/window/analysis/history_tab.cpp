@@ -3,11 +3,9 @@
 #include <QDateTime>
 #include <QVBoxLayout>
 
-#include "analysis/analysis_texts.h"
+#include "analysis/analysis_pages.h"
 #include "analysis/history_values.h"
 #include "qt_adapters/qt_text.h"
-#include "window/analysis/result_table.h"
-#include "window/analysis/table_filling.h"
 #include "window/calculator_window.h"
 
 namespace brakefell {
@@ -15,9 +13,8 @@ namespace brakefell {
 HistoryTab::HistoryTab(CalculatorWindow& mainWindow, QWidget* parent)
     : AnalysisTab(parent), mainWindow_(mainWindow) {
     auto* content = new QWidget(this);
-    table_ =
-        MakeResultTable({QStringLiteral("시각"), QStringLiteral("지표"), QStringLiteral("차이")},
-                        QStringLiteral("history"), QStringLiteral("계산 기록"), content);
+    table_ = new AnalysisTableView(QStringLiteral("history"), QStringLiteral("계산 기록"),
+                                   AnalysisTableView::Fit::FirstStretches, content);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setToolTip(QStringLiteral("두 번 누르거나 Enter: 그 입력으로 되돌리고 계산"));
     auto* layout = new QVBoxLayout(content);
@@ -28,8 +25,8 @@ HistoryTab::HistoryTab(CalculatorWindow& mainWindow, QWidget* parent)
     outer->addWidget(pages_);
 
     // Activation is a double-click or Enter on this platform's item views.
-    connect(table_, &QTableWidget::activated, this,
-            [this](const QModelIndex& index) { restoreRow(index.row()); });
+    connect(table_, &QTableView::activated, this,
+            [this](const QModelIndex& index) { restoreRow(table_->sourceRow(index.row())); });
 }
 
 void HistoryTab::readSheets(const FormState& now) {
@@ -57,28 +54,17 @@ void HistoryTab::refresh(const AnalysisInputs& inputs) {
     pages_->showContent();
     std::vector<HistoryValue> values;
     if (inputs.chosen) {
-        values = HistoryValues(
-            sheets_, MetricProbe(inputs.form.catalogue(), inputs.edition, *inputs.chosen));
+        values = HistoryValues(sheets_, MetricProbe(inputs.form.catalogue(), *inputs.chosen));
     }
     const std::vector<HistoryEntry>& entries = mainWindow_.history().entries();
-    const TableFilling filling(*table_);
-    const int rows = static_cast<int>(entries.size());
-    table_->setRowCount(rows);
-    for (int row = 0; row < rows; ++row) {
-        const std::size_t at = entries.size() - 1 - static_cast<std::size_t>(row);  // newest first
-        const QString time = QDateTime::fromMSecsSinceEpoch(entries[at].time)
-                                 .toLocalTime()
-                                 .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        QString value = QStringLiteral("계산 불가");
-        QString change;
-        if (at < values.size() && values[at].value) {
-            value = QStringOf(MetricValueText(*inputs.chosen, values[at].value));
-            change = QStringOf(MetricDeltaText(*inputs.chosen, values[at].change));
-        }
-        table_->setItem(row, 0, ResultCell(time, false));
-        table_->setItem(row, 1, ResultCell(value, true));
-        table_->setItem(row, 2, ResultCell(change, true));
+    std::vector<std::u16string> times;
+    times.reserve(entries.size());
+    for (const HistoryEntry& entry : entries) {
+        times.push_back(TextOf(QDateTime::fromMSecsSinceEpoch(entry.time)
+                                   .toLocalTime()
+                                   .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     }
+    table_->showTable(std::move(HistoryPage(times, values, inputs.chosen).tables.at(0)));
 }
 
 void HistoryTab::restoreRow(int row) {

@@ -3,13 +3,13 @@
 // change from the calculation before. Double-click or Enter on a row restores its inputs and
 // presses "계산".
 
-#include <QTableWidget>
 #include <optional>
 #include <vector>
 
 #include "engine/character_sheet.h"
 #include "platform/clock.h"
 #include "window/analysis/analysis_tab.h"
+#include "window/analysis/analysis_table_view.h"
 #include "window/analysis/note_or_content.h"
 
 namespace brakefell {
@@ -22,7 +22,7 @@ class HistoryTab : public AnalysisTab {
 
     void refresh(const AnalysisInputs& inputs) override;
 
-    QTableWidget& table() { return *table_; }
+    AnalysisTableView& table() { return *table_; }
     NoteOrContent& pages() { return *pages_; }
 
   private:
@@ -31,7 +31,7 @@ class HistoryTab : public AnalysisTab {
 
     CalculatorWindow& mainWindow_;
     NoteOrContent* pages_;
-    QTableWidget* table_;
+    AnalysisTableView* table_;
     // Each entry's inputs, read once: what the table shows again when only the metric changes.
     std::vector<std::optional<CharacterSheet>> sheets_;
     std::optional<UtcMillis> newestRead_;

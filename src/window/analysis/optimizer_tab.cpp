@@ -1,20 +1,15 @@
 #include "window/analysis/optimizer_tab.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "analysis/analysis_texts.h"
-#include "form/input_captions.h"
+#include "analysis/analysis_pages.h"
 #include "qt_adapters/optimizer_threads.h"
 #include "qt_adapters/qt_text.h"
-#include "text/number_format.h"
-#include "window/analysis/result_table.h"
 #include "window/calculator_window.h"
 
 namespace brakefell {
-namespace {}  // namespace
 
 OptimizerTab::OptimizerTab(CalculatorSession& session, CalculatorWindow& mainWindow,
                            QWidget* parent)
@@ -45,12 +40,12 @@ OptimizerTab::OptimizerTab(CalculatorSession& session, CalculatorWindow& mainWin
     progress_->setRange(0, 1000);
     progress_->setValue(0);
     results_ =
-        MakeResultTable({QStringLiteral("순위"), QStringLiteral("지표"), QStringLiteral("변화"),
-                         QStringLiteral("바꿀 것")},
-                        QStringLiteral("optimizeResults"), QStringLiteral("최적화 결과"), this);
+        new AnalysisTableView(QStringLiteral("optimizeResults"), QStringLiteral("최적화 결과"),
+                              AnalysisTableView::Fit::LastStretches, this);
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
-    results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    results_->horizontalHeader()->setStretchLastSection(true);  // filled once per search
+    // The columns before any search: the table of no builds.
+    results_->showTable(std::move(
+        OptimizationPage({}, Metric{}, session_.form(), TableForm::Browsed).tables.at(0)));
     apply_ = new QPushButton(QStringLiteral("적용"), this);
     apply_->setObjectName(QStringLiteral("optimizeApply"));
     apply_->setEnabled(false);
@@ -80,8 +75,9 @@ OptimizerTab::OptimizerTab(CalculatorSession& session, CalculatorWindow& mainWin
     connect(start_, &QPushButton::clicked, this, &OptimizerTab::start);
     connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
     connect(apply_, &QPushButton::clicked, this, &OptimizerTab::apply);
-    connect(results_, &QTableWidget::itemSelectionChanged, this,
-            [this] { apply_->setEnabled(!results_->selectedItems().isEmpty() && !running()); });
+    connect(results_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        apply_->setEnabled(results_->selectionModel()->hasSelection() && !running());
+    });
 }
 
 OptimizerTab::~OptimizerTab() {
@@ -110,12 +106,11 @@ void OptimizerTab::start() {
     }
     // The inputs as they are now: changes made while the search runs do not reach it.
     const CharacterSheet sheet = last_->form.characterSheet();
-    const Edition edition = last_->edition;
     const int top = count_->value();
     runMetric_ = last_->metric;
     cancelled_ = false;
     result_.reset();
-    results_->setRowCount(0);
+    results_->clearRows();
     progress_->setValue(0);
     start_->setEnabled(false);
     cancel_->setEnabled(true);
@@ -124,8 +119,8 @@ void OptimizerTab::start() {
 
     const Metric metric = *runMetric_;
     const SkillCatalogue& catalogue = session_.catalogue();
-    worker_.reset(QThread::create([this, sheet, edition, top, choices, metric, &catalogue] {
-        const MetricProbe probe(catalogue, edition, metric);
+    worker_.reset(QThread::create([this, sheet, top, choices, metric, &catalogue] {
+        const MetricProbe probe(catalogue, metric);
         OptimizeControl control;
         control.cancel = &cancelled_;
         control.progress = [this](long long done, long long total) {
@@ -156,43 +151,26 @@ void OptimizerTab::showResults() {
     const Optimization& found = *result_;
     if (found.cancelled) {
         status_->setText(QStringLiteral("취소했습니다. 입력은 그대로입니다."));
-        results_->setRowCount(0);
+        results_->clearRows();
         return;
     }
     progress_->setValue(progress_->maximum());
-    status_->setText(
-        QStringLiteral("%1가지 조합을 모두 계산했습니다.")
-            .arg(QStringOf(FormatNumber(static_cast<double>(found.combinations), u"#,##0"))));
-    results_->setRowCount(static_cast<int>(found.top.size()));
-    int row = 0;
-    for (const OptimizedBuild& build : found.top) {
-        QStringList changes;
-        for (const ChoiceChange& change : build.changes) {
-            changes << QStringOf(ChoiceChangeText(session_.form(), change));
-        }
-        results_->setItem(row, 0, ResultCell(QString::number(row + 1), true));
-        results_->setItem(row, 1,
-                          ResultCell(QStringOf(MetricValueText(*runMetric_, build.value)), true));
-        results_->setItem(row, 2, ResultCell(QStringOf(PercentText(build.percent)), true));
-        results_->setItem(row, 3,
-                          ResultCell(changes.isEmpty() ? QStringLiteral("(지금 그대로)")
-                                                       : changes.join(QStringLiteral(", ")),
-                                     false));
-        ++row;
-    }
-    if (row > 0) {
+    AnalysisPage page = OptimizationPage(found, *runMetric_, session_.form(), TableForm::Browsed);
+    status_->setText(QStringOf(page.summary.at(0).text));
+    results_->showTable(std::move(page.tables.at(0)));
+    if (results_->tableModel().rowCount() > 0) {
         results_->selectRow(0);
     }
 }
 
 void OptimizerTab::apply() {
-    const int row = results_->currentRow();
-    if (!result_ || row < 0 || row >= static_cast<int>(result_->top.size())) {
+    const std::optional<std::size_t> row = results_->currentItem();
+    if (!result_ || !row || *row >= result_->top.size()) {
         return;
     }
     // The changes as a person makes them in the main window, each with its reactions.
     FormState& form = session_.form();
-    for (const ChoiceChange& change : result_->top[static_cast<std::size_t>(row)].changes) {
+    for (const ChoiceChange& change : result_->top[*row].changes) {
         if (form.at(change.name).kind == ControlKind::DropDown) {
             form.setListIndex(change.name, change.to);
         } else {

@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QThread>
 #include <atomic>
 #include <memory>
@@ -18,6 +17,7 @@
 #include "analysis/optimizer.h"
 #include "session/calculator_session.h"
 #include "window/analysis/analysis_tab.h"
+#include "window/analysis/analysis_table_view.h"
 
 namespace brakefell {
 
@@ -40,7 +40,7 @@ class OptimizerTab : public AnalysisTab {
     QPushButton& cancelButton() { return *cancel_; }
     QPushButton& applyButton() { return *apply_; }
     QProgressBar& progress() { return *progress_; }
-    QTableWidget& results() { return *results_; }
+    AnalysisTableView& results() { return *results_; }
     bool running() const { return worker_ != nullptr; }
     const std::optional<Optimization>& optimization() const { return result_; }
 
@@ -63,7 +63,7 @@ class OptimizerTab : public AnalysisTab {
     QPushButton* cancel_;
     QPushButton* apply_;
     QProgressBar* progress_;
-    QTableWidget* results_;
+    AnalysisTableView* results_;
     QLabel* status_;
 
     std::optional<AnalysisInputs> last_;

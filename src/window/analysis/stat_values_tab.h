@@ -2,10 +2,9 @@
 // "스탯 가치": what one step of each number box is worth now, the main stat that would give as
 // much, and the two attack-speed cliffs as their own highlighted rows.
 
-#include <QTableWidget>
-
-#include "analysis/stat_values.h"
+#include "analysis/analysis_page.h"
 #include "window/analysis/analysis_tab.h"
+#include "window/analysis/analysis_table_view.h"
 #include "window/analysis/note_or_content.h"
 
 namespace brakefell {
@@ -16,17 +15,16 @@ class StatValuesTab : public AnalysisTab {
 
     void refresh(const AnalysisInputs& inputs) override;
 
-    QTableWidget& table() { return *table_; }
-    QTableWidget& cliffs() { return *cliffs_; }
+    AnalysisTableView& table() { return *table_; }
+    AnalysisTableView& cliffs() { return *cliffs_; }
     NoteOrContent& pages() { return *pages_; }
 
   private:
-    void showRows(const StatValues& values);
-    void showCliffs(const StatValues& values);
+    void showPage(AnalysisPage page);
 
     NoteOrContent* pages_;
-    QTableWidget* cliffs_;
-    QTableWidget* table_;
+    AnalysisTableView* cliffs_;
+    AnalysisTableView* table_;
 };
 
 }  // namespace brakefell

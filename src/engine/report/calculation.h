@@ -1,6 +1,6 @@
 #pragma once
 // One press of "계산" as the engine sees it: the figures of the character, then the texts of the
-// report boxes.
+// report boxes in the wording of the edition.
 
 #include "catalogue/skill_catalogue.h"
 #include "editions/edition.h"

@@ -1,4 +1,4 @@
-#include "engine/calculation.h"
+#include "engine/report/calculation.h"
 
 #include "engine/compute_figures.h"
 #include "engine/report/write_report.h"
@@ -7,7 +7,7 @@ namespace brakefell {
 
 CalculationReport Calculate(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
                             Edition edition) {
-    return WriteReport(ComputeFigures(sheet, catalogue, edition), catalogue);
+    return WriteReport(ComputeFigures(sheet, catalogue), catalogue, edition);
 }
 
 }  // namespace brakefell

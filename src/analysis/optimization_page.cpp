@@ -1,0 +1,60 @@
+#include <utility>
+
+#include "analysis/analysis_pages.h"
+#include "analysis/analysis_texts.h"
+#include "text/number_format.h"
+#include "text/strings.h"
+
+namespace brakefell {
+namespace {
+
+// "룬: 없음 → 불길, 주술 켬", or that the build is the one of now.
+std::u16string ChangesText(const FormState& inputs, const OptimizedBuild& build) {
+    if (build.changes.empty()) {
+        return u"(지금 그대로)";
+    }
+    std::u16string text;
+    for (const ChoiceChange& change : build.changes) {
+        text += (text.empty() ? u"" : u", ") + ChoiceChangeText(inputs, change);
+    }
+    return text;
+}
+
+}  // namespace
+
+AnalysisPage OptimizationPage(const Optimization& optimization, Metric metric,
+                              const FormState& inputs, TableForm form) {
+    const bool printed = form == TableForm::Printed;
+    const std::u16string combinations =
+        FormatNumber(static_cast<double>(optimization.combinations), u"#,##0");
+    AnalysisPage page;
+    if (printed) {
+        page.heading = AnalysisHeading(u"최적화", metric);
+        if (!optimization.base) {
+            page.summary.push_back({kCannotReckon});
+            return page;
+        }
+        page.summary.push_back({u"지금: " + MetricValueText(metric, optimization.base) +
+                                u", 계산한 조합: " + combinations + u"가지"});
+    } else {
+        page.summary.push_back({combinations + u"가지 조합을 모두 계산했습니다."});
+    }
+    AnalysisTable best;
+    best.columns = {{u"순위"},
+                    {printed ? MetricCaption(metric) : u"지표"},
+                    {u"변화"},
+                    {u"바꿀 것", CellAlign::Left}};
+    for (std::size_t i = 0; i < optimization.top.size(); ++i) {
+        const OptimizedBuild& build = optimization.top[i];
+        const auto rank = static_cast<long long>(i + 1);
+        best.addRow({NumberCell(IntegerText(rank), static_cast<double>(rank)),
+                     NumberCell(MetricValueText(metric, build.value), build.value),
+                     NumberCell(PercentText(build.percent), build.percent),
+                     TextCell(ChangesText(inputs, build))},
+                    i);
+    }
+    page.tables.push_back(std::move(best));
+    return page;
+}
+
+}  // namespace brakefell
