@@ -50,12 +50,14 @@ class AnalysisWindowTest : public ::testing::TestWithParam<Edition> {
         return window;
     }
 
-    // Types into a box of the main window as the person does; the analysis follows at once.
+    // Types into a box of the main window as the person does; the analysis follows soon after.
     void type(const QString& box, const QString& text) {
         auto* edit = run_.get<QLineEdit>(box);
         edit->selectAll();
         QTest::keyClicks(edit, text);
-        QCoreApplication::processEvents();
+        if (AnalysisWindow* window = run_.window().analysis()) {
+            window->waitForResults();
+        }
     }
 
     template <typename Tab>

@@ -25,8 +25,9 @@ QTableWidgetItem* DashedCell(std::u16string_view text, bool number) {
 
 }  // namespace
 
-ComparisonTab::ComparisonTab(CalculatorSession& session, QWidget* parent)
-    : AnalysisTab(parent), session_(session) {
+ComparisonTab::ComparisonTab(CalculatorSession& session, ComparisonBuild& build,
+                             AnalysisRunner& runner, QWidget* parent)
+    : AnalysisTab(parent), session_(session), build_(build), runner_(runner) {
     snapshot_ = new QPushButton(QStringLiteral("현재 상태를 B로 고정"), this);
     snapshot_->setObjectName(QStringLiteral("snapshotB"));
     open_ = new QPushButton(QStringLiteral("B 프로필 열기…"), this);
@@ -83,18 +84,29 @@ void ComparisonTab::openProfile() {
 }
 
 void ComparisonTab::refresh(const AnalysisInputs& in) {
+    const auto showNote = [&](const QString& note) {
+        runner_.run(this, in.generation,
+                    [this, note] { return [this, note] { pages_->showNote(note); }; });
+    };
     if (!build_.isSet()) {
-        pages_->showNote(
+        showNote(
             QStringLiteral("B가 없습니다. \"현재 상태를 B로 고정\" 또는 \"B 프로필 열기…\"로 "
                            "비교할 빌드를 정하세요."));
         return;
     }
     if (!in.metric) {
-        pages_->showNote(in.note);
+        showNote(in.note);
         return;
     }
+    runner_.run(this, in.generation, [this, in, b = build_.shared()] {
+        return [this, comparison = CompareBuilds(*in.form, *b, in.edition, *in.metric)] {
+            show(comparison);
+        };
+    });
+}
+
+void ComparisonTab::show(const Comparison& comparison) {
     pages_->showContent();
-    const Comparison comparison = CompareBuilds(in.form, build_.form(), in.edition, *in.metric);
     const TableFilling fillingFigures(*figures_);
     const TableFilling fillingInputs(*inputs_);
     figures_->setRowCount(static_cast<int>(comparison.figures.size()));

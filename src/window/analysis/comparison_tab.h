@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "analysis/compare.h"
 #include "analysis/comparison_build.h"
 #include "session/calculator_session.h"
+#include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/note_or_content.h"
 
@@ -18,7 +20,9 @@ class ComparisonTab : public AnalysisTab {
     Q_OBJECT
 
   public:
-    ComparisonTab(CalculatorSession& session, QWidget* parent);
+    // B is the analysis window's; this tab sets it.
+    ComparisonTab(CalculatorSession& session, ComparisonBuild& build, AnalysisRunner& runner,
+                  QWidget* parent);
 
     void refresh(const AnalysisInputs& inputs) override;
 
@@ -35,9 +39,11 @@ class ComparisonTab : public AnalysisTab {
   private:
     void snapshot();
     void openProfile();
+    void show(const Comparison& comparison);
 
     CalculatorSession& session_;
-    ComparisonBuild build_;
+    ComparisonBuild& build_;
+    AnalysisRunner& runner_;
     QPushButton* snapshot_;
     QPushButton* open_;
     QLabel* which_;

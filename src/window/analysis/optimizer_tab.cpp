@@ -6,19 +6,23 @@
 #include <QVBoxLayout>
 
 #include "analysis/analysis_texts.h"
+#include "analysis/apply_changes.h"
 #include "form/input_captions.h"
 #include "qt_adapters/optimizer_threads.h"
 #include "qt_adapters/qt_text.h"
 #include "text/number_format.h"
 #include "window/analysis/result_table.h"
-#include "window/calculator_window.h"
 
 namespace brakefell {
-namespace {}  // namespace
+namespace {
 
-OptimizerTab::OptimizerTab(CalculatorSession& session, CalculatorWindow& mainWindow,
-                           QWidget* parent)
-    : AnalysisTab(parent), session_(session), mainWindow_(mainWindow) {
+const QString kOutOfDate = QStringLiteral(
+    "입력이 바뀌었습니다. 이 결과는 지난 입력의 것입니다. \"시작\"으로 다시 찾으세요.");
+
+}  // namespace
+
+OptimizerTab::OptimizerTab(CalculatorSession& session, AnalysisRunner& runner, QWidget* parent)
+    : AnalysisTab(parent), session_(session), runner_(runner) {
     runes_ = new QCheckBox(QStringLiteral("룬"), this);
     runes_->setObjectName(QStringLiteral("optimizeRunes"));
     runes_->setChecked(true);
@@ -78,16 +82,27 @@ OptimizerTab::OptimizerTab(CalculatorSession& session, CalculatorWindow& mainWin
     layout->addLayout(bottom);
 
     connect(start_, &QPushButton::clicked, this, &OptimizerTab::start);
-    connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+    connect(cancel_, &QPushButton::clicked, this, &OptimizerTab::cancel);
     connect(apply_, &QPushButton::clicked, this, &OptimizerTab::apply);
-    connect(results_, &QTableWidget::itemSelectionChanged, this,
-            [this] { apply_->setEnabled(!results_->selectedItems().isEmpty() && !running()); });
+    connect(results_, &QTableWidget::itemSelectionChanged, this, &OptimizerTab::enableApply);
 }
 
-OptimizerTab::~OptimizerTab() {
-    if (worker_) {
-        cancelled_ = true;
-        worker_->wait();
+bool OptimizerTab::upToDate() const {
+    return result_ && resultGeneration_ == session_.inputsGeneration();
+}
+
+void OptimizerTab::enableApply() {
+    apply_->setEnabled(!results_->selectedItems().isEmpty() && !running() && upToDate());
+}
+
+bool OptimizerTab::outOfDate() const {
+    return !running() && result_ && !result_->cancelled && !upToDate();
+}
+
+void OptimizerTab::inputsChanged() {
+    if (outOfDate()) {
+        enableApply();
+        status_->setText(kOutOfDate);
     }
 }
 
@@ -95,7 +110,7 @@ void OptimizerTab::refresh(const AnalysisInputs& inputs) {
     last_.emplace(inputs);
     if (!running()) {
         start_->setEnabled(inputs.metric.has_value());
-        status_->setText(inputs.metric ? QString() : inputs.note);
+        status_->setText(!inputs.metric ? inputs.note : outOfDate() ? kOutOfDate : QString());
     }
 }
 
@@ -109,11 +124,11 @@ void OptimizerTab::start() {
         return;
     }
     // The inputs as they are now: changes made while the search runs do not reach it.
-    const CharacterSheet sheet = last_->form.characterSheet();
-    const Edition edition = last_->edition;
+    const AnalysisInputs in = *last_;
     const int top = count_->value();
-    runMetric_ = last_->metric;
-    cancelled_ = false;
+    runMetric_ = in.metric;
+    *cancelled_ = false;
+    running_ = true;
     result_.reset();
     results_->setRowCount(0);
     progress_->setValue(0);
@@ -122,30 +137,33 @@ void OptimizerTab::start() {
     apply_->setEnabled(false);
     status_->setText(QStringLiteral("찾는 중…"));
 
-    const Metric metric = *runMetric_;
-    const SkillCatalogue& catalogue = session_.catalogue();
-    worker_.reset(QThread::create([this, sheet, edition, top, choices, metric, &catalogue] {
-        const MetricProbe probe(catalogue, edition, metric);
+    const auto work = [this, in, top, choices, cancelled = cancelled_] {
+        const MetricProbe probe(*in.catalogue, in.edition, *in.metric);
         OptimizeControl control;
-        control.cancel = &cancelled_;
+        control.cancel = cancelled.get();
         control.progress = [this](long long done, long long total) {
             const int permille = total > 0 ? static_cast<int>(1000 * done / total) : 0;
             QMetaObject::invokeMethod(
                 progress_, [this, permille] { progress_->setValue(permille); },
                 Qt::QueuedConnection);
         };
-        result_ = OptimizeOnThreads(sheet, probe, choices, top, control);
-    }));
-    connect(worker_.get(), &QThread::finished, this, &OptimizerTab::done);
-    worker_->start();
+        return [this, in, found = OptimizeOnThreads(in.sheet, probe, choices, top, control)] {
+            result_ = found;
+            resultGeneration_ = in.generation;
+            resultForm_ = in.form;
+            done();
+        };
+    };
+    // A ranking for inputs changed during the search is still shown, marked as out of date.
+    runner_.run(this, in.generation, work, AnalysisRunner::WhenStale::Show);
 }
 
 void OptimizerTab::done() {
-    worker_->wait();
-    worker_.reset();
+    running_ = false;
     start_->setEnabled(last_ && last_->metric);
     cancel_->setEnabled(false);
     showResults();
+    inputsChanged();  // the inputs may have moved on during the search
     emit finished();
 }
 
@@ -168,7 +186,7 @@ void OptimizerTab::showResults() {
     for (const OptimizedBuild& build : found.top) {
         QStringList changes;
         for (const ChoiceChange& change : build.changes) {
-            changes << QStringOf(ChoiceChangeText(session_.form(), change));
+            changes << QStringOf(ChoiceChangeText(*resultForm_, change));
         }
         results_->setItem(row, 0, ResultCell(QString::number(row + 1), true));
         results_->setItem(row, 1,
@@ -187,20 +205,12 @@ void OptimizerTab::showResults() {
 
 void OptimizerTab::apply() {
     const int row = results_->currentRow();
-    if (!result_ || row < 0 || row >= static_cast<int>(result_->top.size())) {
+    if (!upToDate() || row < 0 || row >= static_cast<int>(result_->top.size())) {
         return;
     }
     // The changes as a person makes them in the main window, each with its reactions.
-    FormState& form = session_.form();
-    for (const ChoiceChange& change : result_->top[static_cast<std::size_t>(row)].changes) {
-        if (form.at(change.name).kind == ControlKind::DropDown) {
-            form.setListIndex(change.name, change.to);
-        } else {
-            form.setCheck(change.name, change.to);
-        }
-    }
-    if (auto* calculate = qobject_cast<QPushButton*>(mainWindow_.control("cmdCalculation"))) {
-        calculate->click();
+    if (ApplyChoiceChanges(session_.form(), result_->top[static_cast<std::size_t>(row)].changes)) {
+        session_.calculate();
     }
 }
 

@@ -31,7 +31,8 @@ QString CliffTitle(const char* where, double change, std::optional<double> perce
 
 }  // namespace
 
-StatValuesTab::StatValuesTab(QWidget* parent) : AnalysisTab(parent) {
+StatValuesTab::StatValuesTab(AnalysisRunner& runner, QWidget* parent)
+    : AnalysisTab(parent), runner_(runner) {
     auto* content = new QWidget(this);
     cliffs_ = MakeResultTable(
         {QStringLiteral("공격속도 구간"), QStringLiteral("공격속도"), QStringLiteral("지표")},
@@ -57,19 +58,29 @@ StatValuesTab::StatValuesTab(QWidget* parent) : AnalysisTab(parent) {
 
 void StatValuesTab::refresh(const AnalysisInputs& inputs) {
     if (!inputs.metric) {
-        pages_->showNote(inputs.note);
+        runner_.run(this, inputs.generation, [this, note = inputs.note] {
+            return [this, note] { show(std::nullopt, note); };
+        });
         return;
     }
-    const Metric metric = *inputs.metric;
-    const MetricProbe probe(inputs.form.catalogue(), inputs.edition, metric);
-    const StatValues values = ComputeStatValues(inputs.form.characterSheet(), probe);
-    if (!values.base) {
+    runner_.run(this, inputs.generation, [this, inputs] {
+        const MetricProbe probe(*inputs.catalogue, inputs.edition, *inputs.metric);
+        return [this, values = ComputeStatValues(inputs.sheet, probe)] { show(values, {}); };
+    });
+}
+
+void StatValuesTab::show(const std::optional<StatValues>& values, const QString& note) {
+    if (!values) {
+        pages_->showNote(note);
+        return;
+    }
+    if (!values->base) {
         pages_->showNote(QStringLiteral("이 입력으로는 계산할 수 없습니다."));
         return;
     }
     pages_->showContent();
-    showRows(values);
-    showCliffs(values);
+    showRows(*values);
+    showCliffs(*values);
 }
 
 void StatValuesTab::showRows(const StatValues& values) {

@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include "analysis/stat_values.h"
+#include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/note_or_content.h"
 
@@ -12,7 +13,7 @@ namespace brakefell {
 
 class StatValuesTab : public AnalysisTab {
   public:
-    explicit StatValuesTab(QWidget* parent);
+    StatValuesTab(AnalysisRunner& runner, QWidget* parent);
 
     void refresh(const AnalysisInputs& inputs) override;
 
@@ -21,9 +22,11 @@ class StatValuesTab : public AnalysisTab {
     NoteOrContent& pages() { return *pages_; }
 
   private:
+    void show(const std::optional<StatValues>& values, const QString& note);
     void showRows(const StatValues& values);
     void showCliffs(const StatValues& values);
 
+    AnalysisRunner& runner_;
     NoteOrContent* pages_;
     QTableWidget* cliffs_;
     QTableWidget* table_;
