@@ -25,10 +25,14 @@ STACK = [
     ["analysis"],
     ["qt_adapters", "web"],
     ["window", "tools"],
+    ["devtools"],
 ]
 LEVEL = {folder: level for level, folders in enumerate(STACK) for folder in folders}
 CORE = {folder for folder, level in LEVEL.items() if level < LEVEL["qt_adapters"]}
 QT_FREE = CORE | {"web"}
+# The companion window "빌드 분석" talks to the session and the analysis library, never to the
+# main window it stands beside.
+ANALYSIS_WINDOW_MAY_NOT_INCLUDE = ("window/analysis/", "window/calculator_window.h")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 # <QString>, <QtCore/QString>, <QtGlobal>, <qstring.h>, in angle brackets or quotes.
 QT_INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]((?:Qt\w*/|Q[A-Za-z]|q[a-z_]+\.h)[^>"]*)[>"]', re.M)
@@ -53,6 +57,10 @@ def main():
                 broken.append(f"{path.relative_to(src)} includes {header}: "
                               f"{own} includes no Qt header")
         for target in INCLUDE.findall(text):
+            folder, header = ANALYSIS_WINDOW_MAY_NOT_INCLUDE
+            if path.relative_to(src).as_posix().startswith(folder) and target == header:
+                broken.append(f"{path.relative_to(src)} includes {target}: "
+                              f"the analysis window may not depend on the main window")
             top = target.split("/")[0]
             if top not in LEVEL:
                 continue  # a header beside the file, or a generated one
