@@ -33,7 +33,8 @@ void AnalysisRunner::start(const QObject* key, Request request) {
     request.work = nullptr;
     connect(watcher, &QFutureWatcher<Show>::finished, this,
             [this, key, watcher, request = std::move(request)] {
-                const Show show = watcher->result();
+                // Taken, not copied: a result may hold a sweep of 100,000 points.
+                const Show show = watcher->future().takeResult();
                 watcher->deleteLater();
                 finish(key, request, show);
             });

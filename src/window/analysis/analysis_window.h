@@ -41,6 +41,8 @@ class AnalysisWindow : public QWidget {
     void waitForResults();
     // Both of the above.
     void refreshNow();
+    // A change is still to be reckoned or shown.
+    bool reckoning() const { return pending_.isActive() || !runner_.idle(); }
 
   private:
     void scheduleRefresh();

@@ -11,6 +11,7 @@
 #include "analysis/analysis_texts.h"
 #include "form/input_captions.h"
 #include "qt_adapters/qt_text.h"
+#include "window/analysis/drawn_points.h"
 
 namespace brakefell {
 namespace {
@@ -157,11 +158,14 @@ void ChartTab::rerun() {
     const SweepRequest request{&box, from_->value(), to_->value(), step_->value()};
     runner_.run(this, in.generation, [this, in, request, b = build_.shared()] {
         const MetricProbe probe(*in.catalogue, in.edition, *in.metric);
-        Swept swept{ComputeSweep(in.sheet, request, probe), std::nullopt, probe(in.sheet).value};
-        if (b && std::holds_alternative<Sweep>(swept.a)) {
-            if (auto sweptB = ComputeSweep(b->characterSheet(), request, probe);
-                std::holds_alternative<Sweep>(sweptB)) {
-                swept.b = std::get<Sweep>(std::move(sweptB));
+        Swept swept{ComputeSweep(in.sheet, request, probe), {}, {}, probe(in.sheet).value};
+        if (const Sweep* a = std::get_if<Sweep>(&swept.a)) {
+            swept.drawnA = DrawnPoints(*a);
+            if (b) {
+                if (const auto sweptB = ComputeSweep(b->characterSheet(), request, probe);
+                    std::holds_alternative<Sweep>(sweptB)) {
+                    swept.drawnB = DrawnPoints(std::get<Sweep>(sweptB));
+                }
             }
         }
         return [this, request, swept = std::move(swept)]() mutable {
@@ -181,30 +185,19 @@ void ChartTab::show(const NumberBox& box, const SweepRequest& request, Swept swe
     pages_->showContent();
     sweep_ = std::get<Sweep>(std::move(swept.a));
 
-    QList<QPointF> points;
+    // The lowest and highest points survive the thinning out, so the axis is the whole sweep's.
     double low = INFINITY;
     double high = -INFINITY;
-    for (const SweepPoint& point : sweep_->points) {
-        if (point.metric) {
-            points.append({point.value, *point.metric});
-            low = std::min(low, *point.metric);
-            high = std::max(high, *point.metric);
+    for (const QList<QPointF>* line : {&swept.drawnA, &swept.drawnB}) {
+        for (const QPointF& point : *line) {
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
         }
     }
-    lineA_->replace(points);
-
-    QList<QPointF> pointsB;
-    if (swept.b) {
-        for (const SweepPoint& point : swept.b->points) {
-            if (point.metric) {
-                pointsB.append({point.value, *point.metric});
-                low = std::min(low, *point.metric);
-                high = std::max(high, *point.metric);
-            }
-        }
-    }
-    lineB_->replace(pointsB);
-    lineB_->setVisible(!pointsB.isEmpty());
+    // Every change of an axis places each point of the lines again: the lines are emptied first
+    // and filled once the axes stand.
+    lineA_->clear();
+    lineB_->clear();
 
     if (!(low <= high)) {
         low = 0;
@@ -239,6 +232,9 @@ void ChartTab::show(const NumberBox& box, const SweepRequest& request, Swept swe
         bracketLines_.push_back(line);
     }
 
+    lineA_->replace(swept.drawnA);
+    lineB_->replace(swept.drawnB);
+    lineB_->setVisible(!swept.drawnB.isEmpty());
     marker_->clear();
     if (const std::optional<double> now = swept.now) {
         marker_->append(BoxValue(box, sheet), *now);

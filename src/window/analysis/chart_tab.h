@@ -51,8 +51,9 @@ class ChartTab : public AnalysisTab {
     // What a run reckons off the window's thread.
     struct Swept {
         std::variant<std::u16string, Sweep> a;  // the note when there is no sweep
-        std::optional<Sweep> b;
-        std::optional<double> now;  // the metric at the box's value now
+        QList<QPointF> drawnA;                  // a's points as drawn (drawn_points.h)
+        QList<QPointF> drawnB;                  // B's, when B is set and has a sweep
+        std::optional<double> now;              // the metric at the box's value now
     };
     void show(const NumberBox& box, const SweepRequest& request, Swept swept);
     void saveCsv();
