@@ -3,13 +3,17 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFutureWatcher>
+#include <QThread>
 #include <QtConcurrent>
 #include <utility>
 
 namespace brakefell {
 
 AnalysisRunner::AnalysisRunner(std::function<std::uint64_t()> generation, QObject* parent)
-    : QObject(parent), generation_(std::move(generation)) {}
+    : QObject(parent), generation_(std::move(generation)) {
+    // The reckoning gives way to the window's thread, which must answer every keystroke at once.
+    pool_.setThreadPriority(QThread::LowPriority);
+}
 
 AnalysisRunner::~AnalysisRunner() {
     pool_.waitForDone();
