@@ -23,12 +23,15 @@ class ListenerList {
         std::erase_if(listeners_, [id](const Entry& entry) { return entry.id == id; });
     }
 
-    // A listener may add or remove listeners while it is called; those called are the ones there
-    // when the call began.
+    // A listener may add or remove listeners while it is called: those called are the ones there
+    // when the call began and not removed since (a window gone takes its listener with it).
     void call(const Args&... args) const {
         const std::vector<Entry> now = listeners_;
         for (const Entry& entry : now) {
-            entry.listener(args...);
+            if (std::any_of(listeners_.begin(), listeners_.end(),
+                            [&](const Entry& still) { return still.id == entry.id; })) {
+                entry.listener(args...);
+            }
         }
     }
 

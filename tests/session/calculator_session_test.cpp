@@ -210,7 +210,9 @@ TEST_F(SessionTest, OnlyAWindowsSessionRecordsAndAnEntryRestoresItsReport) {
         session.onCalculated([&](const CommandOutcome&) { ++calculations; });
 
         session.form().setText(u"txtMainStat", u"8000");
+        const std::uint64_t typed = session.inputsGeneration();
         ASSERT_TRUE(session.calculate());
+        EXPECT_EQ(session.inputsGeneration(), typed) << "a report is not an input";
         const std::u16string first = report(session);
         session.form().setText(u"txtMainStat", u"9000");
         ASSERT_TRUE(session.calculate());
