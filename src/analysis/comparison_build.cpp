@@ -1,5 +1,6 @@
 #include "analysis/comparison_build.h"
 
+#include "analysis/read_over_now.h"
 #include "form/copy_inputs.h"
 #include "profile/profile_files.h"
 
@@ -15,9 +16,12 @@ void ComparisonBuild::snapshot(const FormState& now) {
 
 CommandOutcome ComparisonBuild::loadProfile(const Storage& storage, std::string_view path,
                                             const FormState& now, UserPrompts& prompts) {
-    std::unique_ptr<FormState> read = CopyOfForm(now);
-    CommandOutcome outcome = LoadProfileAt(path, *read, storage, prompts);
-    if (outcome) {
+    CommandOutcome outcome;
+    std::unique_ptr<FormState> read = ReadOverNow(now, [&](FormState& form) {
+        outcome = LoadProfileAt(path, form, storage, prompts);
+        return static_cast<bool>(outcome);
+    });
+    if (read) {
         form_ = std::move(read);
     }
     return outcome;

@@ -1,7 +1,8 @@
 #pragma once
 // Build B of the comparison: the inputs as they stood when the player fixed them, or a profile
 // read over the inputs of now (what a profile does not hold stays as it is now). B keeps its own
-// controls, so the main window's inputs move on without it.
+// controls, so the main window's inputs move on without it. A B once set never changes, only
+// gives way to the next: a calculation still reading the one before keeps it (shared()).
 
 #include <memory>
 #include <string_view>
@@ -20,6 +21,7 @@ class ComparisonBuild {
 
     bool isSet() const { return form_ != nullptr; }
     const FormState& form() const { return *form_; }  // only when isSet()
+    std::shared_ptr<const FormState> shared() const { return form_; }
 
     // "현재 상태를 B로 고정": B holds the inputs of now.
     void snapshot(const FormState& now);
@@ -30,7 +32,7 @@ class ComparisonBuild {
                                UserPrompts& prompts);
 
   private:
-    std::unique_ptr<FormState> form_;
+    std::shared_ptr<const FormState> form_;
 };
 
 }  // namespace brakefell

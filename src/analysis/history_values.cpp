@@ -1,12 +1,13 @@
 #include "analysis/history_values.h"
 
-#include "form/copy_inputs.h"
+#include "analysis/read_over_now.h"
 
 namespace brakefell {
 
 std::optional<CharacterSheet> SheetOfBuild(const SharedBuild& build, const FormState& now) {
-    const std::unique_ptr<FormState> form = CopyOfForm(now);
-    if (!ApplyBuild(build, *form)) {
+    const std::unique_ptr<FormState> form =
+        ReadOverNow(now, [&](FormState& copy) { return ApplyBuild(build, copy); });
+    if (!form) {
         return std::nullopt;
     }
     return form->characterSheet();

@@ -10,6 +10,15 @@
 #include "session/run_calculation.h"
 
 namespace brakefell {
+namespace {
+
+// The history lives in the user's folder: the program's own folder may not be writable.
+std::string HistoryPath(const ProgramFolders& folders) {
+    return folders.userDataDir.empty() ? std::string()
+                                       : PathInFolder(folders.userDataDir, kHistoryFileName);
+}
+
+}  // namespace
 
 CalculatorSession::CalculatorSession(Edition edition, ProgramFolders folders,
                                      const Platform& platform, UserPrompts& prompts)
@@ -18,9 +27,23 @@ CalculatorSession::CalculatorSession(Edition edition, ProgramFolders folders,
       platform_(platform),
       prompts_(prompts),
       catalogue_(std::make_unique<SkillCatalogue>()),
-      form_(std::make_unique<FormState>(*catalogue_)) {}
+      form_(std::make_unique<FormState>(*catalogue_)),
+      history_(platform, HistoryPath(folders_)) {
+    form_->setChangeListener([this](const ControlState& control) {
+        controlListeners_.call(control);
+        if (IsInputKind(control.kind)) {
+            ++inputsGeneration_;
+            inputsListeners_.call();
+        }
+    });
+}
+
+CalculatorSession::~CalculatorSession() {
+    form_->setChangeListener({});
+}
 
 CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
+    recordHistory_ = options.recordHistory;
     FillStartUpLists(*form_);
 
     const std::string cataloguePath = options.cataloguePath.empty()
@@ -50,13 +73,16 @@ CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
 
 CommandOutcome CalculatorSession::calculate() {
     const Refusal refusal = RunCalculation(*form_, shown_, edition_);
-    if (refusal == Refusal::None) {
-        return {};
+    CommandOutcome outcome;
+    if (refusal != Refusal::None) {
+        outcome = CommandOutcome::Refused(refusal, std::u16string(messages::kCalculationRefused));
+        prompts_.showMessage(outcome.message);
+    } else if (recordHistory_) {
+        // A history that cannot be written costs this run nothing: the entry stays in memory.
+        history_.add(platform_.clock.now(), BuildOf(*form_));
     }
-    const CommandOutcome refused =
-        CommandOutcome::Refused(refusal, std::u16string(messages::kCalculationRefused));
-    prompts_.showMessage(refused.message);
-    return refused;
+    calculatedListeners_.call(outcome);
+    return outcome;
 }
 
 CommandOutcome CalculatorSession::openProfile() {
@@ -85,6 +111,36 @@ CommandOutcome CalculatorSession::openShareCode(std::u16string_view code) {
 
 CommandOutcome CalculatorSession::openBuild(const SharedBuild& build) {
     return LoadBuild(build, *form_, prompts_);
+}
+
+CommandOutcome CalculatorSession::restore(HistoryEntry entry) {
+    // `entry` is a copy: the calculation adds to the history it may have come from.
+    CommandOutcome read = openBuild(entry.build);
+    if (!read) {
+        return read;
+    }
+    return calculate();
+}
+
+ListenerId CalculatorSession::onControlChanged(std::function<void(const ControlState&)> listener) {
+    controlListeners_.add(++lastListener_, std::move(listener));
+    return lastListener_;
+}
+
+ListenerId CalculatorSession::onInputsChanged(std::function<void()> listener) {
+    inputsListeners_.add(++lastListener_, std::move(listener));
+    return lastListener_;
+}
+
+ListenerId CalculatorSession::onCalculated(std::function<void(const CommandOutcome&)> listener) {
+    calculatedListeners_.add(++lastListener_, std::move(listener));
+    return lastListener_;
+}
+
+void CalculatorSession::removeListener(ListenerId id) {
+    controlListeners_.remove(id);
+    inputsListeners_.remove(id);
+    calculatedListeners_.remove(id);
 }
 
 CommandOutcome CalculatorSession::shutDown() {

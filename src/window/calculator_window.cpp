@@ -2,11 +2,9 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +15,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <initializer_list>
@@ -27,22 +24,15 @@
 #include <utility>
 
 #include "form/input_captions.h"
-#include "platform/paths.h"
-#include "profile/shared_build.h"
 #include "qt_adapters/qt_text.h"
 #include "text/strings.h"
 #include "window/analysis/analysis_window.h"
 #include "window/control_widgets.h"
+#include "window/share_code_clipboard.h"
 #include "window/window_fonts.h"
 
 namespace brakefell {
 namespace {
-
-// The history lives in the user's folder: the program's own folder may not be writable.
-std::string HistoryPath(const ProgramFolders& folders) {
-    return folders.userDataDir.empty() ? std::string()
-                                       : PathInFolder(folders.userDataDir, kHistoryFileName);
-}
 
 int Pixels(int twips) {
     return twips / kTwipsPerPixel;
@@ -74,10 +64,14 @@ QLabel* CreateFixedLabel(const LayoutItem& item, QWidget* parent) {
 
 }  // namespace
 
+StartupOptions WindowStartUp() {
+    StartupOptions options;
+    options.recordHistory = true;
+    return options;
+}
+
 CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
-    : QWidget(parent),
-      session_(session),
-      history_(session.platform(), HistoryPath(session.folders())) {
+    : QWidget(parent), session_(session) {
     const WindowLayout& layout = LayoutOf(session.edition());
     setWindowTitle(QString::fromUtf8(layout.caption));
     setFont(WindowFont());
@@ -107,12 +101,9 @@ CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
             ShowControlState(widget, state);
         }
     }
-    form.setChangeListener([this](const ControlState& state) {
+    shown_ = session_.onControlChanged([this](const ControlState& state) {
         if (QWidget* widget = control(QStringOf(state.name))) {
             ShowControlState(widget, state);
-        }
-        if (IsInputKind(state.kind)) {
-            emit inputsChanged();
         }
     });
     addShortcuts();
@@ -123,8 +114,8 @@ CalculatorWindow::CalculatorWindow(CalculatorSession& session, QWidget* parent)
 }
 
 CalculatorWindow::~CalculatorWindow() {
-    delete analysis_;  // a window of its own; gone before the form stops telling its changes
-    session_.form().setChangeListener({});
+    delete analysis_;  // a window of its own, following the session until it is gone
+    session_.removeListener(shown_);
 }
 
 QWidget* CalculatorWindow::containerOf(LayoutParent parent) {
@@ -213,7 +204,7 @@ void CalculatorWindow::connectInput(const ControlSpec& entry, QWidget* widget) {
         case ControlKind::CommandButton: {
             auto* button = static_cast<QPushButton*>(widget);
             if (name == u"cmdCalculation") {
-                connect(button, &QPushButton::clicked, this, &CalculatorWindow::calculate);
+                connect(button, &QPushButton::clicked, this, [this] { session_.calculate(); });
             } else if (name == u"cmdOpen") {
                 connect(button, &QPushButton::clicked, this, [this] { session_.openProfile(); });
             } else if (name == u"cmdSaveStat") {
@@ -256,8 +247,9 @@ void CalculatorWindow::addShortcuts() {
     const auto addKey = [this](QKeySequence key, auto action) {
         connect(new QShortcut(key, this), &QShortcut::activated, this, action);
     };
-    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyShareCode(this); });
-    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [this] { pasteShareCode(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+           [this] { CopyShareCode(session_, *this); });
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [this] { PasteShareCode(session_); });
     for (const ButtonKeys& entry : keys) {
         auto* button = qobject_cast<QPushButton*>(control(QString::fromLatin1(entry.button)));
         if (button == nullptr) {
@@ -267,34 +259,6 @@ void CalculatorWindow::addShortcuts() {
             auto* shortcut = new QShortcut(key, this);
             connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
         }
-    }
-}
-
-void CalculatorWindow::calculate() {
-    if (!session_.calculate()) {
-        return;
-    }
-    // A history that cannot be written costs this run nothing: the entry stays in memory.
-    history_.add(session_.platform().clock.now(), BuildOf(session_.form()));
-    emit historyChanged();
-}
-
-void CalculatorWindow::copyShareCode(QWidget* near) {
-    QGuiApplication::clipboard()->setText(QStringOf(session_.shareCode()));
-    QToolTip::showText(near->mapToGlobal(near->rect().center()),
-                       QStringLiteral("빌드 코드를 클립보드에 복사했습니다."), near, {}, 2500);
-}
-
-void CalculatorWindow::pasteShareCode() {
-    session_.openShareCode(TextOf(QGuiApplication::clipboard()->text()));
-}
-
-void CalculatorWindow::restore(const HistoryEntry& entry) {
-    if (!session_.openBuild(entry.build)) {
-        return;
-    }
-    if (auto* button = qobject_cast<QPushButton*>(control(QStringLiteral("cmdCalculation")))) {
-        button->click();
     }
 }
 
@@ -328,7 +292,7 @@ AnalysisWindow* CalculatorWindow::analysis() const {
 
 AnalysisWindow& CalculatorWindow::openAnalysis() {
     if (analysis_ == nullptr) {
-        analysis_ = new AnalysisWindow(session_, *this);
+        analysis_ = new AnalysisWindow(session_);
     }
     // Brought back from the task bar too: a minimised window is shown as it was before.
     analysis_->setWindowState(analysis_->windowState() & ~Qt::WindowMinimized);

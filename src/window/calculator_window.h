@@ -11,7 +11,6 @@
 
 #include "editions/window_layout.h"
 #include "form/control_table.h"
-#include "session/calculation_history.h"
 #include "session/calculator_session.h"
 
 class QScrollArea;
@@ -19,6 +18,10 @@ class QScrollArea;
 namespace brakefell {
 
 class AnalysisWindow;
+
+// How a window's session starts: from the last run, and every calculation it takes is recorded in
+// the history.
+StartupOptions WindowStartUp();
 
 class CalculatorWindow : public QWidget {
     Q_OBJECT
@@ -44,22 +47,6 @@ class CalculatorWindow : public QWidget {
     AnalysisWindow& openAnalysis();
     AnalysisWindow* analysis() const;  // nullptr until it is first opened
 
-    // Ctrl+Shift+C: the inputs' share code to the clipboard, confirmed in a tooltip over `near`.
-    void copyShareCode(QWidget* near);
-    // Ctrl+Shift+V: the clipboard's code read as "열기" reads a profile.
-    void pasteShareCode();
-
-    // The calculations of this and earlier runs; "계산" adds to it.
-    CalculationHistory& history() { return history_; }
-    // Restores an entry's inputs through the profile reader, then presses "계산".
-    void restore(const HistoryEntry& entry);
-
-  signals:
-    // An input changed: typed, checked, chosen, by the person or by a reaction or a profile.
-    void inputsChanged();
-    // "계산" took the inputs and the history has one more entry.
-    void historyChanged();
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -69,7 +56,6 @@ class CalculatorWindow : public QWidget {
     void connectInput(const ControlSpec& entry, QWidget* widget);
     void chainTabOrder(const WindowLayout& layout);
     void addShortcuts();
-    void calculate();
 
     CalculatorSession& session_;
     QSize content_;                    // the layout's client area, in pixels
@@ -77,7 +63,7 @@ class CalculatorWindow : public QWidget {
     QScrollArea* scroller_ = nullptr;  // shows the canvas, scrolling only on a small screen
     QHash<QString, QWidget*> controls_;
     QPointer<AnalysisWindow> analysis_;
-    CalculationHistory history_;
+    ListenerId shown_ = 0;  // the session's changes of a control, shown in its widget
     bool shutDown_ = false;
 };
 

@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
     CalculatorSession session(kEdition, RunningProgramFolders(), desktop.platform(), prompts);
 
     // Start-up runs before the window appears, so its messages come first.
-    session.startUp();
+    session.startUp(WindowStartUp());
 
     CalculatorWindow window(session);
     prompts.setWindow(&window);

@@ -184,5 +184,57 @@ TEST_F(SessionTest, TheButtonsSaveAndOpenTheChosenProfile) {
     EXPECT_EQ(session.form().at(u"txtResult(0)").text, u"지난 보고서");  // no recalculation
 }
 
+// What a calculation leaves behind. A session started for a window records every calculation that
+// is not refused, keeps it in the user's history file, and restores an entry with the report of
+// then; the headless tool's session records nothing and writes no history.
+TEST_F(SessionTest, OnlyAWindowsSessionRecordsAndAnEntryRestoresItsReport) {
+    shipCatalogue(temp.filePath("app"));
+    const std::string historyFile = folders().userDataDir + "/" + kHistoryFileName;
+    const auto report = [](const CalculatorSession& session) {
+        std::u16string boxes;
+        for (const ControlState& control : session.form().controls()) {
+            if (control.kind == ControlKind::ResultBox) {
+                boxes += control.text + u'|';
+            }
+        }
+        return boxes;
+    };
+    for (const bool window : {false, true}) {
+        SCOPED_TRACE(window ? "window" : "tool");
+        CalculatorSession session(Edition::Full, folders(), desktop.platform(), prompts);
+        StartupOptions options;
+        options.loadLastRun = false;
+        options.recordHistory = window;
+        ASSERT_TRUE(session.startUp(options));
+        int calculations = 0;
+        session.onCalculated([&](const CommandOutcome&) { ++calculations; });
+
+        session.form().setText(u"txtMainStat", u"8000");
+        const std::uint64_t typed = session.inputsGeneration();
+        ASSERT_TRUE(session.calculate());
+        EXPECT_EQ(session.inputsGeneration(), typed) << "a report is not an input";
+        const std::u16string first = report(session);
+        session.form().setText(u"txtMainStat", u"9000");
+        ASSERT_TRUE(session.calculate());
+        ASSERT_NE(report(session), first);
+        session.form().setText(u"txtMainStat", u"1e999");
+        EXPECT_FALSE(session.calculate());
+        EXPECT_EQ(calculations, 3);  // the refused one too
+        EXPECT_EQ(std::filesystem::exists(historyFile), window);
+        if (!window) {
+            EXPECT_TRUE(session.history().entries().empty());
+            continue;
+        }
+        ASSERT_EQ(session.history().entries().size(), 2u);
+
+        const std::uint64_t generation = session.inputsGeneration();
+        EXPECT_TRUE(session.restore(session.history().entries().front()));
+        EXPECT_GT(session.inputsGeneration(), generation);
+        EXPECT_EQ(session.form().at(u"txtMainStat").text, u"8000");
+        EXPECT_EQ(report(session), first);
+        EXPECT_EQ(session.history().entries().size(), 3u);
+    }
+}
+
 }  // namespace
 }  // namespace brakefell

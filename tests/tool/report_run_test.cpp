@@ -78,6 +78,8 @@ QJsonObject Box(const QJsonObject& json, const char* name) {
 TEST_F(ReportRun, DefaultCharacterGivesTheWindowsStartState) {
     const QJsonObject json = RunJson({});
     EXPECT_EQ(json["edition"].toString(), "full");
+    // The tool's calculations are nobody's history.
+    EXPECT_FALSE(QDir(programDir.filePath("user")).exists("CalculationHistory.txt"));
 
     const QJsonObject inputs = Inputs(json);
     EXPECT_EQ(inputs["txtMainStat"].toString(), "8830");

@@ -53,12 +53,14 @@ class AnalysisWindowTest : public ::testing::TestWithParam<Edition> {
         return window;
     }
 
-    // Types into a box of the main window as the person does; the analysis follows at once.
+    // Types into a box of the main window as the person does; the analysis follows soon after.
     void type(const QString& box, const QString& text) {
         auto* edit = run_.get<QLineEdit>(box);
         edit->selectAll();
         QTest::keyClicks(edit, text);
-        QCoreApplication::processEvents();
+        if (AnalysisWindow* window = run_.window().analysis()) {
+            window->waitForResults();
+        }
     }
 
     template <typename Tab>
@@ -319,6 +321,33 @@ TEST_P(AnalysisWindowTest, ApplyMakesTheNamedChangesThenPressesCalculationOnce) 
             << name.toStdString();
         EXPECT_EQ(boxes[name].toObject()["visible"].toBool(), run_.form().at(TextOf(name)).visible);
     }
+}
+
+// A ranking belongs to the inputs it was found for: after an edit, whichever tab is in front,
+// "적용" waits for a search of the inputs of now.
+TEST_P(AnalysisWindowTest, ApplyWaitsForASearchOfTheInputsOfNow) {
+    AnalysisWindow& window = open();
+    auto& page = tab<OptimizerTab>(window, 3);
+    QSignalSpy finished(&page, &OptimizerTab::finished);
+    const auto search = [&] {
+        Click(&page.startButton());
+        ASSERT_TRUE(finished.wait(30000));
+        page.results().selectRow(0);
+        ASSERT_TRUE(page.applyButton().isEnabled());
+    };
+    for (const int front : {3, 0}) {
+        search();
+        window.tabs().setCurrentIndex(front);
+        type(QStringLiteral("txtMainStat"), QStringLiteral("91%1").arg(front));
+        window.tabs().setCurrentIndex(3);
+        window.refreshNow();
+        EXPECT_FALSE(page.upToDate()) << "tab " << front;
+        EXPECT_FALSE(page.applyButton().isEnabled()) << "tab " << front;
+        page.results().selectRow(1);
+        EXPECT_FALSE(page.applyButton().isEnabled()) << "tab " << front;
+    }
+    search();
+    EXPECT_TRUE(page.upToDate());
 }
 
 TEST_P(AnalysisWindowTest, CancelStopsSoonAndLeavesTheInputsAsTheyWere) {

@@ -124,7 +124,7 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     ASSERT_NE(wholeReport(), firstReport);
     type("txtMainStat", "1e999");  // refused: no entry
     Click(run_->get<QPushButton>("cmdCalculation"));
-    ASSERT_EQ(run_->window().history().entries().size(), 2u);
+    ASSERT_EQ(run_->session().history().entries().size(), 2u);
 
     // Newest first, with the chosen metric as the library gives it for each entry's whole build.
     HistoryTab& tab = historyTab();
@@ -146,14 +146,14 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     restoreOldest(tab);
     EXPECT_EQ(BuildOf(run_->form()), first);
     EXPECT_EQ(wholeReport(), firstReport);
-    EXPECT_EQ(run_->window().history().entries().size(), 3u);
+    EXPECT_EQ(run_->session().history().entries().size(), 3u);
     EXPECT_EQ(run_->prompts().messages, std::vector<std::u16string>{std::u16string(
                                             messages::kCalculationRefused)});  // the one refusal
 
     // After a restart the history is still there.
     run_->close();
     run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
-    EXPECT_EQ(run_->window().history().entries().size(), 3u);
+    EXPECT_EQ(run_->session().history().entries().size(), 3u);
     EXPECT_EQ(testing::ShownRows(historyTab().table()), 3);
 }
 
@@ -179,7 +179,7 @@ TEST_P(ShareAndHistoryTest, AnEntryThatCannotBeReadSaysSoWhenRestored) {
     EXPECT_EQ(run_->prompts().messages,
               std::vector<std::u16string>{std::u16string(messages::kProfileOpenError)});
     EXPECT_EQ(BuildOf(run_->form()), before);
-    EXPECT_EQ(run_->window().history().entries().size(), 1u) << "no calculation was pressed";
+    EXPECT_EQ(run_->session().history().entries().size(), 1u) << "no calculation was pressed";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, ShareAndHistoryTest,

@@ -57,7 +57,7 @@ ProgramFolder::ProgramFolder(bool withCatalogue) {
 RunningWindow::RunningWindow(Edition edition, const ProgramFolder& folder)
     : session_(edition, folder.folders(), desktop_.platform(), prompts_) {
     prompts_.unscriptedDialogFails = true;
-    session_.startUp();
+    session_.startUp(WindowStartUp());
     window_ = std::make_unique<CalculatorWindow>(session_);
     window_->show();
     window_->activateWindow();

@@ -5,13 +5,13 @@
 #include <variant>
 
 #include "analysis/compare.h"
+#include "analysis/comparison_build.h"
 #include "analysis/metric_probe.h"
 #include "analysis/optimizer.h"
 #include "analysis/stat_values.h"
 #include "analysis/sweep.h"
 #include "analysis_output.h"
 #include "form/control_assignment.h"
-#include "form/copy_inputs.h"
 #include "form/messages.h"
 #include "qt_adapters/optimizer_threads.h"
 #include "qt_adapters/qt_text.h"
@@ -59,15 +59,11 @@ std::variant<QString, Metric> ChosenMetric(const ReportOptions& options,
 }
 
 RunResult Compare(const ReportOptions& options, CalculatorSession& a, Metric metric) {
-    // B starts as the inputs of A, then reads the profile: what a profile does not hold (the
-    // options under "-결과 계산 적용 변수-") stays as A has it.
+    // B is the profile read over the inputs of A: what a profile does not hold (the options under
+    // "-결과 계산 적용 변수-") stays as A has it.
     NobodyThere nobody;
-    CalculatorSession b(options.edition, a.folders(), a.platform(), nobody);
-    if (!b.startUp({.cataloguePath = PathOf(options.cataloguePath), .loadLastRun = false})) {
-        return Failure(kExitCatalogue, QStringOf(messages::kCatalogueLoadError));
-    }
-    CopyInputs(a.form(), b.form());
-    if (!b.openProfileFile(PathOf(options.comparePath))) {
+    ComparisonBuild b;
+    if (!b.loadProfile(a.platform().storage, PathOf(options.comparePath), a.form(), nobody)) {
         return Failure(kExitProfile, QStringOf(messages::kProfileOpenError));
     }
     const Comparison comparison = CompareBuilds(a.form(), b.form(), metric);

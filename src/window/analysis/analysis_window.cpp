@@ -7,6 +7,7 @@
 
 #include "editions/window_layout.h"
 #include "engine/compute_figures.h"
+#include "form/copy_inputs.h"
 #include "form/messages.h"
 #include "qt_adapters/qt_text.h"
 #include "window/analysis/chart_tab.h"
@@ -14,12 +15,12 @@
 #include "window/analysis/history_tab.h"
 #include "window/analysis/optimizer_tab.h"
 #include "window/analysis/stat_values_tab.h"
-#include "window/calculator_window.h"
+#include "window/share_code_clipboard.h"
 
 namespace brakefell {
 
-AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mainWindow)
-    : session_(session), mainWindow_(mainWindow) {
+AnalysisWindow::AnalysisWindow(CalculatorSession& session)
+    : session_(session), runner_([&session] { return session.inputsGeneration(); }) {
     // A window of its own, with its own Tab order; the program still ends with the main window.
     setAttribute(Qt::WA_QuitOnClose, false);
     setObjectName(QStringLiteral("AnalysisWindow"));
@@ -43,9 +44,10 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mai
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
     tabs_->setAccessibleName(QStringLiteral("분석"));
-    auto* comparison = new ComparisonTab(session, this);
-    pages_ = {new StatValuesTab(this), comparison, new ChartTab(*comparison, this),
-              new OptimizerTab(session, mainWindow, this), new HistoryTab(mainWindow, this)};
+    auto* comparison = new ComparisonTab(session, buildB_, runner_, this);
+    optimizer_ = new OptimizerTab(session, runner_, this);
+    pages_ = {new StatValuesTab(runner_, this), comparison, new ChartTab(buildB_, runner_, this),
+              optimizer_, new HistoryTab(session, runner_, this)};
     const char* titles[] = {"스탯 가치", "비교", "그래프", "최적화", "기록"};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         tabs_->addTab(pages_[i], QString::fromUtf8(titles[i]));
@@ -59,8 +61,8 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mai
     pasteCode->setObjectName(QStringLiteral("pasteCode"));
     pasteCode->setToolTip(QStringLiteral("클립보드의 빌드 코드를 입력으로 (Ctrl+Shift+V)"));
     connect(copyCode, &QPushButton::clicked, this,
-            [this, copyCode] { mainWindow_.copyShareCode(copyCode); });
-    connect(pasteCode, &QPushButton::clicked, this, [this] { mainWindow_.pasteShareCode(); });
+            [this, copyCode] { CopyShareCode(session_, *copyCode); });
+    connect(pasteCode, &QPushButton::clicked, this, [this] { PasteShareCode(session_); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(label);
@@ -76,18 +78,27 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session, CalculatorWindow& mai
 
     pending_.setSingleShot(true);
     pending_.setInterval(0);
-    connect(&pending_, &QTimer::timeout, this, &AnalysisWindow::refreshNow);
-    connect(&mainWindow, &CalculatorWindow::inputsChanged, this, &AnalysisWindow::scheduleRefresh);
+    connect(&pending_, &QTimer::timeout, this, &AnalysisWindow::refresh);
     connect(metric_, &QComboBox::currentIndexChanged, this, &AnalysisWindow::scheduleRefresh);
     connect(tabs_, &QTabWidget::currentChanged, this, &AnalysisWindow::scheduleRefresh);
     connect(comparison, &ComparisonTab::buildChanged, this, &AnalysisWindow::scheduleRefresh);
-    connect(&mainWindow, &CalculatorWindow::historyChanged, this, &AnalysisWindow::scheduleRefresh);
+    connect(&runner_, &AnalysisRunner::shown, this, [this] { ++refreshes_; });
+    listening_ = {session.onInputsChanged([this] {
+                      optimizer_->inputsChanged();
+                      scheduleRefresh();
+                  }),
+                  session.onCalculated([this](const CommandOutcome&) { scheduleRefresh(); })};
 
     resize(900, 640);
-    refreshNow();
+    refresh();
 }
 
-AnalysisWindow::~AnalysisWindow() = default;
+AnalysisWindow::~AnalysisWindow() {
+    for (const ListenerId id : listening_) {
+        session_.removeListener(id);
+    }
+    optimizer_->cancel();  // the runner waits for the search, which then ends soon
+}
 
 std::optional<Metric> AnalysisWindow::chosenMetric() const {
     return MetricNamed(TextOf(metric_->currentData().toString()));
@@ -99,16 +110,23 @@ void AnalysisWindow::scheduleRefresh() {
     }
 }
 
-void AnalysisWindow::refreshNow() {
+void AnalysisWindow::refresh() {
     pending_.stop();
+    // A copy of the inputs of now, taken here: the tab's calculation reads it on a worker
+    // thread while the calculator's own form moves on.
     const FormState& form = session_.form();
-    const CharacterSheet sheet = form.characterSheet();
-    AnalysisInputs inputs{form, chosenMetric(), {}, chosenMetric()};
+    AnalysisInputs inputs;
+    inputs.generation = session_.inputsGeneration();
+    inputs.form = CopyOfForm(form);
+    inputs.sheet = inputs.form->characterSheet();
+    inputs.catalogue = &session_.catalogue();
+    inputs.metric = chosenMetric();
+    inputs.chosen = inputs.metric;
     if (inputs.metric) {
-        inputs.note = QStringOf(MetricMissing(*inputs.metric, sheet, session_.catalogue()));
+        inputs.note = QStringOf(MetricMissing(*inputs.metric, inputs.sheet, session_.catalogue()));
     }
     if (inputs.note.isEmpty() &&
-        ComputeFigures(sheet, session_.catalogue()).refusal != Refusal::None) {
+        ComputeFigures(inputs.sheet, session_.catalogue()).refusal != Refusal::None) {
         inputs.note = QStringOf(messages::kCalculationRefused);
     }
     if (!inputs.note.isEmpty()) {
@@ -117,7 +135,20 @@ void AnalysisWindow::refreshNow() {
     if (auto* page = dynamic_cast<AnalysisTab*>(tabs_->currentWidget())) {
         page->refresh(inputs);
     }
-    ++refreshes_;
+}
+
+void AnalysisWindow::waitForResults() {
+    while (pending_.isActive() || !runner_.idle()) {
+        if (pending_.isActive()) {
+            refresh();
+        }
+        runner_.waitUntilIdle();
+    }
+}
+
+void AnalysisWindow::refreshNow() {
+    refresh();
+    waitForResults();
 }
 
 }  // namespace brakefell

@@ -1,50 +1,63 @@
 #pragma once
-// "빌드 분석": the companion window that follows the main window's inputs live and shows what each
-// stat is worth, a comparison with build B, the metric against one box as a chart, and the
-// optimiser. One metric chooser serves every tab. A view only: the numbers come from the
-// analysis library, and the main window's report still changes only when "계산" is pressed.
+// "빌드 분석": the companion window that follows the session's inputs live and shows what each
+// stat is worth, a comparison with build B, the metric against one box as a chart, the optimiser
+// and the history. One metric chooser serves every tab. A view only: it talks to the session and
+// the analysis library, the numbers are reckoned off the window's thread (analysis_runner.h), and
+// the main window's report still changes only when "계산" is pressed.
 
 #include <QComboBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
+#include "analysis/comparison_build.h"
 #include "analysis/metric.h"
 #include "session/calculator_session.h"
+#include "window/analysis/analysis_runner.h"
 
 namespace brakefell {
 
 class AnalysisTab;
-class CalculatorWindow;
-class ComparisonTab;
+class OptimizerTab;
 
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 
   public:
-    AnalysisWindow(CalculatorSession& session, CalculatorWindow& mainWindow);
+    explicit AnalysisWindow(CalculatorSession& session);
     ~AnalysisWindow() override;
 
     QTabWidget& tabs() { return *tabs_; }
     QComboBox& metricChooser() { return *metric_; }
-    // How many times a tab was brought up to date: the tests and the timing wait on it.
+    // How many results the tabs have shown: the tests and the timing wait on it.
     int refreshes() const { return refreshes_; }
 
-    // Brings the tab in front up to date now.
+    // Starts the tab in front's analysis of the inputs of now.
+    void refresh();
+    // Lets the event loop run until every change so far is reckoned and shown (or dropped as
+    // stale): for tests and measurements.
+    void waitForResults();
+    // Both of the above.
     void refreshNow();
+    // A change is still to be reckoned or shown.
+    bool reckoning() const { return pending_.isActive() || !runner_.idle(); }
 
   private:
     void scheduleRefresh();
     std::optional<Metric> chosenMetric() const;
 
     CalculatorSession& session_;
-    CalculatorWindow& mainWindow_;
+    ComparisonBuild buildB_;
+    AnalysisRunner runner_;  // gone before the tabs, once the runs that show in them end
     QComboBox* metric_;
     QTabWidget* tabs_;
     std::vector<AnalysisTab*> pages_;
+    OptimizerTab* optimizer_;
     QTimer pending_;  // coalesces the several changes of one edit into one refresh
     int refreshes_ = 0;
+    std::vector<ListenerId> listening_;
 };
 
 }  // namespace brakefell

@@ -14,7 +14,7 @@
 #include "analysis/analysis_texts.h"
 #include "form/input_captions.h"
 #include "qt_adapters/qt_text.h"
-#include "window/analysis/comparison_tab.h"
+#include "window/analysis/drawn_points.h"
 
 namespace brakefell {
 namespace {
@@ -33,8 +33,8 @@ QDoubleSpinBox* NumberField(const QString& name, const QString& spoken, QWidget*
 
 }  // namespace
 
-ChartTab::ChartTab(const ComparisonTab& comparison, QWidget* parent)
-    : AnalysisTab(parent), comparison_(comparison) {
+ChartTab::ChartTab(const ComparisonBuild& build, AnalysisRunner& runner, QWidget* parent)
+    : AnalysisTab(parent), build_(build), runner_(runner) {
     box_ = new QComboBox(this);
     box_->setObjectName(QStringLiteral("chartBox"));
     box_->setAccessibleName(QStringLiteral("가로축 입력"));
@@ -135,7 +135,7 @@ void ChartTab::rangeToDefault() {
         return;
     }
     const NumberBox& box = *FindNumberBox(TextOf(box_->currentData().toString()));
-    const SweepRequest range = DefaultSweepRange(box, BoxValue(box, last_->form.characterSheet()));
+    const SweepRequest range = DefaultSweepRange(box, BoxValue(box, last_->sheet));
     const QSignalBlocker blockFrom(from_);
     const QSignalBlocker blockTo(to_);
     const QSignalBlocker blockStep(step_);
@@ -158,51 +158,59 @@ void ChartTab::rerun() {
         return;
     }
     const AnalysisInputs& in = *last_;
-    sweep_.reset();
     if (!in.metric) {
-        pages_->showNote(in.note);
+        runner_.run(this, in.generation, [this, note = in.note] {
+            return [this, note] {
+                sweep_.reset();
+                pages_->showNote(note);
+            };
+        });
         return;
     }
     const NumberBox& box = *FindNumberBox(TextOf(box_->currentData().toString()));
     const SweepRequest request{&box, from_->value(), to_->value(), step_->value()};
-    const MetricProbe probe(in.form.catalogue(), *in.metric);
-    const CharacterSheet sheet = in.form.characterSheet();
-    auto swept = ComputeSweep(sheet, request, probe);
-    if (const std::u16string* why = std::get_if<std::u16string>(&swept)) {
+    runner_.run(this, in.generation, [this, in, request, b = build_.shared()] {
+        const MetricProbe probe(*in.catalogue, *in.metric);
+        Swept swept{ComputeSweep(in.sheet, request, probe), {}, {}, probe(in.sheet).value};
+        if (const Sweep* a = std::get_if<Sweep>(&swept.a)) {
+            swept.drawnA = DrawnPoints(*a);
+            if (b) {
+                if (const auto sweptB = ComputeSweep(b->characterSheet(), request, probe);
+                    std::holds_alternative<Sweep>(sweptB)) {
+                    swept.drawnB = DrawnPoints(std::get<Sweep>(sweptB));
+                }
+            }
+        }
+        return [this, request, swept = std::move(swept)]() mutable {
+            show(*request.box, request, std::move(swept));
+        };
+    });
+}
+
+void ChartTab::show(const NumberBox& box, const SweepRequest& request, Swept swept) {
+    const AnalysisInputs& in = *last_;
+    const CharacterSheet& sheet = in.sheet;
+    sweep_.reset();
+    if (const std::u16string* why = std::get_if<std::u16string>(&swept.a)) {
         pages_->showNote(QStringOf(*why));
         return;
     }
     pages_->showContent();
-    sweep_ = std::get<Sweep>(std::move(swept));
+    sweep_ = std::get<Sweep>(std::move(swept.a));
 
-    QList<QPointF> points;
+    // The lowest and highest points survive the thinning out, so the axis is the whole sweep's.
     double low = INFINITY;
     double high = -INFINITY;
-    for (const SweepPoint& point : sweep_->points) {
-        if (point.metric) {
-            points.append({point.value, *point.metric});
-            low = std::min(low, *point.metric);
-            high = std::max(high, *point.metric);
+    for (const QList<QPointF>* line : {&swept.drawnA, &swept.drawnB}) {
+        for (const QPointF& point : *line) {
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
         }
     }
-    lineA_->replace(points);
-
-    QList<QPointF> pointsB;
-    if (comparison_.build().isSet()) {
-        const auto sweptB =
-            ComputeSweep(comparison_.build().form().characterSheet(), request, probe);
-        if (const Sweep* b = std::get_if<Sweep>(&sweptB)) {
-            for (const SweepPoint& point : b->points) {
-                if (point.metric) {
-                    pointsB.append({point.value, *point.metric});
-                    low = std::min(low, *point.metric);
-                    high = std::max(high, *point.metric);
-                }
-            }
-        }
-    }
-    lineB_->replace(pointsB);
-    lineB_->setVisible(!pointsB.isEmpty());
+    // Every change of an axis places each point of the lines again: the lines are emptied first
+    // and filled once the axes stand.
+    lineA_->clear();
+    lineB_->clear();
 
     if (!(low <= high)) {
         low = 0;
@@ -237,8 +245,11 @@ void ChartTab::rerun() {
         bracketLines_.push_back(line);
     }
 
+    lineA_->replace(swept.drawnA);
+    lineB_->replace(swept.drawnB);
+    lineB_->setVisible(!swept.drawnB.isEmpty());
     marker_->clear();
-    if (const auto now = probe(sheet).value) {
+    if (const std::optional<double> now = swept.now) {
         marker_->append(BoxValue(box, sheet), *now);
     }
 }

@@ -12,19 +12,22 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <optional>
+#include <string>
+#include <variant>
 #include <vector>
 
+#include "analysis/comparison_build.h"
 #include "analysis/sweep.h"
+#include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/note_or_content.h"
 
 namespace brakefell {
 
-class ComparisonTab;
-
 class ChartTab : public AnalysisTab {
   public:
-    ChartTab(const ComparisonTab& comparison, QWidget* parent);
+    // B is the analysis window's: its line is drawn while it is set.
+    ChartTab(const ComparisonBuild& build, AnalysisRunner& runner, QWidget* parent);
 
     void refresh(const AnalysisInputs& inputs) override;
 
@@ -48,9 +51,18 @@ class ChartTab : public AnalysisTab {
     void boxChosen();
     void rangeToDefault();
     void rerun();
+    // What a run reckons off the window's thread.
+    struct Swept {
+        std::variant<std::u16string, Sweep> a;  // the note when there is no sweep
+        QList<QPointF> drawnA;                  // a's points as drawn (drawn_points.h)
+        QList<QPointF> drawnB;                  // B's, when B is set and has a sweep
+        std::optional<double> now;              // the metric at the box's value now
+    };
+    void show(const NumberBox& box, const SweepRequest& request, Swept swept);
     void saveCsv();
 
-    const ComparisonTab& comparison_;
+    const ComparisonBuild& build_;
+    AnalysisRunner& runner_;
     QComboBox* box_;
     QDoubleSpinBox* from_;
     QDoubleSpinBox* to_;

@@ -12,8 +12,9 @@
 
 namespace brakefell {
 
-ComparisonTab::ComparisonTab(CalculatorSession& session, QWidget* parent)
-    : AnalysisTab(parent), session_(session) {
+ComparisonTab::ComparisonTab(CalculatorSession& session, ComparisonBuild& build,
+                             AnalysisRunner& runner, QWidget* parent)
+    : AnalysisTab(parent), session_(session), build_(build), runner_(runner) {
     snapshot_ = new QPushButton(QStringLiteral("현재 상태를 B로 고정"), this);
     snapshot_->setObjectName(QStringLiteral("snapshotB"));
     open_ = new QPushButton(QStringLiteral("B 프로필 열기…"), this);
@@ -68,19 +69,28 @@ void ComparisonTab::openProfile() {
 }
 
 void ComparisonTab::refresh(const AnalysisInputs& in) {
+    const auto showNote = [&](const QString& note) {
+        runner_.run(this, in.generation,
+                    [this, note] { return [this, note] { pages_->showNote(note); }; });
+    };
     if (!build_.isSet()) {
-        pages_->showNote(
+        showNote(
             QStringLiteral("B가 없습니다. \"현재 상태를 B로 고정\" 또는 \"B 프로필 열기…\"로 "
                            "비교할 빌드를 정하세요."));
         return;
     }
     if (!in.metric) {
-        pages_->showNote(in.note);
+        showNote(in.note);
         return;
     }
+    runner_.run(this, in.generation, [this, in, b = build_.shared()] {
+        return [this, page = ComparisonPage(CompareBuilds(*in.form, *b, *in.metric),
+                                            TableForm::Browsed)] { show(page); };
+    });
+}
+
+void ComparisonTab::show(AnalysisPage page) {
     pages_->showContent();
-    AnalysisPage page = ComparisonPage(
-        CompareBuilds(in.form, build_.form(), *in.metric), TableForm::Browsed);
     figures_->showTable(std::move(page.tables.at(0)));
     inputsTitle_->setText(QStringOf(page.tables.at(1).title));
     inputs_->showTable(std::move(page.tables.at(1)));

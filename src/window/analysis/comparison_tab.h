@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include "analysis/comparison_build.h"
 #include "session/calculator_session.h"
+#include "analysis/analysis_page.h"
+#include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/analysis_table_view.h"
 #include "window/analysis/note_or_content.h"
@@ -17,7 +19,9 @@ class ComparisonTab : public AnalysisTab {
     Q_OBJECT
 
   public:
-    ComparisonTab(CalculatorSession& session, QWidget* parent);
+    // B is the analysis window's; this tab sets it.
+    ComparisonTab(CalculatorSession& session, ComparisonBuild& build, AnalysisRunner& runner,
+                  QWidget* parent);
 
     void refresh(const AnalysisInputs& inputs) override;
 
@@ -34,9 +38,11 @@ class ComparisonTab : public AnalysisTab {
   private:
     void snapshot();
     void openProfile();
+    void show(AnalysisPage page);
 
     CalculatorSession& session_;
-    ComparisonBuild build_;
+    ComparisonBuild& build_;
+    AnalysisRunner& runner_;
     QPushButton* snapshot_;
     QPushButton* open_;
     QLabel* which_;

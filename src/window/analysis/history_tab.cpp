@@ -6,12 +6,21 @@
 #include "analysis/analysis_pages.h"
 #include "analysis/history_values.h"
 #include "qt_adapters/qt_text.h"
-#include "window/calculator_window.h"
 
 namespace brakefell {
+namespace {
 
-HistoryTab::HistoryTab(CalculatorWindow& mainWindow, QWidget* parent)
-    : AnalysisTab(parent), mainWindow_(mainWindow) {
+std::optional<UtcMillis> NewestTime(const std::vector<HistoryEntry>& entries) {
+    if (entries.empty()) {
+        return std::nullopt;
+    }
+    return entries.back().time;
+}
+
+}  // namespace
+
+HistoryTab::HistoryTab(CalculatorSession& session, AnalysisRunner& runner, QWidget* parent)
+    : AnalysisTab(parent), session_(session), runner_(runner) {
     auto* content = new QWidget(this);
     table_ = new AnalysisTableView(QStringLiteral("history"), QStringLiteral("계산 기록"),
                                    AnalysisTableView::Fit::FirstStretches, content);
@@ -29,52 +38,55 @@ HistoryTab::HistoryTab(CalculatorWindow& mainWindow, QWidget* parent)
             [this](const QModelIndex& index) { restoreRow(table_->sourceRow(index.row())); });
 }
 
-void HistoryTab::readSheets(const FormState& now) {
-    const std::vector<HistoryEntry>& entries = mainWindow_.history().entries();
-    const std::optional<UtcMillis> newest =
-        entries.empty() ? std::nullopt : std::optional(entries.back().time);
-    if (sheets_.size() == entries.size() && newestRead_ == newest) {
-        return;
+void HistoryTab::refresh(const AnalysisInputs& inputs) {
+    // The entries as they are now, and the sheets read before when they are still the same.
+    Valued valued{session_.history().entries(), nullptr, {}};
+    if (sheets_ && sheets_->size() == valued.entries.size() &&
+        newestRead_ == NewestTime(valued.entries)) {
+        valued.sheets = sheets_;
     }
-    sheets_.clear();
-    sheets_.reserve(entries.size());
-    for (const HistoryEntry& entry : entries) {
-        sheets_.push_back(SheetOfBuild(entry.build, now));
-    }
-    newestRead_ = newest;
+    runner_.run(this, inputs.generation, [this, inputs, valued = std::move(valued)]() mutable {
+        if (!valued.sheets) {
+            auto sheets = std::make_shared<Sheets>();
+            sheets->reserve(valued.entries.size());
+            for (const HistoryEntry& entry : valued.entries) {
+                sheets->push_back(SheetOfBuild(entry.build, *inputs.form));
+            }
+            valued.sheets = std::move(sheets);
+        }
+        if (inputs.chosen && !valued.sheets->empty()) {
+            valued.values = HistoryValues(
+                *valued.sheets, MetricProbe(*inputs.catalogue, *inputs.chosen));
+        }
+        return [this, valued = std::move(valued), chosen = inputs.chosen] { show(valued, chosen); };
+    });
 }
 
-void HistoryTab::refresh(const AnalysisInputs& inputs) {
-    readSheets(inputs.form);
-    if (sheets_.empty()) {
+void HistoryTab::show(const Valued& valued, const std::optional<Metric>& chosen) {
+    sheets_ = valued.sheets;
+    newestRead_ = NewestTime(valued.entries);
+    shown_ = valued.entries;
+    if (shown_.empty()) {
         pages_->showNote(
             QStringLiteral("기록이 없습니다. \"계산\"을 누를 때마다 여기에 남습니다."));
         return;
     }
     pages_->showContent();
-    std::vector<HistoryValue> values;
-    if (inputs.chosen) {
-        values = HistoryValues(sheets_, MetricProbe(inputs.form.catalogue(), *inputs.chosen));
-    }
-    const std::vector<HistoryEntry>& entries = mainWindow_.history().entries();
     std::vector<std::u16string> times;
-    times.reserve(entries.size());
-    for (const HistoryEntry& entry : entries) {
+    times.reserve(shown_.size());
+    for (const HistoryEntry& entry : shown_) {
         times.push_back(TextOf(QDateTime::fromMSecsSinceEpoch(entry.time)
                                    .toLocalTime()
                                    .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     }
-    table_->showTable(std::move(HistoryPage(times, values, inputs.chosen).tables.at(0)));
+    table_->showTable(std::move(HistoryPage(times, valued.values, chosen).tables.at(0)));
 }
 
 void HistoryTab::restoreRow(int row) {
-    const std::vector<HistoryEntry>& entries = mainWindow_.history().entries();
-    if (row < 0 || row >= static_cast<int>(entries.size())) {
+    if (row < 0 || row >= static_cast<int>(shown_.size())) {
         return;
     }
-    // A copy: pressing "계산" adds to the history the entry lives in.
-    const HistoryEntry entry = entries[entries.size() - 1 - static_cast<std::size_t>(row)];
-    mainWindow_.restore(entry);
+    session_.restore(shown_[shown_.size() - 1 - static_cast<std::size_t>(row)]);
 }
 
 }  // namespace brakefell

@@ -5,15 +5,20 @@
 #include <QVBoxLayout>
 
 #include "analysis/analysis_pages.h"
+#include "analysis/apply_changes.h"
 #include "qt_adapters/optimizer_threads.h"
 #include "qt_adapters/qt_text.h"
-#include "window/calculator_window.h"
 
 namespace brakefell {
+namespace {
 
-OptimizerTab::OptimizerTab(CalculatorSession& session, CalculatorWindow& mainWindow,
-                           QWidget* parent)
-    : AnalysisTab(parent), session_(session), mainWindow_(mainWindow) {
+const QString kOutOfDate = QStringLiteral(
+    "입력이 바뀌었습니다. 이 결과는 지난 입력의 것입니다. \"시작\"으로 다시 찾으세요.");
+
+}  // namespace
+
+OptimizerTab::OptimizerTab(CalculatorSession& session, AnalysisRunner& runner, QWidget* parent)
+    : AnalysisTab(parent), session_(session), runner_(runner) {
     runes_ = new QCheckBox(QStringLiteral("룬"), this);
     runes_->setObjectName(QStringLiteral("optimizeRunes"));
     runes_->setChecked(true);
@@ -73,17 +78,28 @@ OptimizerTab::OptimizerTab(CalculatorSession& session, CalculatorWindow& mainWin
     layout->addLayout(bottom);
 
     connect(start_, &QPushButton::clicked, this, &OptimizerTab::start);
-    connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+    connect(cancel_, &QPushButton::clicked, this, &OptimizerTab::cancel);
     connect(apply_, &QPushButton::clicked, this, &OptimizerTab::apply);
-    connect(results_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        apply_->setEnabled(results_->selectionModel()->hasSelection() && !running());
-    });
+    connect(results_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &OptimizerTab::enableApply);
 }
 
-OptimizerTab::~OptimizerTab() {
-    if (worker_) {
-        cancelled_ = true;
-        worker_->wait();
+bool OptimizerTab::upToDate() const {
+    return result_ && resultGeneration_ == session_.inputsGeneration();
+}
+
+void OptimizerTab::enableApply() {
+    apply_->setEnabled(results_->selectionModel()->hasSelection() && !running() && upToDate());
+}
+
+bool OptimizerTab::outOfDate() const {
+    return !running() && result_ && !result_->cancelled && !upToDate();
+}
+
+void OptimizerTab::inputsChanged() {
+    if (outOfDate()) {
+        enableApply();
+        status_->setText(kOutOfDate);
     }
 }
 
@@ -91,7 +107,7 @@ void OptimizerTab::refresh(const AnalysisInputs& inputs) {
     last_.emplace(inputs);
     if (!running()) {
         start_->setEnabled(inputs.metric.has_value());
-        status_->setText(inputs.metric ? QString() : inputs.note);
+        status_->setText(!inputs.metric ? inputs.note : outOfDate() ? kOutOfDate : QString());
     }
 }
 
@@ -105,10 +121,11 @@ void OptimizerTab::start() {
         return;
     }
     // The inputs as they are now: changes made while the search runs do not reach it.
-    const CharacterSheet sheet = last_->form.characterSheet();
+    const AnalysisInputs in = *last_;
     const int top = count_->value();
-    runMetric_ = last_->metric;
-    cancelled_ = false;
+    runMetric_ = in.metric;
+    *cancelled_ = false;
+    running_ = true;
     result_.reset();
     results_->clearRows();
     progress_->setValue(0);
@@ -117,30 +134,33 @@ void OptimizerTab::start() {
     apply_->setEnabled(false);
     status_->setText(QStringLiteral("찾는 중…"));
 
-    const Metric metric = *runMetric_;
-    const SkillCatalogue& catalogue = session_.catalogue();
-    worker_.reset(QThread::create([this, sheet, top, choices, metric, &catalogue] {
-        const MetricProbe probe(catalogue, metric);
+    const auto work = [this, in, top, choices, cancelled = cancelled_] {
+        const MetricProbe probe(*in.catalogue, *in.metric);
         OptimizeControl control;
-        control.cancel = &cancelled_;
+        control.cancel = cancelled.get();
         control.progress = [this](long long done, long long total) {
             const int permille = total > 0 ? static_cast<int>(1000 * done / total) : 0;
             QMetaObject::invokeMethod(
                 progress_, [this, permille] { progress_->setValue(permille); },
                 Qt::QueuedConnection);
         };
-        result_ = OptimizeOnThreads(sheet, probe, choices, top, control);
-    }));
-    connect(worker_.get(), &QThread::finished, this, &OptimizerTab::done);
-    worker_->start();
+        return [this, in, found = OptimizeOnThreads(in.sheet, probe, choices, top, control)] {
+            result_ = found;
+            resultGeneration_ = in.generation;
+            resultForm_ = in.form;
+            done();
+        };
+    };
+    // A ranking for inputs changed during the search is still shown, marked as out of date.
+    runner_.run(this, in.generation, work, AnalysisRunner::WhenStale::Show);
 }
 
 void OptimizerTab::done() {
-    worker_->wait();
-    worker_.reset();
+    running_ = false;
     start_->setEnabled(last_ && last_->metric);
     cancel_->setEnabled(false);
     showResults();
+    inputsChanged();  // the inputs may have moved on during the search
     emit finished();
 }
 
@@ -155,7 +175,7 @@ void OptimizerTab::showResults() {
         return;
     }
     progress_->setValue(progress_->maximum());
-    AnalysisPage page = OptimizationPage(found, *runMetric_, session_.form(), TableForm::Browsed);
+    AnalysisPage page = OptimizationPage(found, *runMetric_, *resultForm_, TableForm::Browsed);
     status_->setText(QStringOf(page.summary.at(0).text));
     results_->showTable(std::move(page.tables.at(0)));
     if (results_->tableModel().rowCount() > 0) {
@@ -165,20 +185,12 @@ void OptimizerTab::showResults() {
 
 void OptimizerTab::apply() {
     const std::optional<std::size_t> row = results_->currentItem();
-    if (!result_ || !row || *row >= result_->top.size()) {
+    if (!upToDate() || !row || *row >= result_->top.size()) {
         return;
     }
     // The changes as a person makes them in the main window, each with its reactions.
-    FormState& form = session_.form();
-    for (const ChoiceChange& change : result_->top[*row].changes) {
-        if (form.at(change.name).kind == ControlKind::DropDown) {
-            form.setListIndex(change.name, change.to);
-        } else {
-            form.setCheck(change.name, change.to);
-        }
-    }
-    if (auto* calculate = qobject_cast<QPushButton*>(mainWindow_.control("cmdCalculation"))) {
-        calculate->click();
+    if (ApplyChoiceChanges(session_.form(), result_->top[*row].changes)) {
+        session_.calculate();
     }
 }
 

@@ -9,7 +9,8 @@
 
 namespace brakefell {
 
-StatValuesTab::StatValuesTab(QWidget* parent) : AnalysisTab(parent) {
+StatValuesTab::StatValuesTab(AnalysisRunner& runner, QWidget* parent)
+    : AnalysisTab(parent), runner_(runner) {
     auto* content = new QWidget(this);
     cliffs_ =
         new AnalysisTableView(QStringLiteral("cliffs"), QStringLiteral("공격속도 구간이 바뀌는 곳"),
@@ -32,13 +33,16 @@ StatValuesTab::StatValuesTab(QWidget* parent) : AnalysisTab(parent) {
 
 void StatValuesTab::refresh(const AnalysisInputs& inputs) {
     if (!inputs.metric) {
-        pages_->showNote(inputs.note);
+        runner_.run(this, inputs.generation, [this, note = TextOf(inputs.note)] {
+            return [this, note] { showPage(NotePage(note)); };
+        });
         return;
     }
-    const Metric metric = *inputs.metric;
-    const MetricProbe probe(inputs.form.catalogue(), metric);
-    const StatValues values = ComputeStatValues(inputs.form.characterSheet(), probe);
-    showPage(StatValuesPage(values, TableForm::Browsed));
+    runner_.run(this, inputs.generation, [this, inputs] {
+        const MetricProbe probe(*inputs.catalogue, *inputs.metric);
+        return [this, page = StatValuesPage(ComputeStatValues(inputs.sheet, probe),
+                                            TableForm::Browsed)] { showPage(page); };
+    });
 }
 
 void StatValuesTab::showPage(AnalysisPage page) {

@@ -3,6 +3,7 @@
 // much, and the two attack-speed cliffs as their own highlighted rows.
 
 #include "analysis/analysis_page.h"
+#include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/analysis_table_view.h"
 #include "window/analysis/note_or_content.h"
@@ -11,7 +12,7 @@ namespace brakefell {
 
 class StatValuesTab : public AnalysisTab {
   public:
-    explicit StatValuesTab(QWidget* parent);
+    StatValuesTab(AnalysisRunner& runner, QWidget* parent);
 
     void refresh(const AnalysisInputs& inputs) override;
 
@@ -22,6 +23,7 @@ class StatValuesTab : public AnalysisTab {
   private:
     void showPage(AnalysisPage page);
 
+    AnalysisRunner& runner_;
     NoteOrContent* pages_;
     AnalysisTableView* cliffs_;
     AnalysisTableView* table_;

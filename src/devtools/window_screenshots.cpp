@@ -3,44 +3,21 @@
 // with a copy of the catalogue, so the real LastData.cfg is neither read nor written.
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
-#include <QFile>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTextStream>
+#include <QEventLoop>
 #include <cstdio>
 
-#include <QEventLoop>
-#include <QLineEdit>
-
-#include "qt_adapters/desktop_platform.h"
+#include "devtools/scratch_calculator.h"
 #include "qt_adapters/qt_text.h"
-#include "session/calculator_session.h"
 #include "text/strings.h"
 #include "window/analysis/analysis_window.h"
+#include "window/analysis/comparison_tab.h"
 #include "window/analysis/optimizer_tab.h"
 #include "window/calculator_window.h"
-#include "window/korean_texts.h"
-#include "window/window_fonts.h"
 
 namespace {
 
 using namespace brakefell;
-
-// Prints what the program would ask or tell, and answers every dialog with "cancel".
-class ConsolePrompts : public UserPrompts {
-  public:
-    void showMessage(std::u16string_view sentence) override {
-        std::fprintf(stderr, "message: %s\n", Utf8OfUtf16(sentence).c_str());
-    }
-    std::optional<std::string> chooseFileToOpen(const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseFileToSave(const std::string&) override {
-        return std::nullopt;
-    }
-};
 
 bool Save(QWidget& window, const QString& path) {
     const bool saved = window.grab().save(path);
@@ -57,19 +34,19 @@ void Settle() {
 
 // Every tab of "빌드 분석": after "계산", with B fixed and the inputs moved on, the chart with its
 // bracket lines, a finished search of the optimiser, and the history.
-bool RenderAnalysis(CalculatorWindow& window, const QString& stem, const QString& outDir) {
+bool RenderAnalysis(CalculatorSession& session, CalculatorWindow& window, const QString& stem,
+                    const QString& outDir) {
     AnalysisWindow& analysis = window.openAnalysis();
     Settle();
     const auto save = [&](const char* name) {
+        analysis.refreshNow();
         Settle();
         return Save(analysis, QDir(outDir).filePath(stem + "-analysis-" + name + ".png"));
     };
     bool ok = save("stat-values");
     analysis.tabs().setCurrentIndex(1);
-    analysis.findChild<QPushButton*>(QStringLiteral("snapshotB"))->click();
-    auto* mainStat = window.findChild<QLineEdit*>(QStringLiteral("txtMainStat"));
-    mainStat->setText(QStringLiteral("9300"));
-    emit mainStat->textEdited(mainStat->text());
+    static_cast<ComparisonTab*>(analysis.tabs().currentWidget())->snapshotButton().click();
+    session.form().setText(u"txtMainStat", u"9300");
     ok = save("compare") && ok;
     analysis.tabs().setCurrentIndex(2);
     ok = save("chart") && ok;
@@ -85,7 +62,7 @@ bool RenderAnalysis(CalculatorWindow& window, const QString& stem, const QString
     }
     ok = save("optimizer") && ok;
     // The history of the calculations above, one more with the inputs moved on.
-    window.findChild<QPushButton*>(QStringLiteral("cmdCalculation"))->click();
+    session.calculate();
     analysis.tabs().setCurrentIndex(4);
     ok = save("history") && ok;
     analysis.close();
@@ -93,46 +70,38 @@ bool RenderAnalysis(CalculatorWindow& window, const QString& stem, const QString
 }
 
 bool Render(Edition edition, const QString& stem, const QString& outDir) {
-    QTemporaryDir programDir;
-    const QString catalogue = QStringLiteral("Gloamstalker007.txt");
-    QFile::copy(QDir(QApplication::applicationDirPath()).filePath(catalogue),
-                QDir(programDir.path()).filePath(catalogue));
-    ConsolePrompts prompts;
-    DesktopPlatform desktop;
-    CalculatorSession session(edition,
-                              {PathOf(programDir.path()), PathOf(programDir.filePath("user"))},
-                              desktop.platform(), prompts);
-    session.startUp();
-
-    CalculatorWindow window(session);
+    ScratchCalculator calculator(edition);
+    CalculatorSession& session = calculator.session();
+    CalculatorWindow& window = calculator.window();
     window.show();
     QApplication::processEvents();
     bool ok = Save(window, QDir(outDir).filePath(stem + "-default.png"));
 
-    window.findChild<QPushButton*>(QStringLiteral("cmdCalculation"))->click();
+    session.calculate();
     QApplication::processEvents();
     ok = Save(window, QDir(outDir).filePath(stem + "-calculated.png")) && ok;
 
     // The two controls that only their check boxes show, and both damage-over-time gems worn so
     // that the report fills the frame "추가데미지" too.
-    for (const char* box : {"chkVoodoo", "chkOurGemPoison", "chkMorePain", "chkGemPoison"}) {
-        window.findChild<QCheckBox*>(QString::fromLatin1(box))->click();
+    const char16_t* const boxes[] = {u"chkVoodoo", u"chkOurGemPoison", u"chkMorePain",
+                                     u"chkGemPoison"};
+    for (const char16_t* box : boxes) {
+        session.form().setCheck(box, 1);
     }
-    window.findChild<QPushButton*>(QStringLiteral("cmdCalculation"))->click();
+    session.calculate();
     QApplication::processEvents();
     ok = Save(window, QDir(outDir).filePath(stem + "-options.png")) && ok;
-    for (const char* box : {"chkVoodoo", "chkOurGemPoison", "chkMorePain", "chkGemPoison"}) {
-        window.findChild<QCheckBox*>(QString::fromLatin1(box))->click();
+    for (const char16_t* box : boxes) {
+        session.form().setCheck(box, 0);
     }
-    return RenderAnalysis(window, stem, outDir) && ok;
+    return RenderAnalysis(session, window, stem, outDir) && ok;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setFont(WindowFont());
-    InstallKoreanQtTexts(app);
+    LookLikeTheCalculator(app);
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
     bool ok = true;

@@ -3,9 +3,9 @@
 // side by side with the calculator.
 
 #include <QApplication>
-#include <QStringList>
 #include <QWidget>
 
+#include "devtools/edition_argument.h"
 #include "editions/window_layout.h"
 #include "window/first_paint_probe.h"
 
@@ -13,8 +13,7 @@ int main(int argc, char* argv[]) {
     using namespace brakefell;
 
     QApplication app(argc, argv);
-    const bool lite = QApplication::arguments().contains(QStringLiteral("--lite"));
-    const WindowLayout& layout = LayoutOf(lite ? Edition::Lite : Edition::Full);
+    const WindowLayout& layout = LayoutOf(EditionOfArguments(QApplication::arguments()));
     QWidget window;
     window.setWindowTitle(QString::fromUtf8(layout.caption));
     window.setFixedSize(layout.clientWidth / kTwipsPerPixel, layout.clientHeight / kTwipsPerPixel);
