@@ -8,14 +8,19 @@
 namespace brakefell {
 namespace {
 
-// "룬: 없음 → 불길, 주술 켬", or that the build is the one of now.
+// "룬: 없음 → 불길, 주술 켬", or that the build is the one of now; then how many other
+// combinations give the same value ("같은 값 12가지"), so that a player knows the suggestion is
+// the simplest of several.
 std::u16string ChangesText(const FormState& inputs, const OptimizedBuild& build) {
-    if (build.changes.empty()) {
-        return u"(지금 그대로)";
-    }
     std::u16string text;
     for (const ChoiceChange& change : build.changes) {
         text += (text.empty() ? u"" : u", ") + ChoiceChangeText(inputs, change);
+    }
+    if (text.empty()) {
+        text = u"(지금 그대로)";
+    }
+    if (build.ties > 0) {
+        text += u" (같은 값 " + FormatNumber(static_cast<double>(build.ties), u"#,##0") + u"가지)";
     }
     return text;
 }

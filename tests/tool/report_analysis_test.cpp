@@ -118,7 +118,17 @@ TEST(ReportAnalyses, CompareSweepAndOptimizeJsonHaveExactlyTheirKeys) {
     EXPECT_EQ(best["combinations"].toInt(), 46656);
     ASSERT_EQ(best["top"].toArray().size(), 2);
     EXPECT_EQ(best["top"].toArray()[0].toObject().keys(),
-              (QStringList{"changes", "percent", "value"}));
+              (QStringList{"changes", "percent", "ties", "value"}));
+
+    // Every combination is one distinct outcome or ties with one: with room for all of them, the
+    // outcomes and their ties count every combination once.
+    const QJsonObject all = Json({"--optimize", "runes", "--top", "50000"});
+    qint64 counted = 0;
+    for (const QJsonValue entry : all["top"].toArray()) {
+        counted += entry.toObject()["ties"].toInteger() + 1;
+    }
+    EXPECT_EQ(counted, all["combinations"].toInteger());
+    EXPECT_LT(all["top"].toArray().size(), 46656);
 }
 
 TEST(ReportAnalyses, NoPercentageOfABuildWithoutDamage) {

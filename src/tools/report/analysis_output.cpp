@@ -126,7 +126,8 @@ QByteArray OptimizationJson(const Optimization& optimization, Metric metric) {
         }
         top.append(QJsonObject{{QStringLiteral("value"), build.value},
                                {QStringLiteral("percent"), Number(build.percent)},
-                               {QStringLiteral("changes"), changes}});
+                               {QStringLiteral("changes"), changes},
+                               {QStringLiteral("ties"), static_cast<qint64>(build.ties)}});
     }
     return Json({{QStringLiteral("metric"), QStringOf(MetricName(metric))},
                  {QStringLiteral("base"), Number(optimization.base)},
