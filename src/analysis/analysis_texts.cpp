@@ -66,6 +66,16 @@ std::u16string AnalysisHeading(std::u16string_view what, Metric metric) {
            (HigherIsBetter(metric) ? u" (높을수록 좋음)" : u" (낮을수록 좋음)");
 }
 
+std::u16string MetricChoiceCaption(Metric metric) {
+    return HigherIsBetter(metric) ? MetricCaption(metric)
+                                  : MetricCaption(metric) + u" (낮을수록 좋음)";
+}
+
+std::u16string MetricFallbackText(Metric chosen, Metric shown, std::u16string_view why) {
+    return MetricCaption(chosen) + u" 대신 " + MetricCaption(shown) + u"을(를) 보여 줍니다: " +
+           std::u16string(why);
+}
+
 std::u16string ChoiceChangeText(const FormState& form, const ChoiceChange& change) {
     const ControlState* control = form.find(change.name);
     if (control != nullptr && control->kind == ControlKind::DropDown) {

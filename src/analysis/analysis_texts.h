@@ -35,6 +35,14 @@ std::u16string PlainText(std::optional<double> value);
 // 피해량(정예) (높을수록 좋음)".
 std::u16string AnalysisHeading(std::u16string_view what, Metric metric);
 
+// The metric as the chooser lists it: its caption, and "(낮을수록 좋음)" where less is better
+// ("처치 시간(쇠뇌 2개) (낮을수록 좋음)").
+std::u16string MetricChoiceCaption(Metric metric);
+
+// One line when the chosen metric cannot be reckoned for these inputs and another is shown
+// instead: "초당 피해량(정예) 대신 슬롯 1 한 방 기대값을 보여 줍니다: <why>".
+std::u16string MetricFallbackText(Metric chosen, Metric shown, std::u16string_view why);
+
 // One change an optimiser result makes, by the input's caption: "룬: 없음 → 불길", "주술 켬".
 std::u16string ChoiceChangeText(const FormState& form, const ChoiceChange& change);
 

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <utility>
 
 #include "analysis/analysis_pages.h"
@@ -41,6 +42,13 @@ AnalysisPage OptimizationPage(const Optimization& optimization, Metric metric,
         }
         page.summary.push_back({u"지금: " + MetricValueText(metric, optimization.base) +
                                 u", 계산한 조합: " + combinations + u"가지"});
+    } else if (optimization.cancelled) {
+        // Where the search stopped; what it found so far is still worth a look.
+        const double share = optimization.total > 0
+                                 ? 100.0 * static_cast<double>(optimization.combinations) /
+                                       static_cast<double>(optimization.total)
+                                 : 0;
+        page.summary.push_back({u"취소됨 (" + FormatNumber(std::floor(share), u"0") + u"% 탐색)"});
     } else {
         page.summary.push_back({combinations + u"가지 조합을 모두 계산했습니다."});
     }

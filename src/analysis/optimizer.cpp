@@ -320,6 +320,7 @@ Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool ca
     result.base = base_;
     result.cancelled = cancelled;
     result.combinations = merged.done;
+    result.total = total();
     if (!base_) {
         return result;
     }

@@ -41,6 +41,7 @@ struct OptimizedBuild {
 struct Optimization {
     std::optional<double> base;  // nullopt: the character itself cannot be reckoned
     long long combinations = 0;  // every combination calculated
+    long long total = 0;         // every combination there is; more than calculated when cancelled
     bool cancelled = false;
     // Distinct outcomes, best first. Combinations whose metric shows the same (rune swaps that
     // change nothing, passives that do not touch the metric) are one entry: the one with the

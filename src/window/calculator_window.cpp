@@ -27,8 +27,8 @@
 #include "qt_adapters/qt_text.h"
 #include "text/strings.h"
 #include "window/analysis/analysis_window.h"
+#include "window/command_keys.h"
 #include "window/control_widgets.h"
-#include "window/share_code_clipboard.h"
 #include "window/window_fonts.h"
 
 namespace brakefell {
@@ -48,12 +48,6 @@ const ControlSpec& SpecOf(const char* name) {
     }
     throw std::logic_error(std::string("the window places an unknown control: ") + name);
 }
-
-// The keys that press the command buttons (their tooltips in the control table name them).
-struct ButtonKeys {
-    const char* button;
-    std::initializer_list<QKeySequence> keys;
-};
 
 QLabel* CreateFixedLabel(const LayoutItem& item, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(item.text), parent);
@@ -236,30 +230,9 @@ void CalculatorWindow::chainTabOrder(const WindowLayout& layout) {
 }
 
 void CalculatorWindow::addShortcuts() {
-    const ButtonKeys keys[] = {
-        {"cmdCalculation",
-         {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
-          QKeySequence(Qt::CTRL | Qt::Key_Enter)}},
-        {"cmdOpen", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {"cmdSaveStat", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {"cmdAnalysis", {QKeySequence(Qt::Key_F2)}},
-    };
-    const auto addKey = [this](QKeySequence key, auto action) {
-        connect(new QShortcut(key, this), &QShortcut::activated, this, action);
-    };
-    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-           [this] { CopyShareCode(session_, *this); });
-    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [this] { PasteShareCode(session_); });
-    for (const ButtonKeys& entry : keys) {
-        auto* button = qobject_cast<QPushButton*>(control(QString::fromLatin1(entry.button)));
-        if (button == nullptr) {
-            continue;
-        }
-        for (const QKeySequence& key : entry.keys) {
-            auto* shortcut = new QShortcut(key, this);
-            connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
-        }
-    }
+    AddCommandKeys(*this, session_);
+    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
+            [this] { openAnalysis(); });
 }
 
 void CalculatorWindow::fitInto(QSize available) {
@@ -294,11 +267,16 @@ AnalysisWindow& CalculatorWindow::openAnalysis() {
     if (analysis_ == nullptr) {
         analysis_ = new AnalysisWindow(session_);
     }
-    // Brought back from the task bar too: a minimised window is shown as it was before.
-    analysis_->setWindowState(analysis_->windowState() & ~Qt::WindowMinimized);
-    analysis_->show();
-    analysis_->raise();
-    analysis_->activateWindow();
+    // Where the reports are, so that the analysis window never first covers the inputs.
+    // Shown or not yet (before the first "계산"), the report boxes keep their place.
+    QRect reports;
+    for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
+        if (it.key().startsWith(QStringLiteral("txtResult")) ||
+            it.key() == QStringLiteral("txtBowCycleResult")) {
+            reports |= QRect(it.value()->mapToGlobal(QPoint(0, 0)), it.value()->size());
+        }
+    }
+    analysis_->showBeside(frameGeometry(), reports);
     return *analysis_;
 }
 

@@ -1,5 +1,7 @@
 #include "window/dialog_prompts.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 
 #include "qt_adapters/qt_text.h"
@@ -17,8 +19,18 @@ void SetUpProfileDialog(QFileDialog& dialog, const QString& initialDir,
     dialog.setDefaultSuffix(QString());
 }
 
+QWidget* DialogPrompts::owner() const {
+    // The window the player works in: a message or a file dialog asked for from "빌드 분석" stands
+    // over it, not over the main window behind, and it is in front again when the dialog closes.
+    if (QWidget* active = QApplication::activeWindow();
+        active != nullptr && window_ != nullptr && qobject_cast<QDialog*>(active) == nullptr) {
+        return active;
+    }
+    return window_;
+}
+
 void DialogPrompts::showMessage(std::u16string_view sentence) {
-    QMessageBox box(QMessageBox::NoIcon, title_, QStringOf(sentence), QMessageBox::Ok, window_);
+    QMessageBox box(QMessageBox::NoIcon, title_, QStringOf(sentence), QMessageBox::Ok, owner());
     box.exec();
 }
 
@@ -32,7 +44,7 @@ std::optional<std::string> DialogPrompts::chooseFileToSave(const std::string& in
 
 std::optional<std::string> DialogPrompts::choose(const std::string& initialDir,
                                                  QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(window_);
+    QFileDialog dialog(owner());
     SetUpProfileDialog(dialog, QPathOf(initialDir), mode);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

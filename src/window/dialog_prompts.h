@@ -34,6 +34,8 @@ class DialogPrompts : public UserPrompts {
     std::optional<std::string> chooseFileToSave(const std::string& initialDir) override;
 
   private:
+    // The window a dialog belongs to: the active one of the program, else the main window.
+    QWidget* owner() const;
     std::optional<std::string> choose(const std::string& initialDir, QFileDialog::AcceptMode mode);
 
     QString title_;

@@ -12,6 +12,7 @@
 #include <QGraphicsView>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -142,10 +143,19 @@ TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
     type(QStringLiteral("txtMainStat"), QStringLiteral("8830"));
     EXPECT_FALSE(page.pages().showsNote());
 
-    // A metric these inputs do not have says so.
+    // A metric these inputs do not have: the tab shows the one they suggest, never goes empty,
+    // and one line says so in the window's words.
     window.metricChooser().setCurrentIndex(window.metricChooser().findData("hit-0"));
     window.refreshNow();
-    EXPECT_TRUE(page.pages().showsNote());
+    EXPECT_FALSE(page.pages().showsNote());
+    EXPECT_TRUE(window.fallbackLine().isVisibleTo(&window));
+    EXPECT_TRUE(window.fallbackLine().text().startsWith(
+        QStringOf(MetricCaption(*MetricNamed(u"hit-0"))) + QStringLiteral(" 대신 ") +
+        QStringOf(MetricCaption(dps_))))
+        << window.fallbackLine().text().toStdString();
+    window.metricChooser().setCurrentIndex(window.metricChooser().findData("dps"));
+    window.refreshNow();
+    EXPECT_FALSE(window.fallbackLine().isVisibleTo(&window));
 }
 
 TEST_P(AnalysisWindowTest, CliffLinesSayTheAttackSpeedStepWithItsSignAsTheToolDoes) {
@@ -364,7 +374,10 @@ TEST_P(AnalysisWindowTest, CancelStopsSoonAndLeavesTheInputsAsTheyWere) {
     Click(&page.cancelButton());
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(page.optimization()->cancelled);
-    EXPECT_EQ(ShownRows(page.results()), 0);
+    // The best found so far stay, and the bar and the line say where the search stopped.
+    EXPECT_EQ(ShownRows(page.results()), static_cast<int>(page.optimization()->top.size()));
+    EXPECT_LT(page.progress().value(), page.progress().maximum());
+    EXPECT_TRUE(page.findChild<QLabel*>("optimizeStatus")->text().startsWith("취소됨 ("));
     for (const ControlState& was : before) {
         EXPECT_EQ(run_.form().at(was.name).text, was.text);
         EXPECT_EQ(run_.form().at(was.name).value, was.value);

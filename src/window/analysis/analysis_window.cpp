@@ -1,23 +1,43 @@
 #include "window/analysis/analysis_window.h"
 
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
+#include "analysis/analysis_texts.h"
 #include "editions/window_layout.h"
 #include "engine/compute_figures.h"
 #include "form/copy_inputs.h"
 #include "form/messages.h"
+#include "platform/paths.h"
 #include "qt_adapters/qt_text.h"
 #include "window/analysis/chart_tab.h"
 #include "window/analysis/comparison_tab.h"
 #include "window/analysis/history_tab.h"
 #include "window/analysis/optimizer_tab.h"
 #include "window/analysis/stat_values_tab.h"
+#include "window/analysis/window_placement.h"
+#include "window/command_keys.h"
 #include "window/share_code_clipboard.h"
 
 namespace brakefell {
+namespace {
+
+const QString kGeometryKey = QStringLiteral("analysis/geometry");
+
+// The window's settings live beside the history, in the user's data folder: one file for both
+// editions, never in the program's folder.
+QSettings WindowSettings(const CalculatorSession& session) {
+    const std::string& folder = session.folders().userDataDir;
+    return {QString::fromUtf8(PathInFolder(folder.empty() ? "." : folder, "windows.ini")),
+            QSettings::IniFormat};
+}
+
+}  // namespace
 
 AnalysisWindow::AnalysisWindow(CalculatorSession& session)
     : session_(session), runner_([&session] { return session.inputsGeneration(); }) {
@@ -33,13 +53,21 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session)
     metric_->setAccessibleName(QStringLiteral("지표"));
     label->setBuddy(metric_);
     for (const Metric& metric : AllMetrics()) {
-        metric_->addItem(QStringOf(MetricCaption(metric)), QStringOf(MetricName(metric)));
+        metric_->addItem(QStringOf(MetricChoiceCaption(metric)), QStringOf(MetricName(metric)));
     }
     // What the inputs of now suggest: damage per second with the sentries, else a slot's hit.
     if (const auto suggested =
             DefaultMetric(session.form().characterSheet(), session.catalogue())) {
         metric_->setCurrentIndex(metric_->findData(QStringOf(MetricName(*suggested))));
     }
+
+    metric_->setToolTip(QStringLiteral("모든 탭이 이 지표로 빌드를 잽니다"));
+    // When the chosen metric cannot be reckoned for the inputs of now, the tabs show the one the
+    // inputs suggest, and this line says so.
+    fallback_ = new QLabel(this);
+    fallback_->setObjectName(QStringLiteral("metricFallback"));
+    fallback_->setWordWrap(true);
+    fallback_->setVisible(false);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
@@ -49,8 +77,12 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session)
     pages_ = {new StatValuesTab(runner_, this), comparison, new ChartTab(buildB_, runner_, this),
               optimizer_, new HistoryTab(session, runner_, this)};
     const char* titles[] = {"스탯 가치", "비교", "그래프", "최적화", "기록"};
+    const char* tips[] = {"입력 칸 하나를 한 단계 바꿀 때 지표가 얼마나 바뀌는지",
+                          "지금 입력을 기준 빌드(B)와 비교", "입력 칸 하나의 값에 따른 지표",
+                          "룬, 전설 보석, 지속 스킬의 가장 좋은 조합", "지난 계산들과 그 지표"};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         tabs_->addTab(pages_[i], QString::fromUtf8(titles[i]));
+        tabs_->setTabToolTip(static_cast<int>(i), QString::fromUtf8(tips[i]));
     }
 
     // Share codes, also on the main window as Ctrl+Shift+C and Ctrl+Shift+V.
@@ -71,6 +103,7 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session)
     top->addWidget(pasteCode);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(fallback_);
     layout->addWidget(tabs_, 1);
     setTabOrder(metric_, copyCode);
     setTabOrder(copyCode, pasteCode);
@@ -89,8 +122,29 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session)
                   }),
                   session.onCalculated([this](const CommandOutcome&) { scheduleRefresh(); })};
 
+    AddCommandKeys(*this, session);
     resize(900, 640);
+    placed_ = restoreGeometry(WindowSettings(session_).value(kGeometryKey).toByteArray());
     refresh();
+}
+
+void AnalysisWindow::showBeside(const QRect& main, const QRect& reports) {
+    if (!placed_) {
+        const QRect screen = this->screen()->availableGeometry();
+        setGeometry(FirstPlacement(screen, main, reports, size(), minimumSizeHint()));
+        placed_ = true;
+    }
+    // Brought back from the task bar too: a minimised window is shown as it was before.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void AnalysisWindow::hideEvent(QHideEvent* event) {
+    // Where the player left it, for the next run.
+    WindowSettings(session_).setValue(kGeometryKey, saveGeometry());
+    QWidget::hideEvent(event);
 }
 
 AnalysisWindow::~AnalysisWindow() {
@@ -122,9 +176,21 @@ void AnalysisWindow::refresh() {
     inputs.catalogue = &session_.catalogue();
     inputs.metric = chosenMetric();
     inputs.chosen = inputs.metric;
+    QString fallback;
     if (inputs.metric) {
         inputs.note = QStringOf(MetricMissing(*inputs.metric, inputs.sheet, session_.catalogue()));
+        // Without the sentries or with a slot that deals nothing, the tabs do not go empty: they
+        // show the metric the inputs suggest, and say why.
+        const auto suggested = DefaultMetric(inputs.sheet, session_.catalogue());
+        if (!inputs.note.isEmpty() && suggested && *suggested != *inputs.metric) {
+            fallback =
+                QStringOf(MetricFallbackText(*inputs.metric, *suggested, TextOf(inputs.note)));
+            inputs.metric = suggested;
+            inputs.note.clear();
+        }
     }
+    fallback_->setText(fallback);
+    fallback_->setVisible(!fallback.isEmpty());
     if (inputs.note.isEmpty() &&
         ComputeFigures(inputs.sheet, session_.catalogue()).refusal != Refusal::None) {
         inputs.note = QStringOf(messages::kCalculationRefused);

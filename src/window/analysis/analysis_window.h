@@ -6,6 +6,8 @@
 // the main window's report still changes only when "계산" is pressed.
 
 #include <QComboBox>
+#include <QLabel>
+#include <QRect>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
@@ -34,6 +36,13 @@ class AnalysisWindow : public QWidget {
     // How many results the tabs have shown: the tests and the timing wait on it.
     int refreshes() const { return refreshes_; }
 
+    // "분석" and F2: shows the window in front, restored if minimised. The first time ever it
+    // opens beside `main` (the main window's frame) where the screen has room, else over
+    // `reports` (its report boxes), never over the inputs; after that where the player left it.
+    void showBeside(const QRect& main, const QRect& reports);
+    // The one line that says which metric is shown instead of the chosen one; hidden when none.
+    QLabel& fallbackLine() { return *fallback_; }
+
     // Starts the tab in front's analysis of the inputs of now.
     void refresh();
     // Lets the event loop run until every change so far is reckoned and shown (or dropped as
@@ -44,6 +53,9 @@ class AnalysisWindow : public QWidget {
     // A change is still to be reckoned or shown.
     bool reckoning() const { return pending_.isActive() || !runner_.idle(); }
 
+  protected:
+    void hideEvent(QHideEvent* event) override;
+
   private:
     void scheduleRefresh();
     std::optional<Metric> chosenMetric() const;
@@ -52,6 +64,8 @@ class AnalysisWindow : public QWidget {
     ComparisonBuild buildB_;
     AnalysisRunner runner_;  // gone before the tabs, once the runs that show in them end
     QComboBox* metric_;
+    QLabel* fallback_;
+    bool placed_ = false;  // a place is known: the player's from the last run, or the first
     QTabWidget* tabs_;
     std::vector<AnalysisTab*> pages_;
     OptimizerTab* optimizer_;

@@ -52,6 +52,13 @@ ChartTab::ChartTab(const ComparisonBuild& build, AnalysisRunner& runner, QWidget
     reset_->setObjectName(QStringLiteral("chartReset"));
     csv_ = new QPushButton(QStringLiteral("CSV 저장…"), this);
     csv_->setObjectName(QStringLiteral("chartCsv"));
+    csv_->setEnabled(false);
+    box_->setToolTip(QStringLiteral("가로축에 둘 입력 칸"));
+    from_->setToolTip(QStringLiteral("가로축의 시작 값"));
+    to_->setToolTip(QStringLiteral("가로축의 끝 값"));
+    step_->setToolTip(QStringLiteral("계산할 점 사이의 간격 (점은 100,000개까지)"));
+    reset_->setToolTip(QStringLiteral("입력 칸의 지금 값 둘레로 범위와 간격을 되돌립니다"));
+    csv_->setToolTip(QStringLiteral("그래프의 점을 CSV 파일로 저장합니다 (머리줄은 한글 이름)"));
 
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -78,9 +85,12 @@ ChartTab::ChartTab(const ComparisonBuild& build, AnalysisRunner& runner, QWidget
     view_ = new QChartView(chart_, this);
     view_->setObjectName(QStringLiteral("chart"));
     view_->setAccessibleName(QStringLiteral("그래프"));
+    view_->setToolTip(
+        QStringLiteral("입력 칸의 값에 따른 지표; 점선은 쇠뇌의 공격속도 구간이 바뀌는 곳"));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumHeight(240);
     hover_ = new QLabel(kHoverPrompt, this);
+    hover_->setToolTip(QStringLiteral("마우스 아래에 가장 가까운, 실제로 계산한 점의 값"));
     hover_->setObjectName(QStringLiteral("chartHover"));
     pages_ = new NoteOrContent(view_, this);
 
@@ -162,6 +172,7 @@ void ChartTab::rerun() {
         runner_.run(this, in.generation, [this, note = in.note] {
             return [this, note] {
                 sweep_.reset();
+                csv_->setEnabled(false);
                 pages_->showNote(note);
             };
         });
@@ -191,12 +202,14 @@ void ChartTab::show(const NumberBox& box, const SweepRequest& request, Swept swe
     const AnalysisInputs& in = *last_;
     const CharacterSheet& sheet = in.sheet;
     sweep_.reset();
+    csv_->setEnabled(false);  // nothing to save until a line is drawn
     if (const std::u16string* why = std::get_if<std::u16string>(&swept.a)) {
         pages_->showNote(QStringOf(*why));
         return;
     }
     pages_->showContent();
     sweep_ = std::get<Sweep>(std::move(swept.a));
+    csv_->setEnabled(true);
 
     // The lowest and highest points survive the thinning out, so the axis is the whole sweep's.
     double low = INFINITY;

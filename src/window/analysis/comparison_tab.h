@@ -5,9 +5,9 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include "analysis/analysis_page.h"
 #include "analysis/comparison_build.h"
 #include "session/calculator_session.h"
-#include "analysis/analysis_page.h"
 #include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/analysis_table_view.h"

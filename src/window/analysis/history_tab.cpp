@@ -55,8 +55,8 @@ void HistoryTab::refresh(const AnalysisInputs& inputs) {
             valued.sheets = std::move(sheets);
         }
         if (inputs.chosen && !valued.sheets->empty()) {
-            valued.values = HistoryValues(
-                *valued.sheets, MetricProbe(*inputs.catalogue, *inputs.chosen));
+            valued.values =
+                HistoryValues(*valued.sheets, MetricProbe(*inputs.catalogue, *inputs.chosen));
         }
         return [this, valued = std::move(valued), chosen = inputs.chosen] { show(valued, chosen); };
     });

@@ -31,7 +31,7 @@ OptimizerTab::OptimizerTab(CalculatorSession& session, AnalysisRunner& runner, Q
     count_->setAccessibleName(QStringLiteral("보여 줄 개수"));
     count_->setRange(1, 100);
     count_->setValue(10);
-    auto* countLabel = new QLabel(QStringLiteral("N:"), this);
+    auto* countLabel = new QLabel(QStringLiteral("상위 N개:"), this);
     countLabel->setBuddy(count_);
     start_ = new QPushButton(QStringLiteral("시작"), this);
     start_->setObjectName(QStringLiteral("optimizeStart"));
@@ -56,6 +56,20 @@ OptimizerTab::OptimizerTab(CalculatorSession& session, AnalysisRunner& runner, Q
     apply_->setEnabled(false);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("optimizeStatus"));
+
+    runes_->setToolTip(QStringLiteral("여섯 슬롯의 룬을 모두 바꿔 봅니다 (최대 46,656가지)"));
+    gems_->setToolTip(
+        QStringLiteral("켜 둔 전설 보석의 수는 그대로, 어느 보석을 켤지 바꿔 봅니다"));
+    passives_->setToolTip(
+        QStringLiteral("켜 둔 지속 스킬의 수는 그대로, 어느 지속 스킬을 켤지 바꿔 봅니다"));
+    count_->setToolTip(QStringLiteral("결과 표에 보여 줄 서로 다른 결과의 수"));
+    start_->setToolTip(QStringLiteral("지금 입력으로 모든 조합을 계산합니다"));
+    cancel_->setToolTip(QStringLiteral("찾기를 멈추고 그때까지 찾은 결과를 보여 줍니다"));
+    progress_->setToolTip(QStringLiteral("계산한 조합의 비율"));
+    results_->setToolTip(
+        QStringLiteral("지표가 좋은 순서; 같은 값을 내는 조합은 바꿀 것이 가장 적은 하나만"));
+    apply_->setToolTip(QStringLiteral("고른 결과의 바꿀 것을 입력에 적용하고 계산합니다"));
+    status_->setToolTip(QStringLiteral("찾기의 상태"));
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel(QStringLiteral("바꿔 볼 것:"), this));
@@ -169,12 +183,10 @@ void OptimizerTab::showResults() {
         return;
     }
     const Optimization& found = *result_;
-    if (found.cancelled) {
-        status_->setText(QStringLiteral("취소했습니다. 입력은 그대로입니다."));
-        results_->clearRows();
-        return;
+    // A cancelled search keeps the bar where it stopped and the best it found so far.
+    if (!found.cancelled) {
+        progress_->setValue(progress_->maximum());
     }
-    progress_->setValue(progress_->maximum());
     AnalysisPage page = OptimizationPage(found, *runMetric_, *resultForm_, TableForm::Browsed);
     status_->setText(QStringOf(page.summary.at(0).text));
     results_->showTable(std::move(page.tables.at(0)));
