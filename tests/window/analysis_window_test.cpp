@@ -4,18 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGraphicsView>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -114,8 +119,8 @@ TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
     AnalysisWindow& window = open();
     auto& page = tab<StatValuesTab>(window, 0);
     const auto expectLibrarys = [&] {
-        const StatValues values = ComputeStatValues(
-            run_.form().characterSheet(), MetricProbe(run_.form().catalogue(), dps_));
+        const StatValues values = ComputeStatValues(run_.form().characterSheet(),
+                                                    MetricProbe(run_.form().catalogue(), dps_));
         ASSERT_EQ(ShownRows(page.table()), static_cast<int>(values.rows.size()));
         for (int row = 0; row < ShownRows(page.table()); ++row) {
             EXPECT_EQ(ShownText(page.table(), row, 0), QStringOf(values.rows[row].caption));
@@ -423,6 +428,98 @@ TEST_P(AnalysisWindowTest, EveryControlHasANameAndTabReachesItsPage) {
                 << stop->metaObject()->className() << " " << stop->objectName().toStdString();
         }
     }
+}
+
+// The keys a player knows from the main window work while "빌드 분석" is in front, and the
+// window opens again where the player left it.
+TEST_P(AnalysisWindowTest, KeysWorkInBothWindowsAndTheGeometryIsRemembered) {
+    AnalysisWindow& window = open();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_TRUE(run_.get<QPlainTextEdit>("txtResult(0)")->isVisible());  // "계산" ran
+    const std::size_t recorded = run_.session().history().entries().size();
+    type(QStringLiteral("txtMainStat"), QStringLiteral("9000"));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(run_.session().history().entries().size(), recorded + 1);
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringOf(run_.session().shareCode()));
+    type(QStringLiteral("txtMainStat"), QStringLiteral("7000"));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(run_.form().at(u"txtMainStat").text, u"9000");  // the code copied above
+
+    const QRect left(120, 90, 960, 700);
+    window.setGeometry(left);
+    window.close();
+    AnalysisWindow again(run_.session());
+    EXPECT_EQ(again.size(), left.size());
+    // The window system's frame may shift the place by its border.
+    EXPECT_LE((again.pos() - window.pos()).manhattanLength(), 8);
+}
+
+// Players read Korean captions only: no control's or metric's inner name in any text, tooltip,
+// list entry, table cell or heading of "빌드 분석", on every tab, with the sentries on and off.
+TEST_P(AnalysisWindowTest, NoInnerNameInAnythingAPlayerReads) {
+    AnalysisWindow& window = open();
+    const QRegularExpression inner(
+        QStringLiteral("\\b(txt|chk|cbo|opt|cmd|lbl|fra)[A-Z]|\\bhit-\\d|kill-time|\\bdps\\b"));
+    const auto expectNone = [&](const QString& text, const QString& where) {
+        EXPECT_FALSE(inner.match(text).hasMatch())
+            << where.toStdString() << ": " << text.toStdString();
+    };
+    const auto walk = [&] {
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            expectNone(widget->toolTip(), name + " tooltip");
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                expectNone(label->text(), name);
+            }
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                expectNone(button->text(), name);
+            }
+            if (auto* box = qobject_cast<QComboBox*>(widget)) {
+                for (int i = 0; i < box->count(); ++i) {
+                    expectNone(box->itemText(i), name);
+                }
+            }
+            if (auto* view = qobject_cast<QAbstractItemView*>(widget); view && view->model()) {
+                const QAbstractItemModel& model = *view->model();
+                for (int column = 0; column < model.columnCount(); ++column) {
+                    expectNone(model.headerData(column, Qt::Horizontal).toString(), name);
+                    for (int row = 0; row < model.rowCount(); ++row) {
+                        expectNone(model.index(row, column).data().toString(), name);
+                        expectNone(model.index(row, column).data(Qt::ToolTipRole).toString(), name);
+                    }
+                }
+            }
+        }
+        for (int i = 0; i < window.tabs().count(); ++i) {
+            expectNone(window.tabs().tabToolTip(i), window.tabs().tabText(i));
+        }
+    };
+    auto& comparison = tab<ComparisonTab>(window, 1);
+    type(QStringLiteral("txtMainStat"), QStringLiteral("9300"));  // B differs in one input
+    Click(&comparison.snapshotButton());
+    type(QStringLiteral("txtMainStat"), QStringLiteral("8830"));
+    for (const bool crossbow : {true, false}) {
+        if (!crossbow) {
+            Click(run_.get<QCheckBox>("chkCrossbow"));
+        }
+        for (int i = 0; i < window.tabs().count(); ++i) {
+            window.tabs().setCurrentIndex(i);
+            window.refreshNow();
+            walk();
+        }
+    }
+    auto& optimizer = tab<OptimizerTab>(window, 3);
+    QSignalSpy finished(&optimizer, &OptimizerTab::finished);
+    Click(&optimizer.startButton());
+    ASSERT_TRUE(finished.wait(30000));
+    walk();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, AnalysisWindowTest,
