@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
 #include <cstdio>
 
 #include "devtools/scratch_calculator.h"
@@ -26,6 +29,24 @@ bool Save(QWidget& window, const QString& path) {
     return saved;
 }
 
+// Both windows as they stand on the screen (its free area), the analysis window in front: how a
+// player on a small screen sees them, without the window system's frames.
+bool SaveScreen(QWidget& main, QWidget& analysis, const QString& path) {
+    const QRect screen = main.screen()->availableGeometry();
+    QImage image(screen.size() * main.devicePixelRatioF(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(main.devicePixelRatioF());
+    image.fill(QColor(40, 60, 80));
+    QPainter painter(&image);
+    for (QWidget* window : {&main, &analysis}) {
+        painter.drawPixmap(window->geometry().topLeft() - screen.topLeft(), window->grab());
+    }
+    painter.end();
+    const bool saved = image.save(path);
+    std::printf("%s %dx%d screen%s\n", qPrintable(path), screen.width(), screen.height(),
+                saved ? "" : " (not written)");
+    return saved;
+}
+
 void Settle() {
     for (int i = 0; i < 5; ++i) {
         QApplication::processEvents();
@@ -38,12 +59,13 @@ bool RenderAnalysis(CalculatorSession& session, CalculatorWindow& window, const 
                     const QString& outDir) {
     AnalysisWindow& analysis = window.openAnalysis();
     Settle();
+    bool placed = SaveScreen(window, analysis, QDir(outDir).filePath(stem + "-screen.png"));
     const auto save = [&](const char* name) {
         analysis.refreshNow();
         Settle();
         return Save(analysis, QDir(outDir).filePath(stem + "-analysis-" + name + ".png"));
     };
-    bool ok = save("stat-values");
+    bool ok = save("stat-values") && placed;
     analysis.tabs().setCurrentIndex(1);
     static_cast<ComparisonTab*>(analysis.tabs().currentWidget())->snapshotButton().click();
     session.form().setText(u"txtMainStat", u"9300");

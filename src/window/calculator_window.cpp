@@ -15,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <initializer_list>
@@ -38,9 +39,10 @@ int Pixels(int twips) {
     return twips / kTwipsPerPixel;
 }
 
-// What a window system adds around the client area (title bar, borders); the frame is not known
-// before the window is first shown, so a generous guess keeps the buttons on the screen.
-constexpr QSize kFrameAllowance(16, 48);
+// What a window system adds around the client area before the window is shown and its frame is
+// known: thin borders and a title bar. The lite edition is drawn for a 1024 x 768 screen with
+// 3-pixel borders, so the guess must not be wider than that.
+constexpr QSize kFrameGuess(6, 32);
 
 const ControlSpec& SpecOf(const char* name) {
     if (const ControlSpec* entry = FindControlSpec(name)) {
@@ -236,7 +238,8 @@ void CalculatorWindow::addShortcuts() {
 }
 
 void CalculatorWindow::fitInto(QSize available) {
-    const QSize room = available - kFrameAllowance;
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : kFrameGuess;
+    const QSize room = available - frame;
     if (content_.width() <= room.width() && content_.height() <= room.height()) {
         scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -286,6 +289,14 @@ void CalculatorWindow::shutDown() {
     }
     shutDown_ = true;
     session_.shutDown();
+}
+
+void CalculatorWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!fitted_) {
+        fitted_ = true;  // once, with the frame the window system gave: later the player sizes it
+        fitInto(screen()->availableGeometry().size());
+    }
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {

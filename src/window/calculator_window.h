@@ -49,6 +49,7 @@ class CalculatorWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void createWidgets(const WindowLayout& layout);
@@ -65,6 +66,7 @@ class CalculatorWindow : public QWidget {
     QPointer<AnalysisWindow> analysis_;
     ListenerId shown_ = 0;  // the session's changes of a control, shown in its widget
     bool shutDown_ = false;
+    bool fitted_ = false;
 };
 
 }  // namespace brakefell
