@@ -44,9 +44,13 @@ AnalysisPage SweepPage(const Sweep& sweep);
 AnalysisPage OptimizationPage(const Optimization& optimization, Metric metric,
                               const FormState& inputs, TableForm form);
 
-// Browsed only: the calculation history newest first, each row's item its entry (oldest 0).
-// `times` and `values` are in the history's order; without a metric every value is refused.
+// Browsed only: the calculation history newest first, each row's item its entry (oldest 0), with
+// what the player changed since the entry before (history_readings.h). `times`, `changes` and
+// `values` are in the history's order; without a metric every value is refused. The summary says
+// how many damaged lines of the history file were skipped; without entries the page is a note.
 AnalysisPage HistoryPage(const std::vector<std::u16string>& times,
-                         const std::vector<HistoryValue>& values, std::optional<Metric> metric);
+                         const std::vector<std::u16string>& changes,
+                         const std::vector<HistoryValue>& values, std::optional<Metric> metric,
+                         int skippedLines);
 
 }  // namespace brakefell

@@ -1,17 +1,6 @@
 #include "analysis/history_values.h"
 
-#include "analysis/read_over_now.h"
-
 namespace brakefell {
-
-std::optional<CharacterSheet> SheetOfBuild(const SharedBuild& build, const FormState& now) {
-    const std::unique_ptr<FormState> form =
-        ReadOverNow(now, [&](FormState& copy) { return ApplyBuild(build, copy); });
-    if (!form) {
-        return std::nullopt;
-    }
-    return form->characterSheet();
-}
 
 std::vector<HistoryValue> HistoryValues(const std::vector<std::optional<CharacterSheet>>& sheets,
                                         const MetricProbe& probe) {

@@ -6,14 +6,8 @@
 
 #include "analysis/metric_probe.h"
 #include "engine/character_sheet.h"
-#include "form/form_state.h"
-#include "profile/shared_build.h"
 
 namespace brakefell {
-
-// A stored build's inputs, read over a scratch copy of the form of now (what a build of the first
-// version does not hold stays as it is now); nullopt when the build cannot be read whole.
-std::optional<CharacterSheet> SheetOfBuild(const SharedBuild& build, const FormState& now);
 
 struct HistoryValue {
     std::optional<double> value;   // nullopt: refused, or no such value

@@ -78,8 +78,14 @@ CommandOutcome CalculatorSession::calculate() {
         outcome = CommandOutcome::Refused(refusal, std::u16string(messages::kCalculationRefused));
         prompts_.showMessage(outcome.message);
     } else if (recordHistory_) {
-        // A history that cannot be written costs this run nothing: the entry stays in memory.
-        history_.add(platform_.clock.now(), BuildOf(*form_));
+        // "계산" pressed again on the same build, or the newest entry restored, tells nothing new:
+        // the history keeps one entry for it. A history that cannot be written costs this run
+        // nothing: the entry stays in memory.
+        const SharedBuild build = BuildOf(*form_);
+        const std::vector<HistoryEntry>& entries = history_.entries();
+        if (entries.empty() || entries.back().build != build) {
+            history_.add(platform_.clock.now(), build);
+        }
     }
     calculatedListeners_.call(outcome);
     return outcome;

@@ -32,8 +32,9 @@ namespace brakefell {
 struct StartupOptions {
     std::string cataloguePath;  // empty: Gloamstalker007.txt in the program's folder
     bool loadLastRun = true;    // the headless tool starts from the defaults
-    // Every calculation that is not refused goes into the history (the window asks for this);
-    // otherwise the history is neither read nor written unless its entries are asked for.
+    // Every calculation that is not refused goes into the history (the window asks for this),
+    // unless its whole build is the newest entry's; otherwise the history is neither read nor
+    // written unless its entries are asked for.
     bool recordHistory = false;
 };
 
@@ -61,7 +62,8 @@ class CalculatorSession {
     // A build kept in memory (a history entry) read as "열기" reads a file, only when whole.
     CommandOutcome openBuild(const SharedBuild& build);
     // A history entry's build read as openBuild reads it, then "계산"; nothing is calculated when
-    // the build cannot be read.
+    // the build cannot be read. The newest entry restored stays the newest; any other comes back
+    // as a new newest entry of the same build.
     CommandOutcome restore(HistoryEntry entry);
     // Form_Unload: saves the last-run profile; never refuses. After a failed start-up the last
     // run was never read into the window, so its file is left as it is rather than replaced by

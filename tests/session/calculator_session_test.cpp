@@ -185,8 +185,9 @@ TEST_F(SessionTest, TheButtonsSaveAndOpenTheChosenProfile) {
 }
 
 // What a calculation leaves behind. A session started for a window records every calculation that
-// is not refused, keeps it in the user's history file, and restores an entry with the report of
-// then; the headless tool's session records nothing and writes no history.
+// is not refused and not of the newest entry's build, keeps it in the user's history file, and
+// restores an entry with the report of then; the headless tool's session records nothing and
+// writes no history.
 TEST_F(SessionTest, OnlyAWindowsSessionRecordsAndAnEntryRestoresItsReport) {
     shipCatalogue(temp.filePath("app"));
     const std::string historyFile = folders().userDataDir + "/" + kHistoryFileName;
@@ -233,6 +234,12 @@ TEST_F(SessionTest, OnlyAWindowsSessionRecordsAndAnEntryRestoresItsReport) {
         EXPECT_EQ(session.form().at(u"txtMainStat").text, u"8000");
         EXPECT_EQ(report(session), first);
         EXPECT_EQ(session.history().entries().size(), 3u);
+
+        // The newest build again, restored or pressed again, is no new entry.
+        EXPECT_TRUE(session.restore(session.history().entries().back()));
+        EXPECT_TRUE(session.calculate());
+        EXPECT_EQ(session.history().entries().size(), 3u);
+        EXPECT_EQ(calculations, 6);
     }
 }
 

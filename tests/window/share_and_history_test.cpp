@@ -65,6 +65,31 @@ class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
         table.setCurrentIndex(table.model()->index(testing::ShownRows(table) - 1, 0));
         QTest::keyClick(&table, Qt::Key_Return);
     }
+    void calculate(const QString& mainStat) {
+        type("txtMainStat", mainStat);
+        Click(run_->get<QPushButton>("cmdCalculation"));
+    }
+    std::size_t entries() { return run_->session().history().entries().size(); }
+    // Enter on a row as the table shows it, then the window catches up with the calculation.
+    void restoreShownRow(HistoryTab& tab, int row) {
+        QAbstractItemView& table = tab.table();
+        table.setFocus();
+        table.setCurrentIndex(table.model()->index(row, 0));
+        QTest::keyClick(&table, Qt::Key_Return);
+        run_->window().analysis()->refreshNow();
+    }
+    // A history file of these lines, read at the next start.
+    void writeHistory(const std::string& lines) {
+        const QString userData = QPathOf(folder_.folders().userDataDir);
+        QDir().mkpath(userData);
+        QFile file(userData + u'/' + QString::fromLatin1(kHistoryFileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QBytesOf(lines));
+    }
+    static std::string HistoryLine(const std::string& time, const SharedBuild& build) {
+        const ZlibDeflate deflate;
+        return time + ' ' + Latin1OfUtf16(ShareCodeOf(deflate, build)) + "\r\n";
+    }
     HistoryTab& historyTab() {
         AnalysisWindow& window = run_->window().openAnalysis();
         window.tabs().setCurrentIndex(kHistoryTab);
@@ -157,19 +182,82 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     EXPECT_EQ(testing::ShownRows(historyTab().table()), 3);
 }
 
+// Entries alike in value are told apart by what changed since the one before; "계산" pressed again
+// on the same build leaves no second entry.
+TEST_P(ShareAndHistoryTest, RowsTellWhatChangedAndTheSameBuildIsRecordedOnce) {
+    calculate("8830");
+    calculate("9000");
+    Click(run_->get<QPushButton>("cmdCalculation"));
+    EXPECT_EQ(entries(), 2u);
+
+    HistoryTab& tab = historyTab();
+    const QAbstractItemView& table = tab.table();
+    constexpr int kChanged = 3;
+    ASSERT_EQ(testing::ShownRows(table), 2);
+    EXPECT_EQ(testing::ShownText(table, 0, kChanged), QStringLiteral("민첩 8830→9000"));
+    EXPECT_TRUE(testing::ShownText(table, 1, kChanged).isEmpty()) << "nothing before the oldest";
+    EXPECT_TRUE(tab.summary().isHidden());
+
+    calculate("9100");
+    run_->window().analysis()->refreshNow();
+    EXPECT_EQ(entries(), 3u);
+    ASSERT_EQ(testing::ShownRows(table), 3);
+    EXPECT_EQ(testing::ShownText(table, 0, kChanged), QStringLiteral("민첩 9000→9100"));
+}
+
+// Restoring an older entry brings its build back as the newest entry; the highlight stays on the
+// entry the player chose, so that ↓ and Enter walk on through the older ones. The newest entry
+// restored is the build already newest: nothing is added.
+TEST_P(ShareAndHistoryTest, TheHighlightStaysOnTheEntryRestored) {
+    calculate("8000");
+    calculate("9000");
+    HistoryTab& tab = historyTab();
+    const QAbstractItemView& table = tab.table();
+    ASSERT_EQ(testing::ShownRows(table), 2);
+
+    restoreShownRow(tab, 1);
+    ASSERT_EQ(entries(), 3u);
+    ASSERT_EQ(testing::ShownRows(table), 3);
+    EXPECT_EQ(testing::ShownText(table, 0, 3), QStringLiteral("민첩 9000→8000"));
+    EXPECT_EQ(table.currentIndex().row(), 2);
+    EXPECT_EQ(table.selectionModel()->selectedRows(0).value(0).row(), 2);
+
+    restoreShownRow(tab, 0);
+    EXPECT_EQ(entries(), 3u);
+    EXPECT_EQ(table.currentIndex().row(), 0);
+    EXPECT_EQ(table.selectionModel()->selectedRows(0).value(0).row(), 0);
+}
+
+// A damaged line among good ones costs only itself: the good entries show, and the line above the
+// table says how many were skipped, with no box at start-up.
+TEST_P(ShareAndHistoryTest, ADamagedLineIsSkippedAndSaidAboveTheTable) {
+    run_->close();
+    SharedBuild build = BuildOf(run_->form());
+    std::string lines = HistoryLine("2026-12-09T10:00:00.000Z", build);
+    lines += "2026-12-09T10:05:00.000Z BF1.not-a-build\r\n";
+    run_->form().setText(u"txtMainStat", u"9000");
+    lines += HistoryLine("2026-12-09T10:10:00.000Z", BuildOf(run_->form()));
+    writeHistory(lines);
+    run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
+    run_->prompts().messages.clear();
+
+    HistoryTab& tab = historyTab();
+    EXPECT_TRUE(run_->prompts().messages.empty());
+    EXPECT_EQ(testing::ShownRows(tab.table()), 2);
+    EXPECT_FALSE(tab.summary().isHidden());
+    EXPECT_EQ(tab.summary().text(), QStringLiteral("기록 파일의 손상된 줄 1개를 건너뛰었습니다."));
+    calculate("9100");
+    run_->window().analysis()->refreshNow();
+    EXPECT_EQ(testing::ShownRows(tab.table()), 3);
+    EXPECT_EQ(tab.summary().text(), QStringLiteral("기록 파일의 손상된 줄 1개를 건너뛰었습니다."));
+}
+
 // An entry whose build no longer reads (a profile cut short) says so when restored, as "열기" does.
 TEST_P(ShareAndHistoryTest, AnEntryThatCannotBeReadSaysSoWhenRestored) {
     run_->close();
     SharedBuild damaged = BuildOf(run_->form());
     damaged.profile.resize(damaged.profile.rfind("\r\n", damaged.profile.size() - 3) + 2);
-    const QString userData = QPathOf(folder_.folders().userDataDir);
-    QDir().mkpath(userData);
-    QFile file(userData + u'/' + QString::fromLatin1(kHistoryFileName));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    const ZlibDeflate deflate;
-    file.write(QBytesOf("2026-12-09T10:00:00.000Z " + Latin1OfUtf16(ShareCodeOf(deflate, damaged)) +
-                        "\r\n"));
-    file.close();
+    writeHistory(HistoryLine("2026-12-09T10:00:00.000Z", damaged));
     run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
     run_->prompts().messages.clear();
     type("txtMainStat", "4444");

@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "analysis/analysis_pages.h"
-#include "analysis/history_values.h"
 #include "qt_adapters/qt_text.h"
 
 namespace brakefell {
@@ -17,19 +16,59 @@ std::optional<UtcMillis> NewestTime(const std::vector<HistoryEntry>& entries) {
     return entries.back().time;
 }
 
+QString LinesText(const std::vector<TableLine>& lines) {
+    QStringList texts;
+    for (const TableLine& line : lines) {
+        texts << QStringOf(line.text);
+    }
+    return texts.join(u'\n');
+}
+
+// Where an entry is among the entries read anew: the same entry, or else the newest of the same
+// build (an entry restored from the end of a full history drops out as its copy comes in).
+std::optional<std::size_t> FindAgain(const std::vector<HistoryEntry>& entries,
+                                     const HistoryEntry& wanted) {
+    std::optional<std::size_t> sameBuild;
+    for (std::size_t at = 0; at < entries.size(); ++at) {
+        if (entries[at].build != wanted.build) {
+            continue;
+        }
+        if (entries[at].time == wanted.time) {
+            return at;
+        }
+        sameBuild = at;
+    }
+    return sameBuild;
+}
+
 }  // namespace
 
 HistoryTab::HistoryTab(CalculatorSession& session, AnalysisRunner& runner, QWidget* parent)
     : AnalysisTab(parent), session_(session), runner_(runner) {
     auto* content = new QWidget(this);
+    summary_ = new QLabel(content);
+    summary_->setObjectName(QStringLiteral("historySummary"));
+    summary_->setWordWrap(true);
+    summary_->setToolTip(
+        QStringLiteral("읽을 수 없는 줄이 있던 기록 파일은 사용자 데이터 폴더에 이름 끝에 "
+                       ".damaged를 붙여 남겨 두었습니다. 나머지 기록은 모두 아래에 있습니다."));
+    summary_->hide();
+    // The change column holds the longest texts: it takes the room that is left.
     table_ = new AnalysisTableView(QStringLiteral("history"), QStringLiteral("계산 기록"),
-                                   AnalysisTableView::Fit::FirstStretches, content);
+                                   AnalysisTableView::Fit::LastStretches, content);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setToolTip(QStringLiteral("두 번 누르거나 Enter: 그 입력으로 되돌리고 계산"));
+    table_->setToolTip(
+        QStringLiteral("계산할 때마다 남는 기록, 최근 것부터\n"
+                       "지표, 차이: 위에서 고른 지표와 바로 앞 기록에서 달라진 만큼\n"
+                       "바뀐 입력: 바로 앞 기록과 다른 입력 (세 개까지, 나머지는 \"외 N개\")\n"
+                       "두 번 누르거나 Enter: 그 입력으로 되돌리고 계산"));
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(summary_);
     layout->addWidget(table_);
     pages_ = new NoteOrContent(content, this);
+    pages_->setToolTip(
+        QStringLiteral("\"계산\"을 누를 때마다 그 입력이 여기에 남습니다 (최근 200개)"));
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(pages_);
 
@@ -39,39 +78,36 @@ HistoryTab::HistoryTab(CalculatorSession& session, AnalysisRunner& runner, QWidg
 }
 
 void HistoryTab::refresh(const AnalysisInputs& inputs) {
-    // The entries as they are now, and the sheets read before when they are still the same.
-    Valued valued{session_.history().entries(), nullptr, {}};
-    if (sheets_ && sheets_->size() == valued.entries.size() &&
+    // The entries as they are now, and their readings of before when they are still the same.
+    Valued valued{session_.history().entries(), nullptr, {}, session_.history().skippedLines()};
+    if (readings_ && readings_->sheets.size() == valued.entries.size() &&
         newestRead_ == NewestTime(valued.entries)) {
-        valued.sheets = sheets_;
+        valued.readings = readings_;
     }
-    runner_.run(this, inputs.generation, [this, inputs, valued = std::move(valued)]() mutable {
-        if (!valued.sheets) {
-            auto sheets = std::make_shared<Sheets>();
-            sheets->reserve(valued.entries.size());
-            for (const HistoryEntry& entry : valued.entries) {
-                sheets->push_back(SheetOfBuild(entry.build, *inputs.form));
+    // The metric the other tabs show (the one the inputs suggest when the chosen one cannot be
+    // reckoned now); the chosen one while the inputs of now are refused, since past builds may
+    // still have it.
+    const std::optional<Metric> metric = inputs.metric ? inputs.metric : inputs.chosen;
+    runner_.run(
+        this, inputs.generation, [this, inputs, metric, valued = std::move(valued)]() mutable {
+            if (!valued.readings) {
+                valued.readings = std::make_shared<const HistoryReadings>(
+                    ReadHistory(valued.entries, *inputs.form));
             }
-            valued.sheets = std::move(sheets);
-        }
-        if (inputs.chosen && !valued.sheets->empty()) {
-            valued.values =
-                HistoryValues(*valued.sheets, MetricProbe(*inputs.catalogue, *inputs.chosen));
-        }
-        return [this, valued = std::move(valued), chosen = inputs.chosen] { show(valued, chosen); };
-    });
+            if (metric && !valued.readings->sheets.empty()) {
+                valued.values =
+                    HistoryValues(valued.readings->sheets, MetricProbe(*inputs.catalogue, *metric));
+            }
+            return [this, valued = std::move(valued), metric] { show(valued, metric); };
+        });
 }
 
 void HistoryTab::show(const Valued& valued, const std::optional<Metric>& chosen) {
-    sheets_ = valued.sheets;
+    // The table is filled anew: the highlight is put back on its entry afterwards.
+    const std::optional<HistoryEntry> wanted = highlighted();
+    readings_ = valued.readings;
     newestRead_ = NewestTime(valued.entries);
     shown_ = valued.entries;
-    if (shown_.empty()) {
-        pages_->showNote(
-            QStringLiteral("기록이 없습니다. \"계산\"을 누를 때마다 여기에 남습니다."));
-        return;
-    }
-    pages_->showContent();
     std::vector<std::u16string> times;
     times.reserve(shown_.size());
     for (const HistoryEntry& entry : shown_) {
@@ -79,13 +115,50 @@ void HistoryTab::show(const Valued& valued, const std::optional<Metric>& chosen)
                                    .toLocalTime()
                                    .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     }
-    table_->showTable(std::move(HistoryPage(times, valued.values, chosen).tables.at(0)));
+    AnalysisPage page =
+        HistoryPage(times, valued.readings->changes, valued.values, chosen, valued.skippedLines);
+    if (page.isNote()) {
+        pages_->showNote(LinesText(page.summary));
+        return;
+    }
+    summary_->setText(LinesText(page.summary));
+    summary_->setVisible(!page.summary.empty());
+    pages_->showContent();
+    table_->showTable(std::move(page.tables.at(0)));
+    if (wanted) {
+        highlight(*wanted);
+    }
+}
+
+std::optional<HistoryEntry> HistoryTab::highlighted() const {
+    const std::optional<std::size_t> item = table_->currentItem();
+    if (!item || *item >= shown_.size()) {
+        return std::nullopt;
+    }
+    return shown_[*item];
+}
+
+void HistoryTab::highlight(const HistoryEntry& entry) {
+    const std::optional<std::size_t> item = FindAgain(shown_, entry);
+    if (!item) {
+        return;
+    }
+    const AnalysisTable& rows = table_->tableModel().table();
+    for (int viewRow = 0; viewRow < table_->model()->rowCount(); ++viewRow) {
+        if (rows.rows.at(static_cast<std::size_t>(table_->sourceRow(viewRow))).item == *item) {
+            const QModelIndex index = table_->model()->index(viewRow, 0);
+            table_->setCurrentIndex(index);
+            table_->scrollTo(index);
+            return;
+        }
+    }
 }
 
 void HistoryTab::restoreRow(int row) {
     if (row < 0 || row >= static_cast<int>(shown_.size())) {
         return;
     }
+    // The row stays current: the refresh after the calculation puts the highlight back on it.
     session_.restore(shown_[shown_.size() - 1 - static_cast<std::size_t>(row)]);
 }
 

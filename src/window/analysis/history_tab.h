@@ -1,14 +1,17 @@
 #pragma once
-// "기록": every calculation of this and earlier runs, newest first, with the chosen metric and its
-// change from the calculation before. Double-click or Enter on a row has the session restore its
-// inputs and calculate.
+// "기록": every calculation of this and earlier runs, newest first, with the chosen metric, its
+// change from the calculation before and the inputs that changed since then. Double-click or
+// Enter on a row has the session restore its inputs and calculate; the highlight stays on the
+// entry restored. A line above the table says how many damaged lines of the history file were
+// skipped.
 
+#include <QLabel>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "analysis/history_readings.h"
 #include "analysis/history_values.h"
-#include "engine/character_sheet.h"
 #include "platform/clock.h"
 #include "session/calculator_session.h"
 #include "window/analysis/analysis_runner.h"
@@ -26,24 +29,30 @@ class HistoryTab : public AnalysisTab {
 
     AnalysisTableView& table() { return *table_; }
     NoteOrContent& pages() { return *pages_; }
+    // The line above the table; hidden when it has nothing to say.
+    const QLabel& summary() const { return *summary_; }
 
   private:
-    using Sheets = std::vector<std::optional<CharacterSheet>>;
     // What a run reckons off the window's thread.
     struct Valued {
         std::vector<HistoryEntry> entries;  // oldest first
-        std::shared_ptr<const Sheets> sheets;
+        std::shared_ptr<const HistoryReadings> readings;
         std::vector<HistoryValue> values;
+        int skippedLines = 0;
     };
     void show(const Valued& valued, const std::optional<Metric>& chosen);
+    // The entry the highlight is on, if any.
+    std::optional<HistoryEntry> highlighted() const;
+    void highlight(const HistoryEntry& entry);
     void restoreRow(int row);
 
     CalculatorSession& session_;
     AnalysisRunner& runner_;
     NoteOrContent* pages_;
+    QLabel* summary_;
     AnalysisTableView* table_;
-    // Each entry's inputs, read once: what the table shows again when only the metric changes.
-    std::shared_ptr<const Sheets> sheets_;
+    // Each entry read once: what the table shows again when only the metric changes.
+    std::shared_ptr<const HistoryReadings> readings_;
     std::optional<UtcMillis> newestRead_;
     std::vector<HistoryEntry> shown_;  // the entries the table shows, oldest first
 };
