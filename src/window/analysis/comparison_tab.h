@@ -1,13 +1,14 @@
 #pragma once
-// "비교": the inputs of now (A) against build B, fixed from the inputs of a moment or read from a
-// profile: the main figures of both with the difference, coloured green where B is better and
-// red where it is worse, and the inputs in which they differ.
+// "비교": the inputs of now (지금, the build under test) against the baseline B (기준), fixed
+// from the inputs of a moment or read from a profile: the main figures of both with 지금 − 기준,
+// coloured green where 지금 is better and red where it is worse, and the inputs in which they
+// differ.
 
 #include <QLabel>
 #include <QPushButton>
+#include "analysis/analysis_page.h"
 #include "analysis/comparison_build.h"
 #include "session/calculator_session.h"
-#include "analysis/analysis_page.h"
 #include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/analysis_table_view.h"
