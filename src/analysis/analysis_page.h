@@ -39,7 +39,8 @@ struct TableColumn {
 
 struct TableRow {
     std::vector<TableCell> cells;
-    std::size_t item = 0;  // which entry of the analysis' list the row shows (a rank, a record)
+    std::size_t item = 0;    // which entry of the analysis' list the row shows (a rank, a record)
+    bool unchanged = false;  // its figures move neither way: a face may leave it out
 };
 
 struct TableLine {

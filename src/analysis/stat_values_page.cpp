@@ -90,6 +90,8 @@ AnalysisPage StatValuesPage(const StatValues& values, TableForm form) {
         }
         cells.push_back(NumberCell(PlainText(row.mainStatEquivalent), row.mainStatEquivalent));
         rows.addRow(std::move(cells), i);
+        // A box the metric does not read (a slot that does no damage): clutter in the window.
+        rows.rows.back().unchanged = row.plus.delta == 0.0 && row.minus.delta == 0.0;
     }
     page.tables.push_back(std::move(rows));
     if (!printed) {

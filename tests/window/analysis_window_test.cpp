@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "analysis/analysis_page.h"
 #include "analysis/analysis_texts.h"
 #include "analysis/compare.h"
 #include "analysis/stat_values.h"
@@ -121,13 +122,20 @@ TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
     const auto expectLibrarys = [&] {
         const StatValues values = ComputeStatValues(run_.form().characterSheet(),
                                                     MetricProbe(run_.form().catalogue(), dps_));
-        ASSERT_EQ(ShownRows(page.table()), static_cast<int>(values.rows.size()));
+        // The boxes that move the metric, in the library's order.
+        std::vector<StatValueRow> moving;
+        for (const StatValueRow& row : values.rows) {
+            if (row.plus.delta != 0.0 || row.minus.delta != 0.0) {
+                moving.push_back(row);
+            }
+        }
+        ASSERT_EQ(ShownRows(page.table()), static_cast<int>(moving.size()));
         for (int row = 0; row < ShownRows(page.table()); ++row) {
-            EXPECT_EQ(ShownText(page.table(), row, 0), QStringOf(values.rows[row].caption));
+            EXPECT_EQ(ShownText(page.table(), row, 0), QStringOf(moving[row].caption));
             EXPECT_EQ(ShownText(page.table(), row, 2),
-                      QStringOf(MetricDeltaText(dps_, values.rows[row].plus.delta)));
+                      QStringOf(MetricDeltaText(dps_, moving[row].plus.delta)));
             EXPECT_EQ(ShownText(page.table(), row, 5),
-                      QStringOf(PercentText(values.rows[row].minus.percent)));
+                      QStringOf(PercentText(moving[row].minus.percent)));
         }
         ASSERT_EQ(ShownRows(page.cliffs()), 2);
         EXPECT_EQ(ShownText(page.cliffs(), 0, 1), QStringOf(PlainText(values.next->attackSpeed)));
@@ -209,18 +217,9 @@ TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
     ASSERT_EQ(ShownRows(page.figures()), static_cast<int>(expected.figures.size()));
     for (int row = 0; row < ShownRows(page.figures()); ++row) {
         const FigureComparison& f = expected.figures[row];
-        EXPECT_EQ(
-            ShownText(page.figures(), row, 3),
-            f.difference ? QStringOf(FigureDeltaText(f.key, f.difference)) : QStringLiteral("-"));
+        EXPECT_EQ(ShownText(page.figures(), row, 1), QStringOf(OrNoValue(FigureText(f.key, f.b))));
+        EXPECT_EQ(ShownText(page.figures(), row, 2), QStringOf(OrNoValue(FigureText(f.key, f.a))));
     }
-    // B has less main stat: its damage is worse (red), its kill time longer, so worse too.
-    const QColor dpsColour = ShownBackground(page.figures(), 0, 0);
-    const int killTimeRow = 6;
-    ASSERT_TRUE(expected.figures[killTimeRow].key.starts_with(u"kill_time"));
-    EXPECT_EQ(ShownBackground(page.figures(), killTimeRow, 0), dpsColour);
-    EXPECT_GT(dpsColour.red(), dpsColour.green());
-    ASSERT_EQ(ShownRows(page.inputs()), 1);
-    EXPECT_EQ(ShownText(page.inputs(), 0, 1), "txtMainStat");
 
     // B from a damaged profile: the open error, and B stays the snapshot.
     QFile damaged(folder_.file("damaged.cfg"));
@@ -233,6 +232,51 @@ TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
               std::vector<std::u16string>{std::u16string(messages::kProfileOpenError)});
     EXPECT_EQ(page.build().form().at(u"txtMainStat").text, u"8830");
     EXPECT_EQ(page.build().form().at(u"txtWeaponExtraSpeed").text, u"6");
+}
+
+// B, once pinned, is the baseline (기준) and the inputs of now are the build under test: a build
+// that lost damage reads red with a negative change, one that gained reads green.
+TEST_P(AnalysisWindowTest, ComparisonReadsNowAgainstThePinnedBaseline) {
+    struct Change {
+        const char* box;
+        const char* was;
+        const char* now;
+        const char* caption;
+        bool better;
+    };
+    AnalysisWindow& window = open();
+    auto& page = tab<ComparisonTab>(window, 1);
+    for (const Change& change : {Change{"txtAttackSpeed", "27", "24", "공격속도", false},
+                                 Change{"txtMainStat", "8830", "9300", "민첩", true}}) {
+        SCOPED_TRACE(change.box);
+        type(QString::fromUtf8(change.box), QString::fromUtf8(change.was));
+        Click(&page.snapshotButton());
+        type(QString::fromUtf8(change.box), QString::fromUtf8(change.now));
+        window.refreshNow();
+        ASSERT_FALSE(page.pages().showsNote());
+        const QStringList columns{"항목", "기준 (B)", "지금", "차이 (지금 − 기준)",
+                                  "% (기준 대비)"};
+        for (int column = 0; column < columns.size(); ++column) {
+            EXPECT_EQ(page.figures().model()->headerData(column, Qt::Horizontal).toString(),
+                      columns[column]);
+        }
+        const QString sign = change.better ? QStringLiteral("+") : QStringLiteral("-");
+        EXPECT_TRUE(ShownText(page.figures(), 0, 3).startsWith(sign));  // damage per second
+        EXPECT_TRUE(ShownText(page.figures(), 0, 4).startsWith(sign));
+        // A shorter kill time is better: the opposite sign, the same colour.
+        const int killTimeRow = 6;
+        EXPECT_TRUE(ShownText(page.figures(), killTimeRow, 0).startsWith("처치 시간"));
+        EXPECT_FALSE(ShownText(page.figures(), killTimeRow, 3).startsWith(sign));
+        const QColor dps = ShownBackground(page.figures(), 0, 0);
+        EXPECT_EQ(ShownBackground(page.figures(), killTimeRow, 3), dps);
+        EXPECT_EQ(dps.green() > dps.red(), change.better);
+        // The inputs by their captions, the baseline first.
+        ASSERT_EQ(ShownRows(page.inputs()), 1);
+        EXPECT_EQ(page.inputs().model()->columnCount(), 3);
+        EXPECT_EQ(ShownText(page.inputs(), 0, 0), QString::fromUtf8(change.caption));
+        EXPECT_EQ(ShownText(page.inputs(), 0, 1), QString::fromUtf8(change.was));
+        EXPECT_EQ(ShownText(page.inputs(), 0, 2), QString::fromUtf8(change.now));
+    }
 }
 
 TEST_P(AnalysisWindowTest, ChartIsTheSweepWithBracketLinesAndAMarker) {

@@ -72,6 +72,19 @@ QVariant AnalysisTableModel::headerData(int section, Qt::Orientation orientation
     return QStringOf(table_.columns[static_cast<std::size_t>(section)].caption);
 }
 
+void AnalysisSortProxy::setHidesUnchanged(bool hides) {
+    if (hides != hidesUnchanged_) {
+        hidesUnchanged_ = hides;
+        invalidateRowsFilter();
+    }
+}
+
+bool AnalysisSortProxy::filterAcceptsRow(int sourceRow, const QModelIndex& /*sourceParent*/) const {
+    const auto* model = static_cast<const AnalysisTableModel*>(sourceModel());
+    return !hidesUnchanged_ ||
+           !model->table().rows.at(static_cast<std::size_t>(sourceRow)).unchanged;
+}
+
 bool AnalysisSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     const QVariant a = left.data(AnalysisTableModel::kSortRole);
     const QVariant b = right.data(AnalysisTableModel::kSortRole);

@@ -32,12 +32,20 @@ class AnalysisTableModel : public QAbstractTableModel {
 
 // Sorts by the cells' keys: cells without a key first, by their text, then the numbers; equal
 // numbers by their text. "1,000" after "900", as the numbers are.
+// Leaves out the rows marked unchanged while asked to (TableRow::unchanged).
 class AnalysisSortProxy : public QSortFilterProxyModel {
   public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
+    void setHidesUnchanged(bool hides);
+    bool hidesUnchanged() const { return hidesUnchanged_; }
+
   protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+  private:
+    bool hidesUnchanged_ = false;
 };
 
 }  // namespace brakefell

@@ -1,6 +1,8 @@
 #include "window/analysis/analysis_table_view.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <iterator>
 #include <utility>
 
 namespace brakefell {
@@ -35,10 +37,48 @@ void AnalysisTableView::showTable(AnalysisTable table) {
     if (fit_ == Fit::FirstStretches && model_.columnCount() > 0) {
         QHeaderView& header = *horizontalHeader();
         header.setSectionResizeMode(0, QHeaderView::Interactive);
+        for (int column = 0; column < model_.columnCount(); ++column) {
+            setColumnHidden(column, false);  // measured all, then dropped again as they fit
+        }
         resizeColumnsToContents();
+        contentWidths_.clear();
+        for (int column = 0; column < model_.columnCount(); ++column) {
+            contentWidths_.push_back(columnWidth(column));
+        }
         header.setSectionResizeMode(0, QHeaderView::Stretch);
+        dropColumnsThatDoNotFit();
     }
     setUpdatesEnabled(true);
+}
+
+void AnalysisTableView::setDropOrder(std::vector<int> columns) {
+    dropOrder_ = std::move(columns);
+    dropColumnsThatDoNotFit();
+}
+
+void AnalysisTableView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    dropColumnsThatDoNotFit();
+}
+
+void AnalysisTableView::dropColumnsThatDoNotFit() {
+    if (dropOrder_.empty() || contentWidths_.empty()) {
+        return;
+    }
+    int needed = 0;
+    for (const int width : contentWidths_) {
+        needed += width;
+    }
+    // The room beside a vertical scroll bar, whether or not it shows now: dropping a column
+    // never brings the bar and the bar never brings back a column.
+    const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+    for (const int column : dropOrder_) {
+        const bool drop = needed > room && column < std::ssize(contentWidths_);
+        setColumnHidden(column, drop);
+        if (drop) {
+            needed -= contentWidths_[static_cast<std::size_t>(column)];
+        }
+    }
 }
 
 void AnalysisTableView::clearRows() {

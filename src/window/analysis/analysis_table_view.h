@@ -4,6 +4,7 @@
 
 #include <QTableView>
 #include <optional>
+#include <vector>
 
 #include "window/analysis/analysis_table_model.h"
 
@@ -23,14 +24,29 @@ class AnalysisTableView : public QTableView {
     // Shows no rows, keeping the columns.
     void clearRows();
 
+    // The columns to leave out, first to last, while the view is too narrow to show every column
+    // as wide as its contents: a narrow window drops whole columns rather than clip them.
+    void setDropOrder(std::vector<int> columns);
+
+    // Leaves out (or shows again) the rows whose figures move neither way.
+    void setHidesUnchanged(bool hides) { proxy_.setHidesUnchanged(hides); }
+
     const AnalysisTableModel& tableModel() const { return model_; }
     // The model's row of a row as the view shows it.
     int sourceRow(int viewRow) const;
     // The analysis' entry (TableRow::item) of the current row; nullopt when there is none.
     std::optional<std::size_t> currentItem() const;
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // Shows the columns that fit in the view's width, as measured at the last show.
+    void dropColumnsThatDoNotFit();
+
     Fit fit_;
+    std::vector<int> dropOrder_;
+    std::vector<int> contentWidths_;  // each column's, measured at the last show
     AnalysisTableModel model_;
     AnalysisSortProxy proxy_;
 };

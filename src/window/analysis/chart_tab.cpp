@@ -102,17 +102,20 @@ ChartTab::ChartTab(const ComparisonBuild& build, AnalysisRunner& runner, QWidget
     auto* stepLabel = new QLabel(QStringLiteral("간격:"), this);
     stepLabel->setBuddy(step_);
     controls->addWidget(boxLabel);
-    controls->addWidget(box_, 2);
-    controls->addWidget(fromLabel);
-    controls->addWidget(from_, 1);
-    controls->addWidget(new QLabel(QStringLiteral("~"), this));
-    controls->addWidget(to_, 1);
-    controls->addWidget(stepLabel);
-    controls->addWidget(step_, 1);
+    controls->addWidget(box_, 1);
     controls->addWidget(reset_);
     controls->addWidget(csv_);
+    // The range on a line of its own: the window stays usable 640 px wide.
+    auto* range = new QHBoxLayout;
+    range->addWidget(fromLabel);
+    range->addWidget(from_, 1);
+    range->addWidget(new QLabel(QStringLiteral("~"), this));
+    range->addWidget(to_, 1);
+    range->addWidget(stepLabel);
+    range->addWidget(step_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
+    layout->addLayout(range);
     layout->addWidget(pages_, 1);
     layout->addWidget(hover_);
 

@@ -23,11 +23,19 @@ ComparisonTab::ComparisonTab(CalculatorSession& session, ComparisonBuild& build,
     which_->setObjectName(QStringLiteral("whichB"));
 
     auto* content = new QWidget(this);
-    figures_ = new AnalysisTableView(QStringLiteral("figures"), QStringLiteral("A와 B의 수치"),
-                                     AnalysisTableView::Fit::FirstStretches, content);
+    figures_ =
+        new AnalysisTableView(QStringLiteral("figures"), QStringLiteral("기준과 지금의 수치"),
+                              AnalysisTableView::Fit::FirstStretches, content);
     inputs_ = new AnalysisTableView(QStringLiteral("inputsDiffer"), QStringLiteral("다른 입력"),
                                     AnalysisTableView::Fit::FirstStretches, content);
     inputsTitle_ = new QLabel(content);
+    snapshot_->setToolTip(QStringLiteral(
+        "지금의 입력을 기준(B)으로 고정합니다. 그 뒤에 입력을 바꾸면 기준과 비교해 보입니다."));
+    open_->setToolTip(QStringLiteral("저장해 둔 프로필을 기준(B)으로 엽니다."));
+    figures_->setToolTip(
+        QStringLiteral("차이는 지금 − 기준, %는 기준 대비입니다. 지금이 더 좋으면 초록, 더 "
+                       "나쁘면 빨강입니다 (처치 시간은 짧을수록 좋음)."));
+    inputs_->setToolTip(QStringLiteral("기준(B)과 지금 사이에 값이 다른 입력입니다."));
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
     contentLayout->addWidget(figures_, 3);

@@ -1,7 +1,8 @@
 #pragma once
-// "비교": the inputs of now (A) against build B, fixed from the inputs of a moment or read from a
-// profile: the main figures of both with the difference, coloured green where B is better and
-// red where it is worse, and the inputs in which they differ.
+// "비교": the inputs of now (지금, the build under test) against the baseline B (기준), fixed
+// from the inputs of a moment or read from a profile: the main figures of both with 지금 − 기준,
+// coloured green where 지금 is better and red where it is worse, and the inputs in which they
+// differ.
 
 #include <QLabel>
 #include <QPushButton>

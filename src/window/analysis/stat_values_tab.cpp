@@ -1,5 +1,6 @@
 #include "window/analysis/stat_values_tab.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QVBoxLayout>
 
@@ -8,6 +9,15 @@
 #include "qt_adapters/qt_text.h"
 
 namespace brakefell {
+namespace {
+
+// The columns of the window's stat-value table (StatValuesPage, TableForm::Browsed).
+constexpr int kStepColumn = 1;
+constexpr int kMinusColumn = 4;
+constexpr int kMinusPercentColumn = 5;
+constexpr int kMainStatColumn = 6;
+
+}  // namespace
 
 StatValuesTab::StatValuesTab(AnalysisRunner& runner, QWidget* parent)
     : AnalysisTab(parent), runner_(runner) {
@@ -21,9 +31,32 @@ StatValuesTab::StatValuesTab(AnalysisRunner& runner, QWidget* parent)
                                    AnalysisTableView::Fit::FirstStretches, content);
     table_->setSortingEnabled(true);
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the window's order
+    // As tall as a line of text: twenty boxes and more fit at once.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Boxes the metric does not read (a slot without damage, a gem that is off) only crowd out
+    // the ones that matter; they come back on request.
+    table_->setHidesUnchanged(true);
+    // A narrow window drops the step first, then the figures of lowering (raising mirrors them
+    // closely), then the main-stat equivalent; the box and the gain of raising it always stay.
+    table_->setDropOrder({kStepColumn, kMinusPercentColumn, kMinusColumn, kMainStatColumn});
+    showUnchanged_ = new QCheckBox(QStringLiteral("변화 없는 칸도 보기"), content);
+    showUnchanged_->setObjectName(QStringLiteral("showUnchanged"));
+    connect(showUnchanged_, &QCheckBox::toggled, this,
+            [this](bool shown) { table_->setHidesUnchanged(!shown); });
+
+    cliffs_->setToolTip(
+        QStringLiteral("공격속도를 얼마나 바꾸면 구간이 바뀌는지, 그때의 지표 값입니다."));
+    table_->setToolTip(
+        QStringLiteral("각 칸을 한 단계 올리거나 내렸을 때 지표가 얼마나 변하는지와, 같은 효과를 "
+                       "내는 민첩입니다. 머리글을 누르면 정렬되고, 창이 좁으면 "
+                       "덜 중요한 열부터 숨겨집니다."));
+    showUnchanged_->setToolTip(
+        QStringLiteral("올려도 내려도 지표가 변하지 않는 칸까지 표에 보입니다."));
+
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cliffs_);
+    layout->addWidget(showUnchanged_);
     layout->addWidget(table_, 1);
 
     pages_ = new NoteOrContent(content, this);

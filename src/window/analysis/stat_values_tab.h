@@ -1,6 +1,9 @@
 #pragma once
 // "스탯 가치": what one step of each number box is worth now, the main stat that would give as
-// much, and the two attack-speed cliffs as their own highlighted rows.
+// much, and the two attack-speed cliffs as their own highlighted rows. Boxes that change nothing
+// either way are left out unless the player asks for them.
+
+#include <QCheckBox>
 
 #include "analysis/analysis_page.h"
 #include "window/analysis/analysis_runner.h"
@@ -19,6 +22,7 @@ class StatValuesTab : public AnalysisTab {
     AnalysisTableView& table() { return *table_; }
     AnalysisTableView& cliffs() { return *cliffs_; }
     NoteOrContent& pages() { return *pages_; }
+    QCheckBox& showUnchanged() { return *showUnchanged_; }
 
   private:
     void showPage(AnalysisPage page);
@@ -27,6 +31,7 @@ class StatValuesTab : public AnalysisTab {
     NoteOrContent* pages_;
     AnalysisTableView* cliffs_;
     AnalysisTableView* table_;
+    QCheckBox* showUnchanged_;
 };
 
 }  // namespace brakefell
