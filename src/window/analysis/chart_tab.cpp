@@ -71,9 +71,9 @@ ChartTab::ChartTab(const ComparisonBuild& build, AnalysisRunner& runner, QWidget
     chart_->addAxis(axisX_, Qt::AlignBottom);
     chart_->addAxis(axisY_, Qt::AlignLeft);
     lineA_ = new QLineSeries(chart_);
-    lineA_->setName(QStringLiteral("A (지금)"));
+    lineA_->setName(QStringLiteral("지금"));
     lineB_ = new QLineSeries(chart_);
-    lineB_->setName(QStringLiteral("B"));
+    lineB_->setName(QStringLiteral("기준 (B)"));
     marker_ = new QScatterSeries(chart_);
     marker_->setName(QStringLiteral("지금 값"));
     marker_->setMarkerSize(10);
