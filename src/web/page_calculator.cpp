@@ -120,9 +120,9 @@ class PageCalculator {
             val item = val::object();
             item.set("name", control.name);
             item.set("kind", std::string(KindName(control.kind)));
-            const ControlSpec* spec = FindControlSpec(Utf8OfUtf16(control.name));
-            item.set("caption", TextOrNull(spec != nullptr ? CaptionIn(edition, *spec) : ""));
-            item.set("tooltip", TextOrNull(spec != nullptr ? spec->tooltip : ""));
+            const ControlSpec* entry = FindControlSpec(Utf8OfUtf16(control.name));
+            item.set("caption", TextOrNull(entry != nullptr ? CaptionIn(edition, *entry) : ""));
+            item.set("tooltip", TextOrNull(entry != nullptr ? entry->tooltip : ""));
             item.set("text", control.text);
             item.set("value", control.value);
             val items = val::array();

@@ -154,7 +154,9 @@ class ForeignLocale : public ::testing::TestWithParam<const char*> {
         }
         ASSERT_STRNE(std::localeconv()->decimal_point, ".");
     }
-    void TearDown() override { std::setlocale(LC_ALL, saved_.c_str()); }
+    void TearDown() override {
+        std::setlocale(LC_ALL, saved_.c_str());
+    }
 
   private:
     std::string saved_;
