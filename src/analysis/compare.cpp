@@ -55,6 +55,16 @@ Comparison CompareBuilds(const FormState& a, const FormState& b, Metric metric) 
         }
         comparison.figures.push_back(row);
     }
+    for (const ControlState* control : DifferingInputs(a, b)) {
+        comparison.inputs.push_back({control->name, InputCaption(control->name),
+                                     InputValueText(*control),
+                                     InputValueText(b.at(control->name))});
+    }
+    return comparison;
+}
+
+std::vector<const ControlState*> DifferingInputs(const FormState& a, const FormState& b) {
+    std::vector<const ControlState*> differing;
     for (const ControlState& control : a.controls()) {
         if (!IsInput(control)) {
             continue;
@@ -62,11 +72,10 @@ Comparison CompareBuilds(const FormState& a, const FormState& b, Metric metric) 
         const ControlState& other = b.at(control.name);
         // Two runes may share a name: a list differs by its chosen entry, not by the entry's text.
         if (control.text != other.text || control.value != other.value) {
-            comparison.inputs.push_back({control.name, InputCaption(control.name),
-                                         InputValueText(control), InputValueText(other)});
+            differing.push_back(&control);
         }
     }
-    return comparison;
+    return differing;
 }
 
 }  // namespace brakefell

@@ -37,6 +37,10 @@ struct Comparison {
 // The forms' inputs as they stand now; both forms show the same catalogue.
 Comparison CompareBuilds(const FormState& a, const FormState& b, Metric metric);
 
+// The inputs in which the two forms differ, in the window's order; a pair of options counts once,
+// by the option that says which of the two is chosen.
+std::vector<const ControlState*> DifferingInputs(const FormState& a, const FormState& b);
+
 // What an input holds, as the comparison shows it.
 std::u16string InputValueText(const ControlState& control);
 

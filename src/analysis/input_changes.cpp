@@ -1,5 +1,6 @@
 #include "analysis/input_changes.h"
 
+#include "analysis/compare.h"
 #include "form/input_captions.h"
 #include "text/strings.h"
 
@@ -22,23 +23,12 @@ std::u16string ValueText(const ControlState& control) {
     }
 }
 
-bool SameInput(const ControlState& a, const ControlState& b) {
-    return a.kind == ControlKind::TextBox ? a.text == b.text : a.value == b.value;
-}
-
 }  // namespace
 
 std::vector<InputChange> InputChanges(const FormState& before, const FormState& after) {
     std::vector<InputChange> changes;
-    for (const ControlState& now : after.controls()) {
-        const ControlState* was = before.find(now.name);
-        if (!IsInputKind(now.kind) || was == nullptr || SameInput(*was, now)) {
-            continue;
-        }
-        if (now.kind == ControlKind::OptionButton && now.value != 1) {
-            continue;  // the option chosen instead tells it
-        }
-        changes.push_back({now.name, ValueText(*was), ValueText(now)});
+    for (const ControlState* was : DifferingInputs(before, after)) {
+        changes.push_back({was->name, ValueText(*was), ValueText(after.at(was->name))});
     }
     return changes;
 }

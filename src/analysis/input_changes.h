@@ -17,8 +17,8 @@ struct InputChange {
     std::u16string to;
 };
 
-// Every input that differs, in the window's order. Of a group of option buttons only the one
-// newly chosen is told.
+// Every input that differs, in the window's order (as the comparison finds them), each value as
+// the player reads it: a check box or an option "켬", "끔" or "흐림".
 std::vector<InputChange> InputChanges(const FormState& before, const FormState& after);
 
 // The first `told` changes with their Korean captions and "외 N개" for the rest; "변화 없음"
