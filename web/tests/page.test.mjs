@@ -6,7 +6,7 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 import { after, before, test } from "node:test";
 
-import { launch } from "./support/browsers.mjs";
+import { closeBrowser, launch } from "./support/browsers.mjs";
 import { randomCharacter, randomSource } from "./support/characters.mjs";
 import { nativeReport, nativeShareCode, shownBoxes } from "./support/native.mjs";
 import { byName, dismissMessage, inputOf, PageSession, shownReport, typeCharacter } from "./support/page.mjs";
@@ -21,8 +21,8 @@ before(async () => {
 });
 
 after(async () => {
+  await closeBrowser(browser);
   await session?.close();
-  await browser?.close();
   assert.deepEqual(session?.errors ?? [], [], "the console shows no error");
 });
 

@@ -3,7 +3,7 @@
 import { mkdirSync } from "node:fs";
 import path from "node:path";
 
-import { kBrowserNames, launch } from "./support/browsers.mjs";
+import { closeBrowser, kBrowserNames, launch } from "./support/browsers.mjs";
 import { dismissMessage, PageSession } from "./support/page.mjs";
 
 const out = process.argv[2] ?? "build/web/screenshots";
@@ -20,7 +20,7 @@ for (const name of kBrowserNames) {
     console.log(file);
     await page.close();
   }
+  await closeBrowser(browser);
   await session.close();
-  await browser.close();
   if (session.errors.length) console.error(session.errors.join("\n"));
 }

@@ -45,7 +45,12 @@ export function serve(folder, port = 0) {
     server.listen(port, "127.0.0.1", () => {
       resolve({
         url: `http://127.0.0.1:${server.address().port}/`,
-        close: () => new Promise((done) => server.close(done)),
+        // Browsers keep idle connections open; closing waits for none of them.
+        close: () =>
+          new Promise((done) => {
+            server.close(done);
+            server.closeAllConnections();
+          }),
       });
     });
   });

@@ -26,6 +26,19 @@ const kBrowsers = {
 
 export const kBrowserNames = Object.keys(kBrowsers);
 
+// Closes the browser; one that does not end within half a minute (a headless browser can hang on
+// its way out) is killed, so that a finished run never waits for it.
+export async function closeBrowser(browser) {
+  if (!browser) return;
+  let timer;
+  const hung = new Promise((resolve) => {
+    timer = setTimeout(() => resolve(true), 30000);
+  });
+  const stuck = await Promise.race([browser.close().then(() => false, () => true), hung]);
+  clearTimeout(timer);
+  if (stuck) browser.process()?.kill("SIGKILL");
+}
+
 export async function launch(name) {
   const chosen = kBrowsers[name];
   if (!chosen) throw new Error(`unknown browser ${name}: one of ${kBrowserNames.join(", ")}`);
