@@ -17,6 +17,9 @@ bool StartsOwnField(std::string_view control) {
     return control.starts_with("chk") || control.starts_with("opt") || control.starts_with("cmd");
 }
 
+// The command buttons and the report boxes are taller than any input's row.
+constexpr int kTallerThanAnInput = 600;
+
 int ColumnWidth(const WindowLayout& layout) {
     for (const LayoutItem& item : layout.items) {
         if (item.control != nullptr && std::string_view(item.control) == "Frame1") {
@@ -26,28 +29,19 @@ int ColumnWidth(const WindowLayout& layout) {
     return 0;
 }
 
-}  // namespace
 
-bool IsSectionHeading(const LayoutItem& item) {
-    return item.control == nullptr && item.parent == LayoutParent::Frame1 &&
-           item.font == kSectionHeadingFont;
-}
-
-std::vector<LayoutSection> SectionsOf(const WindowLayout& layout) {
-    std::vector<const LayoutItem*> column;
-    for (const LayoutItem& item : layout.items) {
-        if (item.parent == LayoutParent::Frame1) {
-            column.push_back(&item);
-        }
-    }
+// Adds the sections of one run of items: each heading opens a section, and what stands under it
+// becomes its fields, read from top to bottom and left to right. Nothing above the run's first
+// heading belongs to a section (the lite window's notice, the command buttons).
+void AddSections(std::vector<const LayoutItem*> column, int halfColumn,
+                 std::vector<LayoutSection>& sections) {
     std::stable_sort(column.begin(), column.end(), [](const LayoutItem* a, const LayoutItem* b) {
         return a->top != b->top ? a->top < b->top : a->left < b->left;
     });
 
     // A field wider than half the column in the window takes a whole row on a narrow screen.
-    const int halfColumn = ColumnWidth(layout) / 2;
-    std::vector<LayoutSection> sections;
     std::vector<OpenField> fields;
+    bool inSection = false;
     const auto closeSection = [&] {
         for (OpenField& open : fields) {
             open.field.wholeRow = open.right - open.left > halfColumn;
@@ -59,15 +53,16 @@ std::vector<LayoutSection> SectionsOf(const WindowLayout& layout) {
     int rowTop = -1;
     for (const LayoutItem* item : column) {
         if (IsSectionHeading(*item)) {
-            if (!sections.empty()) {
+            if (inSection) {
                 closeSection();
             }
             sections.push_back({item->text, {}});
+            inSection = true;
             rowTop = item->top;
             continue;
         }
-        if (sections.empty()) {
-            continue;  // nothing stands above the first heading
+        if (!inSection) {
+            continue;
         }
         OpenField* open = item->top == rowTop && !fields.empty() ? &fields.back() : nullptr;
         rowTop = item->top;
@@ -92,9 +87,32 @@ std::vector<LayoutSection> SectionsOf(const WindowLayout& layout) {
             {item->control, item->control == nullptr ? item->text : nullptr});
         open->right = item->left + item->width;
     }
-    if (!sections.empty()) {
+    if (inSection) {
         closeSection();
     }
+}
+
+}  // namespace
+
+bool IsSectionHeading(const LayoutItem& item) {
+    return item.control == nullptr && item.font == kSectionHeadingFont;
+}
+
+std::vector<LayoutSection> SectionsOf(const WindowLayout& layout) {
+    // The stat column first; then what stands beside it on the window under a heading of its own
+    // (the lite window keeps "-결과 계산 적용 변수-" above its report boxes).
+    std::vector<const LayoutItem*> column;
+    std::vector<const LayoutItem*> beside;
+    for (const LayoutItem& item : layout.items) {
+        if (item.parent == LayoutParent::Frame1) {
+            column.push_back(&item);
+        } else if (item.parent == LayoutParent::Form && item.height < kTallerThanAnInput) {
+            beside.push_back(&item);
+        }
+    }
+    std::vector<LayoutSection> sections;
+    AddSections(column, ColumnWidth(layout) / 2, sections);
+    AddSections(beside, ColumnWidth(layout) / 2, sections);
     return sections;
 }
 

@@ -13,6 +13,7 @@
 #include "form/control_assignment.h"
 #include "form/control_table.h"
 #include "form/report_boxes.h"
+#include "form/sheet_fields.h"
 #include "profile/profile_lines.h"
 #include "profile/share_code.h"
 #include "session/calculator_session.h"
@@ -64,10 +65,23 @@ val TextOrNull(const char* utf8) {
     return utf8 == nullptr ? val::null() : val(Utf16OfUtf8(utf8));
 }
 
+const char* EndName(CommandEnd end) {
+    switch (end) {
+        case CommandEnd::Done:
+            return "done";
+        case CommandEnd::Cancelled:
+            return "cancelled";
+        case CommandEnd::Refused:
+            return "refused";
+        case CommandEnd::Failed:
+            return "failed";
+    }
+    return "";
+}
+
 val Outcome(const CommandOutcome& outcome) {
-    static const char* const kEnds[] = {"done", "cancelled", "refused", "failed"};
     val result = val::object();
-    result.set("end", std::string(kEnds[static_cast<int>(outcome.end)]));
+    result.set("end", std::string(EndName(outcome.end)));
     result.set("message", outcome.message);
     return result;
 }
@@ -131,6 +145,9 @@ class PageCalculator {
             }
             item.set("items", items);
             item.set("visible", control.visible);
+            // A box the calculation reads as a number: a phone offers its number keys.
+            const SheetField* field = FindSheetField(Utf8OfUtf16(control.name));
+            item.set("number", field != nullptr && field->kind == SheetFieldKind::Number);
             val color = val::array();
             color.call<void>("push", control.color.red);
             color.call<void>("push", control.color.green);
@@ -196,6 +213,15 @@ class PageCalculator {
         return list;
     }
 
+    // The controls in the order in which Tab (and a phone keyboard's "next") moves the focus.
+    val tabOrder() const {
+        val list = val::array();
+        for (const char* name : LayoutOf(session_->edition()).tabOrder) {
+            list.call<void>("push", Utf16OfUtf8(name));
+        }
+        return list;
+    }
+
     // Every report box in the order a person reads them, with whether the window shows it.
     val reportBoxes() const {
         val list = val::array();
@@ -232,6 +258,7 @@ EMSCRIPTEN_BINDINGS(brakefell) {
         .function("controls", &PageCalculator::controls)
         .function("layout", &PageCalculator::layout)
         .function("sections", &PageCalculator::sections)
+        .function("tabOrder", &PageCalculator::tabOrder)
         .function("reportBoxes", &PageCalculator::reportBoxes);
 }
 

@@ -6,179 +6,91 @@
 // Ctrl+Enter asks the core to calculate; the core's report boxes are shown as they are.
 
 import createCore from "./brakefell_core.mjs";
-import { ControlWidgets } from "./controls_view.js";
+import { CalculatorPage } from "./calculator_page.js";
+import { askForCode, installDialogs, notice, noticeLine, say, showLink } from "./dialogs.js";
 import { PageHost } from "./host.js";
-import { buildNarrow, buildWide, kNarrowestWideLayout } from "./layout_view.js";
+import { installKeys } from "./keys.js";
+import { addressWithoutLink, decodeFragment, linkTo, readLink } from "./links.js";
 
 const kProgramFolder = "/app";
 const kCatalogueName = "Gloamstalker007.txt";
 const kEditionKey = "brakefell-edition";
-const kSavedProfileName = "brakefell.cfg";
 
-const main = document.getElementById("calculator");
-const messageDialog = document.getElementById("message");
-const pendingMessages = [];
+const liteSwitch = document.getElementById("liteEdition");
 
-function say(sentence) {
-  pendingMessages.push(sentence);
-  if (!messageDialog.open) showNextMessage();
+function rememberedEdition() {
+  return localStorage.getItem(kEditionKey) === "lite" ? "lite" : "full";
 }
 
-function showNextMessage() {
-  const sentence = pendingMessages.shift();
-  if (sentence === undefined) return;
-  document.getElementById("messageText").textContent = sentence;
-  messageDialog.showModal();
-}
-messageDialog.addEventListener("close", showNextMessage);
-
-function notice(text) {
-  const element = document.getElementById("notice");
-  element.textContent = text;
-  element.hidden = false;
-  clearTimeout(notice.timer);
-  notice.timer = setTimeout(() => (element.hidden = true), 2500);
-}
-
-class CalculatorPage {
-  constructor(core, host, edition) {
-    this.core = core;
-    this.host = host;
-    this.calculator = new core.Calculator(edition, host, kProgramFolder);
-    this.widgets = new ControlWidgets(this.calculator, {
-      cmdCalculation: () => this.calculate(),
-      cmdOpen: () => document.getElementById("profileFile").click(),
-      cmdSaveStat: () => this.save(),
-    });
-    this.layout = this.calculator.layout();
-    this.sections = this.calculator.sections();
-    this.shownWidth = 0;
-  }
-
-  startUp() {
-    this.calculator.startUp();
-    document.title = this.layout.caption;
-    document.getElementById("title").textContent = this.layout.caption;
-  }
-
-  // Lays the controls out for the page's width; again only when the width changed.
-  arrange() {
-    const style = getComputedStyle(main);
-    // The room inside the page's margins, less the form's own border.
-    const width = Math.floor(main.clientWidth - parseFloat(style.paddingLeft) -
-      parseFloat(style.paddingRight)) - 2;
-    if (width === this.shownWidth) return;
-    this.shownWidth = width;
-    const controls = new Map(this.calculator.controls().map((control) => [control.name, control]));
-    controls.delete("cmdAnalysis"); // the analyses are the desktop's for now
-    for (const element of main.querySelectorAll(".control")) {
-      element.classList.remove("placed");
-      element.removeAttribute("style");
-    }
-    const narrow = width < kNarrowestWideLayout;
-    main.classList.toggle("narrow", narrow);
-    main.classList.toggle("wide", !narrow);
-    const reportNames = this.calculator.reportBoxes().map((box) => box.name);
-    const content = narrow
-      ? buildNarrow(this.widgets, controls, this.sections, this.layout, reportNames)
-      : buildWide(this.widgets, controls, this.layout, width);
-    main.replaceChildren(content);
-    main.removeAttribute("aria-busy");
-    this.widgets.refresh();
-    this.widgets.showReport(this.calculator.reportBoxes());
-  }
-
-  calculate() {
-    this.calculator.calculate();
-    this.widgets.refresh();
-    this.widgets.showReport(this.calculator.reportBoxes());
-  }
-
-  save() {
-    const bytes = this.calculator.profileBytes();
-    const link = document.createElement("a");
-    link.href = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
-    link.download = kSavedProfileName;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-  }
-
-  async open(file) {
-    const path = `/opened/${file.name}`;
-    this.host.lend(path, new Uint8Array(await file.arrayBuffer()));
-    try {
-      this.calculator.openProfileFile(path);
-    } finally {
-      this.host.forget(path);
-    }
-    this.widgets.refresh();
-  }
-
-  // A build from a link: its code is the fragment, and the report follows at once.
-  openLink(fragment) {
-    if (!fragment) return;
-    if (this.calculator.openShareCode(fragment).end === "done") this.calculate();
-    this.widgets.refresh();
-  }
-
-  linkToBuild() {
-    return `${location.origin}${location.pathname}#${this.calculator.shareCode()}`;
-  }
-
-  shutDown() {
-    this.calculator.shutDown();
-  }
-}
-
-async function copyLink(page) {
-  const link = page.linkToBuild();
+async function copyLink(link) {
   try {
     await navigator.clipboard.writeText(link);
     notice("빌드 링크를 클립보드에 복사했습니다.");
   } catch {
-    notice(link); // no clipboard here: the link is shown to copy by hand
+    await showLink(link); // no clipboard here (a plain-http host, a refusal): copied by hand
   }
 }
 
 async function start() {
+  installDialogs();
   const core = await createCore();
   const catalogue = await fetch(kCatalogueName);
   const host = new PageHost({ keptFolder: kProgramFolder, say });
   host.lend(`${kProgramFolder}/${kCatalogueName}`, new Uint8Array(await catalogue.arrayBuffer()));
 
-  const liteSwitch = document.getElementById("liteEdition");
-  liteSwitch.checked = localStorage.getItem(kEditionKey) === "lite";
-  let page = new CalculatorPage(core, host, liteSwitch.checked ? "lite" : "full");
-  page.startUp();
-  page.arrange();
-  page.openLink(location.hash.slice(1));
+  let page = null;
+  // Opens the page in `edition`; `code`, when given, is the build it then shows.
+  const openEdition = (edition, { code = null, quiet = false } = {}) => {
+    page?.shutDown();
+    localStorage.setItem(kEditionKey, edition);
+    liteSwitch.checked = edition === "lite";
+    page = new CalculatorPage(core, host, edition);
+    // A first visit starts from the defaults with a line saying so; a visitor who came by a
+    // link hears nothing of the start-up, only of the link if it is damaged.
+    page.startUp(quiet ? () => {} : noticeLine);
+    page.arrange();
+    if (code !== null) page.openCode(code);
+  };
+
+  // A link's build opens once: then the address forgets it, and the build is the player's last
+  // inputs like any other, kept when the page goes away.
+  // An address that only names the edition opens it as the player left it.
+  const openLink = () => {
+    const link = readLink(location.href);
+    if (link.code === null && link.edition === null) return false;
+    const edition = link.edition ?? page?.edition ?? rememberedEdition();
+    openEdition(edition, { code: link.code, quiet: link.code !== null });
+    history.replaceState(history.state, "", addressWithoutLink(location.href));
+    return true;
+  };
+  if (!openLink()) openEdition(rememberedEdition());
 
   liteSwitch.addEventListener("change", () => {
     // The build moves to the other edition whole, and is calculated there.
-    const code = page.calculator.shareCode();
-    page.shutDown();
-    localStorage.setItem(kEditionKey, liteSwitch.checked ? "lite" : "full");
-    main.replaceChildren();
-    page = new CalculatorPage(core, host, liteSwitch.checked ? "lite" : "full");
-    page.startUp();
-    page.arrange();
-    page.calculator.openShareCode(code);
-    page.calculate();
+    openEdition(liteSwitch.checked ? "lite" : "full", { code: page.shareCode(), quiet: true });
+  });
+  const linkToBuild = () => linkTo(location.href, page.edition, page.shareCode());
+  const pasteCode = async () => {
+    const text = await askForCode();
+    if (text?.trim()) page.openCode(decodeFragment(text.trim()));
+  };
+  installKeys({
+    calculate: () => page.calculate(),
+    save: () => page.save(),
+    open: () => page.chooseProfile(),
+    copyLink: () => copyLink(linkToBuild()),
+    openCode: (text) => page.openCode(decodeFragment(text)),
+    focusAfter: (name) => page.focusAfter(name),
   });
   addEventListener("resize", () => page.arrange());
-  addEventListener("hashchange", () => page.openLink(location.hash.slice(1)));
-  addEventListener("keydown", (event) => {
-    if (event.ctrlKey && event.key === "Enter") {
-      event.preventDefault();
-      page.calculate();
-    }
-  });
+  addEventListener("hashchange", openLink);
   document.getElementById("profileFile").addEventListener("change", async (event) => {
     const file = event.target.files[0];
     event.target.value = "";
     if (file) await page.open(file);
   });
-  document.getElementById("copyLink").addEventListener("click", () => copyLink(page));
+  document.getElementById("copyLink").addEventListener("click", () => copyLink(linkToBuild()));
+  document.getElementById("pasteCode").addEventListener("click", pasteCode);
   // The last run's inputs are kept when the page goes away, as the window keeps them on closing.
   addEventListener("pagehide", () => page.shutDown());
   document.addEventListener("visibilitychange", () => {

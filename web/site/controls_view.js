@@ -60,6 +60,9 @@ export class ControlWidgets {
         input.id = name;
         input.autocomplete = "off";
         input.spellcheck = false;
+        // A phone offers the keys the box takes, and its "next" key walks the window's tab order.
+        if (control.number) input.inputMode = "decimal";
+        input.enterKeyHint = "next";
         input.addEventListener("input", () => this.changed(() => calculator.assign(name, input.value)));
         // Focus selects the whole figure, so that typing replaces it. A click that brings the
         // focus selects it again once the button is up: browsers place the caret on the click.
@@ -107,6 +110,7 @@ export class ControlWidgets {
         pre.className = "report";
         pre.tabIndex = 0;
         pre.setAttribute("aria-label", name);
+        if (name === "txtBowCycleResult") pre.classList.add("totals");
         return { element: pre, input: null };
       }
       case "frame": {
@@ -132,6 +136,24 @@ export class ControlWidgets {
       default:
         return { element: document.createElement("span"), input: null };
     }
+  }
+
+  // Takes every widget out of the page for a fresh layout: positions, sizes and what a frame held
+  // are the layout's, and go with it.
+  detach() {
+    for (const { element, control } of this.widgets.values()) {
+      element.remove();
+      element.classList.remove("placed", "window-font");
+      element.removeAttribute("style");
+      if (control.kind === "frame") {
+        element.replaceChildren(...element.querySelectorAll(":scope > .frame-caption"));
+      }
+    }
+  }
+
+  // The element of a control that has been made, or null.
+  made(name) {
+    return this.widgets.get(name)?.element ?? null;
   }
 
   // Runs one change in the core, then shows every control as the core now holds it.

@@ -1,18 +1,39 @@
-// The two ways the page lays the calculator out. On a wide screen: the edition's own window,
-// every control where the window puts it, scaled to the page's width. On a narrow one: the same
-// inputs under the window's own section headings, one or two to a row, then the buttons, then
-// the report boxes, each scrolling sideways on its own.
+// The two ways the page lays the calculator out. Where the edition's own window fits: the window,
+// every control where the window puts it, at its own size or larger. Elsewhere (and on touch
+// screens, whose fingers need larger targets than the window's): the same inputs under the
+// window's own section headings, in as many columns as the width holds, then the report boxes,
+// each scrolling sideways on its own. The command buttons stand in a bar that stays on screen.
+//
+// Every layout is made afresh from the core's description: the page after any sequence of widths
+// is the page a fresh load at the last width gives.
 
 import { pixels } from "./controls_view.js";
 
-// Below this width the window's layout would be too small to read.
-export const kNarrowestWideLayout = 720;
+// The smallest text the page draws, in CSS pixels.
+export const kSmallestText = 12;
+
+// The window is shown when it fits at this share of its own size or more: at 1280 pixels the
+// full edition's window (1275 pixels) loses a few pixels to the page's scroll bar, which its
+// boxes can spare; its texts stay at their own size.
+const kSmallestWindowScale = 0.98;
+
+// How the page lays out at a width: the window scaled by `scale`, or stacked sections.
+export function chooseLayout(layout, width, touch) {
+  const scale = width / pixels(layout.width, 1);
+  if (!touch && scale >= kSmallestWindowScale) return { kind: "window", scale, width };
+  return { kind: "stacked" };
+}
+
+export function sameLayout(a, b) {
+  return a && b && a.kind === b.kind && (a.kind === "stacked" || a.width === b.width);
+}
 
 // The report's columns line up only when a Korean syllable is exactly two Latin characters wide,
-// which whole-pixel sizes keep; the window's other texts scale freely.
+// which whole-pixel sizes keep; the window's other texts scale freely. No text is drawn smaller
+// than the page's smallest.
 function fontPixels(item, scale) {
-  const pixels = (item.points * 96) / 72 * scale;
-  return item.face === "fixed" ? Math.max(1, Math.round(pixels)) : pixels;
+  const size = Math.max(kSmallestText, (item.points * 96) / 72 * scale);
+  return item.face === "fixed" ? Math.round(size) : size;
 }
 
 function fixedLabel(item) {
@@ -23,9 +44,24 @@ function fixedLabel(item) {
   return label;
 }
 
-// The window's layout, scaled so that it fills `width` pixels.
-export function buildWide(widgets, controlsByName, layout, width) {
-  const scale = width / pixels(layout.width, 1);
+// A report box in the window shows whole lines: its lines are whole pixels tall, and the box
+// holds as many of them as fit, so that a line is never cut in half (the rest scrolls).
+function fitWholeLines(element, item, scale) {
+  const font = fontPixels(item, scale);
+  const line = item.face === "fixed" ? font : Math.ceil(font * 1.2);
+  const border = 2;
+  const height = pixels(item.height, scale);
+  const lines = Math.max(1, Math.floor((height - border) / line));
+  Object.assign(element.style, {
+    lineHeight: `${line}px`,
+    height: `${lines * line + border}px`,
+    paddingTop: "0",
+    paddingBottom: "0",
+  });
+}
+
+// The window's layout at `scale`; the command buttons go to `commands`.
+export function buildWindow(widgets, controlsByName, layout, scale, commands) {
   const form = document.createElement("div");
   form.className = "form";
   form.style.width = `${pixels(layout.width, scale)}px`;
@@ -34,6 +70,10 @@ export function buildWide(widgets, controlsByName, layout, width) {
   for (const item of layout.items) {
     const control = item.control ? controlsByName.get(item.control) : null;
     if (item.control && !control) continue; // a control the page does not offer
+    if (control?.kind === "button") {
+      commands.push(control);
+      continue;
+    }
     const element = control ? widgets.widget(control) : fixedLabel(item);
     element.classList.add("placed");
     Object.assign(element.style, {
@@ -45,32 +85,34 @@ export function buildWide(widgets, controlsByName, layout, width) {
       fontWeight: item.bold ? "700" : "",
       textAlign: item.centred ? "center" : "",
     });
-    if (control && control.kind === "result" && item.face === "window") {
-      element.classList.add("window-font");
+    if (control?.kind === "result") {
+      if (item.face === "window") element.classList.add("window-font");
+      fitWholeLines(element, item, scale);
     }
-    if (control && control.name === "txtBowCycleResult") element.classList.add("totals");
     (containers.get(item.parent) ?? form).append(element);
-    if (control && control.kind === "frame") containers.set(control.name, element);
+    if (control?.kind === "frame") containers.set(control.name, element);
   }
   return form;
 }
 
-// The window's sections, stacked: the inputs under their headings, the command buttons, then the
-// report boxes in the order a person reads them (the frame's boxes inside their frame).
-export function buildNarrow(widgets, controlsByName, sections, layout, reportNames) {
+// The window's sections, stacked in columns: the inputs under their headings, then the report
+// boxes in the order a person reads them (the frame's boxes inside their frame). The command
+// buttons go to `commands`.
+export function buildStacked(widgets, controlsByName, sections, layout, reportNames, commands) {
   const page = document.createElement("div");
-  const parentOf = new Map(layout.items.filter((item) => item.control).map((item) => [item.control, item]));
+  const itemOf = new Map(layout.items.filter((item) => item.control).map((item) => [item.control, item]));
   const widgetOf = (name) => {
     const control = controlsByName.get(name);
     if (!control) return null;
     const element = widgets.widget(control);
-    const item = parentOf.get(name);
+    const item = itemOf.get(name);
     if (control.kind === "result" && item?.face === "window") element.classList.add("window-font");
-    if (name === "txtBowCycleResult") element.classList.add("totals");
     if (item?.bold) element.style.fontWeight = "700";
     return element;
   };
 
+  const columns = document.createElement("div");
+  columns.className = "sections";
   for (const section of sections) {
     const box = document.createElement("section");
     box.className = "section";
@@ -88,6 +130,11 @@ export function buildNarrow(widgets, controlsByName, sections, layout, reportNam
           row.append(fixedLabel({ text: part.text }));
           continue;
         }
+        const control = controlsByName.get(part.control);
+        if (control?.kind === "button") {
+          commands.push(control);
+          continue;
+        }
         const element = widgetOf(part.control);
         if (!element) continue;
         // A frame holds its own controls (the voodoo options), as in the window.
@@ -100,16 +147,14 @@ export function buildNarrow(widgets, controlsByName, sections, layout, reportNam
       if (row.querySelector(".control")) fields.append(row);
     }
     box.append(heading, fields);
-    page.append(box);
+    columns.append(box);
   }
+  page.append(columns);
 
-  const commands = document.createElement("div");
-  commands.className = "commands";
-  for (const name of ["cmdOpen", "cmdSaveStat", "cmdCalculation"]) {
-    const element = widgetOf(name);
-    if (element) commands.append(element);
+  for (const item of layout.items) {
+    const control = item.control ? controlsByName.get(item.control) : null;
+    if (control?.kind === "button" && !commands.includes(control)) commands.push(control);
   }
-  page.append(commands);
 
   const reports = document.createElement("div");
   reports.className = "reports";
@@ -117,7 +162,7 @@ export function buildNarrow(widgets, controlsByName, sections, layout, reportNam
   for (const name of reportNames) {
     const element = widgetOf(name);
     if (!element) continue;
-    const parent = parentOf.get(name)?.parent;
+    const parent = itemOf.get(name)?.parent;
     if (parent && parent !== "Form") {
       if (!frame) {
         frame = widgetOf(parent);

@@ -30,15 +30,27 @@ async function calculate(page) {
   await page.click(byName("cmdCalculation"));
 }
 
-test("a first visit says there is no last run; the next visit brings the inputs back", async () => {
+// The notice line's text, or null when it is not shown.
+function noticeLine(page) {
+  return page.evaluate(() => {
+    const line = document.getElementById("noticeLine");
+    return line.hidden ? null : document.getElementById("noticeLineText").textContent;
+  });
+}
+
+test("a first visit says in a line that there is no last run; the next visit brings the inputs and edition back", async () => {
   const page = await session.open();
-  assert.equal(await dismissMessage(page), "지난 저장 파일이 존재하지 않습니다.");
+  assert.equal(await dismissMessage(page), null, "no modal on a first visit");
+  assert.equal(await noticeLine(page), "지난 저장 파일이 존재하지 않습니다.");
+  await page.click("#liteEdition");
   await typeCharacter(page, [["txtMainStat", "9123"]]);
   // Leaving the page keeps the inputs, as closing the window does.
   const again = await session.open({ keep: page });
   await page.close();
   assert.equal(await dismissMessage(again), null);
+  assert.equal(await noticeLine(again), null);
   assert.equal(await again.$eval(inputOf("txtMainStat"), (box) => box.value), "9123");
+  assert.equal(await again.$eval("#liteEdition", (box) => box.checked), true, "the edition is kept");
   await again.close();
 });
 
@@ -48,10 +60,7 @@ test("typed characters give the desktop's report, both editions", async () => {
     const page = await session.open();
     await dismissMessage(page);
     const edition = i === 1 ? "lite" : "full";
-    if (edition === "lite") {
-      await page.click("#liteEdition");
-      await dismissMessage(page);
-    }
+    if (edition === "lite") await page.click("#liteEdition");
     const made = await typeCharacter(page, randomCharacter(random, { checkStates: [0, 1] }));
     await page.keyboard.down("Control");
     await page.keyboard.press("Enter");
@@ -82,7 +91,8 @@ test("a skill refills its rune list as on the desktop", async () => {
 test("a profile opened gives the desktop's report, and one saved has the desktop's bytes", async () => {
   const folder = mkdtempSync(path.join(tmpdir(), "brakefell-page-"));
   const profile = path.join(folder, "mine.cfg");
-  const sets = randomCharacter(randomSource(11), { checkStates: [0, 1] });
+  // A box holding Korean text puts code page 949 bytes in the profile.
+  const sets = [...randomCharacter(randomSource(11), { checkStates: [0, 1] }), ["txtMainStat", "9000점"]];
   await nativeReport(sets, { extra: ["--save-profile", profile] });
 
   const page = await session.open();
@@ -96,12 +106,34 @@ test("a profile opened gives the desktop's report, and one saved has the desktop
   const native = await nativeReport([], { extra: ["--profile", profile] });
   assert.deepEqual(await shownReport(page), shownBoxes(native.json));
 
-  await page.click(byName("cmdSaveStat"));
-  const saved = await page.evaluate(async () =>
-    Array.from(new Uint8Array(await window.__downloads.at(-1).arrayBuffer())));
-  assert.deepEqual(Buffer.from(saved), readFileSync(profile));
+  // Saved through the system's dialog (Ctrl+S), and where there is none, under a typed name.
+  await page.keyboard.down("Control");
+  await page.keyboard.press("s");
+  await page.keyboard.up("Control");
+  assert.deepEqual(await savedFile(page), { name: "brakefell.cfg", bytes: readFileSync(profile) });
+
+  const plain = await session.open({ picker: false, keep: page });
   await page.close();
+  await plain.click(byName("cmdSaveStat"));
+  await plain.waitForSelector("#saveDialog[open]");
+  await plain.$eval("#saveName", (box) => (box.value = ""));
+  await plain.type("#saveName", "내 빌드");
+  await plain.keyboard.press("Enter");
+  const saved = await savedFile(plain);
+  assert.equal(saved.name, "내 빌드.cfg");
+  assert.deepEqual(saved.bytes, readFileSync(profile), "the kept inputs are the opened profile's");
+  await plain.close();
 });
+
+// The file the page saved last: its name and bytes.
+async function savedFile(page) {
+  await page.waitForFunction(() => window.__downloads.length > 0);
+  const { name, bytes } = await page.evaluate(async () => {
+    const file = window.__downloads.at(-1);
+    return { name: file.name, bytes: Array.from(new Uint8Array(await file.blob.arrayBuffer())) };
+  });
+  return { name, bytes: Buffer.from(bytes) };
+}
 
 test("a link carries the whole build, and a first-version link still opens", async () => {
   const page = await session.open();
@@ -125,6 +157,103 @@ test("a link carries the whole build, and a first-version link still opens", asy
   const oldNative = await nativeReport([], { extra: ["--code", firstVersion] });
   assert.deepEqual(await shownReport(old), shownBoxes(oldNative.json));
   await old.close();
+});
+
+test("a link opens its build in its own edition once, then the address forgets it and the edits stay", async () => {
+  const code = await nativeShareCode(randomCharacter(randomSource(21), { checkStates: [0, 1] }), "lite");
+  const page = await session.open({ fragment: code, query: "?edition=lite" });
+  assert.equal(await dismissMessage(page), null);
+  assert.equal(await noticeLine(page), null, "a visitor by link hears nothing of the start-up");
+  assert.equal(await page.$eval("#liteEdition", (box) => box.checked), true, "a lite link opens the lite edition");
+  const native = await nativeReport([], { edition: "lite", extra: ["--code", code] });
+  assert.deepEqual(await shownReport(page), shownBoxes(native.json));
+  assert.equal(await page.evaluate(() => location.href), session.server.url, "no fragment, no edition left");
+
+  await typeCharacter(page, [["txtMainStat", "7777"]]);
+  await page.reload();
+  await page.waitForSelector("body[data-ready='true']");
+  assert.equal(await page.$eval(inputOf("txtMainStat"), (box) => box.value), "7777");
+  assert.equal(await page.$eval("#liteEdition", (box) => box.checked), true);
+  await page.close();
+});
+
+test("links as browsers and chats hand them over open as the tool opens them; a damaged one says so once", async () => {
+  const made = randomCharacter(randomSource(23), { checkStates: [0, 1] });
+  const code = await nativeShareCode(made);
+  const native = await nativeReport([], { extra: ["--code", code] });
+  for (const fragment of [code.replace(".", "%2E") + "%20", `${code}#${code}`]) {
+    const page = await session.open({ fragment });
+    assert.deepEqual(await shownReport(page), shownBoxes(native.json), fragment);
+    await page.click("#copyLink");
+    const link = await page.waitForFunction(() => window.__copied).then((handle) => handle.jsonValue());
+    assert.equal(link, `${session.server.url}#${code}`, "the link copied is the build's alone");
+    await page.close();
+  }
+  const damaged = await session.open({ fragment: `${code.slice(0, 30)}<img src=x onerror=alert(1)>` });
+  assert.match(await dismissMessage(damaged), /./);
+  assert.equal(await dismissMessage(damaged), null, "one message");
+  assert.equal(await noticeLine(damaged), null);
+  await damaged.close();
+});
+
+test("without a clipboard the link stays readable, selected, until the dialog is closed", async () => {
+  const page = await session.open({ clipboard: false });
+  await page.click("#copyLink");
+  await page.waitForSelector("#linkDialog[open]");
+  await new Promise((resolve) => setTimeout(resolve, 3000));
+  const shown = await page.$eval("#linkText", (box) => ({
+    open: box.closest("dialog").open, link: box.value, selected: box.value.slice(box.selectionStart, box.selectionEnd),
+  }));
+  assert.equal(shown.open, true);
+  assert.match(shown.link, /^http:\/\/127\.0\.0\.1:\d+\/#BF2\./);
+  assert.equal(shown.selected, shown.link);
+  await page.click("#linkDialog button");
+  assert.equal(await page.$eval("#linkDialog", (dialog) => dialog.open), false);
+  await page.close();
+});
+
+test("keys and paste: Ctrl+A takes one report box, Enter moves on, a pasted code opens its build", async () => {
+  const page = await session.open();
+  await calculate(page);
+  await page.focus(byName("txtResult(1)"));
+  await page.keyboard.down("Control");
+  await page.keyboard.press("a");
+  await page.keyboard.up("Control");
+  assert.equal(await page.$eval(byName("txtResult(1)"), (box) => {
+    const range = getSelection().getRangeAt(0);
+    return box.contains(range.commonAncestorContainer) && range.toString() === box.textContent;
+  }), true);
+
+  await page.click(inputOf("txtWeaponExtraSpeed"));
+  await page.keyboard.press("Enter");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "txtWeaponDamageMin");
+
+  const made = randomCharacter(randomSource(29), { checkStates: [0, 1] });
+  const code = await nativeShareCode(made);
+  await page.evaluate((text) => {
+    // What a paste hands the page (a synthetic ClipboardEvent carries no data in every browser).
+    const paste = new Event("paste", { bubbles: true, cancelable: true });
+    Object.defineProperty(paste, "clipboardData", { value: { getData: () => text } });
+    document.body.dispatchEvent(paste);
+  }, `  ${session.server.url}#${code}\n`);
+  const native = await nativeReport([], { extra: ["--code", code] });
+  assert.deepEqual(await shownReport(page), shownBoxes(native.json));
+  await page.close();
+});
+
+test("switching the edition carries the whole build, option boxes too", async () => {
+  const page = await session.open();
+  await typeCharacter(page, [["chkCrossbow", "0"], ["chkMark", "1"], ["txtMainStat", "9500"]]);
+  const code = await page.evaluate(() => {
+    document.getElementById("copyLink").click();
+    return new Promise((resolve) => setTimeout(() => resolve(window.__copied), 100));
+  });
+  await page.click("#liteEdition");
+  assert.equal(await page.$eval(inputOf("chkCrossbow"), (box) => box.checked), false);
+  assert.equal(await page.$eval(inputOf("chkMark"), (box) => box.checked), true);
+  const native = await nativeReport([], { edition: "lite", extra: ["--code", code.slice(code.indexOf("#") + 1)] });
+  assert.deepEqual(await shownReport(page), shownBoxes(native.json));
+  await page.close();
 });
 
 test("every report line is as wide as its display width in the report font", async () => {

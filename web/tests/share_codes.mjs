@@ -55,6 +55,19 @@ for (let i = 0; i < cases; ++i) {
   calculator.delete();
 }
 
+// The page's inflate takes one whole zlib stream and nothing after it, within its limit.
+{
+  const { host } = makeCalculator("full");
+  const stream = host.compress(new TextEncoder().encode("txtMainStat=8830\r\n".repeat(40)));
+  const cases = [[stream, 4096, true], [new Uint8Array([...stream, 0]), 4096, false],
+    [stream.subarray(0, stream.length - 1), 4096, false], [stream, 100, false]];
+  for (const [bytes, limit, whole] of cases) {
+    if ((host.expand(bytes, limit) !== null) !== whole) {
+      failures.push(`inflate of ${bytes.length} bytes within ${limit}: expected ${whole ? "" : "no "}result`);
+    }
+  }
+}
+
 for (const failure of failures.slice(0, 5)) console.error(failure);
 console.log(`${corpus.length} desktop codes (and their first-version forms), ${cases} page codes: ` +
   `${failures.length} failures`);

@@ -4,19 +4,39 @@ import { serve } from "../../tools/serve.mjs";
 import { siteFolder } from "./core.mjs";
 
 // Test-only hooks installed before the page's own scripts: what the page copies to the clipboard
-// and what it offers to download are kept where the test can read them.
-function captureOutput() {
+// and what it saves are kept where the test can read them. `clipboard: false` takes the
+// clipboard away (a plain-http host); `picker: false` the system's save dialog.
+function captureOutput({ clipboard, picker }) {
   window.__copied = null;
-  window.__downloads = [];
+  window.__downloads = []; // { name, blob }
   const writeText = async (text) => {
     window.__copied = text;
   };
-  Object.defineProperty(navigator, "clipboard", { value: { writeText }, configurable: true });
+  Object.defineProperty(navigator, "clipboard", {
+    value: clipboard ? { writeText } : undefined,
+    configurable: true,
+  });
+  const blobs = new Map();
   const createObjectURL = URL.createObjectURL.bind(URL);
   URL.createObjectURL = (blob) => {
-    window.__downloads.push(blob);
-    return createObjectURL(blob);
+    const url = createObjectURL(blob);
+    blobs.set(url, blob);
+    return url;
   };
+  HTMLAnchorElement.prototype.click = function click() {
+    if (this.download) window.__downloads.push({ name: this.download, blob: blobs.get(this.href) });
+  };
+  window.showSaveFilePicker = picker
+    ? async ({ suggestedName }) => ({
+      createWritable: async () => {
+        const parts = [];
+        return {
+          write: async (data) => parts.push(data),
+          close: async () => window.__downloads.push({ name: suggestedName, blob: new Blob(parts) }),
+        };
+      },
+    })
+    : undefined;
 }
 
 export class PageSession {
@@ -33,16 +53,18 @@ export class PageSession {
   }
 
   // A page in a context of its own; `keep` reuses the previous page's context (a second visit).
-  async open({ width = 1280, height = 900, fragment = "", keep = null } = {}) {
+  // `fragment` and `query` make the address a link; `touch` emulates a phone's screen (Chromium).
+  async open({ width = 1280, height = 900, fragment = "", query = "", keep = null, touch = false,
+    clipboard = true, picker = true } = {}) {
     const context = keep ? keep.browserContext() : await this.browser.createBrowserContext();
     const page = await context.newPage();
     page.on("console", (message) => {
       if (message.type() === "error") this.errors.push(message.text());
     });
     page.on("pageerror", (error) => this.errors.push(String(error)));
-    await page.setViewport({ width, height });
-    await page.evaluateOnNewDocument(captureOutput);
-    await page.goto(this.server.url + (fragment ? `#${fragment}` : ""));
+    await page.setViewport({ width, height, hasTouch: touch, isMobile: touch });
+    await page.evaluateOnNewDocument(captureOutput, { clipboard, picker });
+    await page.goto(this.server.url + query + (fragment ? `#${fragment}` : ""));
     await page.waitForSelector("body[data-ready='true']", { timeout: 60000 });
     return page;
   }
@@ -57,7 +79,10 @@ export async function dismissMessage(page) {
     const dialog = document.getElementById("message");
     return dialog.open ? document.getElementById("messageText").textContent : null;
   });
-  if (text !== null) await page.click("#message button");
+  if (text !== null) {
+    await page.click("#message button");
+    await new Promise((resolve) => setTimeout(resolve, 100)); // a next message comes on "close"
+  }
   return text;
 }
 
@@ -69,6 +94,8 @@ export async function typeCharacter(page, sets) {
     const state = await page.evaluate((selector) => {
       const element = document.querySelector(selector);
       if (!element || element.closest(".hidden")) return null;
+      // Where a person would have it: in the middle of the screen, clear of the command bar.
+      element.scrollIntoView({ block: "center", inline: "nearest" });
       return { type: element.type, checked: element.checked, value: element.value };
     }, inputOf(name));
     if (state === null) continue;

@@ -1,0 +1,158 @@
+// One edition's calculator in the page: the core's session, its widgets laid out for the page's
+// width, and the commands a player gives it ("계산", 열기, 저장, a build from a code).
+
+import { ControlWidgets } from "./controls_view.js";
+import { askForFileName } from "./dialogs.js";
+import { buildStacked, buildWindow, chooseLayout, sameLayout } from "./layout_view.js";
+
+const kProgramFolder = "/app";
+const kSavedProfileName = "brakefell.cfg";
+const kProfileExtension = ".cfg";
+
+const main = document.getElementById("calculator");
+const commandBar = document.getElementById("commands");
+
+// A file name the player typed, with the profile's extension when it has none.
+export function profileFileName(typed) {
+  const name = typed.trim() || kSavedProfileName;
+  return name.toLowerCase().endsWith(kProfileExtension) ? name : name + kProfileExtension;
+}
+
+function download(bytes, name) {
+  const link = document.createElement("a");
+  link.href = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
+  link.download = name;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+}
+
+// The system's save dialog where the browser has one: the player picks name and folder. Resolves
+// to true when saved or cancelled there, false when the browser has none to offer.
+async function saveWithPicker(bytes) {
+  if (typeof window.showSaveFilePicker !== "function") return false;
+  let handle;
+  try {
+    handle = await window.showSaveFilePicker({
+      suggestedName: kSavedProfileName,
+      types: [{ description: "프로필", accept: { "application/octet-stream": [kProfileExtension] } }],
+    });
+  } catch (error) {
+    return error?.name === "AbortError"; // cancelled; any other refusal falls back to a download
+  }
+  const file = await handle.createWritable();
+  await file.write(bytes);
+  await file.close();
+  return true;
+}
+
+export class CalculatorPage {
+  constructor(core, host, edition) {
+    this.host = host;
+    this.edition = edition;
+    this.calculator = new core.Calculator(edition, host, kProgramFolder);
+    this.widgets = new ControlWidgets(this.calculator, {
+      cmdCalculation: () => this.calculate(),
+      cmdOpen: () => this.chooseProfile(),
+      cmdSaveStat: () => this.save(),
+    });
+    this.layout = this.calculator.layout();
+    this.sections = this.calculator.sections();
+    this.tabOrder = this.calculator.tabOrder();
+    this.shownLayout = null;
+  }
+
+  // Starts the session; what it says goes to `say` (a quiet start tells the player less).
+  startUp(say) {
+    const usual = this.host.say;
+    this.host.say = say;
+    try {
+      this.calculator.startUp();
+    } finally {
+      this.host.say = usual;
+    }
+    document.title = this.layout.caption;
+    document.getElementById("title").textContent = this.layout.caption;
+  }
+
+  // Lays the controls out afresh whenever the layout the page's width calls for changes.
+  arrange() {
+    const touch = matchMedia("(pointer: coarse)").matches;
+    // The window's layout uses the whole width, less the form's own border.
+    const chosen = chooseLayout(this.layout, document.documentElement.clientWidth - 2, touch);
+    if (sameLayout(chosen, this.shownLayout)) return;
+    this.shownLayout = chosen;
+    const controls = new Map(this.calculator.controls().map((control) => [control.name, control]));
+    controls.delete("cmdAnalysis"); // the analyses are the desktop's for now
+    this.widgets.detach();
+    main.classList.toggle("stacked", chosen.kind === "stacked");
+    main.classList.toggle("window-layout", chosen.kind === "window");
+    const commands = [];
+    const reportNames = this.calculator.reportBoxes().map((box) => box.name);
+    const content = chosen.kind === "window"
+      ? buildWindow(this.widgets, controls, this.layout, chosen.scale, commands)
+      : buildStacked(this.widgets, controls, this.sections, this.layout, reportNames, commands);
+    main.replaceChildren(content);
+    commandBar.replaceChildren(...commands.map((control) => this.widgets.widget(control)));
+    main.removeAttribute("aria-busy");
+    this.widgets.refresh();
+    this.widgets.showReport(this.calculator.reportBoxes());
+  }
+
+  calculate() {
+    this.calculator.calculate();
+    this.widgets.refresh();
+    this.widgets.showReport(this.calculator.reportBoxes());
+  }
+
+  chooseProfile() {
+    document.getElementById("profileFile").click();
+  }
+
+  async save() {
+    const bytes = this.calculator.profileBytes();
+    if (await saveWithPicker(bytes)) return;
+    const name = await askForFileName(kSavedProfileName);
+    if (name !== null) download(bytes, profileFileName(name));
+  }
+
+  async open(file) {
+    const path = `/opened/${file.name}`;
+    this.host.lend(path, new Uint8Array(await file.arrayBuffer()));
+    try {
+      this.calculator.openProfileFile(path);
+    } finally {
+      this.host.forget(path);
+    }
+    this.widgets.refresh();
+  }
+
+  // A build from a code or a link; its report follows at once. True when it opened.
+  openCode(text) {
+    const opened = this.calculator.openShareCode(text).end === "done";
+    if (opened) this.calculate();
+    this.widgets.refresh();
+    return opened;
+  }
+
+  shareCode() {
+    return this.calculator.shareCode();
+  }
+
+  // Moves the focus from `name` to the next shown control in the window's tab order.
+  focusAfter(name) {
+    const start = this.tabOrder.indexOf(name);
+    for (let at = start + 1; start >= 0 && at < this.tabOrder.length; ++at) {
+      const element = this.widgets.made(this.tabOrder[at]);
+      if (!element || !element.isConnected || element.closest(".hidden")) continue;
+      const target = element.matches("input, select, button, pre") ? element : element.querySelector("input");
+      if (!target) continue;
+      target.focus();
+      return true;
+    }
+    return false;
+  }
+
+  shutDown() {
+    this.calculator.shutDown();
+  }
+}
