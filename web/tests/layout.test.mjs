@@ -106,9 +106,14 @@ function layoutSnapshot() {
     });
 }
 
+// Each edition's window names the wolf its own way.
+const kWolfCaption = { full: "동료-늑대", lite: "동물-늑대" };
+
 test("every width shows every control of the edition, uncovered, with no text under 12 pixels", async () => {
   for (const edition of kEditions) {
     const page = await openEdition(edition);
+    assert.equal(await page.$eval(`[data-control="chkCompanion"]`, (box) => box.textContent.trim()),
+      kWolfCaption[edition]);
     for (const width of kWidths) {
       await page.setViewport({ width, height: 800 });
       await settled(page);
