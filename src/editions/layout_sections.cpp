@@ -29,7 +29,6 @@ int ColumnWidth(const WindowLayout& layout) {
     return 0;
 }
 
-
 // Adds the sections of one run of items: each heading opens a section, and what stands under it
 // becomes its fields, read from top to bottom and left to right. Nothing above the run's first
 // heading belongs to a section (the lite window's notice, the command buttons).
