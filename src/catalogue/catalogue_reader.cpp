@@ -21,7 +21,7 @@ bool IsSkillHeader(std::string_view line) {
 }
 
 // The skill name after ">", without leading and trailing blanks. Only blanks are removed: a tab
-// or a full-width space is part of the name, as the catalogue has always been read.
+// or a full-width space is part of the name.
 std::u16string SkillNameOf(std::string_view header) {
     std::u16string name = DecodeCp949(header.substr(1));
     const std::size_t last = name.find_last_not_of(u' ');

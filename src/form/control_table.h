@@ -1,8 +1,8 @@
 #pragma once
-// Every named control of frmMain: its kind, caption, tooltip, initial value and initial
-// visibility, as a freshly loaded window has them (before start-up fills the lists). FormState is
-// built from this table, and the window creates its widgets from it. Where each control stands
-// on screen belongs to the window's layout, not here.
+// Every named control of the calculator window: its kind, caption, tooltip, initial value and
+// initial visibility, as a freshly loaded window has them (before start-up fills the lists).
+// FormState is built from this table, and the window creates its widgets from it. Where each
+// control stands on screen belongs to the window's layout, not here.
 
 #include <span>
 #include <string_view>

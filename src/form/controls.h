@@ -1,5 +1,5 @@
 #pragma once
-// The controls of the window frmMain as plain values: what each holds and whether it shows.
+// The controls of the calculator window as plain values: what each holds and whether it shows.
 // The window draws them; the headless tool, the profiles and the tests read and change them.
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
-// Every control of frmMain with its value and visibility, and the reactions that run whenever a
-// selection or a check box changes, by the user or by code: one implementation for the window,
-// the headless tool and the profiles.
+// Every control of the calculator window with its value and visibility, and the reactions that run
+// whenever a selection or a check box changes, by the user or by code: one implementation for the
+// window, the headless tool and the profiles.
 
 #include <functional>
 #include <string>

@@ -13,8 +13,8 @@ std::string FindLastRunFileIn(const Storage& storage, std::string_view folder) {
     if (folder.empty()) {
         return {};
     }
-    // In the order of their names as text, by their UTF-16 units (as the desktop has always
-    // listed them).
+    // In the order of their names as text, by their UTF-16 units: of several names that differ
+    // only in letter case, the first in this order is the file read.
     std::vector<std::pair<std::u16string, std::string>> names;
     for (std::string& name : storage.entryNames(folder)) {
         names.emplace_back(Utf16OfUtf8(name), std::move(name));

@@ -47,12 +47,12 @@ class CalculatorSession {
     CalculatorSession(const CalculatorSession&) = delete;
     CalculatorSession& operator=(const CalculatorSession&) = delete;
 
-    // Form_Load: fills the small lists, reads the catalogue, fills the skill slots with their
-    // defaults, then reads the last-run profile. Fails when the catalogue could not be read.
+    // The window opening: fills the small lists, reads the catalogue, fills the skill slots with
+    // their defaults, then reads the last-run profile. Fails when the catalogue could not be read.
     CommandOutcome startUp(const StartupOptions& options = {});
-    CommandOutcome calculate();    // cmdCalculation_Click ("계산")
-    CommandOutcome openProfile();  // cmdOpen_Click ("열기")
-    CommandOutcome saveProfile();  // cmdSaveStat_Click ("저장")
+    CommandOutcome calculate();    // "계산": the report of the inputs now
+    CommandOutcome openProfile();  // "열기": a profile the player chooses
+    CommandOutcome saveProfile();  // "저장": the inputs to a profile the player names
     // "열기" and "저장" with the file already chosen.
     CommandOutcome openProfileFile(std::string_view path);
     CommandOutcome saveProfileFile(std::string_view path);
@@ -65,8 +65,8 @@ class CalculatorSession {
     // the build cannot be read. The newest entry restored stays the newest; any other comes back
     // as a new newest entry of the same build.
     CommandOutcome restore(HistoryEntry entry);
-    // Form_Unload: saves the last-run profile; never refuses. After a failed start-up the last
-    // run was never read into the window, so its file is left as it is rather than replaced by
+    // The window closing: saves the last-run profile; never refuses. After a failed start-up the
+    // last run was never read into the window, so its file is left as it is rather than replaced by
     // defaults and empty skill slots.
     CommandOutcome shutDown();
 

@@ -21,7 +21,7 @@ void AppendExponent(std::u16string& text, int exponent) {
     text += exponent < 0 ? u"E-" : u"E+";
     const int magnitude = std::abs(exponent);
     if (magnitude < 10) {
-        text += u'0';  // the classic form has at least two exponent digits: 1E+20, 1E-05
+        text += u'0';  // the exponent has at least two digits: 1E+20, 1E-05
     }
     text += IntegerText(magnitude);
 }
@@ -52,7 +52,8 @@ std::u16string PlainDigits(bool negative, const DecimalDigits& d) {
 }  // namespace
 
 // Plain notation for values from 0.0001 up to 15 integer digits; beyond that the exponent form
-// "1E+20" / "1.5E-07", like the classic general number text. Not a number gives the empty text.
+// "1E+20" / "1.5E-07", with an upper-case E and a signed exponent. Not a number gives the empty
+// text.
 std::u16string GeneralNumberText(double value) {
     if (!std::isfinite(value)) {
         return {};

@@ -185,7 +185,7 @@ ScannedNumber ScanDecimal(BlankSkippingCursor& cursor) {
 }
 
 // "&H" and "&O" integers. A value that fits 32 bits is read as a signed 32-bit integer, so
-// "&HFFFFFFFF" is -1 as in the classic Basic reading; a longer one is its plain value.
+// "&HFFFFFFFF" is -1 (its 32 bits read as two's complement); a longer one is its plain value.
 ScannedNumber ScanPrefixedInteger(BlankSkippingCursor& cursor, int base) {
     ScannedNumber scanned;
     std::uint64_t exact = 0;

@@ -1,6 +1,6 @@
 #pragma once
-// A double as a person reads it: rounded to 15 significant digits, as the classic general number
-// text shows it. Every halfway rule of the program decides on these digits: the attack rates'
+// A double as a person reads it: rounded to 15 significant digits, the digits the general number
+// text shows. Every halfway rule of the program decides on these digits: the attack rates'
 // four decimals, the report's number patterns, and the whole numbers of profile and catalogue
 // lines. So a rate that reads 1.80895 is a tie even when its double lies just below, and a
 // double just below 2.5 that reads 2.49999999999999 is no tie.

@@ -1,6 +1,6 @@
 #pragma once
 // The few conversions the core needs between its texts (UTF-16, so that every index, length and
-// display width is what the window has always counted) and bytes (std::string): UTF-8 for the
+// display width counts the window's UTF-16 units) and bytes (std::string): UTF-8 for the
 // sentences and names written in the sources, Latin-1 for the all-ASCII lines of the history,
 // whole numbers as text, blanks around a pasted code, base64url for share codes. Code page 949,
 // the encoding of the files, has its own header (cp949.h).
@@ -37,8 +37,8 @@ std::u16string_view TrimmedSpaces(std::u16string_view text);
 // Whether `text` holds exactly the ASCII characters of `ascii` (a control's name, say).
 bool EqualsAscii(std::u16string_view text, std::string_view ascii);
 
-// Whether `text` is `lowerAsciiWord` in any letter case. Letters compare case-folded, as the
-// program has always compared them, so the long s "ſ" counts as "s" and the Kelvin sign as "k".
+// Whether `text` is `lowerAsciiWord` in any letter case. Letters compare by Unicode case
+// folding, so the long s "ſ" counts as "s" and the Kelvin sign as "k".
 bool EqualsIgnoringCase(std::u16string_view text, std::string_view lowerAsciiWord);
 
 // Base64 with "-" and "_" for "+" and "/", and without "=" padding.

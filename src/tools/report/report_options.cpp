@@ -103,7 +103,7 @@ QString UsageText() {
     QCommandLineParser parser;
     AddOptions(parser);
     QString text = parser.helpText();
-    // Qt writes "Usage: <program>"; the tool has always said "usage:".
+    // Qt writes "Usage: <program>"; the tool's usage line starts "usage:".
     if (text.startsWith(QStringLiteral("Usage: "))) {
         text.replace(0, 6, QStringLiteral("usage:"));
     }
