@@ -2,9 +2,9 @@
 // Build B of the comparison: the inputs as they stood when the player fixed them, or a profile
 // read over the inputs of now (what a profile does not hold stays as it is now). B keeps its own
 // controls, so the main window's inputs move on without it. A B once set never changes, only
-// gives way to the next: a calculation still reading the one before keeps it (shared()).
+// gives way to the next; a calculation takes a copy of the B it reads.
 
-#include <memory>
+#include <optional>
 #include <string_view>
 
 #include "form/command_outcome.h"
@@ -19,9 +19,8 @@ class ComparisonBuild {
     ComparisonBuild();
     ~ComparisonBuild();
 
-    bool isSet() const { return form_ != nullptr; }
+    bool isSet() const { return form_.has_value(); }
     const FormState& form() const { return *form_; }  // only when isSet()
-    std::shared_ptr<const FormState> shared() const { return form_; }
 
     // "현재 상태를 B로 고정": B holds the inputs of now.
     void snapshot(const FormState& now);
@@ -32,7 +31,7 @@ class ComparisonBuild {
                                UserPrompts& prompts);
 
   private:
-    std::shared_ptr<const FormState> form_;
+    std::optional<FormState> form_;
 };
 
 }  // namespace brakefell

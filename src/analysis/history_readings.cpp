@@ -1,9 +1,9 @@
 #include "analysis/history_readings.h"
 
-#include <memory>
+#include <optional>
 
 #include "analysis/input_changes.h"
-#include "analysis/read_over_now.h"
+#include "profile/shared_build.h"
 
 namespace brakefell {
 
@@ -11,11 +11,10 @@ HistoryReadings ReadHistory(const std::vector<HistoryEntry>& entries, const Form
     HistoryReadings readings;
     readings.sheets.reserve(entries.size());
     readings.changes.reserve(entries.size());
-    // Only the entry before is kept: two scratch forms at a time, however long the history.
-    std::unique_ptr<FormState> before;
+    // Only the entry before is kept: two copies of the inputs at a time, however long the history.
+    std::optional<FormState> before;
     for (const HistoryEntry& entry : entries) {
-        std::unique_ptr<FormState> form =
-            ReadOverNow(now, [&](FormState& copy) { return ApplyBuild(entry.build, copy); });
+        std::optional<FormState> form = BuildOverInputs(entry.build, now);
         std::optional<CharacterSheet> sheet;
         std::u16string changes;
         if (form) {

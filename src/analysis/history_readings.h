@@ -1,8 +1,8 @@
 #pragma once
-// Each entry of the calculation history read once over the inputs of now (read_over_now.h): its
+// Each entry of the calculation history read once over the inputs of now (BuildOverInputs): its
 // character sheet, which any metric is then reckoned from (history_values.h), and what the player
-// changed since the entry before, so that entries alike in value can be told apart. Filling up to
-// 200 scratch forms is the history's slow part: the window does it once on a worker and keeps the
+// changed since the entry before, so that entries alike in value can be told apart. Reading up to
+// 200 builds is the history's slow part: the window does it once on a worker and keeps the
 // readings while the entries stay the same.
 
 #include <optional>

@@ -22,7 +22,6 @@
 #include <string>
 
 #include "devtools/scratch_calculator.h"
-#include "form/copy_inputs.h"
 #include "profile/share_code.h"
 #include "session/calculation_history.h"
 #include "text/strings.h"
@@ -153,12 +152,12 @@ void WriteHistory(const CalculatorSession& session, const QString& userDir) {
     if (!file.open(QIODevice::WriteOnly)) {
         return;
     }
-    const std::unique_ptr<FormState> scratch = CopyOfForm(session.form());
+    FormState scratch = session.form();
     const UtcMillis start = 1'800'000'000'000;
     for (int i = 0; i < CalculationHistory::kMostEntries; ++i) {
-        scratch->setText(u"txtMainStat", IntegerText(8000 + 10 * i));
+        scratch.setText(u"txtMainStat", IntegerText(8000 + 10 * i));
         const std::string line = IsoUtcText(start + 60'000LL * i) + ' ' +
-                                 Latin1OfUtf16(ShareCodeOf(session.platform().deflate, *scratch)) +
+                                 Latin1OfUtf16(ShareCodeOf(session.platform().deflate, scratch)) +
                                  "\r\n";
         file.write(line.data(), static_cast<qint64>(line.size()));
     }

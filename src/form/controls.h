@@ -33,6 +33,7 @@ struct ControlState {
     std::vector<std::u16string> items;  // list entries of a drop-down list
     bool visible = true;
     Rgb color;  // text colour of a label
+    bool operator==(const ControlState&) const = default;
 };
 
 // The kinds a person changes: text boxes, check boxes, lists and option buttons.

@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 #include <stdexcept>
+#include <utility>
 
 #include "form/control_table.h"
 #include "form/interlocks.h"
@@ -39,7 +40,7 @@ ControlState FromSpec(const ControlSpec& entry) {
 
 }  // namespace
 
-FormState::FormState(const SkillCatalogue& catalogue) : catalogue_(catalogue) {
+FormState::FormState(const SkillCatalogue& catalogue) : catalogue_(&catalogue) {
     const auto table = ControlTable();
     controls_.reserve(table.size());
     for (const ControlSpec& entry : table) {
@@ -51,6 +52,41 @@ FormState::FormState(const SkillCatalogue& catalogue) : catalogue_(catalogue) {
     }
     std::sort(byName_.begin(), byName_.end(),
               [this](int a, int b) { return controls_[a].name < controls_[b].name; });
+}
+
+FormState::FormState(const FormState& other)
+    : catalogue_(other.catalogue_), controls_(other.controls_), byName_(other.byName_) {}
+
+FormState::FormState(FormState&& other) noexcept
+    : catalogue_(other.catalogue_),
+      controls_(std::move(other.controls_)),
+      byName_(std::move(other.byName_)) {}
+
+FormState& FormState::operator=(const FormState& other) {
+    catalogue_ = other.catalogue_;
+    controls_ = other.controls_;
+    byName_ = other.byName_;
+    return *this;
+}
+
+FormState& FormState::operator=(FormState&& other) noexcept {
+    catalogue_ = other.catalogue_;
+    controls_ = std::move(other.controls_);
+    byName_ = std::move(other.byName_);
+    return *this;
+}
+
+FormState::~FormState() = default;
+
+void FormState::adopt(FormState&& read) {
+    std::vector<ControlState> before = std::exchange(controls_, std::move(read.controls_));
+    catalogue_ = read.catalogue_;
+    byName_ = std::move(read.byName_);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (i >= before.size() || !(controls_[i] == before[i])) {
+            changed(controls_[i]);
+        }
+    }
 }
 
 int FormState::indexOf(std::u16string_view name) const {

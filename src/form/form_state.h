@@ -20,14 +20,24 @@ class FormState {
     // lists). The catalogue is the one the slot lists show; it must outlive the form.
     explicit FormState(const SkillCatalogue& catalogue);
 
-    FormState(const FormState&) = delete;
-    FormState& operator=(const FormState&) = delete;
+    // The inputs are a value: a copy (a snapshot, a scratch form to read a build into) takes the
+    // controls, their name index and the catalogue, never the listener. Assigning keeps the
+    // target's listener and tells it nothing; adopt() does.
+    FormState(const FormState& other);
+    FormState(FormState&& other) noexcept;
+    FormState& operator=(const FormState& other);
+    FormState& operator=(FormState&& other) noexcept;
+    ~FormState();
+
+    // Takes the controls of `read` (a copy of this form that a build was read into whole), and
+    // tells the listener of every control that changed, as the changes one by one would have.
+    void adopt(FormState&& read);
 
     const std::vector<ControlState>& controls() const { return controls_; }
     const ControlState* find(std::u16string_view name) const;  // nullptr for an unknown name
     // The name must exist: an unknown name is a programming error and throws std::out_of_range.
     const ControlState& at(std::u16string_view name) const;
-    const SkillCatalogue& catalogue() const { return catalogue_; }
+    const SkillCatalogue& catalogue() const { return *catalogue_; }
 
     // Changes. Each runs the same side effects as the user's change in the window:
     // a skill choice refills that slot's rune list and selects rune 0; a rune choice sets the
@@ -62,7 +72,7 @@ class FormState {
     ControlState& mutableAt(std::u16string_view name);
     void changed(const ControlState& control);
 
-    const SkillCatalogue& catalogue_;
+    const SkillCatalogue* catalogue_;
     std::vector<ControlState> controls_;
     std::vector<int> byName_;  // indexes into controls_, sorted by name for lookup
     ChangeListener listener_;

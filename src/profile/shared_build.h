@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "form/command_outcome.h"
 #include "form/form_state.h"
@@ -22,8 +23,19 @@ struct SharedBuild {
 // The form's build, whole.
 SharedBuild BuildOf(const FormState& form);
 
-// Reads the profile as "열기" reads a file and then the options, but only when every line of both
-// applies: otherwise the form is left as it was. False when not read.
+// The build as one string of bytes and back, so that it travels in one message (to a page's
+// worker, say): the profile's length in decimal, a line feed, the profile, then the options when
+// the build has them. The share code is the compressed text form of the same build.
+std::string BytesOfBuild(const SharedBuild& build);
+std::optional<SharedBuild> BuildOfBytes(std::string_view bytes);
+
+// A copy of `now` with the build read over it: the profile as "열기" reads a file, then the
+// options; what the build does not hold stays as it is now. nullopt unless every line of both
+// applies.
+std::optional<FormState> BuildOverInputs(const SharedBuild& build, const FormState& now);
+
+// The same read into the form itself, taken whole or not at all: otherwise the form is left as
+// it was. False when not read.
 bool ApplyBuild(const SharedBuild& build, FormState& form);
 
 // The same as a command: a build that cannot be read whole says so as "열기" does.

@@ -27,9 +27,9 @@ CalculatorSession::CalculatorSession(Edition edition, ProgramFolders folders,
       platform_(platform),
       prompts_(prompts),
       catalogue_(std::make_unique<SkillCatalogue>()),
-      form_(std::make_unique<FormState>(*catalogue_)),
+      form_(*catalogue_),
       history_(platform, HistoryPath(folders_)) {
-    form_->setChangeListener([this](const ControlState& control) {
+    form_.setChangeListener([this](const ControlState& control) {
         controlListeners_.call(control);
         if (IsInputKind(control.kind)) {
             ++inputsGeneration_;
@@ -39,12 +39,12 @@ CalculatorSession::CalculatorSession(Edition edition, ProgramFolders folders,
 }
 
 CalculatorSession::~CalculatorSession() {
-    form_->setChangeListener({});
+    form_.setChangeListener({});
 }
 
 CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
     recordHistory_ = options.recordHistory;
-    FillStartUpLists(*form_);
+    FillStartUpLists(form_);
 
     const std::string cataloguePath = options.cataloguePath.empty()
                                           ? PathInFolder(folders_.programDir, kCatalogueFileName)
@@ -60,19 +60,19 @@ CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
         return FailedWithMessage(prompts_, messages::kCatalogueLoadError);
     }
 
-    FillSkillSlots(*form_);
+    FillSkillSlots(form_);
     if (!options.loadLastRun) {
         return {};
     }
     // A last run that cannot be read leaves the defaults: start-up itself has succeeded.
     CommandOutcome lastRun =
-        LoadProfile(ProfileSource::LastRun, *form_, folders_, platform_.storage, prompts_);
+        LoadProfile(ProfileSource::LastRun, form_, folders_, platform_.storage, prompts_);
     lastRun.end = CommandEnd::Done;
     return lastRun;
 }
 
 CommandOutcome CalculatorSession::calculate() {
-    const Refusal refusal = RunCalculation(*form_, shown_, edition_);
+    const Refusal refusal = RunCalculation(form_, shown_, edition_);
     CommandOutcome outcome;
     if (refusal != Refusal::None) {
         outcome = CommandOutcome::Refused(refusal, std::u16string(messages::kCalculationRefused));
@@ -81,7 +81,7 @@ CommandOutcome CalculatorSession::calculate() {
         // "계산" pressed again on the same build, or the newest entry restored, tells nothing new:
         // the history keeps one entry for it. A history that cannot be written costs this run
         // nothing: the entry stays in memory.
-        const SharedBuild build = BuildOf(*form_);
+        const SharedBuild build = BuildOf(form_);
         const std::vector<HistoryEntry>& entries = history_.entries();
         if (entries.empty() || entries.back().build != build) {
             history_.add(platform_.clock.now(), build);
@@ -92,31 +92,31 @@ CommandOutcome CalculatorSession::calculate() {
 }
 
 CommandOutcome CalculatorSession::openProfile() {
-    return LoadProfile(ProfileSource::ChosenFile, *form_, folders_, platform_.storage, prompts_);
+    return LoadProfile(ProfileSource::ChosenFile, form_, folders_, platform_.storage, prompts_);
 }
 
 CommandOutcome CalculatorSession::saveProfile() {
-    return SaveProfile(ProfileSource::ChosenFile, *form_, folders_, platform_.storage, prompts_);
+    return SaveProfile(ProfileSource::ChosenFile, form_, folders_, platform_.storage, prompts_);
 }
 
 CommandOutcome CalculatorSession::openProfileFile(std::string_view path) {
-    return LoadProfileAt(path, *form_, platform_.storage, prompts_);
+    return LoadProfileAt(path, form_, platform_.storage, prompts_);
 }
 
 CommandOutcome CalculatorSession::saveProfileFile(std::string_view path) {
-    return SaveProfileAt(path, *form_, platform_.storage, prompts_);
+    return SaveProfileAt(path, form_, platform_.storage, prompts_);
 }
 
 std::u16string CalculatorSession::shareCode() const {
-    return ShareCodeOf(platform_.deflate, *form_);
+    return ShareCodeOf(platform_.deflate, form_);
 }
 
 CommandOutcome CalculatorSession::openShareCode(std::u16string_view code) {
-    return LoadShareCode(platform_.deflate, code, *form_, prompts_);
+    return LoadShareCode(platform_.deflate, code, form_, prompts_);
 }
 
 CommandOutcome CalculatorSession::openBuild(const SharedBuild& build) {
-    return LoadBuild(build, *form_, prompts_);
+    return LoadBuild(build, form_, prompts_);
 }
 
 CommandOutcome CalculatorSession::restore(HistoryEntry entry) {
@@ -153,7 +153,7 @@ CommandOutcome CalculatorSession::shutDown() {
     if (!catalogueLoaded_) {
         return {};
     }
-    return SaveProfile(ProfileSource::LastRun, *form_, folders_, platform_.storage, prompts_);
+    return SaveProfile(ProfileSource::LastRun, form_, folders_, platform_.storage, prompts_);
 }
 
 }  // namespace brakefell

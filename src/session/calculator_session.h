@@ -70,8 +70,8 @@ class CalculatorSession {
     // defaults and empty skill slots.
     CommandOutcome shutDown();
 
-    FormState& form() { return *form_; }
-    const FormState& form() const { return *form_; }
+    FormState& form() { return form_; }
+    const FormState& form() const { return form_; }
     const SkillCatalogue& catalogue() const { return *catalogue_; }
     Edition edition() const { return edition_; }
     const ProgramFolders& folders() const { return folders_; }
@@ -105,7 +105,7 @@ class CalculatorSession {
     Platform platform_;
     UserPrompts& prompts_;
     std::unique_ptr<SkillCatalogue> catalogue_;
-    std::unique_ptr<FormState> form_;
+    FormState form_;
     ShownLists shown_;
     bool catalogueLoaded_ = false;
     bool recordHistory_ = false;

@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include <stdexcept>
 
@@ -30,6 +31,23 @@ class FormStateTest : public ::testing::Test {
         FillSkillSlots(form);
     }
 };
+
+// A copy is the inputs alone: the window never hears of changes to it, and when a copy is taken
+// back whole the window hears of exactly the controls that changed.
+TEST_F(FormStateTest, ACopyIsTheInputsWithoutTheListener) {
+    startUp();
+    std::vector<std::u16string> told;
+    form.setChangeListener([&](const ControlState& control) { told.push_back(control.name); });
+    FormState copy = form;
+    copy.setText(u"txtMainStat", u"9000");
+    copy.setCheck(u"chkMark", 1 - form.at(u"chkMark").value);
+    EXPECT_TRUE(told.empty());
+    EXPECT_NE(form.at(u"txtMainStat").text, u"9000");
+
+    form.adopt(std::move(copy));
+    EXPECT_EQ(told, (std::vector<std::u16string>{u"txtMainStat", u"chkMark"}));
+    EXPECT_EQ(form.at(u"txtMainStat").text, u"9000");
+}
 
 TEST_F(FormStateTest, FindsEveryControlOfTheTableByItsExactName) {
     ASSERT_EQ(form.controls().size(), ControlTable().size());

@@ -115,6 +115,7 @@ TEST(ShareCodes, RandomBuildsComeBackWhole) {
         SCOPED_TRACE(Utf8OfUtf16(code));
         EXPECT_TRUE(code.starts_with(u"BF2."));
         EXPECT_EQ(BuildOfShareCode(code), BuildOf(*sender));
+        EXPECT_EQ(BuildOfBytes(BytesOfBuild(BuildOf(*sender))), BuildOf(*sender));
 
         auto friendForm = StartedForm();
         TurnEveryOption(*friendForm);
@@ -248,13 +249,32 @@ TEST(ShareCodes, WhatIsNotACodeShowsOneSentenceAndChangesNothing) {
         form->setText(u"txtWeaponDamageMin", u"1999");
         const SharedBuild before = BuildOf(*form);
         testing::RecordingPrompts prompts;
+        int told = 0;
+        form->setChangeListener([&](const ControlState&) { ++told; });
 
         const CommandOutcome outcome = LoadShareCode(notCode, *form, prompts);
 
         EXPECT_FALSE(outcome);
+        EXPECT_EQ(told, 0) << "the window heard of a change";
         EXPECT_EQ(prompts.messages,
                   std::vector<std::u16string>{std::u16string(messages::kShareCodeError)});
         EXPECT_EQ(BuildOf(*form), before);
+    }
+}
+
+// A build travels to a page's worker as one string of bytes; anything else is no build.
+TEST(ShareCodes, ABuildAsBytesComesBackWholeAndNothingElseReads) {
+    const std::string profile = WriteProfile(*StartedForm());
+    for (const SharedBuild& build : {SharedBuild{profile, "1\r\nchkMark=1\r\n"},
+                                     SharedBuild{profile, std::nullopt}, SharedBuild{"", ""}}) {
+        EXPECT_EQ(BuildOfBytes(BytesOfBuild(build)), build);
+    }
+    const std::string bytes = BytesOfBuild({profile, "1\r\n"});
+    for (const std::string& notBuild :
+         {std::string(), bytes.substr(0, bytes.size() - 1), bytes + "x", std::string("3 -\nab"),
+          std::string("3 -\nabcd"), std::string("-1 -\n"), std::string("3 x\nabc"),
+          std::string("3 1\nabc"), std::string("3\nabc")}) {
+        EXPECT_EQ(BuildOfBytes(notBuild), std::nullopt) << notBuild.substr(0, 20);
     }
 }
 

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
-#include <memory>
 #include <optional>
+#include <utility>
 
 #include "analysis/metric.h"
 #include "catalogue/skill_catalogue.h"
@@ -17,10 +17,14 @@
 namespace brakefell {
 
 struct AnalysisInputs {
-    std::uint64_t generation = 0;           // the session's inputs generation they were read at
-    std::shared_ptr<const FormState> form;  // a scratch copy of the main window's inputs then
-    CharacterSheet sheet;                   // what that form's character sheet reads
-    const SkillCatalogue* catalogue = nullptr;
+    AnalysisInputs(std::uint64_t generation, FormState inputs)
+        : generation(generation), inputs(std::move(inputs)) {}
+
+    CharacterSheet sheet() const { return inputs.characterSheet(); }
+    const SkillCatalogue& catalogue() const { return inputs.catalogue(); }
+
+    std::uint64_t generation = 0;  // the session's inputs generation they were read at
+    FormState inputs;              // a copy of the main window's inputs then
     std::optional<Metric> metric;  // nullopt: no numbers, see `note`
     QString note;                  // why there are no numbers; empty when there are
     std::optional<Metric> chosen;  // the chooser's metric, whatever the inputs of now give

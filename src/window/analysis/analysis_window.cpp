@@ -11,7 +11,6 @@
 #include "analysis/analysis_texts.h"
 #include "editions/window_layout.h"
 #include "engine/compute_figures.h"
-#include "form/copy_inputs.h"
 #include "form/messages.h"
 #include "platform/paths.h"
 #include "qt_adapters/qt_text.h"
@@ -168,20 +167,16 @@ void AnalysisWindow::refresh() {
     pending_.stop();
     // A copy of the inputs of now, taken here: the tab's calculation reads it on a worker
     // thread while the calculator's own form moves on.
-    const FormState& form = session_.form();
-    AnalysisInputs inputs;
-    inputs.generation = session_.inputsGeneration();
-    inputs.form = CopyOfForm(form);
-    inputs.sheet = inputs.form->characterSheet();
-    inputs.catalogue = &session_.catalogue();
+    AnalysisInputs inputs(session_.inputsGeneration(), session_.form());
+    const CharacterSheet sheet = inputs.sheet();
     inputs.metric = chosenMetric();
     inputs.chosen = inputs.metric;
     QString fallback;
     if (inputs.metric) {
-        inputs.note = QStringOf(MetricMissing(*inputs.metric, inputs.sheet, session_.catalogue()));
+        inputs.note = QStringOf(MetricMissing(*inputs.metric, sheet, session_.catalogue()));
         // Without the sentries or with a slot that deals nothing, the tabs do not go empty: they
         // show the metric the inputs suggest, and say why.
-        const auto suggested = DefaultMetric(inputs.sheet, session_.catalogue());
+        const auto suggested = DefaultMetric(sheet, session_.catalogue());
         if (!inputs.note.isEmpty() && suggested && *suggested != *inputs.metric) {
             fallback =
                 QStringOf(MetricFallbackText(*inputs.metric, *suggested, TextOf(inputs.note)));
@@ -192,7 +187,7 @@ void AnalysisWindow::refresh() {
     fallback_->setText(fallback);
     fallback_->setVisible(!fallback.isEmpty());
     if (inputs.note.isEmpty() &&
-        ComputeFigures(inputs.sheet, session_.catalogue()).refusal != Refusal::None) {
+        ComputeFigures(sheet, session_.catalogue()).refusal != Refusal::None) {
         inputs.note = QStringOf(messages::kCalculationRefused);
     }
     if (!inputs.note.isEmpty()) {

@@ -148,7 +148,7 @@ void ChartTab::rangeToDefault() {
         return;
     }
     const NumberBox& box = *FindNumberBox(TextOf(box_->currentData().toString()));
-    const SweepRequest range = DefaultSweepRange(box, BoxValue(box, last_->sheet));
+    const SweepRequest range = DefaultSweepRange(box, BoxValue(box, last_->sheet()));
     const QSignalBlocker blockFrom(from_);
     const QSignalBlocker blockTo(to_);
     const QSignalBlocker blockStep(step_);
@@ -183,13 +183,18 @@ void ChartTab::rerun() {
     }
     const NumberBox& box = *FindNumberBox(TextOf(box_->currentData().toString()));
     const SweepRequest request{&box, from_->value(), to_->value(), step_->value()};
-    runner_.run(this, in.generation, [this, in, request, b = build_.shared()] {
-        const MetricProbe probe(*in.catalogue, *in.metric);
-        Swept swept{ComputeSweep(in.sheet, request, probe), {}, {}, probe(in.sheet).value};
+    std::optional<CharacterSheet> b;
+    if (build_.isSet()) {
+        b = build_.form().characterSheet();
+    }
+    runner_.run(this, in.generation, [this, in, request, b] {
+        const MetricProbe probe(in.catalogue(), *in.metric);
+        const CharacterSheet sheet = in.sheet();
+        Swept swept{ComputeSweep(sheet, request, probe), {}, {}, probe(sheet).value};
         if (const Sweep* a = std::get_if<Sweep>(&swept.a)) {
             swept.drawnA = DrawnPoints(*a);
             if (b) {
-                if (const auto sweptB = ComputeSweep(b->characterSheet(), request, probe);
+                if (const auto sweptB = ComputeSweep(*b, request, probe);
                     std::holds_alternative<Sweep>(sweptB)) {
                     swept.drawnB = DrawnPoints(std::get<Sweep>(sweptB));
                 }
@@ -203,7 +208,7 @@ void ChartTab::rerun() {
 
 void ChartTab::show(const NumberBox& box, const SweepRequest& request, Swept swept) {
     const AnalysisInputs& in = *last_;
-    const CharacterSheet& sheet = in.sheet;
+    const CharacterSheet sheet = in.sheet();
     sweep_.reset();
     csv_->setEnabled(false);  // nothing to save until a line is drawn
     if (const std::u16string* why = std::get_if<std::u16string>(&swept.a)) {

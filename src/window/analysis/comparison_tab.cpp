@@ -91,8 +91,8 @@ void ComparisonTab::refresh(const AnalysisInputs& in) {
         showNote(in.note);
         return;
     }
-    runner_.run(this, in.generation, [this, in, b = build_.shared()] {
-        return [this, page = ComparisonPage(CompareBuilds(*in.form, *b, *in.metric),
+    runner_.run(this, in.generation, [this, in, b = build_.form()] {
+        return [this, page = ComparisonPage(CompareBuilds(in.inputs, b, *in.metric),
                                             TableForm::Browsed)] { show(page); };
     });
 }

@@ -88,18 +88,18 @@ void HistoryTab::refresh(const AnalysisInputs& inputs) {
     // reckoned now); the chosen one while the inputs of now are refused, since past builds may
     // still have it.
     const std::optional<Metric> metric = inputs.metric ? inputs.metric : inputs.chosen;
-    runner_.run(
-        this, inputs.generation, [this, inputs, metric, valued = std::move(valued)]() mutable {
-            if (!valued.readings) {
-                valued.readings = std::make_shared<const HistoryReadings>(
-                    ReadHistory(valued.entries, *inputs.form));
-            }
-            if (metric && !valued.readings->sheets.empty()) {
-                valued.values =
-                    HistoryValues(valued.readings->sheets, MetricProbe(*inputs.catalogue, *metric));
-            }
-            return [this, valued = std::move(valued), metric] { show(valued, metric); };
-        });
+    runner_.run(this, inputs.generation,
+                [this, inputs, metric, valued = std::move(valued)]() mutable {
+                    if (!valued.readings) {
+                        valued.readings = std::make_shared<const HistoryReadings>(
+                            ReadHistory(valued.entries, inputs.inputs));
+                    }
+                    if (metric && !valued.readings->sheets.empty()) {
+                        valued.values = HistoryValues(valued.readings->sheets,
+                                                      MetricProbe(inputs.catalogue(), *metric));
+                    }
+                    return [this, valued = std::move(valued), metric] { show(valued, metric); };
+                });
 }
 
 void HistoryTab::show(const Valued& valued, const std::optional<Metric>& chosen) {

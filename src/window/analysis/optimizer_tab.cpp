@@ -149,7 +149,7 @@ void OptimizerTab::start() {
     status_->setText(QStringLiteral("찾는 중…"));
 
     const auto work = [this, in, top, choices, cancelled = cancelled_] {
-        const MetricProbe probe(*in.catalogue, *in.metric);
+        const MetricProbe probe(in.catalogue(), *in.metric);
         OptimizeControl control;
         control.cancel = cancelled.get();
         control.progress = [this](long long done, long long total) {
@@ -158,10 +158,10 @@ void OptimizerTab::start() {
                 progress_, [this, permille] { progress_->setValue(permille); },
                 Qt::QueuedConnection);
         };
-        return [this, in, found = OptimizeOnThreads(in.sheet, probe, choices, top, control)] {
+        return [this, in, found = OptimizeOnThreads(in.sheet(), probe, choices, top, control)] {
             result_ = found;
             resultGeneration_ = in.generation;
-            resultForm_ = in.form;
+            resultForm_ = in.inputs;
             done();
         };
     };

@@ -79,8 +79,8 @@ class OptimizerTab : public AnalysisTab {
     std::shared_ptr<std::atomic<bool>> cancelled_ = std::make_shared<std::atomic<bool>>(false);
     std::optional<Metric> runMetric_;
     std::optional<Optimization> result_;
-    std::uint64_t resultGeneration_ = 0;  // the inputs' generation the ranking was found for
-    std::shared_ptr<const FormState> resultForm_;  // those inputs, to name the changes
+    std::uint64_t resultGeneration_ = 0;   // the inputs' generation the ranking was found for
+    std::optional<FormState> resultForm_;  // those inputs, to name the changes
 };
 
 }  // namespace brakefell

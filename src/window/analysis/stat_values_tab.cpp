@@ -72,8 +72,8 @@ void StatValuesTab::refresh(const AnalysisInputs& inputs) {
         return;
     }
     runner_.run(this, inputs.generation, [this, inputs] {
-        const MetricProbe probe(*inputs.catalogue, *inputs.metric);
-        return [this, page = StatValuesPage(ComputeStatValues(inputs.sheet, probe),
+        const MetricProbe probe(inputs.catalogue(), *inputs.metric);
+        return [this, page = StatValuesPage(ComputeStatValues(inputs.sheet(), probe),
                                             TableForm::Browsed)] { showPage(page); };
     });
 }
