@@ -8,8 +8,6 @@
 namespace brakefell {
 namespace {
 
-constexpr int kMostSentries = 4;
-
 bool SlotDealsDamage(const CharacterSheet& sheet, const SkillCatalogue& catalogue, int slot) {
     const int skill = sheet.cboUsingSkill[slot];
     const int rune = sheet.cboUsingSkillRune[slot];
@@ -36,7 +34,7 @@ std::optional<Metric> MetricNamed(std::u16string_view name) {
     if (name == u"dps") {
         return Metric{MetricKind::DamagePerSecond, 0};
     }
-    if (const auto sentries = IndexAfter(name, u"kill-time-", 1, kMostSentries)) {
+    if (const auto sentries = IndexAfter(name, u"kill-time-", 1, kMostSentriesPlaced)) {
         return Metric{MetricKind::KillTime, *sentries};
     }
     if (const auto slot = IndexAfter(name, u"hit-", 0, kSlotCount - 1)) {
@@ -71,7 +69,7 @@ std::u16string MetricCaption(Metric metric) {
 
 std::vector<Metric> AllMetrics() {
     std::vector<Metric> metrics{{MetricKind::DamagePerSecond, 0}};
-    for (int sentries = 1; sentries <= kMostSentries; ++sentries) {
+    for (int sentries = 1; sentries <= kMostSentriesPlaced; ++sentries) {
         metrics.push_back({MetricKind::KillTime, sentries});
     }
     for (int slot = 0; slot < kSlotCount; ++slot) {

@@ -27,7 +27,7 @@ std::vector<NamedFigure> MainFigures(const BuildFigures& f) {
         {u"poison_gem_elite_per_second", u"잘 듣는 독 피해량(정예몹, 초당)",
          when(sentries && dot.poisonShown, dot.poisonElitePerSecond)},
     };
-    for (int sentriesPlaced = 1; sentriesPlaced <= 4; ++sentriesPlaced) {
+    for (int sentriesPlaced = 1; sentriesPlaced <= kMostSentriesPlaced; ++sentriesPlaced) {
         const Metric metric{MetricKind::KillTime, sentriesPlaced};
         figures.push_back({u"kill_time_" + IntegerText(sentriesPlaced), MetricCaption(metric),
                            MetricValue(metric, f), -1});

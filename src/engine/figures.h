@@ -147,9 +147,12 @@ struct ShareFigures {
 // One line per sentry-fired block, the companions and the two gems.
 inline constexpr int kMostShares = kSlotCount + 3;
 
+// The kill times are reckoned for one to this many sentries placed.
+inline constexpr int kMostSentriesPlaced = 4;
+
 struct KillTimeFigures {
-    bool defined = false;             // false when nothing damages the target
-    std::array<double, 4> seconds{};  // with 1, 2, 3 and 4 sentries
+    bool defined = false;                               // false when nothing damages the target
+    std::array<double, kMostSentriesPlaced> seconds{};  // with 1, 2, 3 and 4 sentries
     // Sentries placed before the target dies (1 to 4): the next one would come too late.
     int sentriesInTime = 0;
 };

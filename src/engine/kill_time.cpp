@@ -20,7 +20,7 @@ KillTimeFigures EstimateKillTimes(double s, double p, double d, double cooldown)
     times.seconds[3] = (6 * cooldown * s + kTargetHealth) / (4 * s + p + d);
     // A sentry that would only make the kill slower comes after the target is dead.
     times.sentriesInTime = 1;
-    while (times.sentriesInTime < 4 &&
+    while (times.sentriesInTime < kMostSentriesPlaced &&
            !(times.seconds[times.sentriesInTime] > times.seconds[times.sentriesInTime - 1])) {
         ++times.sentriesInTime;
     }

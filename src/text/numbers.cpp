@@ -14,16 +14,6 @@ bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-std::u16string_view TrimBlanks(std::u16string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 }  // namespace
 
 double NumberOf(std::u16string_view text) {
@@ -33,7 +23,7 @@ double NumberOf(std::u16string_view text) {
 std::optional<bool> FlagOf(std::u16string_view text) {
     // The words may stand between blanks, as a numeric text may; blanks inside a word are not
     // skipped ("Tr ue" is no flag).
-    const std::u16string_view word = TrimBlanks(text);
+    const std::u16string_view word = Trimmed(text, IsBlank);
     if (EqualsIgnoringCase(word, "true")) {
         return true;
     }

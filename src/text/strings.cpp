@@ -236,13 +236,7 @@ std::optional<int> StrictInteger(std::string_view text) {
 }
 
 std::u16string_view TrimmedSpaces(std::u16string_view text) {
-    while (!text.empty() && IsUnicodeSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsUnicodeSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return Trimmed(text, IsUnicodeSpace);
 }
 
 bool EqualsAscii(std::u16string_view text, std::string_view ascii) {

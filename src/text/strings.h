@@ -34,6 +34,18 @@ std::optional<int> StrictInteger(std::string_view text);
 // adds, and the other Unicode spaces (no-break, ideographic, line and paragraph separators).
 std::u16string_view TrimmedSpaces(std::u16string_view text);
 
+// `text` without the leading and trailing characters that `isTrimmed` picks.
+template <typename Picks>
+std::u16string_view Trimmed(std::u16string_view text, Picks isTrimmed) {
+    while (!text.empty() && isTrimmed(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isTrimmed(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 // Whether `text` holds exactly the ASCII characters of `ascii` (a control's name, say).
 bool EqualsAscii(std::u16string_view text, std::string_view ascii);
 
