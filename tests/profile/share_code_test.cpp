@@ -357,6 +357,15 @@ TEST(ShareCodes, TheLengthBoundComesBeforeAnyDecoding) {
               (SharedBuild{atBound.bytes, std::nullopt}));
     EXPECT_EQ(BuildOfShareCode(code(u"BF2.", Block(atBound.stream) + u'.' + options)),
               (SharedBuild{atBound.bytes, std::string("1\r\n")}));
+    // The least compressed form of the largest profile, every byte in stored blocks, is a code:
+    // the bound is the base64 length of that stream, whatever the constant says.
+    constexpr std::size_t kStoredBlock = 0xffff;
+    const std::size_t storedSize = 11 + kShareCodeLargestBlock +
+                                   5 * ((kShareCodeLargestBlock + kStoredBlock - 1) / kStoredBlock);
+    const StoredStream largest = StoredStreamOfSize(storedSize, kShareCodeLargestBlock);
+    ASSERT_EQ(largest.bytes.size(), kShareCodeLargestBlock);
+    EXPECT_EQ(BuildOfShareCode(code(u"BF1.", Block(largest.stream))),
+              (SharedBuild{largest.bytes, std::nullopt}));
     // The same streams a few bytes longer expand just as well, but are never decoded.
     EXPECT_EQ(BuildOfShareCode(code(u"BF1.", Block(beyond.stream))), std::nullopt);
     EXPECT_EQ(BuildOfShareCode(code(u"BF2.", Block(beyond.stream) + u'.' + options)), std::nullopt);

@@ -113,6 +113,8 @@ TEST(DoubleChars, FallbackReadsBeyondEightHundredDigits) {
     const std::string above = "9007199254740993." + std::string(900, '0') + "1";
     EXPECT_EQ(FallbackReading(above).value, 9007199254740994.0);
     EXPECT_EQ(FallbackReading(above).used, static_cast<std::ptrdiff_t>(above.size()));
+    // The same with zeros after the one: what matters is any dropped digit, not the last.
+    EXPECT_EQ(FallbackReading(above + std::string(50, '0')).value, 9007199254740994.0);
     const std::string exactly = "9007199254740993" + std::string(900, '0') + "e-900";
     EXPECT_EQ(FallbackReading(exactly).value, 9007199254740992.0);
     // 0.1 with 1,000 digits, read as 0.1 is.
