@@ -46,6 +46,9 @@ TEST(InputChanges, TellTheChangedInputsInTheWindowsWords) {
     const std::string text = Utf8OfUtf16(InputChangesText(changes));
     EXPECT_EQ(std::count(text.begin(), text.end(), ','), 2) << text;
     EXPECT_TRUE(text.ends_with(" 외 " + std::to_string(changes.size() - 3) + "개")) << text;
+    // Three are told whole, with nothing left over to count.
+    const std::string three = Utf8OfUtf16(InputChangesText({changes.begin(), changes.begin() + 3}));
+    EXPECT_EQ(three.find("외"), std::string::npos) << three;
     // Players read captions only.
     EXPECT_FALSE(std::regex_search(text, std::regex("txt|chk|cbo|opt"))) << text;
 }

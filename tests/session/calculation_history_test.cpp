@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "profile/share_code.h"
 #include "qt_adapters/desktop_platform.h"
 #include "temp_folder.h"
@@ -194,6 +195,19 @@ TEST_F(HistoryFile, AFileThatCannotBeWrittenLosesNothingOfThisRun) {
     }
     EXPECT_EQ(Builds(history), BuildsNumbered({1, 2, 3}));
     EXPECT_TRUE(fs::is_directory(path));
+
+    // A full disk: the file opens but the write fails. That is no entry written, and the file
+    // keeps what it had.
+    fs::remove_all(path);
+    CalculationHistory second = History();
+    ASSERT_TRUE(second.add(TimeNumber(4), BuildNumber(4)));
+    const std::string written = FileBytes();
+    {
+        const testing::FileSizeLimit full(written.size() + 10);
+        EXPECT_FALSE(second.add(TimeNumber(5), BuildNumber(5)));
+    }
+    EXPECT_EQ(FileBytes(), written);
+    EXPECT_EQ(Builds(second), BuildsNumbered({4, 5}));
 }
 
 TEST_F(HistoryFile, ADamagedFileSetAsideKeepsTheEntriesOfThisRun) {

@@ -240,6 +240,10 @@ TEST_F(SessionTest, OnlyAWindowsSessionRecordsAndAnEntryRestoresItsReport) {
         EXPECT_TRUE(session.calculate());
         EXPECT_EQ(session.history().entries().size(), 3u);
         EXPECT_EQ(calculations, 6);
+        // A build that differs in an option box alone is another build.
+        session.form().setCheck(u"chkCrossbow", 1 - session.form().at(u"chkCrossbow").value);
+        EXPECT_TRUE(session.calculate());
+        EXPECT_EQ(session.history().entries().size(), 4u);
     }
 }
 
