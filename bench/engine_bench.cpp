@@ -4,7 +4,6 @@
 
 #include "engine/compute_figures.h"
 #include "engine/report/calculation.h"
-#include "engine/shown_lists.h"
 #include "form/form_state.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
@@ -70,9 +69,8 @@ void BM_RunCalculationOnTheForm(benchmark::State& bench) {
     FormState form(BenchCatalogue());
     FillStartUpLists(form);
     FillSkillSlots(form);
-    ShownLists shown;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(RunCalculation(form, shown, Edition::Full));
+        benchmark::DoNotOptimize(RunCalculation(form, Edition::Full));
     }
 }
 BENCHMARK(BM_RunCalculationOnTheForm);

@@ -72,7 +72,7 @@ CommandOutcome CalculatorSession::startUp(const StartupOptions& options) {
 }
 
 CommandOutcome CalculatorSession::calculate() {
-    const Refusal refusal = RunCalculation(form_, shown_, edition_);
+    const Refusal refusal = RunCalculation(form_, edition_);
     CommandOutcome outcome;
     if (refusal != Refusal::None) {
         outcome = CommandOutcome::Refused(refusal, std::u16string(messages::kCalculationRefused));

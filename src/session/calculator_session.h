@@ -17,7 +17,6 @@
 
 #include "catalogue/skill_catalogue.h"
 #include "editions/edition.h"
-#include "engine/shown_lists.h"
 #include "form/command_outcome.h"
 #include "form/form_state.h"
 #include "form/user_prompts.h"
@@ -76,7 +75,6 @@ class CalculatorSession {
     Edition edition() const { return edition_; }
     const ProgramFolders& folders() const { return folders_; }
     const Platform& platform() const { return platform_; }
-    const ShownLists& shown() const { return shown_; }
     // The person in front of the window: its dialogs and message boxes.
     UserPrompts& prompts() { return prompts_; }
 
@@ -106,7 +104,6 @@ class CalculatorSession {
     UserPrompts& prompts_;
     std::unique_ptr<SkillCatalogue> catalogue_;
     FormState form_;
-    ShownLists shown_;
     bool catalogueLoaded_ = false;
     bool recordHistory_ = false;
     CalculationHistory history_;

@@ -5,10 +5,9 @@
 
 namespace brakefell {
 
-Refusal RunCalculation(FormState& form, ShownLists& shown, Edition edition) {
+Refusal RunCalculation(FormState& form, Edition edition) {
     const BuildFigures figures = ComputeFigures(form.characterSheet(), form.catalogue());
     const CalculationReport report = WriteReport(figures, form.catalogue(), edition);
-    shown.record(figures);
     for (int k = 0; k < kResultBoxCount; ++k) {
         const std::u16string name = IndexedName("txtResult", k);
         form.setText(name, report.txtResult[k].text);

@@ -4,13 +4,12 @@
 
 #include "editions/edition.h"
 #include "engine/figures.h"
-#include "engine/shown_lists.h"
 #include "form/form_state.h"
 
 namespace brakefell {
 
 // Returns why the inputs could not be calculated (Refusal::None when they were). `shown` records
 // which skill and rune each box shows, across calculations.
-Refusal RunCalculation(FormState& form, ShownLists& shown, Edition edition);
+Refusal RunCalculation(FormState& form, Edition edition);
 
 }  // namespace brakefell

@@ -8,7 +8,6 @@
 #include "engine/compute_figures.h"
 #include "engine/report/calculation.h"
 #include "engine/report/write_report.h"
-#include "engine/shown_lists.h"
 #include "engine_fixtures.h"
 #include "text/strings.h"
 #include "text_helpers.h"
@@ -39,13 +38,10 @@ TEST(CalculationTest, WithoutSentriesOnlyTheSlotBlocksAreWritten) {
     EXPECT_EQ(report.refusal, Refusal::None);
 }
 
-TEST(CalculationTest, ShownListsPersistAcrossCalculationsAndRunesWithoutDamageStayZero) {
+TEST(CalculationTest, RunesWithoutDamageStayZeroAndNoBlockAddsNothing) {
     const SkillCatalogue catalogue = GoldenCatalogue();
-    ShownLists shown;
     const auto calculate = [&](const CharacterSheet& sheet) {
-        const BuildFigures figures = ComputeFigures(sheet, catalogue);
-        shown.record(figures);
-        return figures;
+        return ComputeFigures(sheet, catalogue);
     };
 
     CharacterSheet sheet = PlainSheet();
@@ -55,23 +51,14 @@ TEST(CalculationTest, ShownListsPersistAcrossCalculationsAndRunesWithoutDamageSt
     UseSlot(sheet, 2, 22, 0);
     UseSlot(sheet, 3, 5, 0);
     const BuildFigures first = calculate(sheet);
-    EXPECT_EQ(shown.ShownSkill, (std::vector<std::int16_t>{21, 10, 22, 5}));
-    EXPECT_EQ(shown.ShownRune, (std::vector<std::int16_t>{0, 3, 0, 0}));
     EXPECT_EQ(first.hitTable[3].runes[2].mainNormalMin, 0);  // a rune without damage
     EXPECT_EQ(first.hitTable[3].runes[2].name, u"룬 2");
 
-    // No block shown: the lists keep their earlier length, yet the sums take no block.
+    // No block shown: the sums take no block.
     CharacterSheet none = PlainSheet();
     none.chkCrossbow = 1;
     const CalculationReport empty = WriteReport(calculate(none), catalogue, Edition::Full);
-    EXPECT_EQ(shown.ShownSkill.size(), 4u);
     EXPECT_EQ(testing::Lines(*empty.txtBowCycleResult)[2], u"- 쇠뇌1/s 기대값(정예): ");
-
-    // Two blocks: the lists are cut back to them.
-    UseSlot(none, 4, 7, 0);
-    UseSlot(none, 5, 8, 0);
-    calculate(none);
-    EXPECT_EQ(shown.ShownSkill, (std::vector<std::int16_t>{7, 8}));
 }
 
 struct RefusalCase {
@@ -149,10 +136,7 @@ TEST(CalculationTest, RefusesInputsItCannotCalculate) {
         UseSlot(sheet, 1, 14, 1);
         c.spoil(sheet, catalogue);
 
-        ShownLists shown;
-        shown.ShownSkill = {18};
         const BuildFigures figures = ComputeFigures(sheet, catalogue);
-        shown.record(figures);
         const CalculationReport report = WriteReport(figures, catalogue, Edition::Full);
         if (!c.refused) {
             EXPECT_EQ(report.refusal, Refusal::None) << c.what;
@@ -166,8 +150,6 @@ TEST(CalculationTest, RefusesInputsItCannotCalculate) {
         EXPECT_FALSE(report.fraMoreDamageVisible) << c.what;
         EXPECT_EQ(report.txtBowCycleResult, std::u16string()) << c.what;
         EXPECT_TRUE(report.Text1.empty()) << c.what;
-        // The shown lists stay as the last good calculation left them.
-        EXPECT_EQ(shown.ShownSkill, std::vector<std::int16_t>{18}) << c.what;
     }
 }
 

@@ -4,7 +4,6 @@
 #include "engine/compute_figures.h"
 #include "engine/report/calculation.h"
 #include "engine/report/write_report.h"
-#include "engine/shown_lists.h"
 #include "engine_fixtures.h"
 #include "text/strings.h"
 #include "text_helpers.h"
@@ -104,10 +103,6 @@ TEST(HitBlockTest, SingleAndMultiHitBlocksInBothEditions) {
             EXPECT_FALSE(report.txtResult[k].visible) << c.what << " box " << k;
             EXPECT_TRUE(report.txtResult[k].text.empty()) << c.what << " box " << k;
         }
-        ShownLists shown;
-        shown.record(figures);
-        EXPECT_EQ(shown.ShownSkill, std::vector<std::int16_t>{5});
-        EXPECT_EQ(shown.ShownRune, std::vector<std::int16_t>{2});
     }
 }
 

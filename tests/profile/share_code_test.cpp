@@ -54,8 +54,7 @@ std::unique_ptr<FormState> StartedForm() {
 }
 
 std::vector<std::u16string> ReportOf(FormState& form, Edition edition) {
-    ShownLists shown;
-    RunCalculation(form, shown, edition);
+    RunCalculation(form, edition);
     std::vector<std::u16string> boxes;
     for (int box = 0; box < kResultBoxCount; ++box) {
         boxes.push_back(form.at(IndexedName("txtResult", box)).text);

@@ -23,7 +23,6 @@ class RunCalculationTest : public ::testing::Test {
   protected:
     SkillCatalogue catalogue = testing::GoldenCatalogue();
     FormState form{catalogue};
-    ShownLists state;
 
     void SetUp() override {
         FillStartUpLists(form);
@@ -34,7 +33,7 @@ class RunCalculationTest : public ::testing::Test {
 
 TEST_F(RunCalculationTest, WritesTheReportIntoTheBoxes) {
     form.setCheck(u"chkMorePain", 1);
-    EXPECT_EQ(RunCalculation(form, state, Edition::Full), Refusal::None);
+    EXPECT_EQ(RunCalculation(form, Edition::Full), Refusal::None);
     // Default slots: 15/1 has no damage, so five blocks in boxes 0 to 4.
     for (int k = 0; k < 5; ++k) {
         EXPECT_TRUE(box(k).visible) << k;
@@ -47,12 +46,11 @@ TEST_F(RunCalculationTest, WritesTheReportIntoTheBoxes) {
     EXPECT_TRUE(form.at(u"fraMoreDamage").visible);
     EXPECT_TRUE(form.at(u"txtBowCycleResult").text.starts_with(u"공속1.4808("));
     EXPECT_TRUE(form.at(u"Text1").text.starts_with(u"\r\n<굶주린 화살>\r\n"));
-    EXPECT_EQ(state.ShownSkill.size(), 5u);
 
     // Without the sentries the later boxes are hidden and emptied, the cycle box keeps its text.
     const std::u16string cycleText = form.at(u"txtBowCycleResult").text;
     form.setCheck(u"chkCrossbow", 0);
-    EXPECT_EQ(RunCalculation(form, state, Edition::Full), Refusal::None);
+    EXPECT_EQ(RunCalculation(form, Edition::Full), Refusal::None);
     for (int k = 5; k < 9; ++k) {
         EXPECT_FALSE(box(k).visible) << k;
         EXPECT_TRUE(box(k).text.empty()) << k;
@@ -62,9 +60,9 @@ TEST_F(RunCalculationTest, WritesTheReportIntoTheBoxes) {
 }
 
 TEST_F(RunCalculationTest, RefusalEmptiesEveryBox) {
-    RunCalculation(form, state, Edition::Lite);
+    RunCalculation(form, Edition::Lite);
     form.setText(u"txtWeaponDamageMax", u"1e309");  // reads as infinity
-    EXPECT_EQ(RunCalculation(form, state, Edition::Lite), Refusal::NumberNotFinite);
+    EXPECT_EQ(RunCalculation(form, Edition::Lite), Refusal::NumberNotFinite);
     for (int k = 0; k < 9; ++k) {
         EXPECT_FALSE(box(k).visible) << k;
         EXPECT_TRUE(box(k).text.empty()) << k;
@@ -92,7 +90,6 @@ TEST(CalculatorSessionCalculateTest, ShowsTheRefusalOnlyWhenThereIsOne) {
     session.calculate();
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_TRUE(session.form().at(u"txtResult(0)").text.starts_with(u"< 굶주린 화살(기본) >"));
-    EXPECT_EQ(session.shown().ShownSkill, std::vector<std::int16_t>{0});
 
     session.form().setText(u"txtMainStat", u"1e400");
     session.calculate();
