@@ -6,13 +6,12 @@
 // Ctrl+Enter asks the core to calculate; the core's report boxes are shown as they are.
 
 import createCore from "./brakefell_core.mjs";
-import { CalculatorPage } from "./calculator_page.js";
+import { CalculatorPage, kProgramFolder } from "./calculator_page.js";
 import { askForCode, installDialogs, notice, noticeLine, say, showLink } from "./dialogs.js";
 import { PageHost } from "./host.js";
 import { installKeys } from "./keys.js";
-import { addressWithoutLink, decodeFragment, linkTo, readLink } from "./links.js";
+import { addressWithoutLink, linkTo, readLink } from "./links.js";
 
-const kProgramFolder = "/app";
 const kCatalogueName = "Gloamstalker007.txt";
 const kEditionKey = "brakefell-edition";
 
@@ -72,14 +71,14 @@ async function start() {
   const linkToBuild = () => linkTo(location.href, page.edition, page.shareCode());
   const pasteCode = async () => {
     const text = await askForCode();
-    if (text?.trim()) page.openCode(decodeFragment(text.trim()));
+    if (text?.trim()) page.openCode(text);
   };
   installKeys({
     calculate: () => page.calculate(),
     save: () => page.save(),
     open: () => page.chooseProfile(),
     copyLink: () => copyLink(linkToBuild()),
-    openCode: (text) => page.openCode(decodeFragment(text)),
+    openCode: (text) => page.openCode(text),
     focusAfter: (name) => page.focusAfter(name),
   });
   addEventListener("resize", () => page.arrange());

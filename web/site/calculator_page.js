@@ -3,9 +3,11 @@
 
 import { ControlWidgets } from "./controls_view.js";
 import { askForFileName } from "./dialogs.js";
-import { buildStacked, buildWindow, chooseLayout, sameLayout } from "./layout_view.js";
+import { decodeFragment } from "./links.js";
+import { buildStacked, buildWindow, chooseLayout, commandsOf, sameLayout } from "./layout_view.js";
 
-const kProgramFolder = "/app";
+// Where the page keeps the catalogue and the last run's inputs.
+export const kProgramFolder = "/app";
 const kSavedProfileName = "brakefell.cfg";
 const kProfileExtension = ".cfg";
 
@@ -86,13 +88,12 @@ export class CalculatorPage {
     this.widgets.detach();
     main.classList.toggle("stacked", chosen.kind === "stacked");
     main.classList.toggle("window-layout", chosen.kind === "window");
-    const commands = [];
     const reportNames = this.calculator.reportBoxes().map((box) => box.name);
     const content = chosen.kind === "window"
-      ? buildWindow(this.widgets, controls, this.layout, chosen.scale, commands)
-      : buildStacked(this.widgets, controls, this.sections, this.layout, reportNames, commands);
+      ? buildWindow(this.widgets, controls, this.layout, chosen.scale)
+      : buildStacked(this.widgets, controls, this.sections, this.layout, reportNames);
     main.replaceChildren(content);
-    commandBar.replaceChildren(...commands.map((control) => this.widgets.widget(control)));
+    commandBar.replaceChildren(...commandsOf(controls, this.layout).map((control) => this.widgets.widget(control)));
     main.removeAttribute("aria-busy");
     this.widgets.refresh();
     this.widgets.showReport(this.calculator.reportBoxes());
@@ -126,9 +127,10 @@ export class CalculatorPage {
     this.widgets.refresh();
   }
 
-  // A build from a code or a link; its report follows at once. True when it opened.
+  // A build from a code or a link, as the address or a paste hands it over; its report follows at
+  // once. True when it opened.
   openCode(text) {
-    const opened = this.calculator.openShareCode(text).end === "done";
+    const opened = this.calculator.openShareCode(decodeFragment(text.trim())).end === "done";
     if (opened) this.calculate();
     this.widgets.refresh();
     return opened;

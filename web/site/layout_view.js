@@ -60,8 +60,16 @@ function fitWholeLines(element, item, scale) {
   });
 }
 
-// The window's layout at `scale`; the command buttons go to `commands`.
-export function buildWindow(widgets, controlsByName, layout, scale, commands) {
+// The command buttons in the window's order: they stand in the page's command bar, whatever the
+// layout.
+export function commandsOf(controlsByName, layout) {
+  return layout.items
+    .map((item) => item.control && controlsByName.get(item.control))
+    .filter((control) => control?.kind === "button");
+}
+
+// The window's layout at `scale`.
+export function buildWindow(widgets, controlsByName, layout, scale) {
   const form = document.createElement("div");
   form.className = "form";
   form.style.width = `${pixels(layout.width, scale)}px`;
@@ -69,11 +77,8 @@ export function buildWindow(widgets, controlsByName, layout, scale, commands) {
   const containers = new Map([["Form", form]]);
   for (const item of layout.items) {
     const control = item.control ? controlsByName.get(item.control) : null;
-    if (item.control && !control) continue; // a control the page does not offer
-    if (control?.kind === "button") {
-      commands.push(control);
-      continue;
-    }
+    // A control the page does not offer, or a command button (the command bar holds them).
+    if ((item.control && !control) || control?.kind === "button") continue;
     const element = control ? widgets.widget(control) : fixedLabel(item);
     element.classList.add("placed");
     Object.assign(element.style, {
@@ -96,9 +101,8 @@ export function buildWindow(widgets, controlsByName, layout, scale, commands) {
 }
 
 // The window's sections, stacked in columns: the inputs under their headings, then the report
-// boxes in the order a person reads them (the frame's boxes inside their frame). The command
-// buttons go to `commands`.
-export function buildStacked(widgets, controlsByName, sections, layout, reportNames, commands) {
+// boxes in the order a person reads them (the frame's boxes inside their frame).
+export function buildStacked(widgets, controlsByName, sections, layout, reportNames) {
   const page = document.createElement("div");
   const itemOf = new Map(layout.items.filter((item) => item.control).map((item) => [item.control, item]));
   const widgetOf = (name) => {
@@ -130,11 +134,7 @@ export function buildStacked(widgets, controlsByName, sections, layout, reportNa
           row.append(fixedLabel({ text: part.text }));
           continue;
         }
-        const control = controlsByName.get(part.control);
-        if (control?.kind === "button") {
-          commands.push(control);
-          continue;
-        }
+        if (controlsByName.get(part.control)?.kind === "button") continue; // in the command bar
         const element = widgetOf(part.control);
         if (!element) continue;
         // A frame holds its own controls (the voodoo options), as in the window.
@@ -150,11 +150,6 @@ export function buildStacked(widgets, controlsByName, sections, layout, reportNa
     columns.append(box);
   }
   page.append(columns);
-
-  for (const item of layout.items) {
-    const control = item.control ? controlsByName.get(item.control) : null;
-    if (control?.kind === "button" && !commands.includes(control)) commands.push(control);
-  }
 
   const reports = document.createElement("div");
   reports.className = "reports";

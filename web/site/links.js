@@ -15,10 +15,11 @@ export function decodeFragment(text) {
   }
 }
 
-// What the page's address asks for: { code, edition }, each null when absent.
+// What the page's address asks for: { code, edition }, each null when absent. The code is the
+// fragment as it stands; opening it decodes it (decodeFragment).
 export function readLink(address) {
   const url = new URL(address);
-  const code = url.hash.length > 1 ? decodeFragment(url.hash.slice(1)) : null;
+  const code = url.hash.length > 1 ? url.hash.slice(1) : null;
   const edition = url.searchParams.get(kEditionParameter);
   return { code, edition: kEditions.includes(edition) ? edition : null };
 }
