@@ -33,8 +33,9 @@ constexpr ControlSpec Frame(const char* name, const char* caption, bool visible)
     return {name, ControlKind::Frame, caption, "", "", 0, visible};
 }
 
-constexpr ControlSpec Result(const char* name, bool visible) {
-    return {name, ControlKind::ResultBox, "", "", "", 0, visible};
+constexpr ControlSpec Result(const char* name, bool visible,
+                             ControlRole role = ControlRole::ReportBox, ControlLook look = {}) {
+    return {name, ControlKind::ResultBox, "", "", "", 0, visible, {}, role, look};
 }
 
 constexpr ControlSpec ElementLabel(const char* name) {
@@ -42,9 +43,14 @@ constexpr ControlSpec ElementLabel(const char* name) {
 }
 
 // The tooltip names the keys that press the button as well.
-constexpr ControlSpec Button(const char* name, const char* caption, const char* tooltip) {
-    return {name, ControlKind::CommandButton, caption, tooltip, "", 0, kShown};
+constexpr ControlSpec Button(const char* name, const char* caption, const char* tooltip,
+                             ControlRole role, ControlLook look = {}) {
+    return {name, ControlKind::CommandButton, caption, tooltip, "", 0, kShown, {}, role, look};
 }
+
+// The sentries' totals stand out in dark red, and "계산" among the buttons.
+constexpr ControlLook kTotalsLook{true, {192, 0, 0}, true};
+constexpr ControlLook kMainCommandLook{false, {}, true};
 
 constexpr std::array<const char*, 3> kWeaponSpeedItems{"1.1", "1.4", "1.6"};
 
@@ -168,13 +174,13 @@ constexpr ControlSpec kControls[] = {
     Frame("fraMoreDamage", "추가데미지", kHidden),
     Result("txtResult(7)", kHidden),
     Result("txtResult(8)", kHidden),
-    Result("txtBowCycleResult", kShown),
-    Result("Text1", kHidden),  // the engine's working trace, never shown
-    Button("cmdOpen", "열기", "열기 (Ctrl+O)"),
-    Button("cmdSaveStat", "저장", "저장 (Ctrl+S)"),
-    Button("cmdCalculation", "계산", "계산 (F5, Ctrl+Enter)"),
-    // Opens the companion window "빌드 분석".
-    Button("cmdAnalysis", "분석", "분석 (F2)"),
+    Result("txtBowCycleResult", kShown, ControlRole::Totals, kTotalsLook),
+    Result("Text1", kHidden, ControlRole::Trace),
+    Button("cmdOpen", "열기", "열기 (Ctrl+O)", ControlRole::Open),
+    Button("cmdSaveStat", "저장", "저장 (Ctrl+S)", ControlRole::Save),
+    Button("cmdCalculation", "계산", "계산 (F5, Ctrl+Enter)", ControlRole::Calculate,
+           kMainCommandLook),
+    Button("cmdAnalysis", "분석", "분석 (F2)", ControlRole::Analysis),
 };
 
 }  // namespace
@@ -190,6 +196,10 @@ const ControlSpec* FindControlSpec(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+bool FaceOffers(Face face, const ControlSpec& control) {
+    return face == Face::Window || control.role != ControlRole::Analysis;
 }
 
 const char* CaptionIn(Edition edition, const ControlSpec& control) {

@@ -12,6 +12,14 @@
 
 namespace brakefell {
 
+// How a control stands out where a face draws it by its own means (the page's stacked layout and
+// command bar); the window draws the fonts its layout gives.
+struct ControlLook {
+    bool coloured = false;
+    Rgb colour;               // the text's colour, where `coloured`
+    bool emphasised = false;  // drawn heavier than its neighbours
+};
+
 struct ControlSpec {
     const char* name;  // exactly the control's name, "txtSkill(18)"
     ControlKind kind;
@@ -21,12 +29,21 @@ struct ControlSpec {
     int initialValue;         // check box 0/1, option 0/1, drop-down -1 (items come at start-up)
     bool initiallyVisible;
     std::span<const char* const> initialItems = {};  // design-time entries of a drop-down list
+    ControlRole role = ControlRole::None;
+    ControlLook look = {};
 };
+
+// The faces that show the controls to a player.
+enum class Face { Window, Page };
 
 std::span<const ControlSpec> ControlTable();
 
 // The table's entry of that name; nullptr for a name the window does not have.
 const ControlSpec* FindControlSpec(std::string_view name);
+
+// Whether the face offers the control at all: the page leaves out "빌드 분석", which only the
+// window has.
+bool FaceOffers(Face face, const ControlSpec& control);
 
 // The caption the control shows in the edition's window: the table's, unless the edition names
 // it its own way ("동물-늑대" in the lite window).

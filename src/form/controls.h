@@ -18,6 +18,20 @@ enum class ControlKind {
     CommandButton,  // cmdOpen, cmdSaveStat, cmdCalculation
 };
 
+// What a control is for, as far as a face must know it to serve it: the command a button gives,
+// or the part of the report a box holds. Inputs, labels and frames have none; a face serves
+// them by their kind alone.
+enum class ControlRole {
+    None,
+    Calculate,  // "계산"
+    Open,       // 열기: a profile file
+    Save,       // 저장: the inputs as a profile file
+    Analysis,   // "빌드 분석"
+    ReportBox,  // a block of the report
+    Totals,     // the sentries' cycle, damage per second and time to kill
+    Trace,      // the engine's working trace, never shown
+};
+
 struct Rgb {
     int red = 0;
     int green = 0;

@@ -13,57 +13,17 @@
 #include "form/control_assignment.h"
 #include "form/control_table.h"
 #include "form/report_boxes.h"
-#include "form/sheet_fields.h"
 #include "profile/profile_lines.h"
 #include "profile/share_code.h"
 #include "session/calculator_session.h"
 #include "text/strings.h"
 #include "web/page_host.h"
+#include "web/page_shapes.h"
 
 namespace brakefell::web {
 namespace {
 
 using emscripten::val;
-
-const char* KindName(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::TextBox:
-            return "text";
-        case ControlKind::ResultBox:
-            return "result";
-        case ControlKind::CheckBox:
-            return "check";
-        case ControlKind::DropDown:
-            return "list";
-        case ControlKind::OptionButton:
-            return "option";
-        case ControlKind::Label:
-            return "label";
-        case ControlKind::Frame:
-            return "frame";
-        case ControlKind::CommandButton:
-            return "button";
-    }
-    return "";
-}
-
-const char* ParentName(LayoutParent parent) {
-    switch (parent) {
-        case LayoutParent::Form:
-            return "Form";
-        case LayoutParent::Frame1:
-            return "Frame1";
-        case LayoutParent::fraVoodoo:
-            return "fraVoodoo";
-        case LayoutParent::fraMoreDamage:
-            return "fraMoreDamage";
-    }
-    return "Form";
-}
-
-val TextOrNull(const char* utf8) {
-    return utf8 == nullptr ? val::null() : val(Utf16OfUtf8(utf8));
-}
 
 const char* EndName(CommandEnd end) {
     switch (end) {
@@ -103,7 +63,9 @@ class PageCalculator {
           prompts_(host),
           session_(std::make_unique<CalculatorSession>(
               EditionOf(edition), ProgramFolders{programFolder, programFolder},
-              Platform{storage_, deflate_, clock_}, prompts_)) {}
+              Platform{storage_, deflate_, clock_}, prompts_)) {
+        session_->onControlChanged([this](const ControlState& control) { noteChange(control); });
+    }
 
     val startUp() { return Outcome(session_->startUp()); }
     val calculate() { return Outcome(session_->calculate()); }
@@ -127,112 +89,53 @@ class PageCalculator {
         return build ? ShareCodeOf(deflate_, *build) : std::u16string();
     }
 
-    val controls() const {
-        val list = val::array();
-        const Edition edition = session_->edition();
+    // Every control the page offers, as the core holds it now.
+    std::vector<PageControl> controls() const {
+        std::vector<PageControl> shapes;
         for (const ControlState& control : session_->form().controls()) {
-            val item = val::object();
-            item.set("name", control.name);
-            item.set("kind", std::string(KindName(control.kind)));
-            const ControlSpec* entry = FindControlSpec(Utf8OfUtf16(control.name));
-            item.set("caption", TextOrNull(entry != nullptr ? CaptionIn(edition, *entry) : ""));
-            item.set("tooltip", TextOrNull(entry != nullptr ? entry->tooltip : ""));
-            item.set("text", control.text);
-            item.set("value", control.value);
-            val items = val::array();
-            for (const std::u16string& entry : control.items) {
-                items.call<void>("push", entry);
+            if (offered(control)) {
+                shapes.push_back(PageControlOf(control, session_->edition()));
             }
-            item.set("items", items);
-            item.set("visible", control.visible);
-            // A box the calculation reads as a number: a phone offers its number keys.
-            const SheetField* field = FindSheetField(Utf8OfUtf16(control.name));
-            item.set("number", field != nullptr && field->kind == SheetFieldKind::Number);
-            val color = val::array();
-            color.call<void>("push", control.color.red);
-            color.call<void>("push", control.color.green);
-            color.call<void>("push", control.color.blue);
-            item.set("color", color);
-            list.call<void>("push", item);
         }
-        return list;
+        return shapes;
     }
 
-    val layout() const {
-        const WindowLayout& layout = LayoutOf(session_->edition());
-        val result = val::object();
-        result.set("caption", Utf16OfUtf8(layout.caption));
-        result.set("width", layout.clientWidth);
-        result.set("height", layout.clientHeight);
-        val items = val::array();
-        for (const LayoutItem& entry : layout.items) {
-            val item = val::object();
-            item.set("control", TextOrNull(entry.control));
-            item.set("text", TextOrNull(entry.text));
-            item.set("names", TextOrNull(entry.names));
-            item.set("parent", std::string(ParentName(entry.parent)));
-            item.set("left", entry.left);
-            item.set("top", entry.top);
-            item.set("width", entry.width);
-            item.set("height", entry.height);
-            item.set("face",
-                     std::string(entry.font.face == TypeFace::FixedPitch ? "fixed" : "window"));
-            item.set("points", entry.font.points);
-            item.set("bold", entry.font.bold);
-            item.set("centred", entry.align == TextAlign::Centre);
-            item.set("heading", IsSectionHeading(entry));
-            items.call<void>("push", item);
+    // The controls that changed since the page last asked, in the form's order, as the window
+    // hears of them one by one.
+    std::vector<PageControl> takeChanges() {
+        std::vector<PageControl> shapes;
+        const std::vector<ControlState>& controls = session_->form().controls();
+        for (std::size_t at = 0; at < controls.size(); ++at) {
+            if (changed_[at] && offered(controls[at])) {
+                shapes.push_back(PageControlOf(controls[at], session_->edition()));
+            }
         }
-        result.set("items", items);
-        return result;
+        changed_.assign(changed_.size(), false);
+        return shapes;
     }
 
-    val sections() const {
-        val list = val::array();
-        for (const LayoutSection& section : SectionsOf(LayoutOf(session_->edition()))) {
-            val fields = val::array();
-            for (const LayoutField& field : section.fields) {
-                val item = val::object();
-                item.set("label", TextOrNull(field.label));
-                val parts = val::array();
-                for (const LayoutPart& part : field.parts) {
-                    val piece = val::object();
-                    piece.set("control", TextOrNull(part.control));
-                    piece.set("text", TextOrNull(part.text));
-                    parts.call<void>("push", piece);
-                }
-                item.set("parts", parts);
-                item.set("wholeRow", field.wholeRow);
-                fields.call<void>("push", item);
-            }
-            val item = val::object();
-            item.set("heading", Utf16OfUtf8(section.heading));
-            item.set("fields", fields);
-            list.call<void>("push", item);
-        }
-        return list;
+    PageLayout layout() const { return PageLayoutOf(LayoutOf(session_->edition())); }
+
+    std::vector<PageSection> sections() const {
+        return PageSectionsOf(LayoutOf(session_->edition()));
     }
 
     // The controls in the order in which Tab (and a phone keyboard's "next") moves the focus.
-    val tabOrder() const {
-        val list = val::array();
+    std::vector<std::u16string> tabOrder() const {
+        std::vector<std::u16string> names;
         for (const char* name : LayoutOf(session_->edition()).tabOrder) {
-            list.call<void>("push", Utf16OfUtf8(name));
+            names.push_back(Utf16OfUtf8(name));
         }
-        return list;
+        return names;
     }
 
     // Every report box in the order a person reads them, with whether the window shows it.
-    val reportBoxes() const {
-        val list = val::array();
+    std::vector<PageReportBox> reportBoxes() const {
+        std::vector<PageReportBox> boxes;
         for (const ReportBox& box : ReportBoxesInReadingOrder(session_->form())) {
-            val item = val::object();
-            item.set("name", std::u16string(box.name));
-            item.set("text", std::u16string(box.text));
-            item.set("shown", box.shown);
-            list.call<void>("push", item);
+            boxes.push_back({std::u16string(box.name), std::u16string(box.text), box.shown});
         }
-        return list;
+        return boxes;
     }
 
   private:
@@ -241,6 +144,17 @@ class PageCalculator {
     HostClock clock_;
     HostPrompts prompts_;
     std::unique_ptr<CalculatorSession> session_;
+    std::vector<bool> changed_ = std::vector<bool>(session_->form().controls().size(), false);
+
+    bool offered(const ControlState& control) const {
+        const ControlSpec* entry = FindControlSpec(Utf8OfUtf16(control.name));
+        return entry == nullptr || FaceOffers(Face::Page, *entry);
+    }
+
+    void noteChange(const ControlState& control) {
+        const FormState& form = session_->form();
+        changed_[static_cast<std::size_t>(form.find(control.name) - form.controls().data())] = true;
+    }
 };
 
 EMSCRIPTEN_BINDINGS(brakefell) {
@@ -256,6 +170,7 @@ EMSCRIPTEN_BINDINGS(brakefell) {
         .function("profileBytes", &PageCalculator::profileBytes)
         .function("assign", &PageCalculator::assign)
         .function("controls", &PageCalculator::controls)
+        .function("takeChanges", &PageCalculator::takeChanges)
         .function("layout", &PageCalculator::layout)
         .function("sections", &PageCalculator::sections)
         .function("tabOrder", &PageCalculator::tabOrder)

@@ -199,20 +199,35 @@ void CalculatorWindow::connectInput(const ControlSpec& entry, QWidget* widget) {
             break;
         case ControlKind::CommandButton: {
             auto* button = static_cast<QPushButton*>(widget);
-            if (name == u"cmdCalculation") {
-                connect(button, &QPushButton::clicked, this, [this] { session_.calculate(); });
-            } else if (name == u"cmdOpen") {
-                connect(button, &QPushButton::clicked, this, [this] { session_.openProfile(); });
-            } else if (name == u"cmdSaveStat") {
-                connect(button, &QPushButton::clicked, this, [this] { session_.saveProfile(); });
-            } else if (name == u"cmdAnalysis") {
-                connect(button, &QPushButton::clicked, this, [this] { openAnalysis(); });
-            }
+            connect(button, &QPushButton::clicked, this,
+                    [this, role = entry.role] { command(role); });
             break;
         }
         case ControlKind::ResultBox:
         case ControlKind::Label:
         case ControlKind::Frame:
+            break;
+    }
+}
+
+void CalculatorWindow::command(ControlRole role) {
+    switch (role) {
+        case ControlRole::Calculate:
+            session_.calculate();
+            break;
+        case ControlRole::Open:
+            session_.openProfile();
+            break;
+        case ControlRole::Save:
+            session_.saveProfile();
+            break;
+        case ControlRole::Analysis:
+            openAnalysis();
+            break;
+        case ControlRole::None:
+        case ControlRole::ReportBox:
+        case ControlRole::Totals:
+        case ControlRole::Trace:
             break;
     }
 }
@@ -273,10 +288,11 @@ AnalysisWindow& CalculatorWindow::openAnalysis() {
     // Where the reports are, so that the analysis window never first covers the inputs.
     // Shown or not yet (before the first "계산"), the report boxes keep their place.
     QRect reports;
-    for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
-        if (it.key().startsWith(QStringLiteral("txtResult")) ||
-            it.key() == QStringLiteral("txtBowCycleResult")) {
-            reports |= QRect(it.value()->mapToGlobal(QPoint(0, 0)), it.value()->size());
+    for (const ControlSpec& entry : ControlTable()) {
+        const QWidget* box = control(QString::fromLatin1(entry.name));
+        if (box != nullptr &&
+            (entry.role == ControlRole::ReportBox || entry.role == ControlRole::Totals)) {
+            reports |= QRect(box->mapToGlobal(QPoint(0, 0)), box->size());
         }
     }
     analysis_->showBeside(frameGeometry(), reports);

@@ -55,6 +55,7 @@ class CalculatorWindow : public QWidget {
     void createWidgets(const WindowLayout& layout);
     QWidget* containerOf(LayoutParent parent);
     void connectInput(const ControlSpec& entry, QWidget* widget);
+    void command(ControlRole role);  // what a command button gives
     void chainTabOrder(const WindowLayout& layout);
     void addShortcuts();
 

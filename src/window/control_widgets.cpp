@@ -31,16 +31,15 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 
 QWidget* CreateByKind(const ControlSpec& entry, QWidget* parent) {
     const QString caption = QString::fromUtf8(entry.caption);
-    const QString name = QString::fromLatin1(entry.name);
     switch (entry.kind) {
         case ControlKind::TextBox:
             return new InputBox(parent);
         case ControlKind::ResultBox: {
-            const bool isTrace = name == QLatin1String("Text1");
-            auto* box =
-                new ReportBox(isTrace ? ReportBox::Role::Trace : ReportBox::Role::Report, parent);
-            if (name == QLatin1String("txtBowCycleResult")) {
-                SetTextColour(box, QPalette::Text, QColor(192, 0, 0));
+            auto* box = new ReportBox(
+                entry.role == ControlRole::Trace ? ReportBox::Role::Trace : ReportBox::Role::Report,
+                parent);
+            if (entry.look.coloured) {
+                SetTextColour(box, QPalette::Text, ColourOf(entry.look.colour));
             }
             return box;
         }

@@ -1,12 +1,11 @@
 // The controls a freshly loaded window has, before start-up fills its lists.
 #include "form/control_table.h"
+#include "form/option_pairs.h"
 #include "text/strings.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
-
 #include <string>
 
 namespace brakefell {
@@ -21,79 +20,50 @@ const ControlSpec* FindSpec(const char* name) {
     return nullptr;
 }
 
-struct Expected {
-    const char* name;
-    ControlKind kind;
-    const char* caption;
-    const char* initialText;
-    int initialValue;
-    bool visible;
-};
-
-void PrintTo(const Expected& expected, std::ostream* out) {
-    *out << expected.name;
+// A fresh window: no list has a selection before start-up fills it, and of each pair of options
+// exactly one is selected.
+TEST(ControlTable, EveryControlStartsAsAFreshWindowHasIt) {
+    for (const ControlSpec& entry : ControlTable()) {
+        switch (entry.kind) {
+            case ControlKind::DropDown:
+                EXPECT_EQ(entry.initialValue, -1) << entry.name;
+                break;
+            case ControlKind::CheckBox:
+                EXPECT_TRUE(entry.initialValue == 0 || entry.initialValue == 1) << entry.name;
+                break;
+            case ControlKind::OptionButton: {
+                const ControlSpec* partner = FindSpec(
+                    Utf8OfUtf16(std::u16string(PartnerOption(Utf16OfUtf8(entry.name)))).c_str());
+                ASSERT_NE(partner, nullptr) << entry.name;
+                EXPECT_EQ(entry.initialValue + partner->initialValue, 1) << entry.name;
+                break;
+            }
+            default:
+                EXPECT_EQ(entry.initialValue, 0) << entry.name;
+        }
+        EXPECT_EQ(*entry.initialText != 0, entry.kind == ControlKind::TextBox) << entry.name;
+    }
 }
 
-class InitialControl : public ::testing::TestWithParam<Expected> {};
-
-TEST_P(InitialControl, HasItsKindCaptionValueAndVisibility) {
-    const Expected& expected = GetParam();
-    const ControlSpec* entry = FindSpec(expected.name);
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->kind, expected.kind);
-    EXPECT_STREQ(entry->caption, expected.caption);
-    EXPECT_STREQ(entry->initialText, expected.initialText);
-    EXPECT_EQ(entry->initialValue, expected.initialValue);
-    EXPECT_EQ(entry->initiallyVisible, expected.visible);
+// The faces serve commands and report boxes by role: each command has exactly one button, every
+// button gives a command, every report box holds a part of the report, and the page offers all
+// but the companion window.
+TEST(ControlTable, CommandsAndReportPartsHaveTheirRoles) {
+    using R = ControlRole;
+    std::multiset<R> roles;
+    for (const ControlSpec& entry : ControlTable()) {
+        const bool served =
+            entry.kind == ControlKind::CommandButton || entry.kind == ControlKind::ResultBox;
+        EXPECT_EQ(entry.role != R::None, served) << entry.name;
+        roles.insert(entry.role);
+        EXPECT_TRUE(FaceOffers(Face::Window, entry));
+        EXPECT_EQ(FaceOffers(Face::Page, entry), entry.role != R::Analysis);
+    }
+    for (const R once : {R::Calculate, R::Open, R::Save, R::Analysis, R::Totals, R::Trace}) {
+        EXPECT_EQ(roles.count(once), 1u) << static_cast<int>(once);
+    }
+    EXPECT_EQ(roles.count(R::ReportBox), 9u);  // the six slots, the breakpoints, the two gems
 }
-
-using K = ControlKind;
-
-// Text boxes' initial texts are checked through the default profile and the default sheet.
-INSTANTIATE_TEST_SUITE_P(
-    CheckBoxesAndOptions, InitialControl,
-    ::testing::Values(Expected{"chkPassiveAim", K::CheckBox, "침착한 조준", "", 1, true},
-                      Expected{"chkPassiveArrow", K::CheckBox, "궁술", "", 0, true},
-                      Expected{"chkPassiveRenovate", K::CheckBox, "맞춤 개조", "", 0, true},
-                      Expected{"chkPassiveWeak", K::CheckBox, "약자 도태", "", 1, true},
-                      Expected{"chkPassiveTrajectory", K::CheckBox, "탄도학", "", 1, true},
-                      Expected{"chkGrenadier", K::CheckBox, "척탄병", "", 0, false},
-                      Expected{"chkGemStrong", K::CheckBox, "강한자의 파멸", "", 0, true},
-                      Expected{"chkMorePain", K::CheckBox, "증통제", "", 0, true},
-                      Expected{"chkGemLocked", K::CheckBox, "갇힌자의 파멸", "", 1, true},
-                      Expected{"chkGemSummon", K::CheckBox, "강제자", "", 1, true},
-                      Expected{"chkGemPoison", K::CheckBox, "잘 듣는 독", "", 0, true},
-                      Expected{"optGemPoison(0)", K::OptionButton, "버프만", "", 1, false},
-                      Expected{"optGemPoison(1)", K::OptionButton, "착용", "", 0, false},
-                      Expected{"chkGemJ", K::CheckBox, "제이의 복수", "", 0, true},
-                      Expected{"chkCrossbow", K::CheckBox, "쇠뇌 발사체", "", 1, true},
-                      Expected{"chkMark", K::CheckBox, "죽음의 표식", "", 0, true},
-                      Expected{"chkCompanion", K::CheckBox, "동료-늑대", "", 0, true},
-                      Expected{"chkVoodoo", K::CheckBox, "대재앙의 부두술", "", 0, true},
-                      Expected{"optVoodooDance", K::OptionButton, "광란의 춤사위", "", 1, true},
-                      Expected{"optVoodooETC", K::OptionButton, "기타", "", 0, true},
-                      Expected{"chkOurGemPoison", K::CheckBox, "잘 듣는 독(타 플레이어)", "", 0,
-                               true}));
-
-INSTANTIATE_TEST_SUITE_P(
-    ListsFramesAndReport, InitialControl,
-    ::testing::Values(Expected{"cboWeaponSpeed", K::DropDown, "", "", -1, true},
-                      Expected{"cboGemJMeter", K::DropDown, "", "", -1, true},
-                      Expected{"cboOurGemPoison", K::DropDown, "", "", -1, false},
-                      Expected{"cboUsingSkill(0)", K::DropDown, "", "", -1, true},
-                      Expected{"cboUsingSkillRune(5)", K::DropDown, "", "", -1, true},
-                      Expected{"lblSkillElement(3)", K::Label, "", "", 0, true},
-                      Expected{"Frame1", K::Frame, "능력치", "", 0, true},
-                      Expected{"fraVoodoo", K::Frame, "", "", 0, false},
-                      Expected{"fraMoreDamage", K::Frame, "추가데미지", "", 0, false},
-                      Expected{"txtResult(0)", K::ResultBox, "", "", 0, false},
-                      Expected{"txtResult(6)", K::ResultBox, "", "", 0, false},
-                      Expected{"txtResult(8)", K::ResultBox, "", "", 0, false},
-                      Expected{"txtBowCycleResult", K::ResultBox, "", "", 0, true},
-                      Expected{"Text1", K::ResultBox, "", "", 0, false},
-                      Expected{"cmdOpen", K::CommandButton, "열기", "", 0, true},
-                      Expected{"cmdSaveStat", K::CommandButton, "저장", "", 0, true},
-                      Expected{"cmdCalculation", K::CommandButton, "계산", "", 0, true}));
 
 TEST(ControlTable, NamesAreUnique) {
     std::set<std::u16string> names;

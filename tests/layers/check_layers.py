@@ -7,7 +7,11 @@ the Qt adapters, include no Qt either, and nothing includes them. Below the top 
 seams keep their own rules (SEAMS), and no file may reach itself through its includes. Prints
 every include that breaks a rule.
 
-    check_layers.py SRC_DIR
+The page (SITE_DIR) serves the controls by the kind and role the core gives them: its scripts,
+styles and markup never name a control, so a control renamed or given another role in the core
+needs no second edit in the page.
+
+    check_layers.py SRC_DIR [SITE_DIR]
 """
 import pathlib
 import re
@@ -99,9 +103,34 @@ def include_cycles(graph, src):
     return loops
 
 
+# A control's entry in the control table: Text("txtSkill(18)", ...), Button("cmdOpen", ...).
+CONTROL_ENTRY = re.compile(r'\b(?:Text|Check|Option|List|Frame|Result|ElementLabel|Button)'
+                           r'\(\s*"([A-Za-z]\w*)(?:\(\d+\))?"')
+SITE_FILES = (".js", ".mjs", ".css", ".html")
+
+
+def control_names(src):
+    table = (src / "form" / "control_table.cpp").read_text(encoding="utf-8")
+    return set(CONTROL_ENTRY.findall(table))
+
+
+def named_controls(site, names):
+    """Every place in the page's own files (not its vendored libraries) that writes a control's
+    name."""
+    pattern = re.compile(r"\b(" + "|".join(sorted(names)) + r")\b")
+    for path in sorted(site.rglob("*")):
+        if path.suffix not in SITE_FILES or "vendor" in path.relative_to(site).parts:
+            continue
+        for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+            for name in pattern.findall(line):
+                yield f"{path.relative_to(site.parent)}:{number} names the control {name}"
+
+
 def main():
     src = pathlib.Path(sys.argv[1]).resolve()
     broken = []
+    if len(sys.argv) > 2:
+        broken.extend(named_controls(pathlib.Path(sys.argv[2]).resolve(), control_names(src)))
     files = [p for p in src.rglob("*") if p.suffix in (".h", ".cpp")]
     graph = {}
     for path in files:
@@ -132,7 +161,7 @@ def main():
         broken.append("include loop among: " + ", ".join(loop))
     for line in broken:
         print(line)
-    print(f"{len(files)} files checked, {len(broken)} includes against the stack")
+    print(f"{len(files)} files checked, {len(broken)} against the rules")
     return 1 if broken else 0
 
 

@@ -2,6 +2,7 @@
 // width, and the commands a player gives it ("계산", 열기, 저장, a build from a code).
 
 import { ControlWidgets } from "./controls_view.js";
+import { arrayOf, controlsOf, layoutOf, sectionsOf } from "./core_values.js";
 import { askForFileName } from "./dialogs.js";
 import { decodeFragment } from "./links.js";
 import { buildStacked, buildWindow, chooseLayout, commandsOf, sameLayout } from "./layout_view.js";
@@ -53,13 +54,13 @@ export class CalculatorPage {
     this.edition = edition;
     this.calculator = new core.Calculator(edition, host, kProgramFolder);
     this.widgets = new ControlWidgets(this.calculator, {
-      cmdCalculation: () => this.calculate(),
-      cmdOpen: () => this.chooseProfile(),
-      cmdSaveStat: () => this.save(),
+      calculate: () => this.calculate(),
+      open: () => this.chooseProfile(),
+      save: () => this.save(),
     });
-    this.layout = this.calculator.layout();
-    this.sections = this.calculator.sections();
-    this.tabOrder = this.calculator.tabOrder();
+    this.layout = layoutOf(this.calculator.layout());
+    this.sections = sectionsOf(this.calculator.sections());
+    this.tabOrder = arrayOf(this.calculator.tabOrder());
     this.shownLayout = null;
   }
 
@@ -83,26 +84,24 @@ export class CalculatorPage {
     const chosen = chooseLayout(this.layout, document.documentElement.clientWidth - 2, touch);
     if (sameLayout(chosen, this.shownLayout)) return;
     this.shownLayout = chosen;
-    const controls = new Map(this.calculator.controls().map((control) => [control.name, control]));
-    controls.delete("cmdAnalysis"); // the analyses are the desktop's for now
+    // The controls the core offers the page.
+    const controls = new Map(controlsOf(this.calculator.controls()).map((control) => [control.name, control]));
     this.widgets.detach();
     main.classList.toggle("stacked", chosen.kind === "stacked");
     main.classList.toggle("window-layout", chosen.kind === "window");
-    const reportNames = this.calculator.reportBoxes().map((box) => box.name);
+    const reportNames = arrayOf(this.calculator.reportBoxes()).map((box) => box.name);
     const content = chosen.kind === "window"
       ? buildWindow(this.widgets, controls, this.layout, chosen.scale)
       : buildStacked(this.widgets, controls, this.sections, this.layout, reportNames);
     main.replaceChildren(content);
     commandBar.replaceChildren(...commandsOf(controls, this.layout).map((control) => this.widgets.widget(control)));
     main.removeAttribute("aria-busy");
-    this.widgets.refresh();
-    this.widgets.showReport(this.calculator.reportBoxes());
+    this.widgets.refreshAll();
   }
 
   calculate() {
     this.calculator.calculate();
     this.widgets.refresh();
-    this.widgets.showReport(this.calculator.reportBoxes());
   }
 
   chooseProfile() {

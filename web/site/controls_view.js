@@ -3,11 +3,7 @@
 // to a widget goes straight to the core, whose reactions (a skill refills its rune list, a check
 // box shows what it refines) come back as new states.
 
-const kTwipsPerPixel = 15;
-
-export function pixels(twips, scale) {
-  return (twips / kTwipsPerPixel) * scale;
-}
+import { controlsOf } from "./core_values.js";
 
 function sameItems(select, items) {
   if (select.options.length !== items.length) return false;
@@ -15,6 +11,14 @@ function sameItems(select, items) {
     if (select.options[i].text !== items[i]) return false;
   }
   return true;
+}
+
+// How the core says a control stands out: its colour and weight. The layout's own fonts and
+// positions come and go with the layout; the look stays.
+function applyLook(element, control) {
+  const { coloured, colour, emphasised } = control.look;
+  if (coloured) element.style.color = `rgb(${colour.red},${colour.green},${colour.blue})`;
+  element.classList.toggle("emphasised", emphasised);
 }
 
 // A check box or option button with its caption, as one label that a click anywhere ticks.
@@ -29,7 +33,8 @@ function captioned(type, className, control) {
 }
 
 export class ControlWidgets {
-  // `calculator`: the core's calculator. `commands`: what the three buttons do.
+  // `calculator`: the core's calculator. `commands`: what each command does, by its role
+  // ("calculate", "open", "save").
   constructor(calculator, commands) {
     this.calculator = calculator;
     this.commands = commands;
@@ -43,7 +48,9 @@ export class ControlWidgets {
     const made = this.make(control);
     made.element.classList.add("control");
     made.element.dataset.control = control.name;
+    if (control.role) made.element.dataset.role = control.role;
     if (control.tooltip) made.element.title = control.tooltip;
+    applyLook(made.element, control);
     made.control = control;
     this.widgets.set(control.name, made);
     this.show(made, control);
@@ -110,7 +117,6 @@ export class ControlWidgets {
         pre.className = "report";
         pre.tabIndex = 0;
         pre.setAttribute("aria-label", name);
-        if (name === "txtBowCycleResult") pre.classList.add("totals");
         return { element: pre, input: null };
       }
       case "frame": {
@@ -129,8 +135,7 @@ export class ControlWidgets {
         button.type = "button";
         button.className = "command";
         button.textContent = control.caption;
-        if (name === "cmdCalculation") button.classList.add("calculate");
-        button.addEventListener("click", () => this.commands[name]?.());
+        button.addEventListener("click", () => this.commands[control.role]?.());
         return { element: button, input: null };
       }
       default:
@@ -145,6 +150,7 @@ export class ControlWidgets {
       element.remove();
       element.classList.remove("placed", "window-font");
       element.removeAttribute("style");
+      applyLook(element, control);
       if (control.kind === "frame") {
         element.replaceChildren(...element.querySelectorAll(":scope > .frame-caption"));
       }
@@ -156,14 +162,25 @@ export class ControlWidgets {
     return this.widgets.get(name)?.element ?? null;
   }
 
-  // Runs one change in the core, then shows every control as the core now holds it.
+  // Runs one change in the core, then shows the controls it changed.
   changed(change) {
     change();
     this.refresh();
   }
 
+  // Shows every control the core changed since the last time, as it now holds it.
   refresh() {
-    for (const control of this.calculator.controls()) {
+    this.showEach(controlsOf(this.calculator.takeChanges()));
+  }
+
+  // Shows every control afresh, as after a new layout.
+  refreshAll() {
+    this.calculator.takeChanges().delete();
+    this.showEach(controlsOf(this.calculator.controls()));
+  }
+
+  showEach(controls) {
+    for (const control of controls) {
       const made = this.widgets.get(control.name);
       if (made) this.show(made, control);
     }
@@ -192,20 +209,15 @@ export class ControlWidgets {
         break;
       case "label":
         made.element.textContent = control.text;
-        made.element.style.color = `rgb(${control.color.join(",")})`;
+        made.element.style.color = `rgb(${control.color.red},${control.color.green},${control.color.blue})`;
+        break;
+      case "result":
+        // A report box shows exactly its text; the frame of the damage-over-time boxes hides
+        // them with itself.
+        if (made.element.textContent !== control.text) made.element.textContent = control.text;
         break;
       default:
         break;
-    }
-  }
-
-  // The report boxes' texts come with the report; a box shows exactly its text.
-  showReport(boxes) {
-    for (const box of boxes) {
-      const made = this.widgets.get(box.name);
-      if (!made) continue;
-      made.element.textContent = box.text;
-      made.element.classList.toggle("hidden", !box.shown);
     }
   }
 }

@@ -7,8 +7,6 @@
 // Every layout is made afresh from the core's description: the page after any sequence of widths
 // is the page a fresh load at the last width gives.
 
-import { pixels } from "./controls_view.js";
-
 // The smallest text the page draws, in CSS pixels.
 export const kSmallestText = 12;
 
@@ -19,7 +17,7 @@ const kSmallestWindowScale = 0.98;
 
 // How the page lays out at a width: the window scaled by `scale`, or stacked sections.
 export function chooseLayout(layout, width, touch) {
-  const scale = width / pixels(layout.width, 1);
+  const scale = width / layout.width;
   if (!touch && scale >= kSmallestWindowScale) return { kind: "window", scale, width };
   return { kind: "stacked" };
 }
@@ -50,7 +48,7 @@ function fitWholeLines(element, item, scale) {
   const font = fontPixels(item, scale);
   const line = item.face === "fixed" ? font : Math.ceil(font * 1.2);
   const border = 2;
-  const height = pixels(item.height, scale);
+  const height = item.height * scale;
   const lines = Math.max(1, Math.floor((height - border) / line));
   Object.assign(element.style, {
     lineHeight: `${line}px`,
@@ -72,9 +70,9 @@ export function commandsOf(controlsByName, layout) {
 export function buildWindow(widgets, controlsByName, layout, scale) {
   const form = document.createElement("div");
   form.className = "form";
-  form.style.width = `${pixels(layout.width, scale)}px`;
-  form.style.height = `${pixels(layout.height, scale)}px`;
-  const containers = new Map([["Form", form]]);
+  form.style.width = `${layout.width * scale}px`;
+  form.style.height = `${layout.height * scale}px`;
+  const containers = new Map([["", form]]);
   for (const item of layout.items) {
     const control = item.control ? controlsByName.get(item.control) : null;
     // A control the page does not offer, or a command button (the command bar holds them).
@@ -82,10 +80,10 @@ export function buildWindow(widgets, controlsByName, layout, scale) {
     const element = control ? widgets.widget(control) : fixedLabel(item);
     element.classList.add("placed");
     Object.assign(element.style, {
-      left: `${pixels(item.left, scale)}px`,
-      top: `${pixels(item.top, scale)}px`,
-      width: `${pixels(item.width, scale)}px`,
-      height: `${pixels(item.height, scale)}px`,
+      left: `${item.left * scale}px`,
+      top: `${item.top * scale}px`,
+      width: `${item.width * scale}px`,
+      height: `${item.height * scale}px`,
       fontSize: `${fontPixels(item, scale)}px`,
       fontWeight: item.bold ? "700" : "",
       textAlign: item.centred ? "center" : "",
@@ -130,7 +128,7 @@ export function buildStacked(widgets, controlsByName, sections, layout, reportNa
       const first = field.parts.find((part) => part.control)?.control;
       if (field.label) row.append(fixedLabel({ text: field.label, names: first }));
       for (const part of field.parts) {
-        if (part.text !== null) {
+        if (!part.control) {
           row.append(fixedLabel({ text: part.text }));
           continue;
         }
@@ -158,7 +156,7 @@ export function buildStacked(widgets, controlsByName, sections, layout, reportNa
     const element = widgetOf(name);
     if (!element) continue;
     const parent = itemOf.get(name)?.parent;
-    if (parent && parent !== "Form") {
+    if (parent) {
       if (!frame) {
         frame = widgetOf(parent);
         frame.classList.add("reports");

@@ -19,11 +19,11 @@ let shownControls; // edition -> names of the controls a fresh page shows (frame
 before(async () => {
   browser = await launch(browserName);
   session = await PageSession.start(browser);
-  const { makeCalculator } = await loadCore();
+  const { makeCalculator, controlsOf } = await loadCore();
   shownControls = new Map(kEditions.map((edition) => {
     const { calculator } = makeCalculator(edition);
-    const names = calculator.controls()
-      .filter((control) => control.visible && control.kind !== "frame" && control.name !== "cmdAnalysis")
+    const names = controlsOf(calculator.controls())
+      .filter((control) => control.visible && control.kind !== "frame")
       .map((control) => control.name);
     calculator.delete();
     return [edition, names];

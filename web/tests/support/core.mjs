@@ -11,6 +11,8 @@ export function siteFolder() {
   return site;
 }
 
+let coreValues; // the site's own copying of the core's lists
+
 // { core, makeCalculator(edition) }: each calculator started on the shipped catalogue.
 export async function loadCore() {
   const nodeModule = process.env.BRAKEFELL_NODE_CORE;
@@ -18,6 +20,7 @@ export async function loadCore() {
   const createCore = createRequire(import.meta.url)(path.resolve(nodeModule));
   const core = await createCore();
   const { PageHost } = await import(pathToFileURL(path.join(siteFolder(), "host.js")).href);
+  coreValues = await import(pathToFileURL(path.join(siteFolder(), "core_values.js")).href);
   const catalogue = new Uint8Array(readFileSync(path.join(siteFolder(), "Gloamstalker007.txt")));
   const makeCalculator = (edition, said = []) => {
     const host = new PageHost({ keptFolder: "/app", say: (text) => said.push(text), storage: null });
@@ -27,10 +30,10 @@ export async function loadCore() {
     said.length = 0; // the first visit's "no last run" sentence
     return { calculator, host, said };
   };
-  return { core, makeCalculator };
+  return { core, makeCalculator, controlsOf: coreValues.controlsOf };
 }
 
 // The visible boxes of the calculator's report, as { name, text }.
 export function shownReport(calculator) {
-  return calculator.reportBoxes().filter((box) => box.shown).map(({ name, text }) => ({ name, text }));
+  return coreValues.arrayOf(calculator.reportBoxes()).filter((box) => box.shown).map(({ name, text }) => ({ name, text }));
 }
