@@ -18,16 +18,16 @@ namespace {
 SkillCatalogue BuiltInCatalogue() {
     SkillCatalogue catalogue;
     for (int s = 0; s < kSkillCount; ++s) {
-        catalogue[s].Name = u"기술 " + IntegerText(s);
+        catalogue[s].name = u"기술 " + IntegerText(s);
         for (int r = 0; r < kRuneCount; ++r) {
-            RuneRecord& rune = catalogue[s].Runes[r];
-            rune.Name = u"룬 " + IntegerText(r);
-            rune.HasDamage = true;
-            rune.MainCoefficient = 1.5 + 0.25 * r;
-            rune.ElementCode = static_cast<std::int16_t>(1 + r);
-            rune.IsMultiHit = r == 5 || r == 4;
-            rune.ExtraCoefficient = rune.IsMultiHit ? 0.6 : 0;
-            rune.ExtraIsRocket = r == 4;
+            RuneRecord& rune = catalogue[s].runes[r];
+            rune.name = u"룬 " + IntegerText(r);
+            rune.hasDamage = true;
+            rune.mainCoefficient = 1.5 + 0.25 * r;
+            rune.elementCode = static_cast<std::int16_t>(1 + r);
+            rune.isMultiHit = r == 5 || r == 4;
+            rune.extraCoefficient = rune.isMultiHit ? 0.6 : 0;
+            rune.extraIsRocket = r == 4;
         }
     }
     return catalogue;

@@ -12,7 +12,7 @@ bool SlotDealsDamage(const CharacterSheet& sheet, const SkillCatalogue& catalogu
     const int skill = sheet.cboUsingSkill[slot];
     const int rune = sheet.cboUsingSkillRune[slot];
     return skill >= 0 && skill < kSkillCount && rune >= 0 && rune < kRuneCount &&
-           catalogue[skill].Runes[rune].HasDamage;
+           catalogue[skill].runes[rune].hasDamage;
 }
 
 // "kill-time-" followed by one digit in range, and the like.

@@ -26,7 +26,7 @@ class MetricProbe {
 
     // How much better `value` is than `base` in the metric's direction (a shorter kill time is a
     // positive improvement).
-    double Improvement(double value, double base) const {
+    double improvement(double value, double base) const {
         return HigherIsBetter(metric_) ? value - base : base - value;
     }
 

@@ -82,7 +82,7 @@ class OptimizationCombinations {
     long long runeCombinations() const { return runeCombinations_; }
     long long total() const { return variants() * runeCombinations_; }
 
-    CharacterSheet Variant(long long variant) const {
+    CharacterSheet variant(long long variant) const {
         CharacterSheet sheet = sheet_;
         const auto gems = static_cast<std::size_t>(variant) % gemMasks_.size();
         const auto passives = static_cast<std::size_t>(variant) / gemMasks_.size();
@@ -91,21 +91,21 @@ class OptimizationCombinations {
         return sheet;
     }
 
-    void SetRunes(CharacterSheet& sheet, long long runes) const {
+    void setRunes(CharacterSheet& sheet, long long runes) const {
         for (const int slot : variedSlots_) {
             sheet.cboUsingSkillRune[slot] = static_cast<int>(runes % kRuneCount);
             runes /= kRuneCount;
         }
     }
 
-    CharacterSheet At(long long index) const {
-        CharacterSheet sheet = Variant(index / runeCombinations_);
-        SetRunes(sheet, index % runeCombinations_);
+    CharacterSheet at(long long index) const {
+        CharacterSheet sheet = variant(index / runeCombinations_);
+        setRunes(sheet, index % runeCombinations_);
         return sheet;
     }
 
     // What differs from the character's own choices, slots first, then gems, then passives.
-    std::vector<ChoiceChange> Changes(const CharacterSheet& sheet) const {
+    std::vector<ChoiceChange> changes(const CharacterSheet& sheet) const {
         std::vector<ChoiceChange> changes;
         for (int slot = 0; slot < kSlotCount; ++slot) {
             if (sheet.cboUsingSkillRune[slot] != sheet_.cboUsingSkillRune[slot]) {
@@ -186,7 +186,7 @@ class Best {
           higher_(HigherIsBetter(metric)),
           unit_(metric.kind == MetricKind::KillTime ? 0.01 : 1.0) {}
 
-    void Offer(Candidate candidate) {
+    void offer(Candidate candidate) {
         if (size_ == 0) {
             return;
         }
@@ -240,7 +240,7 @@ Candidate CandidateOf(const OptimizationRange::Found& found,
                       const OptimizationCombinations& combinations,
                       const CharacterSheet& original) {
     Candidate candidate =
-        MakeCandidate(found.value, combinations.At(found.index), original, found.index);
+        MakeCandidate(found.value, combinations.at(found.index), original, found.index);
     candidate.ties = found.ties;
     return candidate;
 }
@@ -286,16 +286,16 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
             // Everything but the runes' part is the same for all runes of one variant: reckoned
             // once, then only the slots' part again for each set of runes.
             variant = thisVariant;
-            variantSheet = combinations.Variant(variant);
+            variantSheet = combinations.variant(variant);
             trials.emplace(variantSheet, probe_.catalogue());
         }
         if (trials->characterRefusal() != Refusal::None) {
             continue;
         }
         CharacterSheet sheet = variantSheet;
-        combinations.SetRunes(sheet, index % combinations.runeCombinations());
-        if (const auto value = MetricValue(probe_.metric(), trials->WithRunes(sheet))) {
-            best.Offer(MakeCandidate(*value, sheet, sheet_, index));
+        combinations.setRunes(sheet, index % combinations.runeCombinations());
+        if (const auto value = MetricValue(probe_.metric(), trials->withRunes(sheet))) {
+            best.offer(MakeCandidate(*value, sheet, sheet_, index));
         }
     }
     range.done = end - begin;
@@ -308,7 +308,7 @@ void OptimizationSearch::merge(OptimizationRange& into, const OptimizationRange&
     for (const std::vector<OptimizationRange::Found>* list :
          {&std::as_const(into.best), &range.best}) {
         for (const OptimizationRange::Found& found : *list) {
-            best.Offer(CandidateOf(found, *combinations_, sheet_));
+            best.offer(CandidateOf(found, *combinations_, sheet_));
         }
     }
     into.done += range.done;
@@ -326,7 +326,7 @@ Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool ca
     }
     for (const OptimizationRange::Found& found : merged.best) {
         result.top.push_back({found.value, PercentOf(found.value - *base_, *base_),
-                              combinations_->Changes(combinations_->At(found.index)), found.ties});
+                              combinations_->changes(combinations_->at(found.index)), found.ties});
     }
     return result;
 }

@@ -62,7 +62,7 @@ class MainStatEquivalents {
         SetBoxValue(mainStat_, changed,
                     BoxValue(mainStat_, sheet_) + static_cast<double>(tenths) * kMainStatTenth);
         const MetricOutcome outcome = probe_(changed);
-        return outcome.value ? probe_.Improvement(*outcome.value, base_)
+        return outcome.value ? probe_.improvement(*outcome.value, base_)
                              : -std::numeric_limits<double>::infinity();
     }
 
@@ -130,7 +130,7 @@ StatValues ComputeStatValues(const CharacterSheet& sheet, const MetricProbe& pro
         row.plus = Changed(sheet, box, now + box.step, probe, base);
         row.minus = Changed(sheet, box, now - box.step, probe, base);
         if (row.plus.value) {
-            row.mainStatEquivalent = equivalents.of(probe.Improvement(*row.plus.value, base));
+            row.mainStatEquivalent = equivalents.of(probe.improvement(*row.plus.value, base));
         }
         values.rows.push_back(std::move(row));
     }

@@ -51,10 +51,10 @@ CatalogueLoadResult ParseSkillCatalogue(std::string_view bytes, SkillCatalogue& 
             return Failure(skill, lines.lineNumber());
         }
         SkillRecord& record = catalogue[skill];
-        record.Name = SkillNameOf(line);
+        record.name = SkillNameOf(line);
         ++skill;
         // The six lines after a header are its runes whatever they hold, blank or ">" included.
-        for (RuneRecord& rune : record.Runes) {
+        for (RuneRecord& rune : record.runes) {
             if (lines.atEnd()) {
                 return Failure(skill, lines.lineNumber() + 1);  // the rune line that is missing
             }

@@ -63,39 +63,39 @@ bool ReadRuneLine(std::u16string_view line, RuneRecord& rune) {
     if (n < 5) {
         return false;
     }
-    rune.Name = std::u16string(f[0]);
-    if (!StoreFlag(f[1], rune.HasDamage)) {
+    rune.name = std::u16string(f[0]);
+    if (!StoreFlag(f[1], rune.hasDamage)) {
         return false;
     }
-    rune.MainCoefficient = NumberOf(f[2]);
-    if (!StoreInt16(f[3], rune.ElementCode) || !StoreInt16(f[4], rune.ReservedValue)) {
+    rune.mainCoefficient = NumberOf(f[2]);
+    if (!StoreInt16(f[3], rune.elementCode) || !StoreInt16(f[4], rune.reservedValue)) {
         return false;
     }
     // Five or six fields: a rune without the multi-hit part (a sixth field is a note).
     if (n < 7) {
         return true;
     }
-    if (!StoreFlag(f[5], rune.IsMultiHit)) {
+    if (!StoreFlag(f[5], rune.isMultiHit)) {
         return false;
     }
-    rune.ExtraCoefficient = NumberOf(f[6]);
-    if (n < 8 || !StoreFlag(f[7], rune.ExtraIsRocket)) {
+    rune.extraCoefficient = NumberOf(f[6]);
+    if (n < 8 || !StoreFlag(f[7], rune.extraIsRocket)) {
         return false;  // with seven fields the rocket flag is missing
     }
     if (n < 9) {
         return true;
     }
-    if (!StoreFlag(f[8], rune.ExtraOnCrit)) {
+    if (!StoreFlag(f[8], rune.extraOnCrit)) {
         return false;
     }
     if (n < 10) {
         return true;
     }
-    if (!StoreFlag(f[9], rune.ReservedFlag1)) {
+    if (!StoreFlag(f[9], rune.reservedFlag1)) {
         return false;
     }
     // With ten fields the second reserved flag is missing.
-    return n >= 11 && StoreFlag(f[10], rune.ReservedFlag2);
+    return n >= 11 && StoreFlag(f[10], rune.reservedFlag2);
 }
 
 }  // namespace brakefell

@@ -21,24 +21,24 @@ inline constexpr int kSkillMultishot = 21;      // 다발사격
 inline constexpr int kSkillClusterArrow = 22;   // 확산탄
 
 struct RuneRecord {
-    std::u16string Name;
-    double MainCoefficient = 0;    // main hit as a multiple of weapon damage (1.55 = 155 %)
-    std::int16_t ElementCode = 0;  // 1 fire .. 6 holy; 0 none
-    std::int16_t ReservedValue = 0;
-    bool HasDamage = false;
-    bool IsMultiHit = false;
-    double ExtraCoefficient = 0;  // extra hit as a multiple of weapon damage
-    bool ExtraIsRocket = false;
-    bool ExtraOnCrit = false;
-    bool ReservedFlag1 = false;
-    bool ReservedFlag2 = false;
+    std::u16string name;
+    double mainCoefficient = 0;    // main hit as a multiple of weapon damage (1.55 = 155 %)
+    std::int16_t elementCode = 0;  // 1 fire .. 6 holy; 0 none
+    std::int16_t reservedValue = 0;
+    bool hasDamage = false;
+    bool isMultiHit = false;
+    double extraCoefficient = 0;  // extra hit as a multiple of weapon damage
+    bool extraIsRocket = false;
+    bool extraOnCrit = false;
+    bool reservedFlag1 = false;
+    bool reservedFlag2 = false;
 
     bool operator==(const RuneRecord&) const = default;
 };
 
 struct SkillRecord {
-    std::u16string Name;
-    std::array<RuneRecord, kRuneCount> Runes;
+    std::u16string name;
+    std::array<RuneRecord, kRuneCount> runes;
 
     bool operator==(const SkillRecord&) const = default;
 };

@@ -146,7 +146,7 @@ RuneTrials::RuneTrials(const CharacterSheet& character, const SkillCatalogue& ca
       character_(ComputeCharacterFigures(character, catalogue)),
       trial_(character_) {}
 
-const BuildFigures& RuneTrials::WithRunes(const CharacterSheet& sheet) {
+const BuildFigures& RuneTrials::withRunes(const CharacterSheet& sheet) {
     if (character_.refusal != Refusal::None) {
         return trial_;  // as refused as the character
     }

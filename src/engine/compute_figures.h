@@ -21,7 +21,7 @@ BuildFigures ComputeFigures(const CharacterSheet& sheet, const SkillCatalogue& c
 // ComputeFigures in two steps, for analyses that try many rune choices of one character. The
 // first step (the constructor) computes everything that does not depend on the runes chosen in
 // the slots: the hit table, the rotation, the damage over time. The rotation's uses per cycle
-// depend on the skills used, never on their runes. The second step (WithRunes) adds the slot
+// depend on the skills used, never on their runes. The second step (withRunes) adds the slot
 // blocks and what the sentries make of them, as often as asked, over the same first step.
 class RuneTrials {
   public:
@@ -35,7 +35,7 @@ class RuneTrials {
     // The whole figures of `sheet`: the character with other runes for the same skills in the
     // same slots; refused like the character when it is. The result stays valid until the next
     // call.
-    const BuildFigures& WithRunes(const CharacterSheet& sheet);
+    const BuildFigures& withRunes(const CharacterSheet& sheet);
 
   private:
     const SkillCatalogue& catalogue_;

@@ -10,31 +10,32 @@
 
 namespace brakefell {
 
+// One hit's damage against one kind of target: the lowest and highest roll, their average, and
+// the average weighted with the critical chance.
+struct HitFigures {
+    double min;
+    double max;
+    double average;
+    double expected;
+};
+
+// One of a rune's two hits (the main hit, or the extra hit some runes add), against normal and
+// elite targets, with how often the sentry rotation fires it per cycle.
+struct HitSide {
+    HitFigures normal;
+    HitFigures elite;
+    double usesPerCycle;
+};
+
 // Per-hit figures of one rune. Names are those of the catalogue the figures were computed from.
 // The fields have no initial values of their own: a calculation writes every field of every
 // record (FillSkillHitTable), and 24 x 6 records are too many to clear first and write again.
 // "RuneHitRecord record{}" starts at zero.
 struct RuneHitRecord {
     std::u16string_view name;
-    double mainNormalMin;
-    double mainNormalMax;
-    double mainNormalAvg;
-    double mainNormalExpected;
-    double mainEliteMin;
-    double mainEliteMax;
-    double mainEliteAvg;
-    double mainEliteExpected;
-    double mainUsesPerCycle;
+    HitSide main;
     std::int16_t elementCode;
-    double extraNormalMin;
-    double extraNormalMax;
-    double extraNormalAvg;
-    double extraNormalExpected;
-    double extraEliteMin;
-    double extraEliteMax;
-    double extraEliteAvg;
-    double extraEliteExpected;
-    double extraUsesPerCycle;
+    HitSide extra;
 };
 
 struct SkillHitEntry {

@@ -25,18 +25,18 @@ PerSecondFigures SumPerSecond(const BuildFigures& f, const CharacterSheet& sheet
             continue;
         }
         const RuneHitRecord& r = f.hitTable[block.skill].runes[block.rune];
-        figures.blockElitePerSecond[k] = (r.extraEliteExpected * r.extraUsesPerCycle +
-                                          r.mainEliteExpected * r.mainUsesPerCycle) /
+        figures.blockElitePerSecond[k] = (r.extra.elite.expected * r.extra.usesPerCycle +
+                                          r.main.elite.expected * r.main.usesPerCycle) /
                                          cycle;
-        figures.sentryNormalPerSecond += (r.extraNormalExpected * r.extraUsesPerCycle +
-                                          r.mainNormalExpected * r.mainUsesPerCycle) /
+        figures.sentryNormalPerSecond += (r.extra.normal.expected * r.extra.usesPerCycle +
+                                          r.main.normal.expected * r.main.usesPerCycle) /
                                          cycle;
         figures.sentryElitePerSecond += figures.blockElitePerSecond[k];
     }
     if (f.hasCompanionSlot) {
         for (const RuneHitRecord& companion : f.hitTable[kSkillCompanion].runes) {
             figures.companionElitePerSecond +=
-                companion.mainEliteExpected * companion.mainUsesPerCycle / cycle;
+                companion.main.elite.expected * companion.main.usesPerCycle / cycle;
         }
     }
     figures.sentryCount = sheet.chkPassiveRenovate == 1 ? 5 : 4;

@@ -37,12 +37,12 @@ RotationFigures ApplyRotation(SkillHitTable& table, const CharacterMultipliers& 
     }
 
     rotation.sentryShotsPerCycle = rotation.cycleLength / speed.shotInterval;
-    table[kSkillSentry].runes[kSentryShotRune].extraUsesPerCycle = rotation.sentryShotsPerCycle;
+    table[kSkillSentry].runes[kSentryShotRune].extra.usesPerCycle = rotation.sentryShotsPerCycle;
 
     // The companions strike once per player attack, which "테스커" speeds up.
     rotation.companionStrikesPerCycle = (1 + sheet.txtTesker / 100) * rotation.cycleLength;
     for (RuneHitRecord& companion : table[kSkillCompanion].runes) {
-        companion.mainUsesPerCycle = rotation.companionStrikesPerCycle;
+        companion.main.usesPerCycle = rotation.companionStrikesPerCycle;
     }
     return rotation;
 }

@@ -26,7 +26,7 @@ void ListShares(BuildFigures& f) {
         }
         Add(f, {.source = ShareSource::Block,
                 .block = k,
-                .usesPerCycle = f.hitTable[block.skill].runes[block.rune].mainUsesPerCycle,
+                .usesPerCycle = f.hitTable[block.skill].runes[block.rune].main.usesPerCycle,
                 .withShots = block.skill == kSkillSentry && block.rune == kSentryShotRune,
                 .amount = f.perSecond.sentryCount * f.perSecond.blockElitePerSecond[k]});
     }

@@ -8,8 +8,8 @@ HitLineFigures Scaled(const HitLineFigures& line, double q) {
             q * line.extraMin, q * line.extraMax, q * line.extraAvg};
 }
 
-MonsterFigures HitFigures(const HitLineFigures& base, double mainExpected, double extraExpected,
-                          double q) {
+MonsterFigures MonsterFiguresOf(const HitLineFigures& base, double mainExpected,
+                                double extraExpected, double q) {
     return {base, Scaled(base, q), {mainExpected, extraExpected, mainExpected + extraExpected}};
 }
 
@@ -29,12 +29,12 @@ void SumCompanions(const SkillHitEntry& companions, double q, BlockFigures& bloc
     CompanionMonsterFigures& elite = block.companionElite;
     for (int j = 0; j < kRuneCount; ++j) {
         const RuneHitRecord& companion = companions.runes[j];
-        normal.base.each[j] = companion.mainNormalAvg;
-        elite.base.each[j] = companion.mainEliteAvg;
-        normal.base.sum += companion.mainNormalAvg;
-        normal.expectedSum += companion.mainNormalExpected;
-        elite.base.sum += companion.mainEliteAvg;
-        elite.expectedSum += companion.mainEliteExpected;
+        normal.base.each[j] = companion.main.normal.average;
+        elite.base.each[j] = companion.main.elite.average;
+        normal.base.sum += companion.main.normal.average;
+        normal.expectedSum += companion.main.normal.expected;
+        elite.base.sum += companion.main.elite.average;
+        elite.expectedSum += companion.main.elite.expected;
     }
     normal.critical = ScaledLine(normal.base, q);
     elite.critical = ScaledLine(elite.base, q);
@@ -51,8 +51,8 @@ void ComputeBlocks(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int s = sheet.cboUsingSkill[slot];
         const int r = sheet.cboUsingSkillRune[slot];
-        const RuneRecord& rune = catalogue[s].Runes[r];
-        if (!rune.HasDamage) {
+        const RuneRecord& rune = catalogue[s].runes[r];
+        if (!rune.hasDamage) {
             continue;  // no gap: the next shown slot takes this box
         }
         if (s == kSkillCompanion) {
@@ -63,7 +63,7 @@ void ComputeBlocks(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
         block.slot = slot;
         block.skill = s;
         block.rune = r;
-        if (rune.IsMultiHit) {
+        if (rune.isMultiHit) {
             block.kind = BlockKind::MultiHit;
         } else if (m.sentryFiredMode && s == kSkillCompanion) {
             block.kind = BlockKind::Companions;
@@ -72,12 +72,14 @@ void ComputeBlocks(const CharacterSheet& sheet, const SkillCatalogue& catalogue,
             block.kind = BlockKind::SingleHit;
         }
         const RuneHitRecord& h = figures.hitTable[s].runes[r];
-        block.normal = HitFigures({h.mainNormalMin, h.mainNormalMax, h.mainNormalAvg,
-                                   h.extraNormalMin, h.extraNormalMax, h.extraNormalAvg},
-                                  h.mainNormalExpected, h.extraNormalExpected, q);
-        block.elite = HitFigures({h.mainEliteMin, h.mainEliteMax, h.mainEliteAvg, h.extraEliteMin,
-                                  h.extraEliteMax, h.extraEliteAvg},
-                                 h.mainEliteExpected, h.extraEliteExpected, q);
+        block.normal =
+            MonsterFiguresOf({h.main.normal.min, h.main.normal.max, h.main.normal.average,
+                              h.extra.normal.min, h.extra.normal.max, h.extra.normal.average},
+                             h.main.normal.expected, h.extra.normal.expected, q);
+        block.elite =
+            MonsterFiguresOf({h.main.elite.min, h.main.elite.max, h.main.elite.average,
+                              h.extra.elite.min, h.extra.elite.max, h.extra.elite.average},
+                             h.main.elite.expected, h.extra.elite.expected, q);
     }
 }
 

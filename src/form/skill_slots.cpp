@@ -71,8 +71,8 @@ void RefillRuneList(FormState& form, int slot) {
     if (!IsCatalogueSkill(skill)) {
         return;  // no skill chosen: the slot has no runes to offer
     }
-    for (const RuneRecord& rune : form.catalogue()[skill].Runes) {
-        form.appendItem(runeList, rune.Name);
+    for (const RuneRecord& rune : form.catalogue()[skill].runes) {
+        form.appendItem(runeList, rune.name);
     }
     form.setListIndex(runeList, 0);
 }
@@ -83,7 +83,7 @@ void ShowRuneElement(FormState& form, int slot) {
     if (!IsCatalogueSkill(skill) || rune < 0 || rune >= kRuneCount) {
         return;
     }
-    const auto style = ElementStyleOf(form.catalogue()[skill].Runes[rune].ElementCode);
+    const auto style = ElementStyleOf(form.catalogue()[skill].runes[rune].elementCode);
     if (style) {
         form.setLabel(ElementLabelName(slot), Utf16OfUtf8(style->caption), style->color);
     }
@@ -94,7 +94,7 @@ void FillSkillSlots(FormState& form) {
         const std::u16string skillList = SkillListName(slot);
         form.clearList(skillList);
         for (const SkillRecord& skill : form.catalogue()) {
-            form.appendItem(skillList, skill.Name);
+            form.appendItem(skillList, skill.name);
         }
         form.setListIndex(skillList, slot);
     }

@@ -10,14 +10,14 @@ Refusal RunCalculation(FormState& form, Edition edition) {
     const CalculationReport report = WriteReport(figures, form.catalogue(), edition);
     for (int k = 0; k < kResultBoxCount; ++k) {
         const std::u16string name = IndexedName("txtResult", k);
-        form.setText(name, report.txtResult[k].text);
-        form.setVisible(name, report.txtResult[k].visible);
+        form.setText(name, report.resultBoxes[k].text);
+        form.setVisible(name, report.resultBoxes[k].visible);
     }
-    form.setVisible(u"fraMoreDamage", report.fraMoreDamageVisible);
-    if (report.txtBowCycleResult) {
-        form.setText(u"txtBowCycleResult", *report.txtBowCycleResult);
+    form.setVisible(u"fraMoreDamage", report.moreDamageVisible);
+    if (report.totals) {
+        form.setText(u"txtBowCycleResult", *report.totals);
     }
-    form.setText(u"Text1", report.Text1);
+    form.setText(u"Text1", report.trace);
     return report.refusal;
 }
 

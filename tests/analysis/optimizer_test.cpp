@@ -29,14 +29,14 @@ using testing::MakeRune;
 SkillCatalogue SmallCatalogue() {
     SkillCatalogue c = testing::BlankCatalogue();
     for (int r = 0; r < kRuneCount; ++r) {
-        c[5].Runes[r] = MakeRune({"투척", 1.0 + 0.5 * r, 1 + r % 6});
-        c[21].Runes[r] = MakeRune({"화살비", 3.0 - 0.3 * r, 1 + (r + 2) % 6, r % 2 == 1, 0.4 * r});
-        c[22].Runes[r] = MakeRune({"파편", 2.0 + (r == 3 ? 2.0 : 0.0), 3, r >= 4, 1.0, r == 5});
-        c[18].Runes[r] = MakeRune({"쇠뇌", 0.8 + 0.1 * r, 1 + r % 3, r == 1, 0.4});
-        c[14].Runes[r] = MakeRune({"동료", 0.5 + 0.1 * r, 3});
+        c[5].runes[r] = MakeRune({"투척", 1.0 + 0.5 * r, 1 + r % 6});
+        c[21].runes[r] = MakeRune({"화살비", 3.0 - 0.3 * r, 1 + (r + 2) % 6, r % 2 == 1, 0.4 * r});
+        c[22].runes[r] = MakeRune({"파편", 2.0 + (r == 3 ? 2.0 : 0.0), 3, r >= 4, 1.0, r == 5});
+        c[18].runes[r] = MakeRune({"쇠뇌", 0.8 + 0.1 * r, 1 + r % 3, r == 1, 0.4});
+        c[14].runes[r] = MakeRune({"동료", 0.5 + 0.1 * r, 3});
     }
-    c[10].Runes[3] = MakeRune({"덫", 4.0, 1});
-    c[5].Runes[2].HasDamage = false;  // a rune that shows nothing
+    c[10].runes[3] = MakeRune({"덫", 4.0, 1});
+    c[5].runes[2].hasDamage = false;  // a rune that shows nothing
     return c;
 }
 

@@ -132,11 +132,11 @@ TEST(StatValues, MainStatEquivalentIsTheLeastTenthThatGainsAsMuch) {
             if (!row.mainStatEquivalent) {
                 continue;
             }
-            const double gain = probe.Improvement(*row.plus.value, *values.base);
+            const double gain = probe.improvement(*row.plus.value, *values.base);
             const auto gainWith = [&](double more) {
                 CharacterSheet changed = sheet;
                 SetBoxValue(*FindNumberBox(u"txtMainStat"), changed, sheet.txtMainStat + more);
-                return probe.Improvement(*probe(changed).value, *values.base);
+                return probe.improvement(*probe(changed).value, *values.base);
             };
             EXPECT_GE(gainWith(*row.mainStatEquivalent), gain) << name << " " << row.box->name;
             EXPECT_LT(gainWith(*row.mainStatEquivalent - 0.1), gain)

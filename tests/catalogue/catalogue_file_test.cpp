@@ -68,7 +68,7 @@ TEST(CatalogueFile, HeaderNamesLoseOnlyTheirOuterBlanks) {
         const test::Parsed parsed =
             test::Parse(Cp949(header) + "\r\n" + test::RuneLines(kRuneCount));
         EXPECT_TRUE(parsed.result.ok);
-        EXPECT_EQ((*parsed.catalogue)[0].Name, Utf16OfUtf8(name));
+        EXPECT_EQ((*parsed.catalogue)[0].name, Utf16OfUtf8(name));
     }
 }
 
@@ -78,15 +78,15 @@ TEST(CatalogueFile, WhatWasStoredBeforeAFailureStays) {
     ASSERT_FALSE(parsed.result.ok);
     EXPECT_EQ(parsed.result.failedLine, 10);
     const SkillCatalogue& catalogue = *parsed.catalogue;
-    EXPECT_EQ(catalogue[0].Name, u"굶주린 화살");
-    EXPECT_EQ(catalogue[0].Runes[5].MainCoefficient, 1);
-    EXPECT_EQ(catalogue[1].Name, u"b");
+    EXPECT_EQ(catalogue[0].name, u"굶주린 화살");
+    EXPECT_EQ(catalogue[0].runes[5].mainCoefficient, 1);
+    EXPECT_EQ(catalogue[1].name, u"b");
     EXPECT_EQ(
-        catalogue[1].Runes[0],
-        (RuneRecord{.Name = u"x", .MainCoefficient = 2, .ElementCode = 1, .HasDamage = true}));
-    EXPECT_EQ(catalogue[1].Runes[1],
-              (RuneRecord{.Name = u"y", .MainCoefficient = 3, .HasDamage = true}));
-    EXPECT_EQ(catalogue[1].Runes[2], RuneRecord{});
+        catalogue[1].runes[0],
+        (RuneRecord{.name = u"x", .mainCoefficient = 2, .elementCode = 1, .hasDamage = true}));
+    EXPECT_EQ(catalogue[1].runes[1],
+              (RuneRecord{.name = u"y", .mainCoefficient = 3, .hasDamage = true}));
+    EXPECT_EQ(catalogue[1].runes[2], RuneRecord{});
     for (int skill = 2; skill < kSkillCount; ++skill) {
         EXPECT_EQ(catalogue[skill], SkillRecord{}) << skill;
     }
@@ -95,7 +95,7 @@ TEST(CatalogueFile, WhatWasStoredBeforeAFailureStays) {
 TEST(CatalogueFile, SkillsNotInTheFileStayEmpty) {
     const test::Parsed parsed = test::Parse(SkillBlocks(10));
     ASSERT_TRUE(parsed.result.ok);
-    EXPECT_EQ((*parsed.catalogue)[9].Name, u"9");
+    EXPECT_EQ((*parsed.catalogue)[9].name, u"9");
     for (int skill = 10; skill < kSkillCount; ++skill) {
         EXPECT_EQ((*parsed.catalogue)[skill], SkillRecord{}) << skill;
     }

@@ -15,11 +15,11 @@
 namespace brakefell {
 
 inline void PrintTo(const RuneRecord& r, std::ostream* os) {
-    *os << '{' << Utf8OfUtf16(r.Name) << ", main " << r.MainCoefficient << ", element "
-        << r.ElementCode << ", reserved " << r.ReservedValue << ", damage " << r.HasDamage
-        << ", multi " << r.IsMultiHit << ", extra " << r.ExtraCoefficient << ", rocket "
-        << r.ExtraIsRocket << ", crit " << r.ExtraOnCrit << ", flags " << r.ReservedFlag1
-        << r.ReservedFlag2 << '}';
+    *os << '{' << Utf8OfUtf16(r.name) << ", main " << r.mainCoefficient << ", element "
+        << r.elementCode << ", reserved " << r.reservedValue << ", damage " << r.hasDamage
+        << ", multi " << r.isMultiHit << ", extra " << r.extraCoefficient << ", rocket "
+        << r.extraIsRocket << ", crit " << r.extraOnCrit << ", flags " << r.reservedFlag1
+        << r.reservedFlag2 << '}';
 }
 
 namespace test {

@@ -32,8 +32,8 @@ TEST(HostileCatalogue, NulBytesStayInsideTheirTexts) {
     const test::Parsed parsed =
         test::Parse(Raw(">a\0b\r\nr\0/True/1/1/0\r\n"sv) + test::RuneLines(5));
     ASSERT_TRUE(parsed.result.ok);
-    EXPECT_EQ((*parsed.catalogue)[0].Name, Utf16(u"a\0b"sv));
-    EXPECT_EQ((*parsed.catalogue)[0].Runes[0].Name, Utf16(u"r\0"sv));
+    EXPECT_EQ((*parsed.catalogue)[0].name, Utf16(u"a\0b"sv));
+    EXPECT_EQ((*parsed.catalogue)[0].runes[0].name, Utf16(u"r\0"sv));
 
     const test::Parsed flag = test::Parse(Raw(">a\r\nr/Tr\0ue/1/1/0\r\n"sv) + test::RuneLines(5));
     EXPECT_FALSE(flag.result.ok);
@@ -45,9 +45,9 @@ TEST(HostileCatalogue, BrokenCodePageBytesNeitherFailNorSwallowSeparators) {
     const test::Parsed parsed =
         test::Parse(Raw(">\x81\xFF\r\n\xFE/True/2/1/0\r\n"sv) + test::RuneLines(5));
     ASSERT_TRUE(parsed.result.ok);
-    EXPECT_EQ((*parsed.catalogue)[0].Name, Utf16(u"\uFFFD\uFFFD"sv));
-    EXPECT_EQ((*parsed.catalogue)[0].Runes[0].Name, Utf16(u"\uFFFD"sv));
-    EXPECT_EQ((*parsed.catalogue)[0].Runes[0].MainCoefficient, 2);
+    EXPECT_EQ((*parsed.catalogue)[0].name, Utf16(u"\uFFFD\uFFFD"sv));
+    EXPECT_EQ((*parsed.catalogue)[0].runes[0].name, Utf16(u"\uFFFD"sv));
+    EXPECT_EQ((*parsed.catalogue)[0].runes[0].mainCoefficient, 2);
 }
 
 TEST(HostileCatalogue, ManyLinesAndFieldsAreReadInLinearTime) {
@@ -55,7 +55,7 @@ TEST(HostileCatalogue, ManyLinesAndFieldsAreReadInLinearTime) {
                                    Repeated("/x", 1'000'000) + "\r\n" + test::RuneLines(5);
     const test::Parsed flooded = test::Parse(fieldFlood);
     EXPECT_TRUE(flooded.result.ok);
-    EXPECT_EQ((*flooded.catalogue)[0].Runes[0].Name, u"r");
+    EXPECT_EQ((*flooded.catalogue)[0].runes[0].name, u"r");
 
     const std::string commented = Repeated(test::Cp949("# 설명 줄\r\n"), 10'000) + SkillBlocks(24);
     EXPECT_EQ(test::Parse(commented).result.skillsStored, 24);
@@ -69,7 +69,7 @@ TEST(HostileCatalogue, ManyLinesAndFieldsAreReadInLinearTime) {
     const test::Parsed huge = test::Parse(hugeHeader);
     EXPECT_FALSE(huge.result.ok);
     EXPECT_EQ(huge.result.failedLine, 2);
-    EXPECT_EQ((*huge.catalogue)[0].Name.size(), k5MB / 7 * 4);
+    EXPECT_EQ((*huge.catalogue)[0].name.size(), k5MB / 7 * 4);
 }
 
 TEST(HostileCatalogue, A50MegabyteFileLoadsFromDisk) {
@@ -89,7 +89,7 @@ TEST(HostileCatalogue, A50MegabyteFileLoadsFromDisk) {
     const CatalogueLoadResult result = LoadSkillCatalogue(DiskStorage(), path, catalogue);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.skillsStored, 24);
-    EXPECT_EQ(catalogue[23].Name, u"23");
+    EXPECT_EQ(catalogue[23].name, u"23");
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ class ShippedCatalogue : public ::testing::Test {
         ASSERT_TRUE(result.ok) << "failed at line " << result.failedLine;
         ASSERT_EQ(result.skillsStored, kSkillCount);
     }
-    const RuneRecord& rune(int skill, int rune) const { return catalogue_[skill].Runes[rune]; }
+    const RuneRecord& rune(int skill, int rune) const { return catalogue_[skill].runes[rune]; }
 
     SkillCatalogue catalogue_;
 };
@@ -49,12 +49,12 @@ TEST_F(ShippedCatalogue, SkillsKeepTheirFixedIndexes) {
         {22, "확산탄"},     {23, "복수의 비"},
     };
     for (const auto& [index, name] : fixed) {
-        EXPECT_EQ(catalogue_[index].Name, Utf16OfUtf8(name)) << index;
+        EXPECT_EQ(catalogue_[index].name, Utf16OfUtf8(name)) << index;
     }
     std::set<std::u16string> names;
     for (const SkillRecord& skill : catalogue_) {
-        EXPECT_FALSE(skill.Name.empty());
-        names.insert(skill.Name);
+        EXPECT_FALSE(skill.name.empty());
+        names.insert(skill.name);
     }
     EXPECT_EQ(names.size(), std::size_t{kSkillCount});
 }
@@ -65,16 +65,16 @@ TEST_F(ShippedCatalogue, EveryRuneIsPlausible) {
         for (int r = 0; r < kRuneCount; ++r) {
             SCOPED_TRACE(::testing::Message() << "skill " << s << " rune " << r);
             const RuneRecord& x = rune(s, r);
-            EXPECT_FALSE(TrimmedSpaces(x.Name).empty());
-            runeNames.insert(x.Name);
-            EXPECT_GE(x.ElementCode, 1);
-            EXPECT_LE(x.ElementCode, 6);
-            EXPECT_EQ(x.HasDamage, x.MainCoefficient > 0);
-            EXPECT_LE(x.MainCoefficient, 12);
+            EXPECT_FALSE(TrimmedSpaces(x.name).empty());
+            runeNames.insert(x.name);
+            EXPECT_GE(x.elementCode, 1);
+            EXPECT_LE(x.elementCode, 6);
+            EXPECT_EQ(x.hasDamage, x.mainCoefficient > 0);
+            EXPECT_LE(x.mainCoefficient, 12);
             // Extra-hit data without the multi-hit flag would never be shown.
-            EXPECT_EQ(x.IsMultiHit, x.ExtraCoefficient > 0);
-            EXPECT_TRUE(x.IsMultiHit || (!x.ExtraIsRocket && !x.ExtraOnCrit));
-            EXPECT_FALSE(x.ExtraIsRocket && x.ExtraOnCrit);  // on-crit is ignored for rockets
+            EXPECT_EQ(x.isMultiHit, x.extraCoefficient > 0);
+            EXPECT_TRUE(x.isMultiHit || (!x.extraIsRocket && !x.extraOnCrit));
+            EXPECT_FALSE(x.extraIsRocket && x.extraOnCrit);  // on-crit is ignored for rockets
         }
         EXPECT_EQ(runeNames.size(), std::size_t{kRuneCount}) << "skill " << s;
     }
@@ -82,21 +82,21 @@ TEST_F(ShippedCatalogue, EveryRuneIsPlausible) {
 
 TEST_F(ShippedCatalogue, CarriesTheSentryBuild) {
     for (int r = 0; r < kRuneCount; ++r) {
-        EXPECT_TRUE(rune(kSkillCompanion, r).HasDamage) << r;
-        EXPECT_FALSE(rune(kSkillCompanion, r).IsMultiHit) << r;
+        EXPECT_TRUE(rune(kSkillCompanion, r).hasDamage) << r;
+        EXPECT_FALSE(rune(kSkillCompanion, r).isMultiHit) << r;
     }
     const RuneRecord& rocketSentry = rune(kSkillSentry, 1);
-    EXPECT_TRUE(rocketSentry.HasDamage && rocketSentry.IsMultiHit && rocketSentry.ExtraIsRocket);
+    EXPECT_TRUE(rocketSentry.hasDamage && rocketSentry.isMultiHit && rocketSentry.extraIsRocket);
 
     int rockets = 0;
     int onCrit = 0;
     for (int skill : {kSkillFanOfKnives, kSkillSpinningStar, kSkillElementalArrow, kSkillMultishot,
                       kSkillClusterArrow}) {
         int multiHit = 0;
-        for (const RuneRecord& x : catalogue_[skill].Runes) {
-            multiHit += x.IsMultiHit;
-            rockets += x.ExtraIsRocket;
-            onCrit += x.ExtraOnCrit;
+        for (const RuneRecord& x : catalogue_[skill].runes) {
+            multiHit += x.isMultiHit;
+            rockets += x.extraIsRocket;
+            onCrit += x.extraOnCrit;
         }
         EXPECT_GE(multiHit, 2) << skill;
     }
@@ -105,12 +105,12 @@ TEST_F(ShippedCatalogue, CarriesTheSentryBuild) {
 
     // The default slots show blocks for these picks.
     for (const auto& [skill, r] : {std::pair{22, 5}, {21, 5}, {18, 4}, {14, 5}}) {
-        EXPECT_TRUE(rune(skill, r).HasDamage) << skill << '/' << r;
+        EXPECT_TRUE(rune(skill, r).hasDamage) << skill << '/' << r;
     }
     int fire = 0;
     for (const SkillRecord& skill : catalogue_) {
-        for (const RuneRecord& x : skill.Runes) {
-            fire += x.HasDamage && x.ElementCode == 1;
+        for (const RuneRecord& x : skill.runes) {
+            fire += x.hasDamage && x.elementCode == 1;
         }
     }
     EXPECT_GE(fire, 25);

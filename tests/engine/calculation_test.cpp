@@ -28,13 +28,13 @@ TEST(CalculationTest, WithoutSentriesOnlyTheSlotBlocksAreWritten) {
     sheet.chkMorePain = 1;  // the gems need the sentries
     UseSlot(sheet, 0, 22, 0);
     const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full);
-    EXPECT_TRUE(report.txtResult[0].visible);
+    EXPECT_TRUE(report.resultBoxes[0].visible);
     for (int k = 1; k < 9; ++k) {
-        EXPECT_FALSE(report.txtResult[k].visible);
-        EXPECT_TRUE(report.txtResult[k].text.empty());
+        EXPECT_FALSE(report.resultBoxes[k].visible);
+        EXPECT_TRUE(report.resultBoxes[k].text.empty());
     }
-    EXPECT_FALSE(report.fraMoreDamageVisible);
-    EXPECT_FALSE(report.txtBowCycleResult.has_value());  // the box keeps its earlier text
+    EXPECT_FALSE(report.moreDamageVisible);
+    EXPECT_FALSE(report.totals.has_value());  // the box keeps its earlier text
     EXPECT_EQ(report.refusal, Refusal::None);
 }
 
@@ -51,14 +51,14 @@ TEST(CalculationTest, RunesWithoutDamageStayZeroAndNoBlockAddsNothing) {
     UseSlot(sheet, 2, 22, 0);
     UseSlot(sheet, 3, 5, 0);
     const BuildFigures first = calculate(sheet);
-    EXPECT_EQ(first.hitTable[3].runes[2].mainNormalMin, 0);  // a rune without damage
+    EXPECT_EQ(first.hitTable[3].runes[2].main.normal.min, 0);  // a rune without damage
     EXPECT_EQ(first.hitTable[3].runes[2].name, u"룬 2");
 
     // No block shown: the sums take no block.
     CharacterSheet none = PlainSheet();
     none.chkCrossbow = 1;
     const CalculationReport empty = WriteReport(calculate(none), catalogue, Edition::Full);
-    EXPECT_EQ(testing::Lines(*empty.txtBowCycleResult)[2], u"- 쇠뇌1/s 기대값(정예): ");
+    EXPECT_EQ(testing::Lines(*empty.totals)[2], u"- 쇠뇌1/s 기대값(정예): ");
 }
 
 struct RefusalCase {
@@ -87,18 +87,18 @@ const RefusalCase kRefusalCases[] = {
      Refusal::SelectionOutsideList},
     {"element 7",
      [](CharacterSheet&, SkillCatalogue& c) {
-         c[0].Runes[0] = MakeRune({"칠", 1, 7});
+         c[0].runes[0] = MakeRune({"칠", 1, 7});
      },
      true, Refusal::UnusableCatalogueRune},
     {"element -1",
      [](CharacterSheet&, SkillCatalogue& c) {
-         c[9].Runes[5] = MakeRune({"음", 1, -1});
+         c[9].runes[5] = MakeRune({"음", 1, -1});
      },
      true, Refusal::UnusableCatalogueRune},
     {"element 7 on a rune without damage",
-     [](CharacterSheet&, SkillCatalogue& c) { c[0].Runes[0].ElementCode = 7; }, false},
+     [](CharacterSheet&, SkillCatalogue& c) { c[0].runes[0].elementCode = 7; }, false},
     {"infinite coefficient",
-     [](CharacterSheet&, SkillCatalogue& c) { c[5].Runes[0].MainCoefficient = kInf; }, true,
+     [](CharacterSheet&, SkillCatalogue& c) { c[5].runes[0].mainCoefficient = kInf; }, true,
      Refusal::UnusableCatalogueRune},
     {"main stat 1e309", [](CharacterSheet& s, SkillCatalogue&) { s.txtMainStat = kInf; }, true,
      Refusal::NumberNotFinite},
@@ -143,13 +143,13 @@ TEST(CalculationTest, RefusesInputsItCannotCalculate) {
             continue;
         }
         EXPECT_EQ(report.refusal, c.why) << c.what;
-        for (const ResultBoxText& box : report.txtResult) {
+        for (const ResultBoxText& box : report.resultBoxes) {
             EXPECT_FALSE(box.visible) << c.what;
             EXPECT_TRUE(box.text.empty()) << c.what;
         }
-        EXPECT_FALSE(report.fraMoreDamageVisible) << c.what;
-        EXPECT_EQ(report.txtBowCycleResult, std::u16string()) << c.what;
-        EXPECT_TRUE(report.Text1.empty()) << c.what;
+        EXPECT_FALSE(report.moreDamageVisible) << c.what;
+        EXPECT_EQ(report.totals, std::u16string()) << c.what;
+        EXPECT_TRUE(report.trace.empty()) << c.what;
     }
 }
 
@@ -161,8 +161,8 @@ TEST(CalculationTest, NeverPrintsInfOrNan) {
     UseSlot(sheet, 0, 22, 5);
     const CalculationReport report = Calculate(sheet, GoldenCatalogue(), Edition::Full);
     ASSERT_EQ(report.refusal, Refusal::None);
-    std::u16string all = report.Text1 + *report.txtBowCycleResult;
-    for (const ResultBoxText& box : report.txtResult) {
+    std::u16string all = report.trace + *report.totals;
+    for (const ResultBoxText& box : report.resultBoxes) {
         all += box.text;
     }
     std::u16string lower = all;

@@ -67,8 +67,7 @@ TEST(CheckBoxStates, AGrayedRenovationKeepsFourSentries) {
     for (int value = 0; value < 3; ++value) {
         CharacterSheet sheet = BusySheet();
         sheet.chkPassiveRenovate = value;
-        EXPECT_TRUE(
-            testing::Contains(*Report(sheet).txtBowCycleResult, Utf16OfUtf8(expected[value])))
+        EXPECT_TRUE(testing::Contains(*Report(sheet).totals, Utf16OfUtf8(expected[value])))
             << "chkPassiveRenovate = " << value;
     }
 }
@@ -82,14 +81,13 @@ TEST(CheckBoxStates, AGrayedVoodooLendsItsSpeedButNotItsDamage) {
             report[value] = Report(sheet, edition);
         }
         // The speed: the same breakpoints and bracket as checked.
-        EXPECT_EQ(report[2].txtResult[6].text, report[1].txtResult[6].text);
-        EXPECT_NE(report[2].txtResult[6].text, report[0].txtResult[6].text);
-        EXPECT_EQ(testing::Lines(*report[2].txtBowCycleResult)[0],
-                  testing::Lines(*report[1].txtBowCycleResult)[0]);
+        EXPECT_EQ(report[2].resultBoxes[6].text, report[1].resultBoxes[6].text);
+        EXPECT_NE(report[2].resultBoxes[6].text, report[0].resultBoxes[6].text);
+        EXPECT_EQ(testing::Lines(*report[2].totals)[0], testing::Lines(*report[1].totals)[0]);
         // The damage of "광란의 춤사위" only when checked: the hits are those of an unchecked box.
         for (int k = 0; k < 6; ++k) {
-            EXPECT_EQ(report[2].txtResult[k].text, report[0].txtResult[k].text) << k;
-            EXPECT_NE(report[1].txtResult[k].text, report[0].txtResult[k].text) << k;
+            EXPECT_EQ(report[2].resultBoxes[k].text, report[0].resultBoxes[k].text) << k;
+            EXPECT_NE(report[1].resultBoxes[k].text, report[0].resultBoxes[k].text) << k;
         }
     }
 }

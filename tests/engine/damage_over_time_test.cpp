@@ -57,11 +57,11 @@ TEST(DamageOverTimeTest, GemBlocksAndTheirFrame) {
         sheet.chkCompanion = c.pool ? 1 : 0;
         sheet.chkPassiveAim = c.pool ? 1 : 0;
         const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full);
-        EXPECT_EQ(report.txtResult[7].text, Utf16OfUtf8(c.bleedBlock)) << c.what;
-        EXPECT_EQ(report.txtResult[7].visible, c.bleed == 1) << c.what;
-        EXPECT_EQ(report.txtResult[8].text, Utf16OfUtf8(c.poisonBlock)) << c.what;
-        EXPECT_EQ(report.txtResult[8].visible, c.poison == 1) << c.what;
-        EXPECT_EQ(report.fraMoreDamageVisible, c.bleed == 1 || c.poison == 1) << c.what;
+        EXPECT_EQ(report.resultBoxes[7].text, Utf16OfUtf8(c.bleedBlock)) << c.what;
+        EXPECT_EQ(report.resultBoxes[7].visible, c.bleed == 1) << c.what;
+        EXPECT_EQ(report.resultBoxes[8].text, Utf16OfUtf8(c.poisonBlock)) << c.what;
+        EXPECT_EQ(report.resultBoxes[8].visible, c.poison == 1) << c.what;
+        EXPECT_EQ(report.moreDamageVisible, c.bleed == 1 || c.poison == 1) << c.what;
     }
 }
 
@@ -74,7 +74,7 @@ TEST(DamageOverTimeTest, BleedCountsTowardsTheTotalAndBothGetShareLines) {
     sheet.txtGemPoison = 0;  // 2 x 1,500 x 0.2 = 600
     sheet.chkPassiveAim = 1;
     const CalculationReport report = Calculate(sheet, BlankCatalogue(), Edition::Full);
-    const std::vector<std::u16string> lines = testing::Lines(*report.txtBowCycleResult);
+    const std::vector<std::u16string> lines = testing::Lines(*report.totals);
     ASSERT_EQ(lines.size(), 12);
     EXPECT_EQ(lines[4], u"1초당 총 피해량 기대값(정예):        1,200");
     EXPECT_EQ(lines[7], u"증통제:                     100.0% (       1,200)");

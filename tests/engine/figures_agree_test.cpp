@@ -141,7 +141,7 @@ class Agreement {
 
     void CheckBlock(int k) {
         const BlockFigures& b = f_.blocks[k];
-        const std::vector<std::u16string> lines = Lines(report_.txtResult[k].text);
+        const std::vector<std::u16string> lines = Lines(report_.resultBoxes[k].text);
         ASSERT_EQ(lines.size(), 9u) << "case " << case_;
         const bool full = edition_ == Edition::Full;
         const MonsterFigures* monsters[] = {&b.normal, &b.elite};
@@ -193,7 +193,7 @@ class Agreement {
     }
 
     void CheckBreakpoints() {
-        const std::vector<std::u16string> lines = Lines(report_.txtResult[kBreakpointBox].text);
+        const std::vector<std::u16string> lines = Lines(report_.resultBoxes[kBreakpointBox].text);
         ASSERT_EQ(lines.size(), 7u) << "case " << case_;
         for (int i = 0; i < kBreakpointCount; ++i) {
             const BreakpointFigures& need = f_.speed.breakpoints[i];
@@ -210,8 +210,8 @@ class Agreement {
     void CheckGems() {
         const DamageOverTimeFigures& dot = f_.damageOverTime;
         const std::pair<bool, const ResultBoxText*> gems[] = {
-            {dot.bleedShown, &report_.txtResult[kBleedGemBox]},
-            {dot.poisonShown, &report_.txtResult[kPoisonGemBox]}};
+            {dot.bleedShown, &report_.resultBoxes[kBleedGemBox]},
+            {dot.poisonShown, &report_.resultBoxes[kPoisonGemBox]}};
         const double normal[] = {dot.bleedGemPerSecond, dot.poisonGemPerSecond};
         const double elite[] = {dot.bleedElitePerSecond, dot.poisonElitePerSecond};
         for (int g = 0; g < 2; ++g) {
@@ -227,7 +227,7 @@ class Agreement {
     }
 
     void CheckCycleReport() {
-        const std::vector<std::u16string> lines = Lines(*report_.txtBowCycleResult);
+        const std::vector<std::u16string> lines = Lines(*report_.totals);
         const std::u16string speed = lines[0].substr(2, lines[0].find(u'(') - 2);  // after "공속"
         Same(speed, {{f_.speed.sentryAttackSpeed, 4, As::Decimals}}, "bracket header");
         if (!f_.rotation.defined) {
@@ -295,7 +295,7 @@ TEST(FiguresAgreeWithTheReport, OverRandomCharactersInBothEditions) {
         const BuildFigures figures = ComputeFigures(sheet, catalogue);
         const CalculationReport report = WriteReport(figures, catalogue, edition);
         if (figures.refusal != Refusal::None) {
-            EXPECT_TRUE(report.txtResult[0].text.empty()) << "case " << c;
+            EXPECT_TRUE(report.resultBoxes[0].text.empty()) << "case " << c;
             continue;
         }
         Agreement(figures, report, edition, c).Check();
@@ -318,7 +318,7 @@ TEST(RuneTrials, EachTrialReportsAsAWholeCalculation) {
         for (int rune = 0; rune < kRuneCount; ++rune) {
             sheet.cboUsingSkillRune[c % kSlotCount] = rune;
             const CalculationReport tried =
-                WriteReport(trials.WithRunes(sheet), catalogue, Edition::Full);
+                WriteReport(trials.withRunes(sheet), catalogue, Edition::Full);
             const CalculationReport whole =
                 WriteReport(ComputeFigures(sheet, catalogue), catalogue, Edition::Full);
             EXPECT_EQ(testing::RenderForGolden(tried), testing::RenderForGolden(whole))

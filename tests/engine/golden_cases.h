@@ -73,13 +73,13 @@ inline std::u16string RenderForGolden(const CalculationReport& report) {
         out += u"@@ " + name + u" @@\r\n" + text + u"\r\n";
     };
     for (int k = 0; k < 9; ++k) {
-        if (report.txtResult[k].visible) {
-            section(u"txtResult(" + IntegerText(k) + u")", report.txtResult[k].text);
+        if (report.resultBoxes[k].visible) {
+            section(u"txtResult(" + IntegerText(k) + u")", report.resultBoxes[k].text);
         }
     }
-    section(u"fraMoreDamage", report.fraMoreDamageVisible ? u"visible" : u"hidden");
-    section(u"txtBowCycleResult", report.txtBowCycleResult.value_or(u"(unchanged)"));
-    section(u"Text1", report.Text1);
+    section(u"fraMoreDamage", report.moreDamageVisible ? u"visible" : u"hidden");
+    section(u"txtBowCycleResult", report.totals.value_or(u"(unchanged)"));
+    section(u"Text1", report.trace);
     return out;
 }
 

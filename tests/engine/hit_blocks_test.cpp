@@ -89,7 +89,7 @@ const BlockCase kBlockCases[] = {
 TEST(HitBlockTest, SingleAndMultiHitBlocksInBothEditions) {
     for (const BlockCase& c : kBlockCases) {
         SkillCatalogue catalogue = BlankCatalogue();
-        catalogue[5].Runes[2] = MakeRune({"투척", 5.0, 1, c.multiHit, c.extra});
+        catalogue[5].runes[2] = MakeRune({"투척", 5.0, 1, c.multiHit, c.extra});
         CharacterSheet sheet = PlainSheet();
         sheet.txtCriticalChance = 50;
         sheet.txtCriticalDamage = 100;
@@ -97,11 +97,11 @@ TEST(HitBlockTest, SingleAndMultiHitBlocksInBothEditions) {
         UseSlot(sheet, 3, 5, 2);  // the slots before it show nothing: no gap
         const BuildFigures figures = ComputeFigures(sheet, catalogue);
         const CalculationReport report = WriteReport(figures, catalogue, c.edition);
-        EXPECT_TRUE(report.txtResult[0].visible) << c.what;
-        EXPECT_EQ(report.txtResult[0].text, Crlf(c.expected)) << c.what;
+        EXPECT_TRUE(report.resultBoxes[0].visible) << c.what;
+        EXPECT_EQ(report.resultBoxes[0].text, Crlf(c.expected)) << c.what;
         for (int k = 1; k < 9; ++k) {
-            EXPECT_FALSE(report.txtResult[k].visible) << c.what << " box " << k;
-            EXPECT_TRUE(report.txtResult[k].text.empty()) << c.what << " box " << k;
+            EXPECT_FALSE(report.resultBoxes[k].visible) << c.what << " box " << k;
+            EXPECT_TRUE(report.resultBoxes[k].text.empty()) << c.what << " box " << k;
         }
     }
 }
@@ -150,7 +150,7 @@ TEST(HitBlockTest, CompanionBlockSumsAllSixCompanions) {
     const char* names[] = {"까마귀", "멧돼지", "박쥐", "거미", "늑대", "페럿"};
     const double coefficients[] = {1, 2, 3, 4, 2, 1};
     for (int r = 0; r < 6; ++r) {
-        catalogue[14].Runes[r] =
+        catalogue[14].runes[r] =
             MakeRune({names[r], coefficients[r], 3, false, 0, false, false, r != 5});
     }
     for (const CompanionCase& c : kCompanionCases) {
@@ -159,7 +159,7 @@ TEST(HitBlockTest, CompanionBlockSumsAllSixCompanions) {
         sheet.chkCrossbow = c.crossbow;
         UseSlot(sheet, 0, 14, 0);
         const CalculationReport report = Calculate(sheet, catalogue, c.edition);
-        EXPECT_EQ(report.txtResult[0].text, Crlf(c.expected)) << c.crossbow;
+        EXPECT_EQ(report.resultBoxes[0].text, Crlf(c.expected)) << c.crossbow;
     }
 }
 

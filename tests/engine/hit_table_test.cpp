@@ -1,6 +1,8 @@
 // The figures of one hit of each rune, and the trace of all of them.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/compute_figures.h"
 #include "engine/report/calculation.h"
 #include "engine_fixtures.h"
@@ -20,7 +22,7 @@ const RuneHitRecord& Figures(const BuildFigures& figures, int skill, int rune) {
 
 TEST(HitTableTest, FivefoldWeaponDamageWithCriticalsAndElites) {
     SkillCatalogue catalogue = BlankCatalogue();
-    catalogue[5].Runes[0] = MakeRune({"투척", 5.0, 4});
+    catalogue[5].runes[0] = MakeRune({"투척", 5.0, 4});
     CharacterSheet sheet = PlainSheet();
     sheet.txtCriticalChance = 50;
     sheet.txtCriticalDamage = 100;
@@ -29,22 +31,22 @@ TEST(HitTableTest, FivefoldWeaponDamageWithCriticalsAndElites) {
     const RuneHitRecord& r = Figures(state, 5, 0);
     EXPECT_EQ(r.name, u"투척");
     EXPECT_EQ(r.elementCode, 4);
-    EXPECT_DOUBLE_EQ(r.mainNormalMin, 5000);
-    EXPECT_DOUBLE_EQ(r.mainNormalMax, 10000);
-    EXPECT_DOUBLE_EQ(r.mainNormalAvg, 7500);
-    EXPECT_DOUBLE_EQ(r.mainNormalExpected, 11250);  // 2 x 7500 x 0.5 + 0.5 x 7500
-    EXPECT_DOUBLE_EQ(r.mainEliteMin, 6000);
-    EXPECT_DOUBLE_EQ(r.mainEliteMax, 12000);
-    EXPECT_DOUBLE_EQ(r.mainEliteAvg, 9000);
-    EXPECT_DOUBLE_EQ(r.mainEliteExpected, 13500);
-    EXPECT_EQ(r.extraNormalMax, 0);  // no extra coefficient
+    EXPECT_DOUBLE_EQ(r.main.normal.min, 5000);
+    EXPECT_DOUBLE_EQ(r.main.normal.max, 10000);
+    EXPECT_DOUBLE_EQ(r.main.normal.average, 7500);
+    EXPECT_DOUBLE_EQ(r.main.normal.expected, 11250);  // 2 x 7500 x 0.5 + 0.5 x 7500
+    EXPECT_DOUBLE_EQ(r.main.elite.min, 6000);
+    EXPECT_DOUBLE_EQ(r.main.elite.max, 12000);
+    EXPECT_DOUBLE_EQ(r.main.elite.average, 9000);
+    EXPECT_DOUBLE_EQ(r.main.elite.expected, 13500);
+    EXPECT_EQ(r.extra.normal.max, 0);  // no extra coefficient
 }
 
 TEST(HitTableTest, SentryModeScalesFiredSkillsButNotTheSentryItself) {
     SkillCatalogue catalogue = BlankCatalogue();
-    catalogue[5].Runes[0] = MakeRune({"투척", 1.0, 1});
-    catalogue[14].Runes[2] = MakeRune({"박쥐", 1.0, 3});
-    catalogue[18].Runes[0] = MakeRune({"기본", 1.0, 1});
+    catalogue[5].runes[0] = MakeRune({"투척", 1.0, 1});
+    catalogue[14].runes[2] = MakeRune({"박쥐", 1.0, 3});
+    catalogue[18].runes[0] = MakeRune({"기본", 1.0, 1});
     CharacterSheet sheet = PlainSheet();
     sheet.txtSkill[18] = 30;
     sheet.cboWeaponSpeed = 2;
@@ -61,15 +63,18 @@ TEST(HitTableTest, SentryModeScalesFiredSkillsButNotTheSentryItself) {
 
     // Without the gem: skill 5 takes the sentry bonus; the sentry's own bolt keeps its 1.3 from
     // its own bonus box in both modes.
-    EXPECT_DOUBLE_EQ(Figures(off, 5, 0).mainNormalMin, 1000);
-    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 5, 0).mainNormalMin, 1300);
-    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 5, 0).mainEliteMax, 2600);
-    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 18, 0).mainNormalMin, 1300);
+    EXPECT_DOUBLE_EQ(Figures(off, 5, 0).main.normal.min, 1000);
+    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 5, 0).main.normal.min, 1300);
+    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 5, 0).main.elite.max, 2600);
+    EXPECT_DOUBLE_EQ(Figures(onWithoutGem, 18, 0).main.normal.min, 1300);
     // The companions strike once per player attack: twice the figures of the mode off.
-    for (double RuneHitRecord::*field :
-         {&RuneHitRecord::mainNormalMin, &RuneHitRecord::mainNormalMax,
-          &RuneHitRecord::mainNormalExpected, &RuneHitRecord::mainEliteAvg}) {
-        EXPECT_DOUBLE_EQ(Figures(on, 14, 2).*field, 2 * (Figures(off, 14, 2).*field));
+    const HitSide& doubled = Figures(on, 14, 2).main;
+    const HitSide& single = Figures(off, 14, 2).main;
+    for (const auto& [twice, once] : {std::pair{doubled.normal.min, single.normal.min},
+                                      {doubled.normal.max, single.normal.max},
+                                      {doubled.normal.expected, single.normal.expected},
+                                      {doubled.elite.average, single.elite.average}}) {
+        EXPECT_DOUBLE_EQ(twice, 2 * once);
     }
 }
 
@@ -90,7 +95,7 @@ TEST(HitTableTest, ExtraHitFactorByModeSkillAndKind) {
     };
     for (const Case& c : cases) {
         SkillCatalogue catalogue = BlankCatalogue();
-        catalogue[c.skill].Runes[3] = MakeRune({"시험", 0, 1, true, 1.0, c.rocket, c.onCrit});
+        catalogue[c.skill].runes[3] = MakeRune({"시험", 0, 1, true, 1.0, c.rocket, c.onCrit});
         CharacterSheet sheet = PlainSheet();
         sheet.chkCrossbow = c.crossbow;
         sheet.txtCriticalChance = 50;
@@ -99,30 +104,30 @@ TEST(HitTableTest, ExtraHitFactorByModeSkillAndKind) {
         sheet.txtSkill[18] = 30;
         const BuildFigures state = ComputeFigures(sheet, catalogue);
         const RuneHitRecord& r = Figures(state, c.skill, 3);
-        EXPECT_DOUBLE_EQ(r.extraNormalMin, c.extraMin)
+        EXPECT_DOUBLE_EQ(r.extra.normal.min, c.extraMin)
             << c.crossbow << " " << c.skill << " " << c.rocket << " " << c.onCrit;
-        EXPECT_DOUBLE_EQ(r.extraNormalMax, 2 * c.extraMin);
+        EXPECT_DOUBLE_EQ(r.extra.normal.max, 2 * c.extraMin);
         // The expected value weights the crit again: 1.5 x the average.
-        EXPECT_DOUBLE_EQ(r.extraNormalExpected, 1.5 * 1.5 * c.extraMin);
+        EXPECT_DOUBLE_EQ(r.extra.normal.expected, 1.5 * 1.5 * c.extraMin);
     }
 }
 
 TEST(HitTableTest, CritOnlyExtraVanishesWithoutCriticalChance) {
     SkillCatalogue catalogue = BlankCatalogue();
-    catalogue[8].Runes[1] = MakeRune({"얼음 구체", 1.0, 2, true, 0.5, false, true});
+    catalogue[8].runes[1] = MakeRune({"얼음 구체", 1.0, 2, true, 0.5, false, true});
     const BuildFigures state = ComputeFigures(PlainSheet(), catalogue);
     const RuneHitRecord& r = Figures(state, 8, 1);
-    EXPECT_EQ(r.extraNormalMin, 0);
-    EXPECT_EQ(r.extraEliteExpected, 0);
-    EXPECT_DOUBLE_EQ(r.mainNormalMax, 2000);
+    EXPECT_EQ(r.extra.normal.min, 0);
+    EXPECT_EQ(r.extra.elite.expected, 0);
+    EXPECT_DOUBLE_EQ(r.main.normal.max, 2000);
 }
 
 TEST(HitTableTest, TraceListsEverySkillAndEachDamagingRune) {
     SkillCatalogue catalogue = BlankCatalogue();
-    catalogue[0].Runes[2] = MakeRune({"속사", 5.0, 1, true, 1.0});
-    catalogue[0].Runes[4] = MakeRune({"무해", 0.0, 1});
+    catalogue[0].runes[2] = MakeRune({"속사", 5.0, 1, true, 1.0});
+    catalogue[0].runes[4] = MakeRune({"무해", 0.0, 1});
     const CalculationReport report = Calculate(PlainSheet(), catalogue, Edition::Full);
-    const std::vector<std::u16string> lines = testing::Lines(report.Text1);
+    const std::vector<std::u16string> lines = testing::Lines(report.trace);
     ASSERT_EQ(lines.size(), 1 + 24 * 2 + 2);
     EXPECT_EQ(lines[0], std::u16string());
     EXPECT_EQ(lines[1], u"<굶주린 화살>");

@@ -21,10 +21,10 @@ using testing::UseSlot;
 //   companion:   1,500 x 1.2 (player speed) x 2.4 uses / 2.4 = 1,800
 SkillCatalogue PerSecondCatalogue() {
     SkillCatalogue catalogue = BlankCatalogue();
-    catalogue[21].Runes[0] = MakeRune({"화살비", 1.0, 1});
-    catalogue[18].Runes[1] = MakeRune({"쇠뇌 사격", 1.0, 1, true, 1.0});
-    catalogue[14].Runes[0] = MakeRune({"까마귀", 1.0, 3});
-    catalogue[10].Runes[0] = MakeRune({"덫", 1.0, 1});
+    catalogue[21].runes[0] = MakeRune({"화살비", 1.0, 1});
+    catalogue[18].runes[1] = MakeRune({"쇠뇌 사격", 1.0, 1, true, 1.0});
+    catalogue[14].runes[0] = MakeRune({"까마귀", 1.0, 3});
+    catalogue[10].runes[0] = MakeRune({"덫", 1.0, 1});
     return catalogue;
 }
 
@@ -43,7 +43,7 @@ std::vector<std::u16string> CycleLines(const CharacterSheet& sheet,
                                        const SkillCatalogue& catalogue) {
     const CalculationReport report = Calculate(sheet, catalogue, Edition::Full);
     EXPECT_EQ(report.refusal, Refusal::None);
-    return testing::Lines(report.txtBowCycleResult.value_or(std::u16string()));
+    return testing::Lines(report.totals.value_or(std::u16string()));
 }
 
 TEST(PerSecondTest, SentryCompanionTotalsSharesAndKillTimes) {
@@ -82,8 +82,8 @@ TEST(PerSecondTest, FiveSentriesWithCustomisedCrossbows) {
 
 TEST(PerSecondTest, WholeUseCountsAndSkillsWithoutUses) {
     SkillCatalogue catalogue = PerSecondCatalogue();
-    catalogue[8].Runes[0] = MakeRune({"화염 구체", 1.0, 1});
-    catalogue[5].Runes[0] = MakeRune({"투척", 1.0, 1});
+    catalogue[8].runes[0] = MakeRune({"화염 구체", 1.0, 1});
+    catalogue[5].runes[0] = MakeRune({"투척", 1.0, 1});
     CharacterSheet sheet = PlainSheet();
     sheet.chkCrossbow = 1;
     sheet.weaponSpeedValue = 3.0;  // row 6: 21 alone gives 0.9 s / 0.3 s = 3 shots

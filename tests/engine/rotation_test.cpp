@@ -51,20 +51,19 @@ TEST(RotationTest, UsesPerCycleByKeySkillsAndBracket) {
         const CalculationReport report = WriteReport(state, catalogue, Edition::Full);
         ASSERT_EQ(report.refusal, Refusal::None) << c.what;
         const auto uses = [&](int skill, int rune = 0) {
-            return state.hitTable[skill].runes[rune].mainUsesPerCycle;
+            return state.hitTable[skill].runes[rune].main.usesPerCycle;
         };
         EXPECT_EQ(uses(c.lead), c.leadUses) << c.what;
         EXPECT_EQ(uses(5), c.fanOfKnivesUses) << c.what;
         EXPECT_EQ(uses(21), c.multishotUses) << c.what;
         EXPECT_EQ(uses(22, 5), c.clusterArrowUses) << c.what;
-        EXPECT_NEAR(state.hitTable[18].runes[1].extraUsesPerCycle, c.shots, 1e-9) << c.what;
-        EXPECT_EQ(state.hitTable[18].runes[2].extraUsesPerCycle, c.lead == 18 ? c.leadUses : 0)
+        EXPECT_NEAR(state.hitTable[18].runes[1].extra.usesPerCycle, c.shots, 1e-9) << c.what;
+        EXPECT_EQ(state.hitTable[18].runes[2].extra.usesPerCycle, c.lead == 18 ? c.leadUses : 0)
             << c.what;
         EXPECT_NEAR(uses(14, 3), 1.5 * c.cycle, 1e-9) << c.what;
         char cycle[32];
         std::snprintf(cycle, sizeof cycle, "%.1f", c.cycle);
-        EXPECT_TRUE(
-            testing::Contains(*report.txtBowCycleResult, u"사이클:" + Utf16OfUtf8(cycle) + u"초)-"))
+        EXPECT_TRUE(testing::Contains(*report.totals, u"사이클:" + Utf16OfUtf8(cycle) + u"초)-"))
             << c.what;
     }
 }
@@ -88,12 +87,12 @@ TEST(RotationTest, SlowestBracketHasNoRotationForTheKeySkills) {
     const SkillCatalogue catalogue = BlankCatalogue();
     const BuildFigures state = ComputeFigures(sheet, catalogue);
     const CalculationReport report = WriteReport(state, catalogue, Edition::Full);
-    EXPECT_EQ(*report.txtBowCycleResult,
+    EXPECT_EQ(*report.totals,
               u"공속1.0000(0.98182 - 1.10203 구간)\r\n이 공속 구간에서는 스킬 사이클이 "
               u"정해져 있지 않아 초당 피해량을 계산하지 않습니다.");
-    EXPECT_TRUE(report.txtResult[6].visible);  // breakpoints and gems are still shown
-    EXPECT_TRUE(report.txtResult[8].visible);
-    EXPECT_EQ(state.hitTable[21].runes[0].mainUsesPerCycle, 0);
+    EXPECT_TRUE(report.resultBoxes[6].visible);  // breakpoints and gems are still shown
+    EXPECT_TRUE(report.resultBoxes[8].visible);
+    EXPECT_EQ(state.hitTable[21].runes[0].main.usesPerCycle, 0);
 }
 
 }  // namespace

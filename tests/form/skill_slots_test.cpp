@@ -112,9 +112,9 @@ TEST_F(SlotTest, OtherSlotsAreNotTouched) {
 }
 
 TEST_F(SlotTest, ElementCodesOutsideOneToSixLeaveTheLabelAsItWas) {
-    catalogue[3].Runes[2].ElementCode = 0;
-    catalogue[3].Runes[3].ElementCode = 7;
-    catalogue[3].Runes[4].ElementCode = -1;
+    catalogue[3].runes[2].elementCode = 0;
+    catalogue[3].runes[3].elementCode = 7;
+    catalogue[3].runes[4].elementCode = -1;
     form.setListIndex(u"cboUsingSkill(4)", 3);  // rune 0: fire
     for (int rune : {2, 3, 4}) {
         form.setListIndex(u"cboUsingSkillRune(4)", rune);
@@ -122,7 +122,7 @@ TEST_F(SlotTest, ElementCodesOutsideOneToSixLeaveTheLabelAsItWas) {
         EXPECT_EQ(form.at(u"lblSkillElement(4)").color, kRed) << rune;
     }
     // A skill whose first rune has no element keeps the previous skill's label too.
-    catalogue[7].Runes[0].ElementCode = 0;
+    catalogue[7].runes[0].elementCode = 0;
     form.setListIndex(u"cboUsingSkill(4)", 7);
     EXPECT_EQ(form.at(u"lblSkillElement(4)").text, u"화염 속성");
 }

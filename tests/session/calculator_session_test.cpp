@@ -104,7 +104,7 @@ TEST_F(SessionTest, FirstStartShowsTheDefaultsAndSaysThereIsNoLastRun) {
     EXPECT_TRUE(session.startUp());
     EXPECT_EQ(prompts.messages, std::vector<std::u16string>{kNoLastRun});
     EXPECT_TRUE(session.form().characterSheet() == CharacterSheet{});
-    EXPECT_EQ(session.catalogue()[15].Name, u"스킬 15");
+    EXPECT_EQ(session.catalogue()[15].name, u"스킬 15");
     EXPECT_EQ(session.form().at(u"cboUsingSkillRune(0)").items[1], u"룬 15-1");
     EXPECT_EQ(session.form().at(u"lblSkillElement(0)").text, u"냉기 속성");
     EXPECT_EQ(session.form().at(u"lblSkillElement(4)").text, u"번개 속성");
@@ -145,8 +145,8 @@ TEST_F(SessionTest, ACatalogueElsewhereAndNoLastRunForTheHeadlessTool) {
     options.loadLastRun = false;
     EXPECT_TRUE(session.startUp(options));
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(session.catalogue()[4].Name, u"스킬 4");
-    EXPECT_EQ(session.catalogue()[5].Name, u"");
+    EXPECT_EQ(session.catalogue()[4].name, u"스킬 4");
+    EXPECT_EQ(session.catalogue()[5].name, u"");
     EXPECT_EQ(session.form().at(u"txtWeaponExtraSpeed").text, u"6");
     EXPECT_EQ(session.form().at(u"cboWeaponSpeed").value, 0);
 }

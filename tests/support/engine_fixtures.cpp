@@ -10,14 +10,14 @@ namespace brakefell::testing {
 
 RuneRecord MakeRune(const RuneFields& fields) {
     RuneRecord rune;
-    rune.Name = Utf16OfUtf8(fields.name);
-    rune.MainCoefficient = fields.main;
-    rune.ElementCode = static_cast<std::int16_t>(fields.element);
-    rune.HasDamage = fields.damage;
-    rune.IsMultiHit = fields.multiHit;
-    rune.ExtraCoefficient = fields.extra;
-    rune.ExtraIsRocket = fields.rocket;
-    rune.ExtraOnCrit = fields.extraOnCrit;
+    rune.name = Utf16OfUtf8(fields.name);
+    rune.mainCoefficient = fields.main;
+    rune.elementCode = static_cast<std::int16_t>(fields.element);
+    rune.hasDamage = fields.damage;
+    rune.isMultiHit = fields.multiHit;
+    rune.extraCoefficient = fields.extra;
+    rune.extraIsRocket = fields.rocket;
+    rune.extraOnCrit = fields.extraOnCrit;
     return rune;
 }
 
@@ -29,10 +29,10 @@ SkillCatalogue BlankCatalogue() {
         "자동 쇠뇌",   "복수",     "난사",     "다발사격",  "확산탄",    "복수의 비"};
     SkillCatalogue catalogue;
     for (int s = 0; s < kSkillCount; ++s) {
-        catalogue[s].Name = Utf16OfUtf8(kNames[s]);
+        catalogue[s].name = Utf16OfUtf8(kNames[s]);
         for (int r = 0; r < kRuneCount; ++r) {
-            catalogue[s].Runes[r] = MakeRune({.name = "", .damage = false});
-            catalogue[s].Runes[r].Name = u"룬 " + IntegerText(r);
+            catalogue[s].runes[r] = MakeRune({.name = "", .damage = false});
+            catalogue[s].runes[r].name = u"룬 " + IntegerText(r);
         }
     }
     return catalogue;
@@ -40,24 +40,24 @@ SkillCatalogue BlankCatalogue() {
 
 SkillCatalogue GoldenCatalogue() {
     SkillCatalogue c = BlankCatalogue();
-    c[5].Runes[0] = MakeRune({"투척", 2.0, 3});
-    c[7].Runes[0] = MakeRune({"칼날", 3.0, 1});
-    c[8].Runes[0] = MakeRune({"화염 구체", 1.5, 1});
-    c[8].Runes[1] = MakeRune({"얼음 구체", 1.0, 2, true, 0.5, false, true});
-    c[10].Runes[3] = MakeRune({"덫", 4.0, 1});
-    c[14].Runes[0] = MakeRune({"까마귀", 0.5, 3});
-    c[14].Runes[1] = MakeRune({"멧돼지", 1.0, 3});
-    c[14].Runes[2] = MakeRune({"박쥐", 0.8, 3});
-    c[14].Runes[3] = MakeRune({"거미", 0.6, 3});
-    c[14].Runes[4] = MakeRune({"늑대", 1.2, 3});
-    c[14].Runes[5] = MakeRune({"페럿", 0.4, 3});
-    c[18].Runes[0] = MakeRune({"기본", 1.0, 3});
-    c[18].Runes[1] = MakeRune({"쇠뇌 사격", 0.8, 1, true, 0.4});
-    c[18].Runes[4] = MakeRune({"로켓", 1.0, 1, true, 1.0, true});
-    c[21].Runes[0] = MakeRune({"화살비", 3.6, 1});
-    c[21].Runes[5] = MakeRune({"폭풍", 3.6, 5, true, 1.2, true});
-    c[22].Runes[0] = MakeRune({"파편", 4.0, 1});
-    c[22].Runes[5] = MakeRune({"대폭발", 5.0, 1, true, 2.0});
+    c[5].runes[0] = MakeRune({"투척", 2.0, 3});
+    c[7].runes[0] = MakeRune({"칼날", 3.0, 1});
+    c[8].runes[0] = MakeRune({"화염 구체", 1.5, 1});
+    c[8].runes[1] = MakeRune({"얼음 구체", 1.0, 2, true, 0.5, false, true});
+    c[10].runes[3] = MakeRune({"덫", 4.0, 1});
+    c[14].runes[0] = MakeRune({"까마귀", 0.5, 3});
+    c[14].runes[1] = MakeRune({"멧돼지", 1.0, 3});
+    c[14].runes[2] = MakeRune({"박쥐", 0.8, 3});
+    c[14].runes[3] = MakeRune({"거미", 0.6, 3});
+    c[14].runes[4] = MakeRune({"늑대", 1.2, 3});
+    c[14].runes[5] = MakeRune({"페럿", 0.4, 3});
+    c[18].runes[0] = MakeRune({"기본", 1.0, 3});
+    c[18].runes[1] = MakeRune({"쇠뇌 사격", 0.8, 1, true, 0.4});
+    c[18].runes[4] = MakeRune({"로켓", 1.0, 1, true, 1.0, true});
+    c[21].runes[0] = MakeRune({"화살비", 3.6, 1});
+    c[21].runes[5] = MakeRune({"폭풍", 3.6, 5, true, 1.2, true});
+    c[22].runes[0] = MakeRune({"파편", 4.0, 1});
+    c[22].runes[5] = MakeRune({"대폭발", 5.0, 1, true, 2.0});
     return c;
 }
 

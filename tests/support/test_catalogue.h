@@ -13,13 +13,13 @@ namespace brakefell::testing {
 inline SkillCatalogue MakeCatalogue(int skillCount = kSkillCount) {
     SkillCatalogue catalogue{};
     for (int skill = 0; skill < skillCount; ++skill) {
-        catalogue[skill].Name = u"스킬 " + IntegerText(skill);
+        catalogue[skill].name = u"스킬 " + IntegerText(skill);
         for (int rune = 0; rune < kRuneCount; ++rune) {
-            RuneRecord& record = catalogue[skill].Runes[rune];
-            record.Name = u"룬 " + IntegerText(skill) + u'-' + IntegerText(rune);
-            record.ElementCode = static_cast<std::int16_t>(rune + 1);
-            record.HasDamage = true;
-            record.MainCoefficient = 1.0 + rune;
+            RuneRecord& record = catalogue[skill].runes[rune];
+            record.name = u"룬 " + IntegerText(skill) + u'-' + IntegerText(rune);
+            record.elementCode = static_cast<std::int16_t>(rune + 1);
+            record.hasDamage = true;
+            record.mainCoefficient = 1.0 + rune;
         }
     }
     return catalogue;

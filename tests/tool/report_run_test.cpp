@@ -105,7 +105,7 @@ TEST_F(ReportRun, DefaultCharacterGivesTheWindowsStartState) {
         const QJsonArray items = inputs["cboUsingSkillRune(" + slot + ").items"].toArray();
         ASSERT_EQ(items.size(), 6);
         for (int r = 0; r < 6; ++r) {
-            EXPECT_EQ(items[r].toString(), QStringOf(catalogue[skills[i]].Runes[r].Name));
+            EXPECT_EQ(items[r].toString(), QStringOf(catalogue[skills[i]].runes[r].name));
         }
     }
 
@@ -139,7 +139,7 @@ TEST_F(ReportRun, AssignmentsRunTheWindowsReactions) {
     SkillCatalogue catalogue;
     ASSERT_TRUE(LoadSkillCatalogue(DiskStorage(), PathOf(kShippedCatalogue), catalogue).ok);
     EXPECT_EQ(inputs["cboUsingSkillRune(2).items"].toArray()[3].toString(),
-              QStringOf(catalogue[5].Runes[3].Name));
+              QStringOf(catalogue[5].runes[3].name));
 }
 
 // What a player does to share a build: --share-code of the inputs, then --code on another machine

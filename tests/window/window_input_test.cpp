@@ -132,7 +132,7 @@ TEST_P(WindowInput, ChoosingASkillRefillsItsRunesAndChoosingARuneShowsItsElement
     EXPECT_EQ(run_.form().at(u"cboUsingSkill(2)").value, 6);
     ASSERT_EQ(runes->count(), 6);
     for (int rune = 0; rune < 6; ++rune) {
-        EXPECT_EQ(runes->itemText(rune), QStringOf(catalogue[6].Runes[rune].Name));
+        EXPECT_EQ(runes->itemText(rune), QStringOf(catalogue[6].runes[rune].name));
     }
     EXPECT_EQ(runes->currentIndex(), 0);
 

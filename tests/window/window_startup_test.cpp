@@ -82,12 +82,12 @@ TEST_P(WindowStart, FirstStartSaysSoOnceAndShowsTheDefaultsAndDefaultSlots) {
         auto* element = run.get<QLabel>(QStringOf(IndexedName("lblSkillElement", slot)));
         EXPECT_EQ(skills->count(), 24);
         EXPECT_EQ(skills->currentIndex(), kDefaultSlots[slot].skill);
-        EXPECT_EQ(skills->currentText(), QStringOf(catalogue[kDefaultSlots[slot].skill].Name));
+        EXPECT_EQ(skills->currentText(), QStringOf(catalogue[kDefaultSlots[slot].skill].name));
         ASSERT_EQ(runes->count(), 6);
         EXPECT_EQ(runes->currentIndex(), kDefaultSlots[slot].rune);
-        const auto& rune = catalogue[kDefaultSlots[slot].skill].Runes[kDefaultSlots[slot].rune];
-        EXPECT_EQ(runes->currentText(), QStringOf(rune.Name));
-        if (auto look = LookOfElement(rune.ElementCode)) {
+        const auto& rune = catalogue[kDefaultSlots[slot].skill].runes[kDefaultSlots[slot].rune];
+        EXPECT_EQ(runes->currentText(), QStringOf(rune.name));
+        if (auto look = LookOfElement(rune.elementCode)) {
             EXPECT_EQ(element->text(), QString::fromUtf8(look->caption));
             EXPECT_EQ(element->palette().color(QPalette::WindowText), look->colour);
         }

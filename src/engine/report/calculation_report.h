@@ -9,7 +9,8 @@
 
 namespace brakefell {
 
-// txtResult(0) to txtResult(8): the slot blocks, the breakpoints and the two gems.
+// The report's nine blocks (txtResult(0) to (8)): the slot blocks, the breakpoints and the two
+// gems.
 inline constexpr int kResultBoxCount = 9;
 inline constexpr int kBreakpointBox = 6;
 inline constexpr int kBleedGemBox = 7;
@@ -21,11 +22,13 @@ struct ResultBoxText {
 };
 
 struct CalculationReport {
-    std::array<ResultBoxText, kResultBoxCount> txtResult;
-    bool fraMoreDamageVisible = false;
-    std::optional<std::u16string> txtBowCycleResult;  // nullopt: the box keeps its previous text
-    std::u16string Text1;                             // the working trace, never shown
-    Refusal refusal = Refusal::None;                  // a refused calculation shows nothing
+    std::array<ResultBoxText, kResultBoxCount> resultBoxes;
+    bool moreDamageVisible = false;
+    // The sentries' cycle, damage per second and time to kill (txtBowCycleResult); nullopt: the
+    // box keeps its previous text.
+    std::optional<std::u16string> totals;
+    std::u16string trace;             // the engine's working trace (Text1), never shown
+    Refusal refusal = Refusal::None;  // a refused calculation shows nothing
 };
 
 }  // namespace brakefell

@@ -7,20 +7,20 @@ void WriteTrace(ReportWriter& out, const SkillHitTable& table, const SkillCatalo
         const SkillHitEntry& entry = table[skill];
         out.lineEnd().text(u"<").text(entry.name).text(u">").lineEnd();
         for (int r = 0; r < kRuneCount; ++r) {
-            if (!catalogue[skill].Runes[r].HasDamage) {
+            if (!catalogue[skill].runes[r].hasDamage) {
                 continue;
             }
             const RuneHitRecord& record = entry.runes[r];
             out.text(u"-")
                 .text(record.name)
                 .text(u": ")
-                .whole(record.mainNormalMin, false)
+                .whole(record.main.normal.min, false)
                 .text(u"(+")
-                .whole(record.extraNormalMin, true)
+                .whole(record.extra.normal.min, true)
                 .text(u")-")
-                .whole(record.mainNormalMax, false)
+                .whole(record.main.normal.max, false)
                 .text(u"(+")
-                .whole(record.extraNormalMax, true)
+                .whole(record.extra.normal.max, true)
                 .text(u")")
                 .lineEnd();
         }

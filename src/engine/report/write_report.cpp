@@ -14,13 +14,13 @@ constexpr std::size_t kCycleReportCapacity = 1024;
 
 CalculationReport Refused(Refusal why) {
     CalculationReport report;
-    report.txtBowCycleResult = std::u16string();
+    report.totals = std::u16string();
     report.refusal = why;
     return report;
 }
 
 void WriteSentryBoxes(const BuildFigures& f, Edition edition, CalculationReport& report) {
-    ResultBoxText& breakpoints = report.txtResult[kBreakpointBox];
+    ResultBoxText& breakpoints = report.resultBoxes[kBreakpointBox];
     breakpoints.visible = true;
     ReportWriter breakpointText;
     WriteBreakpointBlock(breakpointText, f.speed, edition);
@@ -30,18 +30,18 @@ void WriteSentryBoxes(const BuildFigures& f, Edition edition, CalculationReport&
     if (dot.bleedShown) {
         ReportWriter out;
         WriteBleedGemBlock(out, dot);
-        report.txtResult[kBleedGemBox] = {true, out.take()};
+        report.resultBoxes[kBleedGemBox] = {true, out.take()};
     }
     if (dot.poisonShown) {
         ReportWriter out;
         WritePoisonGemBlock(out, dot);
-        report.txtResult[kPoisonGemBox] = {true, out.take()};
+        report.resultBoxes[kPoisonGemBox] = {true, out.take()};
     }
-    report.fraMoreDamageVisible = dot.bleedShown || dot.poisonShown;
+    report.moreDamageVisible = dot.bleedShown || dot.poisonShown;
 
     ReportWriter cycle(kCycleReportCapacity);
     WriteCycleReport(cycle, f);
-    report.txtBowCycleResult = cycle.take();
+    report.totals = cycle.take();
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ CalculationReport WriteReport(const BuildFigures& f, const SkillCatalogue& catal
     CalculationReport report;
     ReportWriter trace(kTraceCapacity);
     WriteTrace(trace, f.hitTable, catalogue);
-    report.Text1 = trace.take();
+    report.trace = trace.take();
 
     const ReportTexts& texts = ReportTextsOf(edition);
     for (int k = 0; k < f.blockCount; ++k) {
@@ -62,7 +62,7 @@ CalculationReport WriteReport(const BuildFigures& f, const SkillCatalogue& catal
         ReportWriter out(kBlockCapacity);
         WriteBlock(out, texts, block, f.hitTable[block.skill].name,
                    f.hitTable[block.skill].runes[block.rune].name);
-        report.txtResult[k] = {true, out.take()};
+        report.resultBoxes[k] = {true, out.take()};
     }
     if (f.multipliers.sentryFiredMode) {
         WriteSentryBoxes(f, edition, report);
