@@ -4,24 +4,17 @@
 
 #include "analysis/named_figures.h"
 #include "engine/compute_figures.h"
+#include "form/controls.h"
 #include "form/input_captions.h"
+#include "form/option_pairs.h"
 #include "text/strings.h"
 
 namespace brakefell {
 namespace {
 
+// An input whose value tells the build; of a pair of options only the first, which tells both.
 bool IsInput(const ControlState& control) {
-    switch (control.kind) {
-        case ControlKind::TextBox:
-        case ControlKind::CheckBox:
-        case ControlKind::DropDown:
-            return true;
-        case ControlKind::OptionButton:
-            // One option of each pair says which of the two is selected.
-            return control.name != u"optGemPoison(1)" && control.name != u"optVoodooETC";
-        default:
-            return false;
-    }
+    return IsInputKind(control.kind) && !IsSecondOption(control.name);
 }
 
 }  // namespace
@@ -37,6 +30,19 @@ std::u16string InputValueText(const ControlState& control) {
         default:
             return IntegerText(control.value);
     }
+}
+
+std::u16string SwitchText(const ControlState& control) {
+    if (control.value == 1) {
+        return u"켬";
+    }
+    return control.kind == ControlKind::CheckBox && control.value == 2 ? u"흐림" : u"끔";
+}
+
+std::u16string ShownInputValueText(const ControlState& control) {
+    return control.kind == ControlKind::CheckBox || control.kind == ControlKind::OptionButton
+               ? SwitchText(control)
+               : InputValueText(control);
 }
 
 Comparison CompareBuilds(const FormState& a, const FormState& b, Metric metric) {
@@ -56,9 +62,10 @@ Comparison CompareBuilds(const FormState& a, const FormState& b, Metric metric) 
         comparison.figures.push_back(row);
     }
     for (const ControlState* control : DifferingInputs(a, b)) {
+        const ControlState& other = b.at(control->name);
         comparison.inputs.push_back({control->name, InputCaption(control->name),
-                                     InputValueText(*control),
-                                     InputValueText(b.at(control->name))});
+                                     InputValueText(*control), InputValueText(other),
+                                     ShownInputValueText(*control), ShownInputValueText(other)});
     }
     return comparison;
 }

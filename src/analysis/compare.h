@@ -24,8 +24,13 @@ struct FigureComparison {
 struct InputDifference {
     std::u16string name;     // the control
     std::u16string caption;  // its Korean name
-    std::u16string a;        // what it holds: a text, a check box's state, a list's chosen entry
+    // What it holds as the tool's JSON carries it: a text, a check box's state as a number
+    // ("1"), a list's chosen entry.
+    std::u16string a;
     std::u16string b;
+    // The same as players read it: a check box or an option "켬", "끔" or "흐림" (SwitchText).
+    std::u16string shownA;
+    std::u16string shownB;
 };
 
 struct Comparison {
@@ -41,7 +46,14 @@ Comparison CompareBuilds(const FormState& a, const FormState& b, Metric metric);
 // by the option that says which of the two is chosen.
 std::vector<const ControlState*> DifferingInputs(const FormState& a, const FormState& b);
 
-// What an input holds, as the comparison shows it.
+// What an input holds, as the comparison's JSON carries it.
 std::u16string InputValueText(const ControlState& control);
+
+// A check box's or an option's state as players read it, in every table that shows one: "켬"
+// (1), "흐림" (a check box's 2, greyed), else "끔".
+std::u16string SwitchText(const ControlState& control);
+
+// InputValueText, with a check box's or an option's state as SwitchText.
+std::u16string ShownInputValueText(const ControlState& control);
 
 }  // namespace brakefell

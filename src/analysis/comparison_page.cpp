@@ -89,8 +89,8 @@ AnalysisPage ComparisonPage(const Comparison& comparison, TableForm form) {
     for (std::size_t i = 0; i < comparison.inputs.size(); ++i) {
         const InputDifference& input = comparison.inputs[i];
         TableCell caption = TextCell(OrNoValue(input.caption));
-        TableCell tested = TextCell(OrNoValue(input.a));
-        TableCell base = TextCell(OrNoValue(input.b));
+        TableCell tested = TextCell(OrNoValue(input.shownA));
+        TableCell base = TextCell(OrNoValue(input.shownB));
         inputs.addRow(
             printed
                 ? std::vector<TableCell>{TextCell(OrNoValue(input.name)), std::move(caption),

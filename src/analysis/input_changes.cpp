@@ -16,10 +16,8 @@ std::u16string ValueText(const ControlState& control) {
                 return control.items[static_cast<std::size_t>(control.value)];
             }
             return u"없음";
-        case ControlKind::CheckBox:
-            return control.value == 1 ? u"켬" : control.value == 2 ? u"흐림" : u"끔";
         default:
-            return control.value == 1 ? u"켬" : u"끔";
+            return SwitchText(control);
     }
 }
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "analysis/bracket_of.h"
 #include "analysis/search.h"
 #include "engine/sentry_brackets.h"
+#include "engine/sentry_breakpoints.h"
 #include "form/input_captions.h"
 #include "text/strings.h"
 
@@ -90,7 +90,7 @@ std::optional<AttackSpeedCliff> Cliff(const CharacterSheet& sheet, int direction
     }
     const auto steps = LeastHolding(
         [&](std::int64_t n) {
-            const int there = BracketRowOf(WithAttackSpeed(sheet, direction * n));
+            const int there = SentryBracketRowOf(WithAttackSpeed(sheet, direction * n));
             return direction > 0 ? there > row : there < row;
         },
         1, kMostAttackSpeedHundredths);
@@ -136,7 +136,7 @@ StatValues ComputeStatValues(const CharacterSheet& sheet, const MetricProbe& pro
     }
     // The brackets matter only while the sentries fire the skills.
     if (sheet.chkCrossbow == 1) {
-        const int row = BracketRowOf(sheet);
+        const int row = SentryBracketRowOf(sheet);
         values.next = Cliff(sheet, +1, row, probe, base);
         values.drop = Cliff(sheet, -1, row, probe, base);
     }

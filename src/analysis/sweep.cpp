@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/bracket_of.h"
 #include "analysis/search.h"
+#include "engine/sentry_breakpoints.h"
 #include "form/input_captions.h"
 #include "text/number_format.h"
 #include "text/numbers.h"
@@ -76,18 +76,33 @@ std::optional<long long> SweepPointCount(double from, double to, double step) {
     return static_cast<long long>(intervals) + 1;
 }
 
-std::variant<std::u16string, Sweep> ComputeSweep(const CharacterSheet& sheet,
-                                                 const SweepRequest& request,
-                                                 const MetricProbe& probe) {
+std::u16string SweepRefusal(const SweepRequest& request) {
     if (request.box == nullptr) {
         return u"그런 숫자 칸은 없습니다.";
     }
-    const auto count = SweepPointCount(request.from, request.to, request.step);
-    if (!count) {
-        return u"범위의 시작은 끝 이하, 간격은 0보다 커야 하고, 점은 " +
-               FormatNumber(static_cast<double>(kMostSweepPoints), u"#,##0") +
-               u"개 이하여야 합니다.";
+    if (!(request.step > 0)) {
+        return u"간격은 0보다 커야 합니다.";
     }
+    if (!std::isfinite(request.from) || !std::isfinite(request.to)) {
+        return u"범위의 시작과 끝은 수여야 합니다.";
+    }
+    if (!(request.from <= request.to)) {
+        return u"범위의 시작은 끝 이하여야 합니다.";
+    }
+    if (!SweepPointCount(request.from, request.to, request.step)) {
+        return u"점은 " + FormatNumber(static_cast<double>(kMostSweepPoints), u"#,##0") +
+               u"개 이하여야 합니다: 범위를 좁히거나 간격을 넓히세요.";
+    }
+    return {};
+}
+
+std::variant<std::u16string, Sweep> ComputeSweep(const CharacterSheet& sheet,
+                                                 const SweepRequest& request,
+                                                 const MetricProbe& probe) {
+    if (std::u16string why = SweepRefusal(request); !why.empty()) {
+        return why;
+    }
+    const auto count = SweepPointCount(request.from, request.to, request.step);
     const NumberBox& box = *request.box;
     Sweep sweep;
     sweep.metric = probe.metric();
@@ -102,14 +117,15 @@ std::variant<std::u16string, Sweep> ComputeSweep(const CharacterSheet& sheet,
         if (!brackets) {
             continue;
         }
-        const int row = BracketRowOf(there);
+        const int row = SentryBracketRowOf(there);
         if (i > 0 && row != previousRow) {
             // The least hundredth past the point before at which the bracket is no longer its.
             const double before = request.from + static_cast<double>(i - 1) * request.step;
             const auto hundredths = static_cast<std::int64_t>(std::ceil(request.step / kHundredth));
             const auto first = LeastHolding(
                 [&](std::int64_t n) {
-                    return BracketRowOf(At(sheet, box, before + n * kHundredth)) != previousRow;
+                    return SentryBracketRowOf(At(sheet, box, before + n * kHundredth)) !=
+                           previousRow;
                 },
                 1, std::max<std::int64_t>(hundredths, 1));
             sweep.bracketChanges.push_back(

@@ -39,6 +39,11 @@ struct Sweep {
 // kMostSweepPoints.
 std::optional<long long> SweepPointCount(double from, double to, double step);
 
+// Why the request cannot be swept, in one sentence a player reads (the window's chart, the tool's
+// error): no such box, a step not above 0, a start past the end, too many points. Empty when it
+// can be swept.
+std::u16string SweepRefusal(const SweepRequest& request);
+
 // At most a thousand points, both ends counted, by the finest step of 1, 2 or 5 times a power of
 // ten that keeps to them, around the box's value:
 // main stat and weapon damage 5,000 either side, critical damage 500, attack speed 30 below and 60
@@ -53,7 +58,7 @@ enum class CsvHeader { Names, Captions };
 // UTF-8.
 std::string SweepCsv(const Sweep& sweep, CsvHeader header = CsvHeader::Names);
 
-// Why the request cannot be swept (one sentence), or the sweep.
+// SweepRefusal's sentence, or the sweep.
 std::variant<std::u16string, Sweep> ComputeSweep(const CharacterSheet& sheet,
                                                  const SweepRequest& request,
                                                  const MetricProbe& probe);

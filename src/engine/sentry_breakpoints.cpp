@@ -13,6 +13,11 @@ double SentryBaseSpeed(const CharacterSheet& sheet) {
            (1 + sheet.txtTesker / 100);
 }
 
+int SentryBracketRowOf(const CharacterSheet& sheet) {
+    const double speed = DeriveCharacterMultipliers(sheet).sentryAttackSpeed;
+    return BelowSentryBrackets(speed) ? -1 : SentryBracketRow(speed);
+}
+
 SentrySpeedFigures ComputeSentrySpeed(const CharacterSheet& sheet, const CharacterMultipliers& m) {
     SentrySpeedFigures speed;
     speed.sentryAttackSpeed = m.sentryAttackSpeed;

@@ -16,6 +16,10 @@ inline constexpr std::array<double, kBreakpointCount> kSentryBreakpoints{1.45946
 // The sentries' attack speed before the character's bonus and the voodoo buff, not rounded.
 double SentryBaseSpeed(const CharacterSheet& sheet);
 
+// The bracket row (0 to 7) of the character's sentries, as their figures have it; -1 below the
+// slowest bracket, where the calculation refuses sentries that fire the skills.
+int SentryBracketRowOf(const CharacterSheet& sheet);
+
 SentrySpeedFigures ComputeSentrySpeed(const CharacterSheet& sheet, const CharacterMultipliers& m);
 
 }  // namespace brakefell

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
+#include "analysis/input_changes.h"
 #include "analysis_fixtures.h"
 #include "profile/profile_layout.h"
 #include "profile/profile_lines.h"
@@ -133,6 +135,34 @@ TEST(CompareBuilds, TheDifferingInputsAreTheProfileLinesThatDiffer) {
     std::sort(differingInputs.begin(), differingInputs.end());
     EXPECT_EQ(differingInputs, differingLines);
     EXPECT_EQ(differingInputs.size(), 7u);
+}
+
+TEST(CompareBuilds, SwitchesReadAsTheHistorySaysThemWhileTheJsonKeepsTheirNumbers) {
+    StartedForm a;
+    StartedForm b;
+    a.form.setCheck(u"chkPassiveRenovate", 0);
+    b.form.setCheck(u"chkPassiveRenovate", 2);
+    a.form.setOption(u"optGemPoison(0)", true);
+    b.form.setOption(u"optGemPoison(1)", true);
+    const Comparison comparison = CompareBuilds(a.form, b.form, kDps);
+    // name, JSON a and b, shown a and b: the second option of a pair is told by the first.
+    const std::vector<std::array<std::u16string, 5>> expected = {
+        {u"chkPassiveRenovate", u"0", u"2", u"끔", u"흐림"},
+        {u"optGemPoison(0)", u"1", u"0", u"켬", u"끔"},
+    };
+    std::vector<std::array<std::u16string, 5>> found;
+    for (const InputDifference& input : comparison.inputs) {
+        found.push_back({input.name, input.a, input.b, input.shownA, input.shownB});
+    }
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, expected);
+    // The history tells the same change in the same words.
+    const std::vector<InputChange> changes = InputChanges(a.form, b.form);
+    ASSERT_EQ(changes.size(), 2u);
+    for (const InputChange& change : changes) {
+        const auto& row = change.control == expected[0][0] ? expected[0] : expected[1];
+        EXPECT_EQ(change.from + u"→" + change.to, row[3] + u"→" + row[4]);
+    }
 }
 
 }  // namespace

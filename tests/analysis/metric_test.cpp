@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "analysis/history_values.h"
+#include "analysis/metric_choice.h"
 #include "engine/compute_figures.h"
 #include "engine_fixtures.h"
 #include "text/strings.h"
@@ -47,6 +48,65 @@ TEST(Metrics, DefaultAndMissingFollowTheSentriesAndTheSlots) {
     sheet.cboUsingSkill.fill(15);
     sheet.cboUsingSkillRune.fill(1);
     EXPECT_FALSE(DefaultMetric(sheet, catalogue).has_value());
+}
+
+TEST(Metrics, TheChoiceIsTheAskedOneTheSuggestedOneOrNoneWithWhy) {
+    // Slot 1 (index 0) of the default character deals no damage, slot 2 does; the sentries fire.
+    const char16_t* kSlot1Dead = u"슬롯 1에 고른 룬은 피해를 주지 않습니다.";
+    const char16_t* kNoSentries = u"처치 시간(쇠뇌 2개)은(는) 쇠뇌 발사체를 켰을 때만 계산됩니다.";
+    const char16_t* kRefused = u"입력값이 계산할 수 있는 범위를 벗어났습니다.";
+    enum class Inputs { Default, NoSentries, NoDamage, Refused };
+    const struct {
+        Inputs inputs;
+        const char* asked;  // "": none
+        const char* shown;  // "": no numbers
+        const char16_t* note;
+        const char16_t* missing;
+        const char16_t* fallback;
+    } rows[] = {
+        {Inputs::Default, "", "dps", u"", u"", u""},
+        {Inputs::Default, "hit-1", "hit-1", u"", u"", u""},
+        {Inputs::Default, "hit-0", "dps", u"", kSlot1Dead,
+         u"슬롯 1 한 방 기대값 대신 초당 피해량(정예)을(를) 보여 줍니다: 슬롯 1에 고른 룬은 피해를 "
+         u"주지 않습니다."},
+        {Inputs::NoSentries, "", "hit-1", u"", u"", u""},
+        {Inputs::NoSentries, "kill-time-2", "hit-1", u"", kNoSentries,
+         u"처치 시간(쇠뇌 2개) 대신 슬롯 2 한 방 기대값을(를) 보여 줍니다: 처치 시간(쇠뇌 "
+         u"2개)은(는) "
+         u"쇠뇌 발사체를 켰을 때만 계산됩니다."},
+        {Inputs::NoDamage, "kill-time-2", "", kNoSentries, kNoSentries, u""},
+        {Inputs::NoDamage, "", "",
+         u"이 입력에는 잴 지표가 없습니다: 피해를 주는 룬이 없고 쇠뇌가 스킬을 쓰지 않습니다.", u"",
+         u""},
+        {Inputs::Refused, "dps", "", kRefused, u"", u""},
+        // A stand-in for refused inputs has no numbers either, but the line still says why.
+        {Inputs::Refused, "hit-0", "", kRefused, kSlot1Dead,
+         u"슬롯 1 한 방 기대값 대신 초당 피해량(정예)을(를) 보여 줍니다: 슬롯 1에 고른 룬은 피해를 "
+         u"주지 않습니다."},
+    };
+    const SkillCatalogue& catalogue = testing::ShippedCatalogue();
+    for (const auto& row : rows) {
+        CharacterSheet sheet;
+        if (row.inputs != Inputs::Default && row.inputs != Inputs::Refused) {
+            sheet.chkCrossbow = 0;
+        }
+        if (row.inputs == Inputs::NoDamage) {
+            sheet.cboUsingSkill.fill(15);
+            sheet.cboUsingSkillRune.fill(1);
+        }
+        if (row.inputs == Inputs::Refused) {
+            sheet.txtMainStat = std::numeric_limits<double>::infinity();
+        }
+        const std::optional<Metric> asked =
+            *row.asked ? MetricNamed(Utf16OfLatin1(row.asked)) : std::nullopt;
+        const MetricChoice choice = ChooseMetric(asked, sheet, catalogue);
+        const std::string at =
+            std::string(row.asked) + " on inputs " + std::to_string(static_cast<int>(row.inputs));
+        EXPECT_EQ(choice.metric ? Utf8OfUtf16(MetricName(*choice.metric)) : "", row.shown) << at;
+        EXPECT_EQ(choice.note, row.note) << at;
+        EXPECT_EQ(choice.missing, row.missing) << at;
+        EXPECT_EQ(choice.fallback, row.fallback) << at;
+    }
 }
 
 TEST(Metrics, ValuesAreTheReportsFigures) {

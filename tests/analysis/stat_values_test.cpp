@@ -5,7 +5,6 @@
 
 #include <random>
 
-#include "analysis/bracket_of.h"
 #include "analysis/sweep.h"
 #include "analysis_fixtures.h"
 #include "engine/sentry_breakpoints.h"
@@ -158,7 +157,7 @@ TEST(StatValues, CliffsAgreeWithTheBreakpointsAndTheSweep) {
         if (!values.base) {
             continue;
         }
-        const int row = BracketRowOf(sheet);
+        const int row = SentryBracketRowOf(sheet);
         const NumberBox& attackSpeed = *FindNumberBox(u"txtAttackSpeed");
         const SentrySpeedFigures speed = ComputeFigures(sheet, catalogue).speed;
         if (values.next) {
@@ -168,7 +167,7 @@ TEST(StatValues, CliffsAgreeWithTheBreakpointsAndTheSweep) {
             // One hundredth short of the cliff is still the bracket of now.
             CharacterSheet shortOf = sheet;
             SetBoxValue(attackSpeed, shortOf, values.next->attackSpeed - 0.01);
-            EXPECT_EQ(BracketRowOf(shortOf), row) << "case " << c;
+            EXPECT_EQ(SentryBracketRowOf(shortOf), row) << "case " << c;
             // The breakpoint that opens the next bracket is missing as much: to the hundredth of
             // the cliff's steps, and the half of the fourth decimal the sentries' speed is kept
             // to (at most 0.00005 / 1.1 of a point).
@@ -188,10 +187,10 @@ TEST(StatValues, CliffsAgreeWithTheBreakpointsAndTheSweep) {
         if (values.drop) {
             CharacterSheet above = sheet;
             SetBoxValue(attackSpeed, above, values.drop->attackSpeed + 0.01);
-            EXPECT_EQ(BracketRowOf(above), row) << "case " << c;
+            EXPECT_EQ(SentryBracketRowOf(above), row) << "case " << c;
             CharacterSheet below = sheet;
             SetBoxValue(attackSpeed, below, values.drop->attackSpeed);
-            EXPECT_LT(BracketRowOf(below), row) << "case " << c;
+            EXPECT_LT(SentryBracketRowOf(below), row) << "case " << c;
             if (row >= 3) {
                 const double missing = speed.breakpoints[row - 3].missing;
                 EXPECT_NEAR(values.drop->attackSpeed + 0.01 - sheet.txtAttackSpeed, missing, kNear)

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "analysis/number_boxes.h"
 #include "qt_adapters/qt_text.h"
 
 namespace brakefell::report {
@@ -64,13 +65,13 @@ void AddOptions(QCommandLineParser& parser) {
     }
 }
 
-std::optional<SweepOption> SweepOf(const QString& value) {
+std::optional<SweepRequest> SweepOf(const QString& value) {
     static const QRegularExpression form(QStringLiteral("^([^=]+)=([^:]+):([^:]+):([^:]+)$"));
     const QRegularExpressionMatch match = form.match(value);
     if (!match.hasMatch()) {
         return std::nullopt;
     }
-    SweepOption sweep{match.captured(1), 0, 0, 0};
+    SweepRequest sweep{FindNumberBox(TextOf(match.captured(1))), 0, 0, 0};
     bool ok[3] = {};
     sweep.from = match.captured(2).toDouble(&ok[0]);
     sweep.to = match.captured(3).toDouble(&ok[1]);
@@ -97,6 +98,57 @@ std::optional<OptimizeChoices> ChoicesOf(const QString& value) {
     return choices;
 }
 
+bool ReadSweep(const QString& value, ReportOptions& options) {
+    const auto sweep = SweepOf(value);
+    if (sweep) {
+        options.sweep = *sweep;
+    }
+    return sweep.has_value();
+}
+
+bool ReadChoices(const QString& value, ReportOptions& options) {
+    const auto choices = ChoicesOf(value);
+    if (choices) {
+        options.optimize = *choices;
+    }
+    return choices.has_value();
+}
+
+// The analyses, one at a time: the flag, the analysis it asks for, and how its argument is read
+// (nullptr: a switch, or a path read with the other paths).
+struct AnalysisFlag {
+    const char* name;
+    Analysis analysis;
+    bool (*read)(const QString& value, ReportOptions& options);  // false: not its argument
+};
+
+constexpr AnalysisFlag kAnalysisFlags[] = {
+    {"stat-values", Analysis::StatValues, nullptr},
+    {"compare", Analysis::Compare, nullptr},
+    {"sweep", Analysis::Sweep, ReadSweep},
+    {"optimize", Analysis::Optimize, ReadChoices},
+};
+
+// Sets the analysis asked for; why the command line asks for none right, or the empty text.
+QString ReadAnalysis(const QCommandLineParser& parser, ReportOptions& options) {
+    int analyses = 0;
+    for (const AnalysisFlag& flag : kAnalysisFlags) {
+        const QLatin1StringView name(flag.name);
+        if (!parser.isSet(name)) {
+            continue;
+        }
+        if (flag.read != nullptr && !flag.read(parser.value(name), options)) {
+            return Takes(flag.name);
+        }
+        options.analysis = flag.analysis;
+        ++analyses;
+    }
+    if (analyses > 1) {
+        return QStringLiteral("--stat-values, --compare, --sweep and --optimize go one at a time");
+    }
+    return {};
+}
+
 }  // namespace
 
 QString UsageText() {
@@ -111,38 +163,31 @@ QString UsageText() {
     return QStringLiteral("usage: brakefell_report") + text.mid(programEnd);
 }
 
-ParsedOptions ParseReportOptions(const QStringList& arguments) {
-    const auto refuse = [](const QString& why) { return ParsedOptions{std::nullopt, why}; };
-    QCommandLineParser parser;
-    AddOptions(parser);
-    if (!parser.parse(QStringList{QStringLiteral("brakefell_report")} + arguments)) {
-        if (!parser.unknownOptionNames().isEmpty()) {
-            const QString unknown = parser.unknownOptionNames().constFirst();
-            const QString dashes = unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-            return refuse(QStringLiteral("unknown argument: ") + dashes + unknown);
-        }
-        // "Missing value after '--profile'."
-        static const QRegularExpression missing(QStringLiteral("'-+([a-z-]+)'"));
-        const QRegularExpressionMatch match = missing.match(parser.errorText());
-        if (match.hasMatch() && OptionNamed(match.captured(1)) != nullptr) {
-            const QByteArray name = match.captured(1).toLatin1();
-            return refuse(Takes(name.constData()));
-        }
-        return refuse(parser.errorText());
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return refuse(QStringLiteral("unknown argument: ") + parser.positionalArguments().first());
-    }
+namespace {
 
-    ReportOptions options;
-    options.help = parser.isSet(QStringLiteral("help"));
-    options.version = parser.isSet(QStringLiteral("version"));
-    options.json = parser.isSet(QStringLiteral("json"));
-    options.printShareCode = parser.isSet(QStringLiteral("share-code"));
+// Why the parser refused the command line, in the tool's words.
+QString ParseFailure(const QCommandLineParser& parser) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString unknown = parser.unknownOptionNames().constFirst();
+        const QString dashes = unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        return QStringLiteral("unknown argument: ") + dashes + unknown;
+    }
+    // "Missing value after '--profile'."
+    static const QRegularExpression missing(QStringLiteral("'-+([a-z-]+)'"));
+    const QRegularExpressionMatch match = missing.match(parser.errorText());
+    if (match.hasMatch() && OptionNamed(match.captured(1)) != nullptr) {
+        const QByteArray name = match.captured(1).toLatin1();
+        return Takes(name.constData());
+    }
+    return parser.errorText();
+}
+
+// The edition, the paths and the assignments: what the calculation starts from.
+QString ReadInputs(const QCommandLineParser& parser, ReportOptions& options) {
     if (parser.isSet(QStringLiteral("edition"))) {
         const auto edition = EditionNamed(TextOf(parser.value(QStringLiteral("edition"))));
         if (!edition) {
-            return refuse(Takes("edition"));
+            return Takes("edition");
         }
         options.edition = *edition;
     }
@@ -157,7 +202,7 @@ ParsedOptions ParseReportOptions(const QStringList& arguments) {
         if (parser.isSet(QLatin1StringView(name))) {
             const QString value = parser.value(QLatin1StringView(name));
             if (value.isEmpty()) {
-                return refuse(Takes(name));
+                return Takes(name);
             }
             options.*field = value;
         }
@@ -165,66 +210,63 @@ ParsedOptions ParseReportOptions(const QStringList& arguments) {
     for (const QString& value : parser.values(QStringLiteral("set"))) {
         const qsizetype equals = value.indexOf(u'=');
         if (equals <= 0) {
-            return refuse(Takes("set"));
+            return Takes("set");
         }
         options.assignments.push_back({value.left(equals), value.mid(equals + 1)});
     }
+    return {};
+}
 
-    // At most one analysis, and its own options only with it.
-    int analyses = 0;
-    if (parser.isSet(QStringLiteral("stat-values"))) {
-        options.analysis = Analysis::StatValues;
-        ++analyses;
-    }
-    if (parser.isSet(QStringLiteral("compare"))) {
-        options.analysis = Analysis::Compare;
-        ++analyses;
-    }
-    if (parser.isSet(QStringLiteral("sweep"))) {
-        const auto sweep = SweepOf(parser.value(QStringLiteral("sweep")));
-        if (!sweep) {
-            return refuse(Takes("sweep"));
-        }
-        options.sweep = *sweep;
-        options.analysis = Analysis::Sweep;
-        ++analyses;
-    }
-    if (parser.isSet(QStringLiteral("optimize"))) {
-        const auto choices = ChoicesOf(parser.value(QStringLiteral("optimize")));
-        if (!choices) {
-            return refuse(Takes("optimize"));
-        }
-        options.optimize = *choices;
-        options.analysis = Analysis::Optimize;
-        ++analyses;
-    }
-    if (analyses > 1) {
-        return refuse(
-            QStringLiteral("--stat-values, --compare, --sweep and --optimize go one at a time"));
-    }
+// What goes with the analysis only: --share-code without one, --metric, --csv and --top with it.
+QString ReadAnalysisOptions(const QCommandLineParser& parser, ReportOptions& options) {
     if (options.printShareCode && (options.json || !options.saveProfilePath.isEmpty() ||
                                    options.analysis != Analysis::None)) {
-        return refuse(QStringLiteral(
-            "--share-code prints the code alone: not with --json, --save-profile or an analysis"));
+        return QStringLiteral(
+            "--share-code prints the code alone: not with --json, --save-profile or an analysis");
     }
     if (parser.isSet(QStringLiteral("metric"))) {
         if (options.analysis == Analysis::None) {
-            return refuse(QStringLiteral("--metric goes with an analysis"));
+            return QStringLiteral("--metric goes with an analysis");
         }
         options.metric = parser.value(QStringLiteral("metric"));
     }
     options.csv = parser.isSet(QStringLiteral("csv"));
     if (options.csv && options.analysis != Analysis::Sweep) {
-        return refuse(QStringLiteral("--csv goes with --sweep"));
+        return QStringLiteral("--csv goes with --sweep");
     }
     if (parser.isSet(QStringLiteral("top"))) {
         bool ok = false;
         options.top = parser.value(QStringLiteral("top")).toInt(&ok);
         if (!ok || options.top < 1) {
-            return refuse(Takes("top"));
+            return Takes("top");
         }
         if (options.analysis != Analysis::Optimize) {
-            return refuse(QStringLiteral("--top goes with --optimize"));
+            return QStringLiteral("--top goes with --optimize");
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+ParsedOptions ParseReportOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(QStringList{QStringLiteral("brakefell_report")} + arguments)) {
+        return {std::nullopt, ParseFailure(parser)};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return {std::nullopt,
+                QStringLiteral("unknown argument: ") + parser.positionalArguments().first()};
+    }
+    ReportOptions options;
+    options.help = parser.isSet(QStringLiteral("help"));
+    options.version = parser.isSet(QStringLiteral("version"));
+    options.json = parser.isSet(QStringLiteral("json"));
+    options.printShareCode = parser.isSet(QStringLiteral("share-code"));
+    for (const auto read : {ReadInputs, ReadAnalysis, ReadAnalysisOptions}) {
+        if (QString why = read(parser, options); !why.isEmpty()) {
+            return {std::nullopt, std::move(why)};
         }
     }
     return {options, {}};

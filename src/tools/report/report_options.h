@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/optimizer.h"
+#include "analysis/sweep.h"
 #include "editions/edition.h"
 
 namespace brakefell::report {
@@ -21,13 +22,6 @@ struct ControlAssignment {
 };
 
 enum class Analysis { None, StatValues, Compare, Sweep, Optimize };
-
-struct SweepOption {
-    QString name;  // the number box
-    double from = 0;
-    double to = 0;
-    double step = 0;
-};
 
 struct ReportOptions {
     Edition edition = Edition::Full;
@@ -44,7 +38,7 @@ struct ReportOptions {
     Analysis analysis = Analysis::None;
     QString metric;  // empty: the default metric of the inputs
     QString comparePath;
-    SweepOption sweep;
+    SweepRequest sweep;  // its box nullptr for a name that is no number box: refused on running
     bool csv = false;
     OptimizeChoices optimize;
     int top = 10;

@@ -6,6 +6,7 @@
 
 #include "analysis/compare.h"
 #include "analysis/comparison_build.h"
+#include "analysis/metric_choice.h"
 #include "analysis/metric_probe.h"
 #include "analysis/optimizer.h"
 #include "analysis/stat_values.h"
@@ -30,32 +31,34 @@ RunResult Done(QByteArray output) {
     return {kExitOk, std::move(output), {}};
 }
 
-// The metric asked for, or the inputs' default; why there is none as a usage error.
+// The metric asked for, or the inputs' default; why there is none as a usage error. A metric asked
+// for that the inputs lack is refused, never replaced by another.
 std::variant<QString, Metric> ChosenMetric(const ReportOptions& options,
                                            const CharacterSheet& sheet,
                                            const SkillCatalogue& catalogue) {
-    std::optional<Metric> metric;
-    if (options.metric.isEmpty()) {
-        metric = DefaultMetric(sheet, catalogue);
-        if (!metric) {
-            return QStringLiteral(
-                "No metric exists for these inputs: no slot's rune deals "
-                "damage and the sentries do not fire the skills.");
-        }
-    } else {
-        metric = MetricNamed(TextOf(options.metric));
-        if (!metric) {
+    std::optional<Metric> asked;
+    if (!options.metric.isEmpty()) {
+        asked = MetricNamed(TextOf(options.metric));
+        if (!asked) {
             return QStringLiteral(
                        "unknown metric: %1 (dps, kill-time-1 to kill-time-4, "
                        "hit-0 to hit-5)")
                 .arg(options.metric);
         }
     }
-    const QString missing = QStringOf(MetricMissing(*metric, sheet, catalogue));
-    if (!missing.isEmpty()) {
-        return missing;
+    const MetricChoice choice = ChooseMetric(asked, sheet, catalogue);
+    if (!choice.missing.empty()) {
+        return QStringOf(choice.missing);
     }
-    return *metric;
+    if (!choice.metric && !asked) {
+        return QStringLiteral(
+            "No metric exists for these inputs: no slot's rune deals "
+            "damage and the sentries do not fire the skills.");
+    }
+    if (!choice.metric) {
+        return QStringOf(choice.note);
+    }
+    return *choice.metric;
 }
 
 RunResult Compare(const ReportOptions& options, CalculatorSession& a, Metric metric) {
@@ -72,24 +75,10 @@ RunResult Compare(const ReportOptions& options, CalculatorSession& a, Metric met
 
 RunResult Sweep(const ReportOptions& options, const CharacterSheet& sheet,
                 const MetricProbe& probe) {
-    const SweepOption& asked = options.sweep;
-    const NumberBox* box = FindNumberBox(TextOf(asked.name));
-    if (box == nullptr) {
-        return Failure(kExitUsage, QStringLiteral("--sweep: %1 is not a number box the "
-                                                  "calculation reads")
-                                       .arg(asked.name));
+    const auto swept = ComputeSweep(sheet, options.sweep, probe);
+    if (const std::u16string* why = std::get_if<std::u16string>(&swept)) {
+        return Failure(kExitUsage, QStringLiteral("--sweep: ") + QStringOf(*why));
     }
-    if (!(asked.step > 0)) {
-        return Failure(kExitUsage, QStringLiteral("--sweep: STEP must be greater than 0"));
-    }
-    if (!(asked.from <= asked.to)) {
-        return Failure(kExitUsage, QStringLiteral("--sweep: FROM must not be greater than TO"));
-    }
-    if (!SweepPointCount(asked.from, asked.to, asked.step)) {
-        return Failure(kExitUsage,
-                       QStringLiteral("--sweep: at most %1 points").arg(kMostSweepPoints));
-    }
-    const auto swept = ComputeSweep(sheet, {box, asked.from, asked.to, asked.step}, probe);
     const auto& sweep = std::get<brakefell::Sweep>(swept);
     if (options.csv) {
         return Done(QBytesOf(SweepCsv(sweep)));

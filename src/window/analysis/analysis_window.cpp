@@ -9,9 +9,8 @@
 #include <QVBoxLayout>
 
 #include "analysis/analysis_texts.h"
+#include "analysis/metric_choice.h"
 #include "editions/window_layout.h"
-#include "engine/compute_figures.h"
-#include "form/messages.h"
 #include "platform/paths.h"
 #include "qt_adapters/qt_text.h"
 #include "window/analysis/chart_tab.h"
@@ -168,31 +167,14 @@ void AnalysisWindow::refresh() {
     // A copy of the inputs of now, taken here: the tab's calculation reads it on a worker
     // thread while the calculator's own form moves on.
     AnalysisInputs inputs(session_.inputsGeneration(), session_.form());
-    const CharacterSheet sheet = inputs.sheet();
-    inputs.metric = chosenMetric();
-    inputs.chosen = inputs.metric;
-    QString fallback;
-    if (inputs.metric) {
-        inputs.note = QStringOf(MetricMissing(*inputs.metric, sheet, session_.catalogue()));
-        // Without the sentries or with a slot that deals nothing, the tabs do not go empty: they
-        // show the metric the inputs suggest, and say why.
-        const auto suggested = DefaultMetric(sheet, session_.catalogue());
-        if (!inputs.note.isEmpty() && suggested && *suggested != *inputs.metric) {
-            fallback =
-                QStringOf(MetricFallbackText(*inputs.metric, *suggested, TextOf(inputs.note)));
-            inputs.metric = suggested;
-            inputs.note.clear();
-        }
-    }
-    fallback_->setText(fallback);
-    fallback_->setVisible(!fallback.isEmpty());
-    if (inputs.note.isEmpty() &&
-        ComputeFigures(sheet, session_.catalogue()).refusal != Refusal::None) {
-        inputs.note = QStringOf(messages::kCalculationRefused);
-    }
-    if (!inputs.note.isEmpty()) {
-        inputs.metric.reset();
-    }
+    inputs.chosen = chosenMetric();
+    // Without the sentries or with a slot that deals nothing, the tabs do not go empty: they show
+    // the metric the inputs suggest, and one line says why.
+    const MetricChoice choice = ChooseMetric(inputs.chosen, inputs.sheet(), session_.catalogue());
+    inputs.metric = choice.metric;
+    inputs.note = QStringOf(choice.note);
+    fallback_->setText(QStringOf(choice.fallback));
+    fallback_->setVisible(!choice.fallback.empty());
     if (auto* page = dynamic_cast<AnalysisTab*>(tabs_->currentWidget())) {
         page->refresh(inputs);
     }

@@ -14,6 +14,7 @@
 #include "analysis/analysis_texts.h"
 #include "form/input_captions.h"
 #include "qt_adapters/qt_text.h"
+#include "window/analysis/control_texts.h"
 #include "window/analysis/drawn_points.h"
 
 namespace brakefell {
@@ -21,10 +22,20 @@ namespace {
 
 const QString kHoverPrompt = QStringLiteral("선 위에 마우스를 올리면 그 점의 값이 나옵니다.");
 
-QDoubleSpinBox* NumberField(const QString& name, const QString& spoken, QWidget* parent) {
-    auto* field = new QDoubleSpinBox(parent);
-    field->setObjectName(name);
-    field->setAccessibleName(spoken);
+constexpr ControlTexts kBox{"chartBox", "가로축 입력", "가로축에 둘 입력 칸"};
+constexpr ControlTexts kFrom{"chartFrom", "범위 시작", "가로축의 시작 값"};
+constexpr ControlTexts kTo{"chartTo", "범위 끝", "가로축의 끝 값"};
+constexpr ControlTexts kStep{"chartStep", "간격", "계산할 점 사이의 간격 (점은 100,000개까지)"};
+constexpr ControlTexts kReset{"chartReset", "기본 범위",
+                              "입력 칸의 지금 값 둘레로 범위와 간격을 되돌립니다"};
+constexpr ControlTexts kCsv{"chartCsv", "CSV 저장…",
+                            "그래프의 점을 CSV 파일로 저장합니다 (머리줄은 한글 이름)"};
+constexpr ControlTexts kChart{"chart", "그래프",
+                              "입력 칸의 값에 따른 지표; 점선은 쇠뇌의 공격속도 구간이 바뀌는 곳"};
+constexpr ControlTexts kHover{"chartHover", "", "마우스 아래에 가장 가까운, 실제로 계산한 점의 값"};
+
+QDoubleSpinBox* NumberField(const ControlTexts& texts, QWidget* parent) {
+    auto* field = Spoken<QDoubleSpinBox>(texts, parent);
     field->setRange(-1e9, 1e9);
     field->setDecimals(2);
     field->setKeyboardTracking(false);
@@ -35,31 +46,30 @@ QDoubleSpinBox* NumberField(const QString& name, const QString& spoken, QWidget*
 
 ChartTab::ChartTab(const ComparisonBuild& build, AnalysisRunner& runner, QWidget* parent)
     : AnalysisTab(parent), build_(build), runner_(runner) {
-    box_ = new QComboBox(this);
-    box_->setObjectName(QStringLiteral("chartBox"));
-    box_->setAccessibleName(QStringLiteral("가로축 입력"));
+    buildControls();
+    buildChart();
+    layOut();
+    connectSignals();
+}
+
+void ChartTab::buildControls() {
+    box_ = Spoken<QComboBox>(kBox, this);
     for (const NumberBox& box : NumberBoxes()) {
         const QString name = QString::fromLatin1(box.name);
         box_->addItem(QStringOf(InputCaption(TextOf(name))), name);
     }
     box_->setCurrentIndex(box_->findData(QStringLiteral("txtAttackSpeed")));
-    from_ = NumberField(QStringLiteral("chartFrom"), QStringLiteral("범위 시작"), this);
-    to_ = NumberField(QStringLiteral("chartTo"), QStringLiteral("범위 끝"), this);
-    step_ = NumberField(QStringLiteral("chartStep"), QStringLiteral("간격"), this);
+    from_ = NumberField(kFrom, this);
+    to_ = NumberField(kTo, this);
+    step_ = NumberField(kStep, this);
     step_->setDecimals(3);
     step_->setMinimum(0.001);
-    reset_ = new QPushButton(QStringLiteral("기본 범위"), this);
-    reset_->setObjectName(QStringLiteral("chartReset"));
-    csv_ = new QPushButton(QStringLiteral("CSV 저장…"), this);
-    csv_->setObjectName(QStringLiteral("chartCsv"));
+    reset_ = Captioned<QPushButton>(kReset, this);
+    csv_ = Captioned<QPushButton>(kCsv, this);
     csv_->setEnabled(false);
-    box_->setToolTip(QStringLiteral("가로축에 둘 입력 칸"));
-    from_->setToolTip(QStringLiteral("가로축의 시작 값"));
-    to_->setToolTip(QStringLiteral("가로축의 끝 값"));
-    step_->setToolTip(QStringLiteral("계산할 점 사이의 간격 (점은 100,000개까지)"));
-    reset_->setToolTip(QStringLiteral("입력 칸의 지금 값 둘레로 범위와 간격을 되돌립니다"));
-    csv_->setToolTip(QStringLiteral("그래프의 점을 CSV 파일로 저장합니다 (머리줄은 한글 이름)"));
+}
 
+void ChartTab::buildChart() {
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
     // Axis numbers grouped by thousands, as the report writes its numbers.
@@ -82,18 +92,15 @@ ChartTab::ChartTab(const ComparisonBuild& build, AnalysisRunner& runner, QWidget
         series->attachAxis(axisX_);
         series->attachAxis(axisY_);
     }
-    view_ = new QChartView(chart_, this);
-    view_->setObjectName(QStringLiteral("chart"));
-    view_->setAccessibleName(QStringLiteral("그래프"));
-    view_->setToolTip(
-        QStringLiteral("입력 칸의 값에 따른 지표; 점선은 쇠뇌의 공격속도 구간이 바뀌는 곳"));
+    view_ = Named(new QChartView(chart_, this), kChart);
+    view_->setAccessibleName(QString::fromUtf8(kChart.caption));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumHeight(240);
-    hover_ = new QLabel(kHoverPrompt, this);
-    hover_->setToolTip(QStringLiteral("마우스 아래에 가장 가까운, 실제로 계산한 점의 값"));
-    hover_->setObjectName(QStringLiteral("chartHover"));
+    hover_ = Named(new QLabel(kHoverPrompt, this), kHover);
     pages_ = new NoteOrContent(view_, this);
+}
 
+void ChartTab::layOut() {
     auto* controls = new QHBoxLayout;
     auto* boxLabel = new QLabel(QStringLiteral("입력:"), this);
     boxLabel->setBuddy(box_);
@@ -118,7 +125,9 @@ ChartTab::ChartTab(const ComparisonBuild& build, AnalysisRunner& runner, QWidget
     layout->addLayout(range);
     layout->addWidget(pages_, 1);
     layout->addWidget(hover_);
+}
 
+void ChartTab::connectSignals() {
     connect(box_, &QComboBox::currentIndexChanged, this, &ChartTab::boxChosen);
     connect(reset_, &QPushButton::clicked, this, [this] {
         rangeToDefault();

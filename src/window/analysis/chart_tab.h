@@ -48,6 +48,10 @@ class ChartTab : public AnalysisTab {
     const std::optional<Sweep>& sweep() const { return sweep_; }
 
   private:
+    void buildControls();
+    void buildChart();
+    void layOut();
+    void connectSignals();
     void boxChosen();
     void rangeToDefault();
     void rerun();

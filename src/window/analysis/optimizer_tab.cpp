@@ -8,6 +8,7 @@
 #include "analysis/apply_changes.h"
 #include "qt_adapters/optimizer_threads.h"
 #include "qt_adapters/qt_text.h"
+#include "window/analysis/control_texts.h"
 
 namespace brakefell {
 namespace {
@@ -15,62 +16,66 @@ namespace {
 const QString kOutOfDate = QStringLiteral(
     "입력이 바뀌었습니다. 이 결과는 지난 입력의 것입니다. \"시작\"으로 다시 찾으세요.");
 
+constexpr ControlTexts kRunes{"optimizeRunes", "룬",
+                              "여섯 슬롯의 룬을 모두 바꿔 봅니다 (최대 46,656가지)"};
+constexpr ControlTexts kGems{"optimizeGems", "전설 보석",
+                             "켜 둔 전설 보석의 수는 그대로, 어느 보석을 켤지 바꿔 봅니다"};
+constexpr ControlTexts kPassives{
+    "optimizePassives", "지속 스킬",
+    "켜 둔 지속 스킬의 수는 그대로, 어느 지속 스킬을 켤지 바꿔 봅니다"};
+constexpr ControlTexts kCount{"optimizeCount", "보여 줄 개수",
+                              "결과 표에 보여 줄 서로 다른 결과의 수"};
+constexpr ControlTexts kStart{"optimizeStart", "시작", "지금 입력으로 모든 조합을 계산합니다"};
+constexpr ControlTexts kCancel{"optimizeCancel", "취소",
+                               "찾기를 멈추고 그때까지 찾은 결과를 보여 줍니다"};
+constexpr ControlTexts kProgress{"optimizeProgress", "진행", "계산한 조합의 비율"};
+constexpr ControlTexts kResults{
+    "optimizeResults", "최적화 결과",
+    "지표가 좋은 순서; 같은 값을 내는 조합은 바꿀 것이 가장 적은 하나만"};
+constexpr ControlTexts kApply{"optimizeApply", "적용",
+                              "고른 결과의 바꿀 것을 입력에 적용하고 계산합니다"};
+constexpr ControlTexts kStatus{"optimizeStatus", "", "찾기의 상태"};
+
 }  // namespace
 
 OptimizerTab::OptimizerTab(CalculatorSession& session, AnalysisRunner& runner, QWidget* parent)
     : AnalysisTab(parent), session_(session), runner_(runner) {
-    runes_ = new QCheckBox(QStringLiteral("룬"), this);
-    runes_->setObjectName(QStringLiteral("optimizeRunes"));
+    build();
+    layOut();
+    connectSignals();
+}
+
+void OptimizerTab::build() {
+    runes_ = Captioned<QCheckBox>(kRunes, this);
     runes_->setChecked(true);
-    gems_ = new QCheckBox(QStringLiteral("전설 보석"), this);
-    gems_->setObjectName(QStringLiteral("optimizeGems"));
-    passives_ = new QCheckBox(QStringLiteral("지속 스킬"), this);
-    passives_->setObjectName(QStringLiteral("optimizePassives"));
-    count_ = new QSpinBox(this);
-    count_->setObjectName(QStringLiteral("optimizeCount"));
-    count_->setAccessibleName(QStringLiteral("보여 줄 개수"));
+    gems_ = Captioned<QCheckBox>(kGems, this);
+    passives_ = Captioned<QCheckBox>(kPassives, this);
+    count_ = Spoken<QSpinBox>(kCount, this);
     count_->setRange(1, 100);
     count_->setValue(10);
-    auto* countLabel = new QLabel(QStringLiteral("상위 N개:"), this);
-    countLabel->setBuddy(count_);
-    start_ = new QPushButton(QStringLiteral("시작"), this);
-    start_->setObjectName(QStringLiteral("optimizeStart"));
+    start_ = Captioned<QPushButton>(kStart, this);
     start_->setEnabled(false);  // until the tab has seen the inputs
-    cancel_ = new QPushButton(QStringLiteral("취소"), this);
-    cancel_->setObjectName(QStringLiteral("optimizeCancel"));
+    cancel_ = Captioned<QPushButton>(kCancel, this);
     cancel_->setEnabled(false);
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("optimizeProgress"));
-    progress_->setAccessibleName(QStringLiteral("진행"));
+    progress_ = Spoken<QProgressBar>(kProgress, this);
     progress_->setRange(0, 1000);
     progress_->setValue(0);
     results_ =
-        new AnalysisTableView(QStringLiteral("optimizeResults"), QStringLiteral("최적화 결과"),
+        new AnalysisTableView(QString::fromUtf8(kResults.name), QString::fromUtf8(kResults.caption),
                               AnalysisTableView::Fit::LastStretches, this);
+    results_->setToolTip(QString::fromUtf8(kResults.tip));
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
     // The columns before any search: the table of no builds.
     results_->showTable(std::move(
         OptimizationPage({}, Metric{}, session_.form(), TableForm::Browsed).tables.at(0)));
-    apply_ = new QPushButton(QStringLiteral("적용"), this);
-    apply_->setObjectName(QStringLiteral("optimizeApply"));
+    apply_ = Captioned<QPushButton>(kApply, this);
     apply_->setEnabled(false);
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("optimizeStatus"));
+    status_ = Named(new QLabel(this), kStatus);
+}
 
-    runes_->setToolTip(QStringLiteral("여섯 슬롯의 룬을 모두 바꿔 봅니다 (최대 46,656가지)"));
-    gems_->setToolTip(
-        QStringLiteral("켜 둔 전설 보석의 수는 그대로, 어느 보석을 켤지 바꿔 봅니다"));
-    passives_->setToolTip(
-        QStringLiteral("켜 둔 지속 스킬의 수는 그대로, 어느 지속 스킬을 켤지 바꿔 봅니다"));
-    count_->setToolTip(QStringLiteral("결과 표에 보여 줄 서로 다른 결과의 수"));
-    start_->setToolTip(QStringLiteral("지금 입력으로 모든 조합을 계산합니다"));
-    cancel_->setToolTip(QStringLiteral("찾기를 멈추고 그때까지 찾은 결과를 보여 줍니다"));
-    progress_->setToolTip(QStringLiteral("계산한 조합의 비율"));
-    results_->setToolTip(
-        QStringLiteral("지표가 좋은 순서; 같은 값을 내는 조합은 바꿀 것이 가장 적은 하나만"));
-    apply_->setToolTip(QStringLiteral("고른 결과의 바꿀 것을 입력에 적용하고 계산합니다"));
-    status_->setToolTip(QStringLiteral("찾기의 상태"));
-
+void OptimizerTab::layOut() {
+    auto* countLabel = new QLabel(QStringLiteral("상위 N개:"), this);
+    countLabel->setBuddy(count_);
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel(QStringLiteral("바꿔 볼 것:"), this));
     choices->addWidget(runes_);
@@ -90,7 +95,9 @@ OptimizerTab::OptimizerTab(CalculatorSession& session, AnalysisRunner& runner, Q
     layout->addWidget(progress_);
     layout->addWidget(results_, 1);
     layout->addLayout(bottom);
+}
 
+void OptimizerTab::connectSignals() {
     connect(start_, &QPushButton::clicked, this, &OptimizerTab::start);
     connect(cancel_, &QPushButton::clicked, this, &OptimizerTab::cancel);
     connect(apply_, &QPushButton::clicked, this, &OptimizerTab::apply);

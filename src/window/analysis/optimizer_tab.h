@@ -53,6 +53,9 @@ class OptimizerTab : public AnalysisTab {
     void finished();
 
   private:
+    void build();
+    void layOut();
+    void connectSignals();
     void start();
     void done();
     void apply();
