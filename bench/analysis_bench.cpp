@@ -5,7 +5,7 @@
 #include "analysis/optimizer.h"
 #include "analysis/stat_values.h"
 #include "analysis/sweep.h"
-#include "qt_adapters/optimizer_threads.h"
+#include "desktop_adapters/optimizer_threads.h"
 #include "shipped_catalogue.h"
 
 namespace brakefell {

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "catalogue/catalogue_reader.h"
-#include "qt_adapters/disk_storage.h"
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/disk_storage.h"
+#include "desktop_adapters/qt_text.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "desktop_adapters/zlib_deflate.h"
 #include "form/form_state.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "fuzz_support.h"
 #include "profile/share_code.h"
 #include "profile/shared_build.h"
-#include "qt_adapters/zlib_deflate.h"
 #include "text/strings.h"
 
 using namespace brakefell;

@@ -9,8 +9,8 @@
 
 #include "form/command_outcome.h"
 #include "form/form_state.h"
-#include "form/user_prompts.h"
 #include "platform/storage.h"
+#include "platform/user_prompts.h"
 
 namespace brakefell {
 

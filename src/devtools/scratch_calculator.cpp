@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "catalogue/catalogue_reader.h"
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 #include "text/strings.h"
 #include "window/korean_texts.h"
 #include "window/window_fonts.h"

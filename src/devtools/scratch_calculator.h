@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "desktop_adapters/desktop_platform.h"
 #include "devtools/edition_argument.h"
-#include "form/user_prompts.h"
-#include "qt_adapters/desktop_platform.h"
+#include "platform/user_prompts.h"
 #include "session/calculator_session.h"
 #include "window/calculator_window.h"
 

@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <cstdio>
 
+#include "desktop_adapters/qt_text.h"
 #include "devtools/scratch_calculator.h"
-#include "qt_adapters/qt_text.h"
 #include "text/strings.h"
 #include "window/analysis/analysis_window.h"
 #include "window/analysis/comparison_tab.h"

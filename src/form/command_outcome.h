@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "engine/figures.h"
-#include "form/user_prompts.h"
+#include "platform/user_prompts.h"
 
 namespace brakefell {
 

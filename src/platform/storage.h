@@ -1,7 +1,7 @@
 #pragma once
 // Files and folders as the calculator uses them: the catalogue and profiles it reads, the
 // last-run file it looks up and replaces, the history it merges and sets aside. Paths are UTF-8
-// with "/" between folders. The desktop keeps them on disk (src/qt_adapters); another face may
+// with "/" between folders. The desktop keeps them on disk (src/desktop_adapters); another face may
 // keep them elsewhere, as long as it keeps these promises.
 
 #include <cstddef>

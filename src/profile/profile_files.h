@@ -6,8 +6,8 @@
 
 #include "form/command_outcome.h"
 #include "form/form_state.h"
-#include "form/user_prompts.h"
 #include "platform/storage.h"
+#include "platform/user_prompts.h"
 #include "profile/program_folders.h"
 
 namespace brakefell {

@@ -1,7 +1,7 @@
 #pragma once
 // Where the program keeps its files: the catalogue and LastData.cfg beside the executable, and a
 // per-user folder for the last-run file when the program's own folder cannot be written. Each
-// face finds its own (the desktop's: qt_adapters/program_folders.h); paths are UTF-8.
+// face finds its own (the desktop's: desktop_adapters/program_folders.h); paths are UTF-8.
 
 #include <string>
 

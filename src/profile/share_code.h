@@ -15,8 +15,8 @@
 
 #include "form/command_outcome.h"
 #include "form/form_state.h"
-#include "form/user_prompts.h"
 #include "platform/deflate.h"
+#include "platform/user_prompts.h"
 #include "profile/shared_build.h"
 
 namespace brakefell {

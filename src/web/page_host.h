@@ -5,10 +5,10 @@
 
 #include <emscripten/val.h>
 
-#include "form/user_prompts.h"
 #include "platform/clock.h"
 #include "platform/deflate.h"
 #include "platform/storage.h"
+#include "platform/user_prompts.h"
 
 namespace brakefell::web {
 

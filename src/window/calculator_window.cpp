@@ -24,8 +24,8 @@
 #include <string_view>
 #include <utility>
 
+#include "desktop_adapters/qt_text.h"
 #include "form/input_captions.h"
-#include "qt_adapters/qt_text.h"
 #include "text/strings.h"
 #include "window/analysis/analysis_window.h"
 #include "window/command_keys.h"

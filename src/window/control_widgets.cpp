@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 #include "window/input_box.h"
 #include "window/report_box.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "form/user_prompts.h"
+#include "platform/user_prompts.h"
 
 namespace brakefell {
 

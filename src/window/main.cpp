@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QString>
 
+#include "desktop_adapters/desktop_platform.h"
 #include "editions/edition.h"
 #include "editions/window_layout.h"
-#include "qt_adapters/desktop_platform.h"
 #include "session/calculator_session.h"
 #include "window/calculator_window.h"
 #include "window/dialog_prompts.h"

@@ -15,8 +15,8 @@
 
 #include "analysis/analysis_texts.h"
 #include "analysis_fixtures.h"
+#include "desktop_adapters/optimizer_threads.h"
 #include "form/sheet_fields.h"
-#include "qt_adapters/optimizer_threads.h"
 #include "text/strings.h"
 #include "text_helpers.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue_test_support.h"
-#include "qt_adapters/disk_storage.h"
+#include "desktop_adapters/disk_storage.h"
 #include "temp_folder.h"
 
 namespace brakefell {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "catalogue_test_support.h"
-#include "qt_adapters/disk_storage.h"
+#include "desktop_adapters/disk_storage.h"
 #include "temp_folder.h"
 
 namespace brakefell {

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "catalogue_test_support.h"
-#include "qt_adapters/disk_storage.h"
+#include "desktop_adapters/disk_storage.h"
 
 namespace brakefell {
 namespace {

@@ -26,22 +26,30 @@ std::u16string LineAt(const std::vector<std::u16string>& lines, std::size_t i) {
     return i < lines.size() ? lines[i] : std::u16string();
 }
 
-TEST(GoldenReportTest, ReportsMatchLineByLine) {
+class GoldenReport : public ::testing::TestWithParam<testing::GoldenCase> {};
+
+TEST_P(GoldenReport, MatchesLineByLine) {
+    const testing::GoldenCase& c = GetParam();
+    CharacterSheet sheet;
+    c.setUp(sheet);
     const SkillCatalogue catalogue = testing::GoldenCatalogue();
-    for (const testing::GoldenCase& c : testing::kGoldenCases) {
-        CharacterSheet sheet;
-        c.setUp(sheet);
-        const CalculationReport report = Calculate(sheet, catalogue, c.edition);
-        for (const ResultBoxText& box : report.resultBoxes) {
-            EXPECT_TRUE(box.visible || box.text.empty()) << c.file;
-        }
-        const std::vector<std::u16string> actual = testing::Lines(testing::RenderForGolden(report));
-        const std::vector<std::u16string> expected = testing::Lines(ReadGolden(c.file));
-        for (std::size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
-            EXPECT_EQ(LineAt(actual, i), LineAt(expected, i)) << c.file << " line " << i + 1;
-        }
+    const CalculationReport report = Calculate(sheet, catalogue, c.edition);
+    for (const ResultBoxText& box : report.resultBoxes) {
+        EXPECT_TRUE(box.visible || box.text.empty());
+    }
+    const std::vector<std::u16string> actual = testing::Lines(testing::RenderForGolden(report));
+    const std::vector<std::u16string> expected = testing::Lines(ReadGolden(c.file));
+    for (std::size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
+        EXPECT_EQ(LineAt(actual, i), LineAt(expected, i)) << "line " << i + 1;
     }
 }
+
+// Each case is named after its file: "defaults_full.txt" runs as "defaults_full".
+INSTANTIATE_TEST_SUITE_P(Characters, GoldenReport, ::testing::ValuesIn(testing::kGoldenCases),
+                         [](const ::testing::TestParamInfo<testing::GoldenCase>& info) {
+                             const std::string file = info.param.file;
+                             return file.substr(0, file.find('.'));
+                         });
 
 TEST(GoldenReportTest, LiteReportsShowTheFullReportsAveragesOnly) {
     const SkillCatalogue catalogue = testing::GoldenCatalogue();

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Checks that the folders of src/ form a stack: an include may point down or sideways within its
 own folder, never up, and the two programs on top (the window and the headless tool) never
-include each other. The core (every folder below the Qt adapters) includes no Qt header, so that
+include each other. The core (every folder below the desktop's adapters) includes no Qt header, so that
 it builds on the C++ standard library alone; the page's bindings (web) stand on the core beside
-the Qt adapters, include no Qt either, and nothing includes them. Below the top level, a few
+the desktop's adapters, include no Qt either, and nothing includes them. Below the top level, a few
 seams keep their own rules (SEAMS), and no file may reach itself through its includes. Prints
 every include that breaks a rule.
 
@@ -28,12 +28,12 @@ STACK = [
     ["profile"],
     ["session"],
     ["analysis"],
-    ["qt_adapters", "web"],
+    ["desktop_adapters", "web"],
     ["window", "tools"],
     ["devtools"],
 ]
 LEVEL = {folder: level for level, folders in enumerate(STACK) for folder in folders}
-CORE = {folder for folder, level in LEVEL.items() if level < LEVEL["qt_adapters"]}
+CORE = {folder for folder, level in LEVEL.items() if level < LEVEL["desktop_adapters"]}
 QT_FREE = CORE | {"web"}
 # Seams inside a folder: (files under `inner`, except those under `exempt`) may not include
 # anything under `target`. The engine computes figures; only its report writers turn them into

@@ -1,6 +1,6 @@
 #pragma once
 // One side's answers to the core's platform ports, as the contract (port_contract_test.cpp) meets
-// them: the desktop's Qt adapters, or, in the page's build, the page's host.js through its bridge
+// them: the desktop's adapters, or, in the page's build, the page's host.js through its bridge
 // (page_ports.mjs hands the program PageHost and a browser-like storage). Each test gets a fresh
 // face whose folder is empty and kept (on the page, in the browser's storage). While full, the
 // storage takes not one more byte, as a full disk or a full browser storage.
@@ -36,10 +36,10 @@ struct PortFace {
 #else
 #include <optional>
 
+#include "desktop_adapters/disk_storage.h"
+#include "desktop_adapters/system_clock.h"
+#include "desktop_adapters/zlib_deflate.h"
 #include "file_size_limit.h"
-#include "qt_adapters/disk_storage.h"
-#include "qt_adapters/system_clock.h"
-#include "qt_adapters/zlib_deflate.h"
 #include "temp_folder.h"
 
 namespace brakefell::testing {

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "desktop_adapters/disk_storage.h"
 #include "file_size_limit.h"
 #include "form/messages.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "profile/last_run_file.h"
 #include "profile/profile_lines.h"
-#include "qt_adapters/disk_storage.h"
 #include "recording_prompts.h"
 #include "temp_folder.h"
 #include "test_catalogue.h"

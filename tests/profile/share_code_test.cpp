@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <random>
 
+#include "desktop_adapters/qt_text.h"
+#include "desktop_adapters/zlib_deflate.h"
 #include "engine/report/calculation_report.h"
 #include "engine_fixtures.h"
 #include "form/control_table.h"
@@ -19,8 +21,6 @@
 #include "form/start_up_lists.h"
 #include "profile/build_options.h"
 #include "profile/profile_lines.h"
-#include "qt_adapters/qt_text.h"
-#include "qt_adapters/zlib_deflate.h"
 #include "random_characters.h"
 #include "recording_prompts.h"
 #include "session/run_calculation.h"

@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "desktop_adapters/desktop_platform.h"
 #include "engine/report/calculation.h"
 #include "form/messages.h"
 #include "profile/profile_files.h"
 #include "profile/profile_lines.h"
-#include "qt_adapters/desktop_platform.h"
 #include "recording_prompts.h"
 #include "session/calculator_session.h"
 #include "temp_folder.h"

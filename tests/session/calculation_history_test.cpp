@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "desktop_adapters/desktop_platform.h"
 #include "file_size_limit.h"
 #include "profile/share_code.h"
-#include "qt_adapters/desktop_platform.h"
 #include "temp_folder.h"
 #include "text/strings.h"
 #include "text_helpers.h"

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
+#include "desktop_adapters/desktop_platform.h"
 #include "form/messages.h"
-#include "qt_adapters/desktop_platform.h"
 #include "recording_prompts.h"
 #include "temp_folder.h"
 #include "test_catalogue.h"

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "desktop_adapters/desktop_platform.h"
 #include "engine_fixtures.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
-#include "qt_adapters/desktop_platform.h"
 #include "recording_prompts.h"
 #include "session/calculator_session.h"
 #include "temp_folder.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "form/user_prompts.h"
+#include "platform/user_prompts.h"
 
 namespace brakefell::testing {
 

@@ -8,9 +8,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "desktop_adapters/desktop_platform.h"
+#include "desktop_adapters/qt_text.h"
 #include "form/messages.h"
-#include "qt_adapters/desktop_platform.h"
-#include "qt_adapters/qt_text.h"
 #include "report_run.h"
 
 using namespace brakefell;

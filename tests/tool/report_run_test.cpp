@@ -9,12 +9,12 @@
 #include <random>
 
 #include "catalogue/catalogue_reader.h"
+#include "desktop_adapters/desktop_platform.h"
+#include "desktop_adapters/qt_text.h"
 #include "engine_fixtures.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
 #include "profile/profile_lines.h"
-#include "qt_adapters/desktop_platform.h"
-#include "qt_adapters/qt_text.h"
 #include "random_characters.h"
 #include "report_run.h"
 #include "typed_sheet.h"

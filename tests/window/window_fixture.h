@@ -19,9 +19,9 @@
 #include <ostream>
 #include <string>
 
+#include "desktop_adapters/desktop_platform.h"
+#include "desktop_adapters/qt_text.h"
 #include "editions/edition.h"
-#include "qt_adapters/desktop_platform.h"
-#include "qt_adapters/qt_text.h"
 #include "recording_prompts.h"
 #include "session/calculator_session.h"
 #include "text/strings.h"

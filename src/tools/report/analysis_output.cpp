@@ -5,7 +5,7 @@
 #include <QJsonObject>
 
 #include "analysis/analysis_pages.h"
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 
 namespace brakefell::report {
 namespace {

@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "qt_adapters/desktop_platform.h"
+#include "desktop_adapters/desktop_platform.h"
 #include "report_options.h"
 #include "report_run.h"
 

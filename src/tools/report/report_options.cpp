@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 
 #include "analysis/number_boxes.h"
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 
 namespace brakefell::report {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "desktop_adapters/qt_text.h"
 #include "engine/report/calculation_report.h"
 #include "form/controls.h"
 #include "form/report_boxes.h"
-#include "qt_adapters/qt_text.h"
 
 namespace brakefell::report {
 

@@ -12,10 +12,10 @@
 #include "analysis/stat_values.h"
 #include "analysis/sweep.h"
 #include "analysis_output.h"
+#include "desktop_adapters/optimizer_threads.h"
+#include "desktop_adapters/qt_text.h"
 #include "form/control_assignment.h"
 #include "form/messages.h"
-#include "qt_adapters/optimizer_threads.h"
-#include "qt_adapters/qt_text.h"
 #include "report_output.h"
 #include "session/calculator_session.h"
 

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <utility>
 
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 
 namespace brakefell {
 namespace {

@@ -10,9 +10,9 @@
 
 #include "analysis/analysis_texts.h"
 #include "analysis/metric_choice.h"
+#include "desktop_adapters/qt_text.h"
 #include "editions/window_layout.h"
 #include "platform/paths.h"
-#include "qt_adapters/qt_text.h"
 #include "window/analysis/chart_tab.h"
 #include "window/analysis/comparison_tab.h"
 #include "window/analysis/history_tab.h"

@@ -12,8 +12,8 @@
 #include <iterator>
 
 #include "analysis/analysis_texts.h"
+#include "desktop_adapters/qt_text.h"
 #include "form/input_captions.h"
-#include "qt_adapters/qt_text.h"
 #include "window/analysis/control_texts.h"
 #include "window/analysis/drawn_points.h"
 

@@ -8,7 +8,7 @@
 
 #include "analysis/analysis_pages.h"
 #include "analysis/compare.h"
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 
 namespace brakefell {
 

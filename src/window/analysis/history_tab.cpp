@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/analysis_pages.h"
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 
 namespace brakefell {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "analysis/analysis_pages.h"
 #include "analysis/apply_changes.h"
-#include "qt_adapters/optimizer_threads.h"
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/optimizer_threads.h"
+#include "desktop_adapters/qt_text.h"
 #include "window/analysis/control_texts.h"
 
 namespace brakefell {

@@ -6,7 +6,7 @@
 
 #include "analysis/analysis_pages.h"
 #include "analysis/stat_values.h"
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 
 namespace brakefell {
 namespace {

@@ -2,11 +2,11 @@
 // Everything a calculator needs from the desktop, in one object that the programs (and the tests
 // that work on real files) keep for as long as their sessions live.
 
+#include "desktop_adapters/disk_storage.h"
+#include "desktop_adapters/system_clock.h"
+#include "desktop_adapters/zlib_deflate.h"
 #include "platform/platform.h"
 #include "profile/program_folders.h"
-#include "qt_adapters/disk_storage.h"
-#include "qt_adapters/system_clock.h"
-#include "qt_adapters/zlib_deflate.h"
 
 namespace brakefell {
 

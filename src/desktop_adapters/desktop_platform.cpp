@@ -1,9 +1,9 @@
-#include "qt_adapters/desktop_platform.h"
+#include "desktop_adapters/desktop_platform.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
 
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 
 namespace brakefell {
 

@@ -1,4 +1,4 @@
-#include "qt_adapters/zlib_deflate.h"
+#include "desktop_adapters/zlib_deflate.h"
 
 #include <zlib.h>
 

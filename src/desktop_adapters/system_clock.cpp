@@ -1,4 +1,4 @@
-#include "qt_adapters/system_clock.h"
+#include "desktop_adapters/system_clock.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "qt_adapters/optimizer_threads.h"
+#include "desktop_adapters/optimizer_threads.h"
 
 #include <algorithm>
 #include <chrono>

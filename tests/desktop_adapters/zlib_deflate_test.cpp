@@ -1,6 +1,6 @@
 // Share codes' compression on the desktop: the bytes of zlib at its best compression, which every
 // face must write alike, and an expansion that takes one whole stream and nothing else.
-#include "qt_adapters/zlib_deflate.h"
+#include "desktop_adapters/zlib_deflate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "qt_adapters/disk_storage.h"
+#include "desktop_adapters/disk_storage.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
-#include "qt_adapters/qt_text.h"
+#include "desktop_adapters/qt_text.h"
 
 namespace brakefell {
 namespace {

@@ -1,7 +1,7 @@
 // The desktop's files and folders as the core is promised them: what a path is, reads up to a
 // limit that say whether they got the whole file, replacements that never lose the old file, and
 // folder listings.
-#include "qt_adapters/disk_storage.h"
+#include "desktop_adapters/disk_storage.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
