@@ -7,19 +7,23 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 
+#include "named_child.h"
+#include "window/analysis/analysis_table_view.h"
 #include "window/analysis/analysis_window.h"
-#include "window/analysis/stat_values_tab.h"
 #include "window_fixture.h"
 
 namespace brakefell {
 namespace {
 
+using testing::Child;
 using testing::ProgramFolder;
 using testing::RunningWindow;
 using testing::Tick;
@@ -35,7 +39,7 @@ class AnalysisSizesTest : public ::testing::TestWithParam<Edition> {
     // Shows tab `index` at this size, laid out and filled.
     void show(AnalysisWindow& window, int index, QSize size) {
         window.resize(size);
-        window.tabs().setCurrentIndex(index);
+        Child<QTabWidget>(window, "tabs").setCurrentIndex(index);
         window.refreshNow();
         window.waitForResults();
         QApplication::processEvents();
@@ -68,11 +72,12 @@ TEST_P(AnalysisSizesTest, NarrowWindowDropsColumnsAndKeepsEveryControlInside) {
     for (const int width : {640, 900}) {
         SCOPED_TRACE(width);
         const QSize size(width, 640);
-        for (int index = 0; index < window.tabs().count(); ++index) {
+        for (int index = 0; index < Child<QTabWidget>(window, "tabs").count(); ++index) {
             SCOPED_TRACE(index);
             show(window, index, size);
             EXPECT_EQ(window.size(), size);
-            for (QWidget* widget : window.tabs().widget(index)->findChildren<QWidget*>()) {
+            for (QWidget* widget :
+                 Child<QTabWidget>(window, "tabs").widget(index)->findChildren<QWidget*>()) {
                 const bool control = qobject_cast<QAbstractButton*>(widget) != nullptr ||
                                      qobject_cast<QComboBox*>(widget) != nullptr ||
                                      qobject_cast<QAbstractSpinBox*>(widget) != nullptr;
@@ -87,8 +92,8 @@ TEST_P(AnalysisSizesTest, NarrowWindowDropsColumnsAndKeepsEveryControlInside) {
         }
 
         show(window, 0, size);
-        auto& page = *static_cast<StatValuesTab*>(window.tabs().widget(0));
-        AnalysisTableView& table = page.table();
+        auto& page = *Child<QTabWidget>(window, "tabs").widget(0);
+        auto& table = Child<AnalysisTableView>(page, "statValues");
         const QAbstractItemView& view = table;  // where the content's size hints are public
         const QHeaderView& header = *table.horizontalHeader();
         int shownColumns = 0;
@@ -111,10 +116,10 @@ TEST_P(AnalysisSizesTest, NarrowWindowDropsColumnsAndKeepsEveryControlInside) {
             EXPECT_GE(table.rowHeight(row), view.sizeHintForRow(row)) << row;
         }
         if (width == 900) {
-            Tick(&page.showUnchanged());
+            Tick(&Child<QCheckBox>(page, "showUnchanged"));
             EXPECT_GE(WholeRows(table), std::min(20, table.model()->rowCount()));
             EXPECT_GE(table.model()->rowCount(), 20);
-            Tick(&page.showUnchanged());
+            Tick(&Child<QCheckBox>(page, "showUnchanged"));
         }
     }
 }

@@ -19,19 +19,23 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "analysis/analysis_page.h"
+#include "analysis/analysis_pages.h"
 #include "analysis/analysis_texts.h"
 #include "analysis/compare.h"
 #include "analysis/stat_values.h"
 #include "engine/report/calculation_report.h"
 #include "form/messages.h"
+#include "named_child.h"
 #include "report_run.h"
 #include "window/analysis/analysis_window.h"
 #include "window/analysis/chart_tab.h"
@@ -43,6 +47,7 @@
 namespace brakefell {
 namespace {
 
+using testing::Child;
 using testing::Click;
 using testing::ProgramFolder;
 using testing::RunningWindow;
@@ -70,12 +75,15 @@ class AnalysisWindowTest : public ::testing::TestWithParam<Edition> {
         }
     }
 
+    // The page of that name, brought to the front and filled.
     template <typename Tab>
-    Tab& tab(AnalysisWindow& window, int index) {
-        window.tabs().setCurrentIndex(index);
+    Tab& tab(AnalysisWindow& window, const char* name) {
+        auto& page = Child<Tab>(window, name);
+        Tabs(window).setCurrentWidget(&page);
         window.refreshNow();
-        return *static_cast<Tab*>(window.tabs().widget(index));
+        return page;
     }
+    static QTabWidget& Tabs(AnalysisWindow& window) { return Child<QTabWidget>(window, "tabs"); }
 
     const Metric dps_ = *MetricNamed(u"dps");
     ProgramFolder folder_;
@@ -95,7 +103,7 @@ TEST_P(AnalysisWindowTest, OpensOnceByTheButtonOrF2TitledAfterTheMainWindow) {
     QTest::keyClick(&run_.window(), Qt::Key_F2);
     EXPECT_EQ(run_.window().analysis(), first);
     EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(first->tabs().count(), 5);
+    EXPECT_EQ(Tabs(*first).count(), 5);
 
     // Minimised, F2 brings it back: shown as it was, in front, active.
     first->showMinimized();
@@ -116,64 +124,81 @@ TEST_P(AnalysisWindowTest, OpensOnceByTheButtonOrF2TitledAfterTheMainWindow) {
     EXPECT_TRUE(run_.get<QPlainTextEdit>("txtResult(0)")->isVisible());
 }
 
-TEST_P(AnalysisWindowTest, StatValuesAreTheLibrarysAndFollowTheInputs) {
+// What a table shows, cell by cell, against a table of the core's page for the same inputs; the
+// rows that move nothing are left out unless `all`.
+void ExpectShows(const QAbstractItemView& view, const AnalysisTable& table, bool all) {
+    std::vector<const TableRow*> rows;
+    for (const TableRow& row : table.rows) {
+        if (all || !row.unchanged) {
+            rows.push_back(&row);
+        }
+    }
+    ASSERT_EQ(ShownRows(view), static_cast<int>(rows.size()));
+    for (int row = 0; row < ShownRows(view); ++row) {
+        for (std::size_t column = 0; column < table.columns.size(); ++column) {
+            EXPECT_EQ(ShownText(view, row, static_cast<int>(column)),
+                      QStringOf(rows[row]->cells.at(column).text))
+                << "row " << row << " column " << column;
+        }
+    }
+}
+
+TEST_P(AnalysisWindowTest, StatValuesAreTheCorePageAndFollowTheInputs) {
     AnalysisWindow& window = open();
-    auto& page = tab<StatValuesTab>(window, 0);
-    const auto expectLibrarys = [&] {
-        const StatValues values = ComputeStatValues(run_.form().characterSheet(),
-                                                    MetricProbe(run_.form().catalogue(), dps_));
-        // The boxes that move the metric, in the library's order.
-        std::vector<StatValueRow> moving;
-        for (const StatValueRow& row : values.rows) {
-            if (row.plus.delta != 0.0 || row.minus.delta != 0.0) {
-                moving.push_back(row);
-            }
-        }
-        ASSERT_EQ(ShownRows(page.table()), static_cast<int>(moving.size()));
-        for (int row = 0; row < ShownRows(page.table()); ++row) {
-            EXPECT_EQ(ShownText(page.table(), row, 0), QStringOf(moving[row].caption));
-            EXPECT_EQ(ShownText(page.table(), row, 2),
-                      QStringOf(MetricDeltaText(dps_, moving[row].plus.delta)));
-            EXPECT_EQ(ShownText(page.table(), row, 5),
-                      QStringOf(PercentText(moving[row].minus.percent)));
-        }
-        ASSERT_EQ(ShownRows(page.cliffs()), 2);
-        EXPECT_EQ(ShownText(page.cliffs(), 0, 1), QStringOf(PlainText(values.next->attackSpeed)));
+    auto& page = tab<StatValuesTab>(window, "statValuesTab");
+    const auto& values = Child<AnalysisTableView>(page, "statValues");
+    const auto& cliffs = Child<AnalysisTableView>(page, "cliffs");
+    const auto& pages = Child<NoteOrContent>(page, "statValuesPages");
+    auto& showUnchanged = Child<QCheckBox>(page, "showUnchanged");
+    auto& metric = Child<QComboBox>(window, "metric");
+    const auto& fallback = Child<QLabel>(window, "metricFallback");
+    const auto expectCorePage = [&] {
+        const AnalysisPage core =
+            StatValuesPage(ComputeStatValues(run_.form().characterSheet(),
+                                             MetricProbe(run_.form().catalogue(), dps_)),
+                           TableForm::Browsed);
+        ASSERT_EQ(core.tables.size(), 2u);
+        ExpectShows(values, core.tables[0], showUnchanged.isChecked());
+        ExpectShows(cliffs, core.tables[1], true);
     };
-    expectLibrarys();
-    const QString before = ShownText(page.table(), 0, 2);
+    expectCorePage();
+    testing::Tick(&showUnchanged);
+    expectCorePage();
+    testing::Tick(&showUnchanged);
+    const QString before = ShownText(values, 0, 2);
     const int refreshes = window.refreshes();
     type(QStringLiteral("txtWeaponDamageMax"), QStringLiteral("3000"));
     EXPECT_GT(window.refreshes(), refreshes);  // without "계산"
-    EXPECT_NE(ShownText(page.table(), 0, 2), before);
-    expectLibrarys();
+    EXPECT_NE(ShownText(values, 0, 2), before);
+    expectCorePage();
     EXPECT_FALSE(run_.get<QPlainTextEdit>("txtResult(0)")->isVisible());  // the report waits
 
     // A refused input shows the note, never the numbers of before.
     type(QStringLiteral("txtMainStat"), QStringLiteral("1e999"));
-    EXPECT_TRUE(page.pages().showsNote());
-    EXPECT_EQ(page.pages().note(), QStringOf(messages::kCalculationRefused));
+    EXPECT_TRUE(pages.showsNote());
+    EXPECT_EQ(pages.note(), QStringOf(messages::kCalculationRefused));
     type(QStringLiteral("txtMainStat"), QStringLiteral("8830"));
-    EXPECT_FALSE(page.pages().showsNote());
+    EXPECT_FALSE(pages.showsNote());
 
     // A metric these inputs do not have: the tab shows the one they suggest, never goes empty,
     // and one line says so in the window's words.
-    window.metricChooser().setCurrentIndex(window.metricChooser().findData("hit-0"));
+    metric.setCurrentIndex(metric.findData("hit-0"));
     window.refreshNow();
-    EXPECT_FALSE(page.pages().showsNote());
-    EXPECT_TRUE(window.fallbackLine().isVisibleTo(&window));
-    EXPECT_TRUE(window.fallbackLine().text().startsWith(
-        QStringOf(MetricCaption(*MetricNamed(u"hit-0"))) + QStringLiteral(" 대신 ") +
-        QStringOf(MetricCaption(dps_))))
-        << window.fallbackLine().text().toStdString();
-    window.metricChooser().setCurrentIndex(window.metricChooser().findData("dps"));
+    EXPECT_FALSE(pages.showsNote());
+    EXPECT_TRUE(fallback.isVisibleTo(&window));
+    EXPECT_TRUE(fallback.text().startsWith(QStringOf(MetricCaption(*MetricNamed(u"hit-0"))) +
+                                           QStringLiteral(" 대신 ") +
+                                           QStringOf(MetricCaption(dps_))))
+        << fallback.text().toStdString();
+    metric.setCurrentIndex(metric.findData("dps"));
     window.refreshNow();
-    EXPECT_FALSE(window.fallbackLine().isVisibleTo(&window));
+    EXPECT_FALSE(fallback.isVisibleTo(&window));
 }
 
 TEST_P(AnalysisWindowTest, CliffLinesSayTheAttackSpeedStepWithItsSignAsTheToolDoes) {
     AnalysisWindow& window = open();
-    auto& page = tab<StatValuesTab>(window, 0);
+    auto& page = tab<StatValuesTab>(window, "statValuesTab");
+    const auto& cliffs = Child<AnalysisTableView>(page, "cliffs");
     // The default character's brackets begin at 7.71 %, 25.17 % and 49.40 %; the drop is to the
     // hundredth below one. Up is +, down is -.
     const QStringList rows[] = {{"27", "다음 구간까지 +22.40%p", "아래 구간까지 -1.84%p"},
@@ -193,13 +218,13 @@ TEST_P(AnalysisWindowTest, CliffLinesSayTheAttackSpeedStepWithItsSignAsTheToolDo
             *parsed.options, {PathOf(elsewhere.path()), PathOf(elsewhere.filePath("user"))},
             desktop.platform());
         const QStringList toolLines = QString::fromUtf8(tool.standardOutput).split(u'\n');
-        ASSERT_EQ(ShownRows(page.cliffs()), 2) << row[0].toStdString();
+        ASSERT_EQ(ShownRows(cliffs), 2) << row[0].toStdString();
         for (int cliff = 0; cliff < 2; ++cliff) {
-            const QString title = ShownText(page.cliffs(), cliff, 0);
+            const QString title = ShownText(cliffs, cliff, 0);
             EXPECT_TRUE(title.startsWith(row[1 + cliff] + u' ')) << title.toStdString();
             // The tool's line is the title followed by the value.
             EXPECT_TRUE(toolLines.contains(title + QStringLiteral(" (") +
-                                           ShownText(page.cliffs(), cliff, 2) + u')'))
+                                           ShownText(cliffs, cliff, 2) + u')'))
                 << title.toStdString();
         }
     }
@@ -207,18 +232,20 @@ TEST_P(AnalysisWindowTest, CliffLinesSayTheAttackSpeedStepWithItsSignAsTheToolDo
 
 TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
     AnalysisWindow& window = open();
-    auto& page = tab<ComparisonTab>(window, 1);
-    EXPECT_TRUE(page.pages().showsNote());  // no B yet
-    Click(&page.snapshotButton());
+    auto& page = tab<ComparisonTab>(window, "comparisonTab");
+    const auto& pages = Child<NoteOrContent>(page, "comparisonPages");
+    const auto& figures = Child<AnalysisTableView>(page, "figures");
+    EXPECT_TRUE(pages.showsNote());  // no B yet
+    Click(&Child<QPushButton>(page, "snapshotB"));
     type(QStringLiteral("txtMainStat"), QStringLiteral("9300"));
     window.refreshNow();
-    ASSERT_FALSE(page.pages().showsNote());
+    ASSERT_FALSE(pages.showsNote());
     const Comparison expected = CompareBuilds(run_.form(), page.build().form(), dps_);
-    ASSERT_EQ(ShownRows(page.figures()), static_cast<int>(expected.figures.size()));
-    for (int row = 0; row < ShownRows(page.figures()); ++row) {
+    ASSERT_EQ(ShownRows(figures), static_cast<int>(expected.figures.size()));
+    for (int row = 0; row < ShownRows(figures); ++row) {
         const FigureComparison& f = expected.figures[row];
-        EXPECT_EQ(ShownText(page.figures(), row, 1), QStringOf(OrNoValue(FigureText(f.key, f.b))));
-        EXPECT_EQ(ShownText(page.figures(), row, 2), QStringOf(OrNoValue(FigureText(f.key, f.a))));
+        EXPECT_EQ(ShownText(figures, row, 1), QStringOf(OrNoValue(FigureText(f.key, f.b))));
+        EXPECT_EQ(ShownText(figures, row, 2), QStringOf(OrNoValue(FigureText(f.key, f.a))));
     }
 
     // B from a damaged profile: the open error, and B stays the snapshot.
@@ -227,7 +254,7 @@ TEST_P(AnalysisWindowTest, ComparisonIsTheLibrarysAndAProfileThatFailsKeepsB) {
     damaged.write(" 0 \r\n6\r\n");
     damaged.close();
     run_.prompts().openAnswers.push_back(PathOf(folder_.file("damaged.cfg")));
-    Click(&page.openButton());
+    Click(&Child<QPushButton>(page, "openB"));
     EXPECT_EQ(run_.prompts().messages,
               std::vector<std::u16string>{std::u16string(messages::kProfileOpenError)});
     EXPECT_EQ(page.build().form().at(u"txtMainStat").text, u"8830");
@@ -245,60 +272,70 @@ TEST_P(AnalysisWindowTest, ComparisonReadsNowAgainstThePinnedBaseline) {
         bool better;
     };
     AnalysisWindow& window = open();
-    auto& page = tab<ComparisonTab>(window, 1);
+    auto& page = tab<ComparisonTab>(window, "comparisonTab");
+    const auto& pages = Child<NoteOrContent>(page, "comparisonPages");
+    const auto& figures = Child<AnalysisTableView>(page, "figures");
+    const auto& inputsDiffer = Child<AnalysisTableView>(page, "inputsDiffer");
     for (const Change& change : {Change{"txtAttackSpeed", "27", "24", "공격속도", false},
                                  Change{"txtMainStat", "8830", "9300", "민첩", true}}) {
         SCOPED_TRACE(change.box);
         type(QString::fromUtf8(change.box), QString::fromUtf8(change.was));
-        Click(&page.snapshotButton());
+        Click(&Child<QPushButton>(page, "snapshotB"));
         type(QString::fromUtf8(change.box), QString::fromUtf8(change.now));
         window.refreshNow();
-        ASSERT_FALSE(page.pages().showsNote());
+        ASSERT_FALSE(pages.showsNote());
         const QStringList columns{"항목", "기준 (B)", "지금", "차이 (지금 − 기준)",
                                   "% (기준 대비)"};
         for (int column = 0; column < columns.size(); ++column) {
-            EXPECT_EQ(page.figures().model()->headerData(column, Qt::Horizontal).toString(),
+            EXPECT_EQ(figures.model()->headerData(column, Qt::Horizontal).toString(),
                       columns[column]);
         }
         const QString sign = change.better ? QStringLiteral("+") : QStringLiteral("-");
-        EXPECT_TRUE(ShownText(page.figures(), 0, 3).startsWith(sign));  // damage per second
-        EXPECT_TRUE(ShownText(page.figures(), 0, 4).startsWith(sign));
+        EXPECT_TRUE(ShownText(figures, 0, 3).startsWith(sign));  // damage per second
+        EXPECT_TRUE(ShownText(figures, 0, 4).startsWith(sign));
         // A shorter kill time is better: the opposite sign, the same colour.
         const int killTimeRow = 6;
-        EXPECT_TRUE(ShownText(page.figures(), killTimeRow, 0).startsWith("처치 시간"));
-        EXPECT_FALSE(ShownText(page.figures(), killTimeRow, 3).startsWith(sign));
-        const QColor dps = ShownBackground(page.figures(), 0, 0);
-        EXPECT_EQ(ShownBackground(page.figures(), killTimeRow, 3), dps);
+        EXPECT_TRUE(ShownText(figures, killTimeRow, 0).startsWith("처치 시간"));
+        EXPECT_FALSE(ShownText(figures, killTimeRow, 3).startsWith(sign));
+        const QColor dps = ShownBackground(figures, 0, 0);
+        EXPECT_EQ(ShownBackground(figures, killTimeRow, 3), dps);
         EXPECT_EQ(dps.green() > dps.red(), change.better);
         // The inputs by their captions, the baseline first.
-        ASSERT_EQ(ShownRows(page.inputs()), 1);
-        EXPECT_EQ(page.inputs().model()->columnCount(), 3);
-        EXPECT_EQ(ShownText(page.inputs(), 0, 0), QString::fromUtf8(change.caption));
-        EXPECT_EQ(ShownText(page.inputs(), 0, 1), QString::fromUtf8(change.was));
-        EXPECT_EQ(ShownText(page.inputs(), 0, 2), QString::fromUtf8(change.now));
+        ASSERT_EQ(ShownRows(inputsDiffer), 1);
+        EXPECT_EQ(inputsDiffer.model()->columnCount(), 3);
+        EXPECT_EQ(ShownText(inputsDiffer, 0, 0), QString::fromUtf8(change.caption));
+        EXPECT_EQ(ShownText(inputsDiffer, 0, 1), QString::fromUtf8(change.was));
+        EXPECT_EQ(ShownText(inputsDiffer, 0, 2), QString::fromUtf8(change.now));
     }
 }
 
 TEST_P(AnalysisWindowTest, ChartIsTheSweepWithBracketLinesAndAMarker) {
     AnalysisWindow& window = open();
-    auto& page = tab<ChartTab>(window, 2);
-    ASSERT_TRUE(page.sweep().has_value());
+    auto& page = tab<ChartTab>(window, "chartTab");
+    const QChart& chart = *Child<QChartView>(page, "chart").chart();
+    const auto& lineNow = Child<QLineSeries>(chart, "chartNow");
+    const auto& marker = Child<QScatterSeries>(chart, "chartMarker");
+    const QList<QLineSeries*> brackets = chart.findChildren<QLineSeries*>("chartBracket");
+    auto& boxChooser = Child<QComboBox>(page, "chartBox");
+    const auto& hover = Child<QLabel>(page, "chartHover");
     const NumberBox& box = *FindNumberBox(u"txtAttackSpeed");
     const CharacterSheet sheet = run_.form().characterSheet();
     const SweepRequest request = DefaultSweepRange(box, sheet.txtAttackSpeed);
-    EXPECT_EQ(page.from().value(), request.from);
-    const auto swept =
-        ComputeSweep(sheet, {&box, page.from().value(), page.to().value(), page.step().value()},
-                     MetricProbe(run_.form().catalogue(), dps_));
+    EXPECT_EQ(Child<QDoubleSpinBox>(page, "chartFrom").value(), request.from);
+    const auto swept = ComputeSweep(sheet,
+                                    {&box, Child<QDoubleSpinBox>(page, "chartFrom").value(),
+                                     Child<QDoubleSpinBox>(page, "chartTo").value(),
+                                     Child<QDoubleSpinBox>(page, "chartStep").value()},
+                                    MetricProbe(run_.form().catalogue(), dps_));
     const Sweep& sweep = std::get<Sweep>(swept);
-    ASSERT_EQ(page.lineA().count(), static_cast<int>(sweep.points.size()));
-    EXPECT_EQ(page.lineA().at(10).y(), *sweep.points[10].metric);
-    EXPECT_EQ(page.bracketLines().size(), sweep.bracketChanges.size());
-    EXPECT_FALSE(page.bracketLines().empty());
-    EXPECT_EQ(page.bracketLines()[0]->at(0).x(), sweep.bracketChanges[0]);
-    ASSERT_EQ(page.marker().count(), 1);
-    EXPECT_EQ(page.marker().at(0).x(), 27);
-    EXPECT_FALSE(page.lineB().isVisible());
+    ASSERT_EQ(lineNow.count(), static_cast<int>(sweep.points.size()));
+    EXPECT_EQ(lineNow.at(10).y(), *sweep.points[10].metric);
+    EXPECT_EQ(brackets.size(), sweep.bracketChanges.size());
+    EXPECT_FALSE(brackets.empty());
+    EXPECT_EQ(brackets[0]->at(0).x(), sweep.bracketChanges[0]);
+    ASSERT_EQ(marker.count(), 1);
+    EXPECT_EQ(marker.at(0).x(), 27);
+    EXPECT_FALSE(Child<QLineSeries>(chart, "chartBaseline").isVisible());
 
     // Over a bracket change the line jumps between two computed points: the value under the
     // mouse is one of them, never the line's value between them, with the box's own decimals.
@@ -308,39 +345,42 @@ TEST_P(AnalysisWindowTest, ChartIsTheSweepWithBracketLinesAndAMarker) {
     ASSERT_NE(after, sweep.points.begin());
     const auto before = std::prev(after);
     const auto shown = [&](const SweepPoint& point) {
-        return page.boxChooser().currentText() + u' ' + QStringOf(PlainText(point.value)) +
+        return boxChooser.currentText() + u' ' + QStringOf(PlainText(point.value)) +
                QStringLiteral(": ") + QStringOf(MetricValueText(dps_, point.metric));
     };
-    page.showNearest(page.lineA(), before->value + (after->value - before->value) * 0.4);
-    EXPECT_EQ(page.hoverLabel().text(), shown(*before));
-    page.showNearest(page.lineA(), before->value + (after->value - before->value) * 0.6);
-    EXPECT_EQ(page.hoverLabel().text(), shown(*after));
-    page.showNearest(page.lineA(), sweep.points.back().value + 100);
-    EXPECT_EQ(page.hoverLabel().text(), shown(sweep.points.back()));
+    page.showNearest(lineNow, before->value + (after->value - before->value) * 0.4);
+    EXPECT_EQ(hover.text(), shown(*before));
+    page.showNearest(lineNow, before->value + (after->value - before->value) * 0.6);
+    EXPECT_EQ(hover.text(), shown(*after));
+    page.showNearest(lineNow, sweep.points.back().value + 100);
+    EXPECT_EQ(hover.text(), shown(sweep.points.back()));
     // Another box: the value shown belonged to the box before.
-    page.boxChooser().setCurrentIndex(page.boxChooser().findData(QStringLiteral("txtMainStat")));
-    EXPECT_FALSE(page.hoverLabel().text().contains(QStringLiteral(": ")));
-    page.boxChooser().setCurrentIndex(page.boxChooser().findData(QStringLiteral("txtAttackSpeed")));
+    boxChooser.setCurrentIndex(boxChooser.findData(QStringLiteral("txtMainStat")));
+    EXPECT_FALSE(hover.text().contains(QStringLiteral(": ")));
+    boxChooser.setCurrentIndex(boxChooser.findData(QStringLiteral("txtAttackSpeed")));
 
     // The main window's input moves the marker.
     type(QStringLiteral("txtAttackSpeed"), QStringLiteral("40"));
     window.refreshNow();
-    EXPECT_EQ(page.marker().at(0).x(), 40);
+    EXPECT_EQ(marker.at(0).x(), 40);
 }
 
 TEST_P(AnalysisWindowTest, ApplyMakesTheNamedChangesThenPressesCalculationOnce) {
     AnalysisWindow& window = open();
-    auto& page = tab<OptimizerTab>(window, 3);
+    auto& page = tab<OptimizerTab>(window, "optimizerTab");
+    auto& start = Child<QPushButton>(page, "optimizeStart");
+    auto& results = Child<AnalysisTableView>(page, "optimizeResults");
+    auto& apply = Child<QPushButton>(page, "optimizeApply");
     QSignalSpy finished(&page, &OptimizerTab::finished);
-    Click(&page.startButton());
+    Click(&start);
     ASSERT_TRUE(finished.wait(30000));
     ASSERT_TRUE(page.optimization().has_value());
     const OptimizedBuild& best = page.optimization()->top.at(0);
     ASSERT_FALSE(best.changes.empty());
 
     const std::vector<ControlState> before = run_.form().controls();
-    page.results().selectRow(0);
-    Click(&page.applyButton());
+    results.selectRow(0);
+    Click(&apply);
     // Exactly the named controls changed (with their element labels), and nothing else.
     for (const ControlState& was : before) {
         const ControlState& now = run_.form().at(was.name);
@@ -386,47 +426,56 @@ TEST_P(AnalysisWindowTest, ApplyMakesTheNamedChangesThenPressesCalculationOnce) 
 // "적용" waits for a search of the inputs of now.
 TEST_P(AnalysisWindowTest, ApplyWaitsForASearchOfTheInputsOfNow) {
     AnalysisWindow& window = open();
-    auto& page = tab<OptimizerTab>(window, 3);
+    auto& page = tab<OptimizerTab>(window, "optimizerTab");
+    auto& start = Child<QPushButton>(page, "optimizeStart");
+    auto& results = Child<AnalysisTableView>(page, "optimizeResults");
+    auto& apply = Child<QPushButton>(page, "optimizeApply");
+    const auto& status = Child<QLabel>(page, "optimizeStatus");
+    const QString kOutOfDate = QStringLiteral("입력이 바뀌었습니다.");
     QSignalSpy finished(&page, &OptimizerTab::finished);
     const auto search = [&] {
-        Click(&page.startButton());
+        Click(&start);
         ASSERT_TRUE(finished.wait(30000));
-        page.results().selectRow(0);
-        ASSERT_TRUE(page.applyButton().isEnabled());
+        results.selectRow(0);
+        ASSERT_TRUE(apply.isEnabled());
     };
     for (const int front : {3, 0}) {
         search();
-        window.tabs().setCurrentIndex(front);
+        Tabs(window).setCurrentIndex(front);
         type(QStringLiteral("txtMainStat"), QStringLiteral("91%1").arg(front));
-        window.tabs().setCurrentIndex(3);
+        Tabs(window).setCurrentWidget(&page);
         window.refreshNow();
-        EXPECT_FALSE(page.upToDate()) << "tab " << front;
-        EXPECT_FALSE(page.applyButton().isEnabled()) << "tab " << front;
-        page.results().selectRow(1);
-        EXPECT_FALSE(page.applyButton().isEnabled()) << "tab " << front;
+        EXPECT_TRUE(status.text().startsWith(kOutOfDate)) << "tab " << front;
+        EXPECT_FALSE(apply.isEnabled()) << "tab " << front;
+        results.selectRow(1);
+        EXPECT_FALSE(apply.isEnabled()) << "tab " << front;
     }
     search();
-    EXPECT_TRUE(page.upToDate());
+    EXPECT_FALSE(status.text().startsWith(kOutOfDate));
 }
 
 TEST_P(AnalysisWindowTest, CancelStopsSoonAndLeavesTheInputsAsTheyWere) {
     AnalysisWindow& window = open();
-    auto& page = tab<OptimizerTab>(window, 3);
-    page.gems().setChecked(true);
-    page.passives().setChecked(true);
+    auto& page = tab<OptimizerTab>(window, "optimizerTab");
+    auto& start = Child<QPushButton>(page, "optimizeStart");
+    auto& results = Child<AnalysisTableView>(page, "optimizeResults");
+    auto& cancel = Child<QPushButton>(page, "optimizeCancel");
+    Child<QCheckBox>(page, "optimizeGems").setChecked(true);
+    Child<QCheckBox>(page, "optimizePassives").setChecked(true);
     const std::vector<ControlState> before = run_.form().controls();
     QSignalSpy finished(&page, &OptimizerTab::finished);
-    Click(&page.startButton());
+    Click(&start);
     ASSERT_TRUE(page.running());
-    EXPECT_TRUE(page.cancelButton().isEnabled());
+    EXPECT_TRUE(cancel.isEnabled());
     QTest::qWait(50);  // the window keeps answering while the search runs
-    Click(&page.cancelButton());
+    Click(&cancel);
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(page.optimization()->cancelled);
     // The best found so far stay, and the bar and the line say where the search stopped.
-    EXPECT_EQ(ShownRows(page.results()), static_cast<int>(page.optimization()->top.size()));
-    EXPECT_LT(page.progress().value(), page.progress().maximum());
-    EXPECT_TRUE(page.findChild<QLabel*>("optimizeStatus")->text().startsWith("취소됨 ("));
+    EXPECT_EQ(ShownRows(results), static_cast<int>(page.optimization()->top.size()));
+    EXPECT_LT(Child<QProgressBar>(page, "optimizeProgress").value(),
+              Child<QProgressBar>(page, "optimizeProgress").maximum());
+    EXPECT_TRUE(Child<QLabel>(page, "optimizeStatus").text().startsWith("취소됨 ("));
     for (const ControlState& was : before) {
         EXPECT_EQ(run_.form().at(was.name).text, was.text);
         EXPECT_EQ(run_.form().at(was.name).value, was.value);
@@ -437,10 +486,10 @@ TEST_P(AnalysisWindowTest, EveryControlHasANameAndTabReachesItsPage) {
     AnalysisWindow& window = open();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    for (int index = 0; index < window.tabs().count(); ++index) {
-        window.tabs().setCurrentIndex(index);
+    for (int index = 0; index < Tabs(window).count(); ++index) {
+        Tabs(window).setCurrentIndex(index);
         window.refreshNow();
-        QWidget* page = window.tabs().widget(index);
+        QWidget* page = Tabs(window).widget(index);
         QList<QWidget*> stops;
         for (QWidget* widget : page->findChildren<QWidget*>()) {
             const bool control = qobject_cast<QAbstractButton*>(widget) != nullptr ||
@@ -461,7 +510,7 @@ TEST_P(AnalysisWindowTest, EveryControlHasANameAndTabReachesItsPage) {
             }
         }
         // Tab from the metric chooser reaches each of the page's controls.
-        window.metricChooser().setFocus(Qt::TabFocusReason);
+        Child<QComboBox>(window, "metric").setFocus(Qt::TabFocusReason);
         QSet<QWidget*> reached;
         for (int step = 0; step < 60; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -541,27 +590,27 @@ TEST_P(AnalysisWindowTest, NoInnerNameInAnythingAPlayerReads) {
                 }
             }
         }
-        for (int i = 0; i < window.tabs().count(); ++i) {
-            expectNone(window.tabs().tabToolTip(i), window.tabs().tabText(i));
+        for (int i = 0; i < Tabs(window).count(); ++i) {
+            expectNone(Tabs(window).tabToolTip(i), Tabs(window).tabText(i));
         }
     };
-    auto& comparison = tab<ComparisonTab>(window, 1);
+    auto& comparison = tab<ComparisonTab>(window, "comparisonTab");
     type(QStringLiteral("txtMainStat"), QStringLiteral("9300"));  // B differs in one input
-    Click(&comparison.snapshotButton());
+    Click(&Child<QPushButton>(comparison, "snapshotB"));
     type(QStringLiteral("txtMainStat"), QStringLiteral("8830"));
     for (const bool crossbow : {true, false}) {
         if (!crossbow) {
             Click(run_.get<QCheckBox>("chkCrossbow"));
         }
-        for (int i = 0; i < window.tabs().count(); ++i) {
-            window.tabs().setCurrentIndex(i);
+        for (int i = 0; i < Tabs(window).count(); ++i) {
+            Tabs(window).setCurrentIndex(i);
             window.refreshNow();
             walk();
         }
     }
-    auto& optimizer = tab<OptimizerTab>(window, 3);
+    auto& optimizer = tab<OptimizerTab>(window, "optimizerTab");
     QSignalSpy finished(&optimizer, &OptimizerTab::finished);
-    Click(&optimizer.startButton());
+    Click(&Child<QPushButton>(optimizer, "optimizeStart"));
     ASSERT_TRUE(finished.wait(30000));
     walk();
 }

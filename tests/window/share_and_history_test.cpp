@@ -6,17 +6,21 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include "analysis/analysis_texts.h"
 #include "analysis/metric_probe.h"
 #include "form/messages.h"
+#include "named_child.h"
 #include "profile/profile_lines.h"
 #include "profile/share_code.h"
 #include "profile/shared_build.h"
@@ -28,11 +32,10 @@
 namespace brakefell {
 namespace {
 
+using testing::Child;
 using testing::Click;
 using testing::ProgramFolder;
 using testing::RunningWindow;
-
-constexpr int kHistoryTab = 4;
 
 class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
   protected:
@@ -60,7 +63,7 @@ class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
         return boxes;
     }
     void restoreOldest(HistoryTab& tab) {
-        QAbstractItemView& table = tab.table();
+        QAbstractItemView& table = Table(tab);
         table.setFocus();
         table.setCurrentIndex(table.model()->index(testing::ShownRows(table) - 1, 0));
         QTest::keyClick(&table, Qt::Key_Return);
@@ -72,7 +75,7 @@ class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
     std::size_t entries() { return run_->session().history().entries().size(); }
     // Enter on a row as the table shows it, then the window catches up with the calculation.
     void restoreShownRow(HistoryTab& tab, int row) {
-        QAbstractItemView& table = tab.table();
+        QAbstractItemView& table = Table(tab);
         table.setFocus();
         table.setCurrentIndex(table.model()->index(row, 0));
         QTest::keyClick(&table, Qt::Key_Return);
@@ -90,11 +93,15 @@ class ShareAndHistoryTest : public ::testing::TestWithParam<Edition> {
         const ZlibDeflate deflate;
         return time + ' ' + Latin1OfUtf16(ShareCodeOf(deflate, build)) + "\r\n";
     }
+    static AnalysisTableView& Table(HistoryTab& tab) {
+        return Child<AnalysisTableView>(tab, "history");
+    }
     HistoryTab& historyTab() {
         AnalysisWindow& window = run_->window().openAnalysis();
-        window.tabs().setCurrentIndex(kHistoryTab);
+        auto& tab = Child<HistoryTab>(window, "historyTab");
+        Child<QTabWidget>(window, "tabs").setCurrentWidget(&tab);
         window.refreshNow();
-        return *static_cast<HistoryTab*>(window.tabs().widget(kHistoryTab));
+        return tab;
     }
 
     ProgramFolder folder_;
@@ -135,7 +142,7 @@ TEST_P(ShareAndHistoryTest, ABadCodeSaysSoOnceAndChangesNothing) {
 
 TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     HistoryTab& empty = historyTab();
-    EXPECT_TRUE(empty.pages().showsNote());
+    EXPECT_TRUE(Child<NoteOrContent>(empty, "historyPages").showsNote());
 
     // The first build with the target marked: an option that no profile holds.
     type("txtMainStat", "8000");
@@ -153,10 +160,11 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
 
     // Newest first, with the chosen metric as the library gives it for each entry's whole build.
     HistoryTab& tab = historyTab();
-    const QAbstractItemView& table = tab.table();
+    const QAbstractItemView& table = Table(tab);
     ASSERT_EQ(testing::ShownRows(table), 2);
     AnalysisWindow& analysis = *run_->window().analysis();
-    const Metric metric = *MetricNamed(TextOf(analysis.metricChooser().currentData().toString()));
+    const Metric metric =
+        *MetricNamed(TextOf(Child<QComboBox>(analysis, "metric").currentData().toString()));
     type("txtMainStat", "8000");
     const MetricProbe probe(run_->session().catalogue(), metric);
     CharacterSheet firstSheet = run_->form().characterSheet();
@@ -179,7 +187,7 @@ TEST_P(ShareAndHistoryTest, EachCalculationTakenIsRecordedAndRestoresItsBuild) {
     run_->close();
     run_ = std::make_unique<RunningWindow>(GetParam(), folder_);
     EXPECT_EQ(run_->session().history().entries().size(), 3u);
-    EXPECT_EQ(testing::ShownRows(historyTab().table()), 3);
+    EXPECT_EQ(testing::ShownRows(Table(historyTab())), 3);
 }
 
 // Entries alike in value are told apart by what changed since the one before; "계산" pressed again
@@ -191,12 +199,12 @@ TEST_P(ShareAndHistoryTest, RowsTellWhatChangedAndTheSameBuildIsRecordedOnce) {
     EXPECT_EQ(entries(), 2u);
 
     HistoryTab& tab = historyTab();
-    const QAbstractItemView& table = tab.table();
+    const QAbstractItemView& table = Table(tab);
     constexpr int kChanged = 3;
     ASSERT_EQ(testing::ShownRows(table), 2);
     EXPECT_EQ(testing::ShownText(table, 0, kChanged), QStringLiteral("민첩 8830→9000"));
     EXPECT_TRUE(testing::ShownText(table, 1, kChanged).isEmpty()) << "nothing before the oldest";
-    EXPECT_TRUE(tab.summary().isHidden());
+    EXPECT_TRUE(Child<QLabel>(tab, "historySummary").isHidden());
 
     calculate("9100");
     run_->window().analysis()->refreshNow();
@@ -212,7 +220,7 @@ TEST_P(ShareAndHistoryTest, TheHighlightStaysOnTheEntryRestored) {
     calculate("8000");
     calculate("9000");
     HistoryTab& tab = historyTab();
-    const QAbstractItemView& table = tab.table();
+    const QAbstractItemView& table = Table(tab);
     ASSERT_EQ(testing::ShownRows(table), 2);
 
     restoreShownRow(tab, 1);
@@ -243,13 +251,15 @@ TEST_P(ShareAndHistoryTest, ADamagedLineIsSkippedAndSaidAboveTheTable) {
 
     HistoryTab& tab = historyTab();
     EXPECT_TRUE(run_->prompts().messages.empty());
-    EXPECT_EQ(testing::ShownRows(tab.table()), 2);
-    EXPECT_FALSE(tab.summary().isHidden());
-    EXPECT_EQ(tab.summary().text(), QStringLiteral("기록 파일의 손상된 줄 1개를 건너뛰었습니다."));
+    EXPECT_EQ(testing::ShownRows(Table(tab)), 2);
+    EXPECT_FALSE(Child<QLabel>(tab, "historySummary").isHidden());
+    EXPECT_EQ(Child<QLabel>(tab, "historySummary").text(),
+              QStringLiteral("기록 파일의 손상된 줄 1개를 건너뛰었습니다."));
     calculate("9100");
     run_->window().analysis()->refreshNow();
-    EXPECT_EQ(testing::ShownRows(tab.table()), 3);
-    EXPECT_EQ(tab.summary().text(), QStringLiteral("기록 파일의 손상된 줄 1개를 건너뛰었습니다."));
+    EXPECT_EQ(testing::ShownRows(Table(tab)), 3);
+    EXPECT_EQ(Child<QLabel>(tab, "historySummary").text(),
+              QStringLiteral("기록 파일의 손상된 줄 1개를 건너뛰었습니다."));
 }
 
 // An entry whose build no longer reads (a profile cut short) says so when restored, as "열기" does.

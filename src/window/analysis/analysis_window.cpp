@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "analysis/analysis_texts.h"
 #include "analysis/metric_choice.h"
@@ -15,6 +16,7 @@
 #include "platform/paths.h"
 #include "window/analysis/chart_tab.h"
 #include "window/analysis/comparison_tab.h"
+#include "window/analysis/control_texts.h"
 #include "window/analysis/history_tab.h"
 #include "window/analysis/optimizer_tab.h"
 #include "window/analysis/stat_values_tab.h"
@@ -26,6 +28,22 @@ namespace brakefell {
 namespace {
 
 const QString kGeometryKey = QStringLiteral("analysis/geometry");
+
+constexpr ControlTexts kMetric{"metric", "지표", "모든 탭이 이 지표로 빌드를 잽니다"};
+constexpr ControlTexts kFallback{"metricFallback", "", ""};
+constexpr ControlTexts kTabs{"tabs", "분석", ""};
+// The tabs in the order AnalysisWindow::build makes them: the page's name, the tab's title and tip.
+constexpr ControlTexts kPageTexts[] = {
+    {"statValuesTab", "스탯 가치", "입력 칸 하나를 한 단계 바꿀 때 지표가 얼마나 바뀌는지"},
+    {"comparisonTab", "비교", "지금 입력을 기준 빌드(B)와 비교"},
+    {"chartTab", "그래프", "입력 칸 하나의 값에 따른 지표"},
+    {"optimizerTab", "최적화", "룬, 전설 보석, 지속 스킬의 가장 좋은 조합"},
+    {"historyTab", "기록", "지난 계산들과 그 지표"},
+};
+constexpr ControlTexts kCopyCode{"copyCode", "코드 복사",
+                                 "지금 입력의 빌드 코드를 클립보드에 (Ctrl+Shift+C)"};
+constexpr ControlTexts kPasteCode{"pasteCode", "코드 붙여넣기",
+                                  "클립보드의 빌드 코드를 입력으로 (Ctrl+Shift+V)"};
 
 // The window's settings live beside the history, in the user's data folder: one file for both
 // editions, never in the program's folder.
@@ -44,86 +62,82 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session)
     setObjectName(QStringLiteral("AnalysisWindow"));
     setWindowTitle(QStringLiteral("빌드 분석 - ") +
                    QString::fromUtf8(LayoutOf(session.edition()).caption));
+    build();
+    layOut();
+    connectSignals();
+    AddCommandKeys(*this, session);
+    resize(900, 640);
+    placed_ = restoreGeometry(WindowSettings(session_).value(kGeometryKey).toByteArray());
+    refresh();
+}
 
-    auto* label = new QLabel(QStringLiteral("지표:"), this);
-    metric_ = new QComboBox(this);
-    metric_->setObjectName(QStringLiteral("metric"));
-    metric_->setAccessibleName(QStringLiteral("지표"));
-    label->setBuddy(metric_);
+void AnalysisWindow::build() {
+    metricLabel_ = new QLabel(QStringLiteral("지표:"), this);
+    metric_ = Spoken<QComboBox>(kMetric, this);
+    metricLabel_->setBuddy(metric_);
     for (const Metric& metric : AllMetrics()) {
         metric_->addItem(QStringOf(MetricChoiceCaption(metric)), QStringOf(MetricName(metric)));
     }
     // What the inputs of now suggest: damage per second with the sentries, else a slot's hit.
     if (const auto suggested =
-            DefaultMetric(session.form().characterSheet(), session.catalogue())) {
+            DefaultMetric(session_.form().characterSheet(), session_.catalogue())) {
         metric_->setCurrentIndex(metric_->findData(QStringOf(MetricName(*suggested))));
     }
-
-    metric_->setToolTip(QStringLiteral("모든 탭이 이 지표로 빌드를 잽니다"));
     // When the chosen metric cannot be reckoned for the inputs of now, the tabs show the one the
     // inputs suggest, and this line says so.
-    fallback_ = new QLabel(this);
-    fallback_->setObjectName(QStringLiteral("metricFallback"));
+    fallback_ = Named(new QLabel(this), kFallback);
     fallback_->setWordWrap(true);
     fallback_->setVisible(false);
 
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("tabs"));
-    tabs_->setAccessibleName(QStringLiteral("분석"));
-    auto* comparison = new ComparisonTab(session, buildB_, runner_, this);
-    optimizer_ = new OptimizerTab(session, runner_, this);
-    pages_ = {new StatValuesTab(runner_, this), comparison, new ChartTab(buildB_, runner_, this),
-              optimizer_, new HistoryTab(session, runner_, this)};
-    const char* titles[] = {"스탯 가치", "비교", "그래프", "최적화", "기록"};
-    const char* tips[] = {"입력 칸 하나를 한 단계 바꿀 때 지표가 얼마나 바뀌는지",
-                          "지금 입력을 기준 빌드(B)와 비교", "입력 칸 하나의 값에 따른 지표",
-                          "룬, 전설 보석, 지속 스킬의 가장 좋은 조합", "지난 계산들과 그 지표"};
+    tabs_ = Spoken<QTabWidget>(kTabs, this);
+    comparison_ = new ComparisonTab(session_, buildB_, runner_, this);
+    optimizer_ = new OptimizerTab(session_, runner_, this);
+    pages_ = {new StatValuesTab(runner_, this), comparison_, new ChartTab(buildB_, runner_, this),
+              optimizer_, new HistoryTab(session_, runner_, this)};
+    static_assert(std::size(kPageTexts) == 5);
     for (std::size_t i = 0; i < pages_.size(); ++i) {
-        tabs_->addTab(pages_[i], QString::fromUtf8(titles[i]));
-        tabs_->setTabToolTip(static_cast<int>(i), QString::fromUtf8(tips[i]));
+        const ControlTexts& texts = kPageTexts[i];
+        pages_[i]->setObjectName(QString::fromUtf8(texts.name));
+        tabs_->addTab(pages_[i], QString::fromUtf8(texts.caption));
+        tabs_->setTabToolTip(static_cast<int>(i), QString::fromUtf8(texts.tip));
     }
 
     // Share codes, also on the main window as Ctrl+Shift+C and Ctrl+Shift+V.
-    auto* copyCode = new QPushButton(QStringLiteral("코드 복사"), this);
-    copyCode->setObjectName(QStringLiteral("copyCode"));
-    copyCode->setToolTip(QStringLiteral("지금 입력의 빌드 코드를 클립보드에 (Ctrl+Shift+C)"));
-    auto* pasteCode = new QPushButton(QStringLiteral("코드 붙여넣기"), this);
-    pasteCode->setObjectName(QStringLiteral("pasteCode"));
-    pasteCode->setToolTip(QStringLiteral("클립보드의 빌드 코드를 입력으로 (Ctrl+Shift+V)"));
-    connect(copyCode, &QPushButton::clicked, this,
-            [this, copyCode] { CopyShareCode(session_, *copyCode); });
-    connect(pasteCode, &QPushButton::clicked, this, [this] { PasteShareCode(session_); });
+    copyCode_ = Captioned<QPushButton>(kCopyCode, this);
+    pasteCode_ = Captioned<QPushButton>(kPasteCode, this);
+}
 
+void AnalysisWindow::layOut() {
     auto* top = new QHBoxLayout;
-    top->addWidget(label);
+    top->addWidget(metricLabel_);
     top->addWidget(metric_, 1);
-    top->addWidget(copyCode);
-    top->addWidget(pasteCode);
+    top->addWidget(copyCode_);
+    top->addWidget(pasteCode_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(fallback_);
     layout->addWidget(tabs_, 1);
-    setTabOrder(metric_, copyCode);
-    setTabOrder(copyCode, pasteCode);
-    setTabOrder(pasteCode, tabs_);
+    setTabOrder(metric_, copyCode_);
+    setTabOrder(copyCode_, pasteCode_);
+    setTabOrder(pasteCode_, tabs_);
+}
 
+void AnalysisWindow::connectSignals() {
+    connect(copyCode_, &QPushButton::clicked, this,
+            [this] { CopyShareCode(session_, *copyCode_); });
+    connect(pasteCode_, &QPushButton::clicked, this, [this] { PasteShareCode(session_); });
     pending_.setSingleShot(true);
     pending_.setInterval(0);
     connect(&pending_, &QTimer::timeout, this, &AnalysisWindow::refresh);
     connect(metric_, &QComboBox::currentIndexChanged, this, &AnalysisWindow::scheduleRefresh);
     connect(tabs_, &QTabWidget::currentChanged, this, &AnalysisWindow::scheduleRefresh);
-    connect(comparison, &ComparisonTab::buildChanged, this, &AnalysisWindow::scheduleRefresh);
+    connect(comparison_, &ComparisonTab::buildChanged, this, &AnalysisWindow::scheduleRefresh);
     connect(&runner_, &AnalysisRunner::shown, this, [this] { ++refreshes_; });
-    listening_ = {session.onInputsChanged([this] {
+    listening_ = {session_.onInputsChanged([this] {
                       optimizer_->inputsChanged();
                       scheduleRefresh();
                   }),
-                  session.onCalculated([this](const CommandOutcome&) { scheduleRefresh(); })};
-
-    AddCommandKeys(*this, session);
-    resize(900, 640);
-    placed_ = restoreGeometry(WindowSettings(session_).value(kGeometryKey).toByteArray());
-    refresh();
+                  session_.onCalculated([this](const CommandOutcome&) { scheduleRefresh(); })};
 }
 
 void AnalysisWindow::showBeside(const QRect& main, const QRect& reports) {

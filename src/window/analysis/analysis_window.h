@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRect>
 #include <QTabWidget>
 #include <QTimer>
@@ -22,6 +23,7 @@
 namespace brakefell {
 
 class AnalysisTab;
+class ComparisonTab;
 class OptimizerTab;
 
 class AnalysisWindow : public QWidget {
@@ -32,7 +34,6 @@ class AnalysisWindow : public QWidget {
     ~AnalysisWindow() override;
 
     QTabWidget& tabs() { return *tabs_; }
-    QComboBox& metricChooser() { return *metric_; }
     // How many results the tabs have shown: the tests and the timing wait on it.
     int refreshes() const { return refreshes_; }
 
@@ -40,8 +41,6 @@ class AnalysisWindow : public QWidget {
     // opens beside `main` (the main window's frame) where the screen has room, else over
     // `reports` (its report boxes), never over the inputs; after that where the player left it.
     void showBeside(const QRect& main, const QRect& reports);
-    // The one line that says which metric is shown instead of the chosen one; hidden when none.
-    QLabel& fallbackLine() { return *fallback_; }
 
     // Starts the tab in front's analysis of the inputs of now.
     void refresh();
@@ -57,18 +56,25 @@ class AnalysisWindow : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    void build();
+    void layOut();
+    void connectSignals();
     void scheduleRefresh();
     std::optional<Metric> chosenMetric() const;
 
     CalculatorSession& session_;
     ComparisonBuild buildB_;
     AnalysisRunner runner_;  // gone before the tabs, once the runs that show in them end
+    QLabel* metricLabel_;
     QComboBox* metric_;
-    QLabel* fallback_;
+    QLabel* fallback_;     // which metric is shown instead of the chosen one; hidden when none
     bool placed_ = false;  // a place is known: the player's from the last run, or the first
     QTabWidget* tabs_;
     std::vector<AnalysisTab*> pages_;
+    ComparisonTab* comparison_;
     OptimizerTab* optimizer_;
+    QPushButton* copyCode_;
+    QPushButton* pasteCode_;
     QTimer pending_;  // coalesces the several changes of one edit into one refresh
     int refreshes_ = 0;
     std::vector<ListenerId> listening_;

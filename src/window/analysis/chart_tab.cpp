@@ -81,10 +81,13 @@ void ChartTab::buildChart() {
     chart_->addAxis(axisX_, Qt::AlignBottom);
     chart_->addAxis(axisY_, Qt::AlignLeft);
     lineA_ = new QLineSeries(chart_);
+    lineA_->setObjectName(QStringLiteral("chartNow"));
     lineA_->setName(QStringLiteral("지금"));
     lineB_ = new QLineSeries(chart_);
+    lineB_->setObjectName(QStringLiteral("chartBaseline"));
     lineB_->setName(QStringLiteral("기준 (B)"));
     marker_ = new QScatterSeries(chart_);
+    marker_->setObjectName(QStringLiteral("chartMarker"));
     marker_->setName(QStringLiteral("지금 값"));
     marker_->setMarkerSize(10);
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{lineA_, lineB_, marker_}) {
@@ -98,6 +101,7 @@ void ChartTab::buildChart() {
     view_->setMinimumHeight(240);
     hover_ = Named(new QLabel(kHoverPrompt, this), kHover);
     pages_ = new NoteOrContent(view_, this);
+    pages_->setObjectName(QStringLiteral("chartPages"));
 }
 
 void ChartTab::layOut() {
@@ -265,6 +269,7 @@ void ChartTab::show(const NumberBox& box, const SweepRequest& request, Swept swe
     dashed.setStyle(Qt::DashLine);
     for (const double at : sweep_->bracketChanges) {
         auto* line = new QLineSeries(chart_);
+        line->setObjectName(QStringLiteral("chartBracket"));
         line->append(at, axisY_->min());
         line->append(at, axisY_->max());
         line->setPen(dashed);

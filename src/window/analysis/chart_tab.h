@@ -31,21 +31,12 @@ class ChartTab : public AnalysisTab {
 
     void refresh(const AnalysisInputs& inputs) override;
 
-    QComboBox& boxChooser() { return *box_; }
     QDoubleSpinBox& from() { return *from_; }
     QDoubleSpinBox& to() { return *to_; }
     QDoubleSpinBox& step() { return *step_; }
-    QLineSeries& lineA() { return *lineA_; }
-    QLineSeries& lineB() { return *lineB_; }
-    QScatterSeries& marker() { return *marker_; }
-    const std::vector<QLineSeries*>& bracketLines() const { return bracketLines_; }
-    QLabel& hoverLabel() { return *hover_; }
-    NoteOrContent& pages() { return *pages_; }
     // The value under the mouse over `series` at `x`: the computed point nearest to it, never a
     // value between two points, which no build gives (the line jumps at a bracket change).
     void showNearest(const QXYSeries& series, double x);
-    // The sweep the chart shows now, as "CSV 저장…" writes it.
-    const std::optional<Sweep>& sweep() const { return sweep_; }
 
   private:
     void buildControls();
@@ -84,7 +75,7 @@ class ChartTab : public AnalysisTab {
     std::vector<QLineSeries*> bracketLines_;
     QLabel* hover_;
     std::optional<AnalysisInputs> last_;
-    std::optional<Sweep> sweep_;
+    std::optional<Sweep> sweep_;  // the sweep shown, as "CSV 저장…" writes it
     bool rangeSet_ = false;
 };
 

@@ -42,6 +42,7 @@ ComparisonTab::ComparisonTab(CalculatorSession& session, ComparisonBuild& build,
     contentLayout->addWidget(inputsTitle_);
     contentLayout->addWidget(inputs_, 2);
     pages_ = new NoteOrContent(content, this);
+    pages_->setObjectName(QStringLiteral("comparisonPages"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(snapshot_);

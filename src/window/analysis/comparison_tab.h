@@ -28,10 +28,6 @@ class ComparisonTab : public AnalysisTab {
 
     const ComparisonBuild& build() const { return build_; }
     QPushButton& snapshotButton() { return *snapshot_; }
-    QPushButton& openButton() { return *open_; }
-    AnalysisTableView& figures() { return *figures_; }
-    AnalysisTableView& inputs() { return *inputs_; }
-    NoteOrContent& pages() { return *pages_; }
 
   signals:
     void buildChanged();

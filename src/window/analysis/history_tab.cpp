@@ -67,6 +67,7 @@ HistoryTab::HistoryTab(CalculatorSession& session, AnalysisRunner& runner, QWidg
     layout->addWidget(summary_);
     layout->addWidget(table_);
     pages_ = new NoteOrContent(content, this);
+    pages_->setObjectName(QStringLiteral("historyPages"));
     pages_->setToolTip(
         QStringLiteral("\"계산\"을 누를 때마다 그 입력이 여기에 남습니다 (최근 200개)"));
     auto* outer = new QVBoxLayout(this);

@@ -27,11 +27,6 @@ class HistoryTab : public AnalysisTab {
 
     void refresh(const AnalysisInputs& inputs) override;
 
-    AnalysisTableView& table() { return *table_; }
-    NoteOrContent& pages() { return *pages_; }
-    // The line above the table; hidden when it has nothing to say.
-    const QLabel& summary() const { return *summary_; }
-
   private:
     // What a run reckons off the window's thread.
     struct Valued {
@@ -49,7 +44,7 @@ class HistoryTab : public AnalysisTab {
     CalculatorSession& session_;
     AnalysisRunner& runner_;
     NoteOrContent* pages_;
-    QLabel* summary_;
+    QLabel* summary_;  // the line above the table; hidden when it has nothing to say
     AnalysisTableView* table_;
     // Each entry read once: what the table shows again when only the metric changes.
     std::shared_ptr<const HistoryReadings> readings_;

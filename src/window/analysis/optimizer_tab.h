@@ -35,19 +35,12 @@ class OptimizerTab : public AnalysisTab {
     // Stops a search soon, as "취소" does.
     void cancel() { *cancelled_ = true; }
 
-    QCheckBox& runes() { return *runes_; }
     QCheckBox& gems() { return *gems_; }
     QCheckBox& passives() { return *passives_; }
-    QSpinBox& count() { return *count_; }
     QPushButton& startButton() { return *start_; }
     QPushButton& cancelButton() { return *cancel_; }
-    QPushButton& applyButton() { return *apply_; }
-    QProgressBar& progress() { return *progress_; }
-    AnalysisTableView& results() { return *results_; }
     bool running() const { return running_; }
     const std::optional<Optimization>& optimization() const { return result_; }
-    // The ranking shown was found for the inputs of now.
-    bool upToDate() const;
 
   signals:
     void finished();
@@ -61,6 +54,7 @@ class OptimizerTab : public AnalysisTab {
     void apply();
     void showResults();
     void enableApply();
+    bool upToDate() const;   // the ranking shown was found for the inputs of now
     bool outOfDate() const;  // a ranking is shown for inputs since changed
 
     CalculatorSession& session_;

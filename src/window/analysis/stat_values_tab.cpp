@@ -60,6 +60,7 @@ StatValuesTab::StatValuesTab(AnalysisRunner& runner, QWidget* parent)
     layout->addWidget(table_, 1);
 
     pages_ = new NoteOrContent(content, this);
+    pages_->setObjectName(QStringLiteral("statValuesPages"));
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(pages_);
 }

@@ -19,11 +19,6 @@ class StatValuesTab : public AnalysisTab {
 
     void refresh(const AnalysisInputs& inputs) override;
 
-    AnalysisTableView& table() { return *table_; }
-    AnalysisTableView& cliffs() { return *cliffs_; }
-    NoteOrContent& pages() { return *pages_; }
-    QCheckBox& showUnchanged() { return *showUnchanged_; }
-
   private:
     void showPage(AnalysisPage page);
 
