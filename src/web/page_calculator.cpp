@@ -25,27 +25,6 @@ namespace {
 
 using emscripten::val;
 
-const char* EndName(CommandEnd end) {
-    switch (end) {
-        case CommandEnd::Done:
-            return "done";
-        case CommandEnd::Cancelled:
-            return "cancelled";
-        case CommandEnd::Refused:
-            return "refused";
-        case CommandEnd::Failed:
-            return "failed";
-    }
-    return "";
-}
-
-val Outcome(const CommandOutcome& outcome) {
-    val result = val::object();
-    result.set("end", std::string(EndName(outcome.end)));
-    result.set("message", outcome.message);
-    return result;
-}
-
 Edition EditionOf(const std::string& name) {
     return EditionNamed(Utf16OfUtf8(name)).value_or(Edition::Full);
 }
@@ -67,13 +46,15 @@ class PageCalculator {
         session_->onControlChanged([this](const ControlState& control) { noteChange(control); });
     }
 
-    val startUp() { return Outcome(session_->startUp()); }
-    val calculate() { return Outcome(session_->calculate()); }
-    val openProfileFile(const std::string& path) {
-        return Outcome(session_->openProfileFile(path));
+    PageOutcome startUp() { return PageOutcomeOf(session_->startUp()); }
+    PageOutcome calculate() { return PageOutcomeOf(session_->calculate()); }
+    PageOutcome openProfileFile(const std::string& path) {
+        return PageOutcomeOf(session_->openProfileFile(path));
     }
-    val openShareCode(const std::u16string& text) { return Outcome(session_->openShareCode(text)); }
-    val shutDown() { return Outcome(session_->shutDown()); }
+    PageOutcome openShareCode(const std::u16string& text) {
+        return PageOutcomeOf(session_->openShareCode(text));
+    }
+    PageOutcome shutDown() { return PageOutcomeOf(session_->shutDown()); }
     std::u16string shareCode() const { return session_->shareCode(); }
     val profileBytes() const { return JsBytes(WriteProfile(session_->form())); }
 

@@ -30,6 +30,20 @@ const char* KindName(ControlKind kind) {
     return "";
 }
 
+const char* EndName(CommandEnd end) {
+    switch (end) {
+        case CommandEnd::Done:
+            return "done";
+        case CommandEnd::Cancelled:
+            return "cancelled";
+        case CommandEnd::Refused:
+            return "refused";
+        case CommandEnd::Failed:
+            return "failed";
+    }
+    return "";
+}
+
 const char* RoleName(ControlRole role) {
     switch (role) {
         case ControlRole::None:
@@ -77,6 +91,10 @@ double PixelsOf(int twips) {
 }
 
 }  // namespace
+
+PageOutcome PageOutcomeOf(const CommandOutcome& outcome) {
+    return {EndName(outcome.end), outcome.message};
+}
 
 PageControl PageControlOf(const ControlState& control, Edition edition) {
     PageControl shape;
@@ -131,6 +149,9 @@ std::vector<PageSection> PageSectionsOf(const WindowLayout& layout) {
 EMSCRIPTEN_BINDINGS(brakefell_shapes) {
     using emscripten::value_object;
     emscripten::register_vector<std::u16string>("Texts");
+    value_object<PageOutcome>("PageOutcome")
+        .field("end", &PageOutcome::end)
+        .field("message", &PageOutcome::message);
     value_object<Rgb>("Rgb")
         .field("red", &Rgb::red)
         .field("green", &Rgb::green)

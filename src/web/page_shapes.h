@@ -8,6 +8,7 @@
 
 #include "editions/layout_sections.h"
 #include "editions/window_layout.h"
+#include "form/command_outcome.h"
 #include "form/control_table.h"
 #include "form/controls.h"
 
@@ -76,6 +77,13 @@ struct PageReportBox {
     bool shown = false;
 };
 
+// How a command ended: "done", "cancelled", "refused" or "failed", with what was said.
+struct PageOutcome {
+    std::string end;
+    std::u16string message;
+};
+
+PageOutcome PageOutcomeOf(const CommandOutcome& outcome);
 PageControl PageControlOf(const ControlState& control, Edition edition);
 PageLayout PageLayoutOf(const WindowLayout& layout);
 std::vector<PageSection> PageSectionsOf(const WindowLayout& layout);
