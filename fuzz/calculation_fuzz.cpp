@@ -101,16 +101,16 @@ void CheckBox(std::u16string_view text, bool mustBeEmpty) {
 
 void CheckReport(const CalculationReport& report) {
     const bool refused = report.refusal != Refusal::None;
-    for (const ResultBoxText& box : report.txtResult) {
+    for (const ResultBoxText& box : report.resultBoxes) {
         CheckBox(box.text, refused);
         if (refused && box.visible) {
             __builtin_trap();
         }
     }
-    if (report.txtBowCycleResult) {
-        CheckBox(*report.txtBowCycleResult, refused);
+    if (report.totals) {
+        CheckBox(*report.totals, refused);
     }
-    CheckBox(report.Text1, refused);
+    CheckBox(report.trace, refused);
 }
 
 }  // namespace
@@ -125,8 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckReport(report);
         // The same inputs give the same report: nothing is carried from one calculation on.
         const CalculationReport again = Calculate(sheet, fuzz::ShippedCatalogue(), edition);
-        if (again.Text1 != report.Text1 || again.txtBowCycleResult != report.txtBowCycleResult ||
-            again.txtResult[0].text != report.txtResult[0].text) {
+        if (again.trace != report.trace || again.totals != report.totals ||
+            again.resultBoxes[0].text != report.resultBoxes[0].text) {
             __builtin_trap();
         }
     }
