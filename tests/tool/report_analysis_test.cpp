@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "desktop_adapters/desktop_platform.h"
 #include "desktop_adapters/qt_text.h"
@@ -182,6 +183,22 @@ TEST(ReportAnalyses, CsvIsAHeaderThenValueAndMetricPerPoint) {
     EXPECT_TRUE(lines[2].startsWith("30.5,"));
     EXPECT_TRUE(lines[3].startsWith("31,"));
     EXPECT_EQ(lines[4], "");
+}
+
+// The optimiser's CSV lists the ranks of its text, each value the JSON's to the digit shown.
+TEST(ReportAnalyses, AnAnalysisAsCsvHoldsTheFiguresOfItsJson) {
+    const QStringList optimize = {"--optimize", "runes", "--top", "3"};
+    const RunResult csv = RunTool(optimize + QStringList{"--csv"});
+    ASSERT_EQ(csv.exitStatus, kExitOk);
+    const QStringList lines = QString::fromUtf8(csv.standardOutput).split(u'\n');
+    const QJsonArray top = Json(optimize)["top"].toArray();
+    ASSERT_EQ(lines.size(), top.size() + 2);  // the header, the ranks, the empty text after
+    EXPECT_EQ(lines[0], QStringLiteral("순위,초당 피해량(정예),변화,바꿀 것"));
+    for (qsizetype rank = 0; rank < top.size(); ++rank) {
+        const QStringList fields = lines[rank + 1].split(u',');
+        EXPECT_EQ(fields[0].toInt(), rank + 1);
+        EXPECT_EQ(fields[1].toDouble(), std::round(top[rank]["value"].toDouble()));
+    }
 }
 
 TEST(ReportAnalyses, EveryBadArgumentIsAUsageErrorWithOneSentenceAndNoOutput) {

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGraphicsView>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -27,7 +28,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "analysis/analysis_csv.h"
 #include "analysis/analysis_page.h"
 #include "analysis/analysis_pages.h"
 #include "analysis/analysis_texts.h"
@@ -193,6 +196,32 @@ TEST_P(AnalysisWindowTest, StatValuesAreTheCorePageAndFollowTheInputs) {
     metric.setCurrentIndex(metric.findData("dps"));
     window.refreshNow();
     EXPECT_FALSE(fallback.isVisibleTo(&window));
+}
+
+// "CSV 저장" writes the tables the tab shows as the core writes them, adding the ending to a bare
+// name, and has nothing to save while a note stands in their place.
+TEST_P(AnalysisWindowTest, CsvSavesTheTablesShown) {
+    AnalysisWindow& window = open();
+    auto& page = tab<StatValuesTab>(window, "statValuesTab");
+    auto& csv = Child<QPushButton>(page, "statValuesCsv");
+    ASSERT_TRUE(csv.isEnabled());
+    const QString named = folder_.file(QStringLiteral("스탯 가치"));
+    QTimer::singleShot(0, [&named] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(named);
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    });
+    csv.click();
+    QFile saved(named + QStringLiteral(".csv"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(),
+              AnalysisPageCsv(
+                  StatValuesPage(ComputeStatValues(run_.form().characterSheet(),
+                                                   MetricProbe(run_.form().catalogue(), dps_)),
+                                 TableForm::Browsed)));
+    type(QStringLiteral("txtMainStat"), QStringLiteral("1e999"));
+    EXPECT_FALSE(csv.isEnabled());
 }
 
 TEST_P(AnalysisWindowTest, CliffLinesSayTheAttackSpeedStepWithItsSignAsTheToolDoes) {

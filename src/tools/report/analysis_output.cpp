@@ -4,14 +4,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "analysis/analysis_csv.h"
 #include "analysis/analysis_pages.h"
 #include "desktop_adapters/qt_text.h"
 
 namespace brakefell::report {
 namespace {
 
-QByteArray Printed(const AnalysisPage& page) {
-    return QStringOf(AnalysisPageText(page)).toUtf8();
+QByteArray Printed(const AnalysisPage& page, OutputForm form) {
+    return form == OutputForm::Csv ? QByteArray::fromStdString(AnalysisPageCsv(page))
+                                   : QStringOf(AnalysisPageText(page)).toUtf8();
 }
 
 QJsonValue Number(std::optional<double> value) {
@@ -31,8 +33,8 @@ QJsonObject ChangedJson(const ChangedMetric& changed) {
 
 }  // namespace
 
-QByteArray StatValuesText(const StatValues& values) {
-    return Printed(StatValuesPage(values, TableForm::Printed));
+QByteArray StatValuesText(const StatValues& values, OutputForm form) {
+    return Printed(StatValuesPage(values, TableForm::Printed), form);
 }
 
 QByteArray StatValuesJson(const StatValues& values) {
@@ -67,8 +69,8 @@ QByteArray StatValuesJson(const StatValues& values) {
     });
 }
 
-QByteArray ComparisonText(const Comparison& comparison) {
-    return Printed(ComparisonPage(comparison, TableForm::Printed));
+QByteArray ComparisonText(const Comparison& comparison, OutputForm form) {
+    return Printed(ComparisonPage(comparison, TableForm::Printed), form);
 }
 
 QByteArray ComparisonJson(const Comparison& comparison) {
@@ -92,7 +94,7 @@ QByteArray ComparisonJson(const Comparison& comparison) {
 }
 
 QByteArray SweepText(const Sweep& sweep) {
-    return Printed(SweepPage(sweep));
+    return Printed(SweepPage(sweep), OutputForm::Columns);
 }
 
 QByteArray SweepJson(const Sweep& sweep) {
@@ -111,8 +113,8 @@ QByteArray SweepJson(const Sweep& sweep) {
 }
 
 QByteArray OptimizationText(const Optimization& optimization, Metric metric,
-                            const FormState& form) {
-    return Printed(OptimizationPage(optimization, metric, form, TableForm::Printed));
+                            const FormState& inputs, OutputForm form) {
+    return Printed(OptimizationPage(optimization, metric, inputs, TableForm::Printed), form);
 }
 
 QByteArray OptimizationJson(const Optimization& optimization, Metric metric) {

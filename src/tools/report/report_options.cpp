@@ -30,7 +30,8 @@ constexpr OptionText kOptions[] = {
     {"stat-values", nullptr, "what one step of each number box is worth", nullptr},
     {"compare", "PATH", "the inputs against those of profile PATH", "a path"},
     {"sweep", "NAME=FROM:TO:STEP", "the metric over one number box", "NAME=FROM:TO:STEP"},
-    {"csv", nullptr, "prints the sweep as CSV: value,metric per point", nullptr},
+    {"csv", nullptr, "prints the analysis as CSV: plain numbers under the columns' captions",
+     nullptr},
     {"optimize", "LIST", "the best runes,gems,passives (comma-separated)",
      "runes, gems and passives, comma-separated"},
     {"top", "N", "how many of the best the optimiser lists (10)", "a whole number from 1"},
@@ -231,8 +232,8 @@ QString ReadAnalysisOptions(const QCommandLineParser& parser, ReportOptions& opt
         options.metric = parser.value(QStringLiteral("metric"));
     }
     options.csv = parser.isSet(QStringLiteral("csv"));
-    if (options.csv && options.analysis != Analysis::Sweep) {
-        return QStringLiteral("--csv goes with --sweep");
+    if (options.csv && options.analysis == Analysis::None) {
+        return QStringLiteral("--csv goes with an analysis");
     }
     if (parser.isSet(QStringLiteral("top"))) {
         bool ok = false;

@@ -2,8 +2,8 @@
 // The command line of brakefell_report: the report of one character, or one analysis of it.
 //   brakefell_report [--edition full|lite] [--catalogue PATH] [--profile PATH] [--code CODE]
 //                    [--set NAME=VALUE]... [--save-profile PATH] [--json] [--share-code]
-//                    [--metric NAME] [--stat-values | --compare PATH |
-//                     --sweep NAME=FROM:TO:STEP [--csv] | --optimize LIST [--top N]]
+//                    [--metric NAME] [--csv] [--stat-values | --compare PATH |
+//                     --sweep NAME=FROM:TO:STEP | --optimize LIST [--top N]]
 
 #include <QString>
 #include <QStringList>

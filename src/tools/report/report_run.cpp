@@ -61,6 +61,11 @@ std::variant<QString, Metric> ChosenMetric(const ReportOptions& options,
     return *choice.metric;
 }
 
+// CSV where asked for, even with --json, as for the sweep.
+OutputForm FormOf(const ReportOptions& options) {
+    return options.csv ? OutputForm::Csv : OutputForm::Columns;
+}
+
 RunResult Compare(const ReportOptions& options, CalculatorSession& a, Metric metric) {
     // B is the profile read over the inputs of A: what a profile does not hold (the options under
     // "-결과 계산 적용 변수-") stays as A has it.
@@ -70,7 +75,8 @@ RunResult Compare(const ReportOptions& options, CalculatorSession& a, Metric met
         return Failure(kExitProfile, QStringOf(messages::kProfileOpenError));
     }
     const Comparison comparison = CompareBuilds(a.form(), b.form(), metric);
-    return Done(options.json ? ComparisonJson(comparison) : ComparisonText(comparison));
+    return Done(options.json && !options.csv ? ComparisonJson(comparison)
+                                             : ComparisonText(comparison, FormOf(options)));
 }
 
 RunResult Sweep(const ReportOptions& options, const CharacterSheet& sheet,
@@ -97,7 +103,8 @@ RunResult RunAnalysis(const ReportOptions& options, CalculatorSession& session) 
     switch (options.analysis) {
         case Analysis::StatValues: {
             const StatValues values = ComputeStatValues(sheet, probe);
-            return Done(options.json ? StatValuesJson(values) : StatValuesText(values));
+            return Done(options.json && !options.csv ? StatValuesJson(values)
+                                                     : StatValuesText(values, FormOf(options)));
         }
         case Analysis::Compare:
             return Compare(options, session, metric);
@@ -106,8 +113,9 @@ RunResult RunAnalysis(const ReportOptions& options, CalculatorSession& session) 
         case Analysis::Optimize: {
             const Optimization best =
                 OptimizeOnThreads(sheet, probe, options.optimize, options.top);
-            return Done(options.json ? OptimizationJson(best, metric)
-                                     : OptimizationText(best, metric, session.form()));
+            return Done(options.json && !options.csv
+                            ? OptimizationJson(best, metric)
+                            : OptimizationText(best, metric, session.form(), FormOf(options)));
         }
         case Analysis::None:
             break;

@@ -17,6 +17,8 @@
 #include "window/analysis/control_texts.h"
 #include "window/analysis/drawn_points.h"
 
+#include "window/analysis/csv_button.h"
+
 namespace brakefell {
 namespace {
 
@@ -307,20 +309,7 @@ void ChartTab::showNearest(const QXYSeries& series, double x) {
 }
 
 void ChartTab::saveCsv() {
-    if (!sweep_) {
-        return;
-    }
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("CSV 저장"), QString(),
-                                                QStringLiteral("CSV (*.csv)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".csv");  // so that a spreadsheet opens it by its name
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QBytesOf(SweepCsv(*sweep_, CsvHeader::Captions))) < 0 || !file.commit()) {
+    if (sweep_ && !SaveCsvAs(this, SweepCsv(*sweep_, CsvHeader::Captions))) {
         hover_->setText(QStringLiteral("CSV를 저장하지 못했습니다."));
     }
 }

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "analysis/analysis_csv.h"
 #include "analysis/analysis_pages.h"
 #include "analysis/compare.h"
 #include "desktop_adapters/qt_text.h"
@@ -18,6 +19,7 @@ ComparisonTab::ComparisonTab(CalculatorSession& session, ComparisonBuild& build,
     snapshot_ = new QPushButton(QStringLiteral("현재 상태를 B로 고정"), this);
     snapshot_->setObjectName(QStringLiteral("snapshotB"));
     open_ = new QPushButton(QStringLiteral("B 프로필 열기…"), this);
+    csv_ = new CsvButton(QStringLiteral("comparisonCsv"), this);
     open_->setObjectName(QStringLiteral("openB"));
     which_ = new QLabel(QStringLiteral("B: 없음"), this);
     which_->setObjectName(QStringLiteral("whichB"));
@@ -48,6 +50,7 @@ ComparisonTab::ComparisonTab(CalculatorSession& session, ComparisonBuild& build,
     buttons->addWidget(snapshot_);
     buttons->addWidget(open_);
     buttons->addWidget(which_, 1);
+    buttons->addWidget(csv_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(pages_, 1);
@@ -79,8 +82,12 @@ void ComparisonTab::openProfile() {
 
 void ComparisonTab::refresh(const AnalysisInputs& in) {
     const auto showNote = [&](const QString& note) {
-        runner_.run(this, in.generation,
-                    [this, note] { return [this, note] { pages_->showNote(note); }; });
+        runner_.run(this, in.generation, [this, note] {
+            return [this, note] {
+                csv_->withdraw();
+                pages_->showNote(note);
+            };
+        });
     };
     if (!build_.isSet()) {
         showNote(
@@ -99,6 +106,7 @@ void ComparisonTab::refresh(const AnalysisInputs& in) {
 }
 
 void ComparisonTab::show(AnalysisPage page) {
+    csv_->offer(AnalysisPageCsv(page));
     pages_->showContent();
     figures_->showTable(std::move(page.tables.at(0)));
     inputsTitle_->setText(QStringOf(page.tables.at(1).title));

@@ -12,6 +12,7 @@
 #include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/analysis_table_view.h"
+#include "window/analysis/csv_button.h"
 #include "window/analysis/note_or_content.h"
 
 namespace brakefell {
@@ -42,6 +43,7 @@ class ComparisonTab : public AnalysisTab {
     AnalysisRunner& runner_;
     QPushButton* snapshot_;
     QPushButton* open_;
+    CsvButton* csv_;
     QLabel* which_;
     NoteOrContent* pages_;
     AnalysisTableView* figures_;

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QVBoxLayout>
 
+#include "analysis/analysis_csv.h"
 #include "analysis/analysis_pages.h"
 #include "desktop_adapters/qt_text.h"
 
@@ -64,7 +65,11 @@ HistoryTab::HistoryTab(CalculatorSession& session, AnalysisRunner& runner, QWidg
                        "두 번 누르거나 Enter: 그 입력으로 되돌리고 계산"));
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(summary_);
+    csv_ = new CsvButton(QStringLiteral("historyCsv"), content);
+    auto* top = new QHBoxLayout;
+    top->addWidget(summary_, 1);
+    top->addWidget(csv_);
+    layout->addLayout(top);
     layout->addWidget(table_);
     pages_ = new NoteOrContent(content, this);
     pages_->setObjectName(QStringLiteral("historyPages"));
@@ -119,9 +124,11 @@ void HistoryTab::show(const Valued& valued, const std::optional<Metric>& chosen)
     AnalysisPage page =
         HistoryPage(times, valued.readings->changes, valued.values, chosen, valued.skippedLines);
     if (page.isNote()) {
+        csv_->withdraw();
         pages_->showNote(LinesText(page.summary));
         return;
     }
+    csv_->offer(AnalysisPageCsv(page));
     summary_->setText(LinesText(page.summary));
     summary_->setVisible(!page.summary.empty());
     pages_->showContent();

@@ -17,6 +17,7 @@
 #include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/analysis_table_view.h"
+#include "window/analysis/csv_button.h"
 #include "window/analysis/note_or_content.h"
 
 namespace brakefell {
@@ -44,6 +45,7 @@ class HistoryTab : public AnalysisTab {
     CalculatorSession& session_;
     AnalysisRunner& runner_;
     NoteOrContent* pages_;
+    CsvButton* csv_;
     QLabel* summary_;  // the line above the table; hidden when it has nothing to say
     AnalysisTableView* table_;
     // Each entry read once: what the table shows again when only the metric changes.

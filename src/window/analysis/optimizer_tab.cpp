@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "analysis/analysis_csv.h"
 #include "analysis/analysis_pages.h"
 #include "analysis/apply_changes.h"
 #include "desktop_adapters/optimizer_threads.h"
@@ -89,6 +90,8 @@ void OptimizerTab::layOut() {
     choices->addWidget(cancel_);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
+    csv_ = new CsvButton(QStringLiteral("optimizerCsv"), this);
+    bottom->addWidget(csv_);
     bottom->addWidget(apply_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
@@ -195,6 +198,7 @@ void OptimizerTab::showResults() {
         progress_->setValue(progress_->maximum());
     }
     AnalysisPage page = OptimizationPage(found, *runMetric_, *resultForm_, TableForm::Browsed);
+    csv_->offer(AnalysisPageCsv(page));
     status_->setText(QStringOf(page.summary.at(0).text));
     results_->showTable(std::move(page.tables.at(0)));
     if (results_->tableModel().rowCount() > 0) {

@@ -20,6 +20,7 @@
 #include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/analysis_table_view.h"
+#include "window/analysis/csv_button.h"
 
 namespace brakefell {
 
@@ -69,6 +70,7 @@ class OptimizerTab : public AnalysisTab {
     QProgressBar* progress_;
     AnalysisTableView* results_;
     QLabel* status_;
+    CsvButton* csv_;
 
     std::optional<AnalysisInputs> last_;
     bool running_ = false;

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "analysis/analysis_csv.h"
 #include "analysis/analysis_pages.h"
 #include "analysis/stat_values.h"
 #include "desktop_adapters/qt_text.h"
@@ -56,7 +57,11 @@ StatValuesTab::StatValuesTab(AnalysisRunner& runner, QWidget* parent)
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cliffs_);
-    layout->addWidget(showUnchanged_);
+    csv_ = new CsvButton(QStringLiteral("statValuesCsv"), content);
+    auto* options = new QHBoxLayout;
+    options->addWidget(showUnchanged_, 1);
+    options->addWidget(csv_);
+    layout->addLayout(options);
     layout->addWidget(table_, 1);
 
     pages_ = new NoteOrContent(content, this);
@@ -81,9 +86,11 @@ void StatValuesTab::refresh(const AnalysisInputs& inputs) {
 
 void StatValuesTab::showPage(AnalysisPage page) {
     if (page.isNote()) {
+        csv_->withdraw();
         pages_->showNote(QStringOf(page.summary.at(0).text));
         return;
     }
+    csv_->offer(AnalysisPageCsv(page));
     pages_->showContent();
     table_->showTable(std::move(page.tables.at(0)));
     cliffs_->showTable(std::move(page.tables.at(1)));

@@ -9,6 +9,7 @@
 #include "window/analysis/analysis_runner.h"
 #include "window/analysis/analysis_tab.h"
 #include "window/analysis/analysis_table_view.h"
+#include "window/analysis/csv_button.h"
 #include "window/analysis/note_or_content.h"
 
 namespace brakefell {
@@ -27,6 +28,7 @@ class StatValuesTab : public AnalysisTab {
     AnalysisTableView* cliffs_;
     AnalysisTableView* table_;
     QCheckBox* showUnchanged_;
+    CsvButton* csv_;
 };
 
 }  // namespace brakefell
