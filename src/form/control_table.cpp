@@ -1,6 +1,8 @@
 #include "form/control_table.h"
 
 #include <array>
+#include <string_view>
+#include <unordered_map>
 
 #include "editions/window_layout.h"
 
@@ -190,12 +192,16 @@ std::span<const ControlSpec> ControlTable() {
 }
 
 const ControlSpec* FindControlSpec(std::string_view name) {
-    for (const ControlSpec& entry : kControls) {
-        if (name == entry.name) {
-            return &entry;
+    // Asked once per control whenever a face shapes the whole form: an index, not a walk.
+    static const std::unordered_map<std::string_view, const ControlSpec*> index = [] {
+        std::unordered_map<std::string_view, const ControlSpec*> entries;
+        for (const ControlSpec& entry : kControls) {
+            entries.emplace(entry.name, &entry);
         }
-    }
-    return nullptr;
+        return entries;
+    }();
+    const auto found = index.find(name);
+    return found == index.end() ? nullptr : found->second;
 }
 
 bool FaceOffers(Face face, const ControlSpec& control) {
