@@ -29,21 +29,11 @@ namespace {
 
 const QString kGeometryKey = QStringLiteral("analysis/geometry");
 
-constexpr ControlTexts kMetric{"metric", "지표", "모든 탭이 이 지표로 빌드를 잽니다"};
-constexpr ControlTexts kFallback{"metricFallback", "", ""};
-constexpr ControlTexts kTabs{"tabs", "분석", ""};
-// The tabs in the order AnalysisWindow::build makes them: the page's name, the tab's title and tip.
-constexpr ControlTexts kPageTexts[] = {
-    {"statValuesTab", "스탯 가치", "입력 칸 하나를 한 단계 바꿀 때 지표가 얼마나 바뀌는지"},
-    {"comparisonTab", "비교", "지금 입력을 기준 빌드(B)와 비교"},
-    {"chartTab", "그래프", "입력 칸 하나의 값에 따른 지표"},
-    {"optimizerTab", "최적화", "룬, 전설 보석, 지속 스킬의 가장 좋은 조합"},
-    {"historyTab", "기록", "지난 계산들과 그 지표"},
-};
-constexpr ControlTexts kCopyCode{"copyCode", "코드 복사",
-                                 "지금 입력의 빌드 코드를 클립보드에 (Ctrl+Shift+C)"};
-constexpr ControlTexts kPasteCode{"pasteCode", "코드 붙여넣기",
-                                  "클립보드의 빌드 코드를 입력으로 (Ctrl+Shift+V)"};
+const ControlTexts& kMetric = AnalysisWordOf("metric");
+const ControlTexts& kFallback = AnalysisWordOf("metricFallback");
+const ControlTexts& kTabs = AnalysisWordOf("tabs");
+const ControlTexts& kCopyCode = AnalysisWordOf("copyCode");
+const ControlTexts& kPasteCode = AnalysisWordOf("pasteCode");
 
 // The window's settings live beside the history, in the user's data folder: one file for both
 // editions, never in the program's folder.
@@ -72,7 +62,7 @@ AnalysisWindow::AnalysisWindow(CalculatorSession& session)
 }
 
 void AnalysisWindow::build() {
-    metricLabel_ = new QLabel(QStringLiteral("지표:"), this);
+    metricLabel_ = new QLabel(CaptionOf(AnalysisWordOf("metricLabel")), this);
     metric_ = Spoken<QComboBox>(kMetric, this);
     metricLabel_->setBuddy(metric_);
     for (const Metric& metric : AllMetrics()) {
@@ -94,9 +84,9 @@ void AnalysisWindow::build() {
     optimizer_ = new OptimizerTab(session_, runner_, this);
     pages_ = {new StatValuesTab(runner_, this), comparison_, new ChartTab(buildB_, runner_, this),
               optimizer_, new HistoryTab(session_, runner_, this)};
-    static_assert(std::size(kPageTexts) == 5);
+    // The tabs in the order the words name them: the page's name, the tab's title and tip.
     for (std::size_t i = 0; i < pages_.size(); ++i) {
-        const ControlTexts& texts = kPageTexts[i];
+        const ControlTexts& texts = AnalysisTabWords()[i];
         pages_[i]->setObjectName(QString::fromUtf8(texts.name));
         tabs_->addTab(pages_[i], QString::fromUtf8(texts.caption));
         tabs_->setTabToolTip(static_cast<int>(i), QString::fromUtf8(texts.tip));

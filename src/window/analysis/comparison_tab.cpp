@@ -10,34 +10,28 @@
 #include "analysis/analysis_pages.h"
 #include "analysis/compare.h"
 #include "desktop_adapters/qt_text.h"
+#include "window/analysis/control_texts.h"
 
 namespace brakefell {
 
 ComparisonTab::ComparisonTab(CalculatorSession& session, ComparisonBuild& build,
                              AnalysisRunner& runner, QWidget* parent)
     : AnalysisTab(parent), session_(session), build_(build), runner_(runner) {
-    snapshot_ = new QPushButton(QStringLiteral("현재 상태를 B로 고정"), this);
-    snapshot_->setObjectName(QStringLiteral("snapshotB"));
-    open_ = new QPushButton(QStringLiteral("B 프로필 열기…"), this);
+    snapshot_ = Captioned<QPushButton>(AnalysisWordOf("snapshotB"), this);
+    open_ = Captioned<QPushButton>(AnalysisWordOf("openB"), this);
     csv_ = new CsvButton(QStringLiteral("comparisonCsv"), this);
-    open_->setObjectName(QStringLiteral("openB"));
-    which_ = new QLabel(QStringLiteral("B: 없음"), this);
-    which_->setObjectName(QStringLiteral("whichB"));
+    which_ = Named(new QLabel(CaptionOf(AnalysisWordOf("whichB")), this), AnalysisWordOf("whichB"));
 
     auto* content = new QWidget(this);
-    figures_ =
-        new AnalysisTableView(QStringLiteral("figures"), QStringLiteral("기준과 지금의 수치"),
-                              AnalysisTableView::Fit::FirstStretches, content);
-    inputs_ = new AnalysisTableView(QStringLiteral("inputsDiffer"), QStringLiteral("다른 입력"),
+    const ControlTexts& figures = AnalysisWordOf("figures");
+    const ControlTexts& inputs = AnalysisWordOf("inputsDiffer");
+    figures_ = new AnalysisTableView(QString::fromUtf8(figures.name), CaptionOf(figures),
+                                     AnalysisTableView::Fit::FirstStretches, content);
+    inputs_ = new AnalysisTableView(QString::fromUtf8(inputs.name), CaptionOf(inputs),
                                     AnalysisTableView::Fit::FirstStretches, content);
     inputsTitle_ = new QLabel(content);
-    snapshot_->setToolTip(QStringLiteral(
-        "지금의 입력을 기준(B)으로 고정합니다. 그 뒤에 입력을 바꾸면 기준과 비교해 보입니다."));
-    open_->setToolTip(QStringLiteral("저장해 둔 프로필을 기준(B)으로 엽니다."));
-    figures_->setToolTip(
-        QStringLiteral("차이는 지금 − 기준, %는 기준 대비입니다. 지금이 더 좋으면 초록, 더 "
-                       "나쁘면 빨강입니다 (처치 시간은 짧을수록 좋음)."));
-    inputs_->setToolTip(QStringLiteral("기준(B)과 지금 사이에 값이 다른 입력입니다."));
+    figures_->setToolTip(TipOf(figures));
+    inputs_->setToolTip(TipOf(inputs));
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
     contentLayout->addWidget(figures_, 3);
@@ -90,9 +84,7 @@ void ComparisonTab::refresh(const AnalysisInputs& in) {
         });
     };
     if (!build_.isSet()) {
-        showNote(
-            QStringLiteral("B가 없습니다. \"현재 상태를 B로 고정\" 또는 \"B 프로필 열기…\"로 "
-                           "비교할 빌드를 정하세요."));
+        showNote(QStringOf(kNoBuildB));
         return;
     }
     if (!in.metric) {

@@ -5,13 +5,19 @@
 #include <QString>
 #include <QWidget>
 
+#include "analysis/analysis_words.h"
+
 namespace brakefell {
 
-struct ControlTexts {
-    const char* name;
-    const char* caption;  // a button's or a check box's text; else its accessible name
-    const char* tip;
-};
+using ControlTexts = AnalysisWord;
+
+// The word's caption and tip as the window shows them.
+inline QString CaptionOf(const ControlTexts& texts) {
+    return QString::fromUtf8(texts.caption);
+}
+inline QString TipOf(const ControlTexts& texts) {
+    return QString::fromUtf8(texts.tip);
+}
 
 // The widget with its object name and tool tip.
 template <typename Widget>

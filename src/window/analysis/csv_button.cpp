@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
+#include "window/analysis/control_texts.h"
+
 namespace brakefell {
 
 bool SaveCsvAs(QWidget* parent, const std::string& bytes) {
@@ -24,9 +26,9 @@ bool SaveCsvAs(QWidget* parent, const std::string& bytes) {
 }
 
 CsvButton::CsvButton(const QString& objectName, QWidget* parent)
-    : QPushButton(QStringLiteral("CSV 저장"), parent) {
+    : QPushButton(CaptionOf(AnalysisWordOf("csv")), parent) {
     setObjectName(objectName);
-    setToolTip(QStringLiteral("보이는 표를 스프레드시트용 CSV 파일로 저장합니다"));
+    setToolTip(TipOf(AnalysisWordOf("csv")));
     setEnabled(false);
     connect(this, &QPushButton::clicked, this, &CsvButton::save);
 }

@@ -14,28 +14,18 @@
 namespace brakefell {
 namespace {
 
-const QString kOutOfDate = QStringLiteral(
-    "입력이 바뀌었습니다. 이 결과는 지난 입력의 것입니다. \"시작\"으로 다시 찾으세요.");
+const QString kOutOfDate = QStringOf(kResultOutOfDate);
 
-constexpr ControlTexts kRunes{"optimizeRunes", "룬",
-                              "여섯 슬롯의 룬을 모두 바꿔 봅니다 (최대 46,656가지)"};
-constexpr ControlTexts kGems{"optimizeGems", "전설 보석",
-                             "켜 둔 전설 보석의 수는 그대로, 어느 보석을 켤지 바꿔 봅니다"};
-constexpr ControlTexts kPassives{
-    "optimizePassives", "지속 스킬",
-    "켜 둔 지속 스킬의 수는 그대로, 어느 지속 스킬을 켤지 바꿔 봅니다"};
-constexpr ControlTexts kCount{"optimizeCount", "보여 줄 개수",
-                              "결과 표에 보여 줄 서로 다른 결과의 수"};
-constexpr ControlTexts kStart{"optimizeStart", "시작", "지금 입력으로 모든 조합을 계산합니다"};
-constexpr ControlTexts kCancel{"optimizeCancel", "취소",
-                               "찾기를 멈추고 그때까지 찾은 결과를 보여 줍니다"};
-constexpr ControlTexts kProgress{"optimizeProgress", "진행", "계산한 조합의 비율"};
-constexpr ControlTexts kResults{
-    "optimizeResults", "최적화 결과",
-    "지표가 좋은 순서; 같은 값을 내는 조합은 바꿀 것이 가장 적은 하나만"};
-constexpr ControlTexts kApply{"optimizeApply", "적용",
-                              "고른 결과의 바꿀 것을 입력에 적용하고 계산합니다"};
-constexpr ControlTexts kStatus{"optimizeStatus", "", "찾기의 상태"};
+const ControlTexts& kRunes = AnalysisWordOf("optimizeRunes");
+const ControlTexts& kGems = AnalysisWordOf("optimizeGems");
+const ControlTexts& kPassives = AnalysisWordOf("optimizePassives");
+const ControlTexts& kCount = AnalysisWordOf("optimizeCount");
+const ControlTexts& kStart = AnalysisWordOf("optimizeStart");
+const ControlTexts& kCancel = AnalysisWordOf("optimizeCancel");
+const ControlTexts& kProgress = AnalysisWordOf("optimizeProgress");
+const ControlTexts& kResults = AnalysisWordOf("optimizeResults");
+const ControlTexts& kApply = AnalysisWordOf("optimizeApply");
+const ControlTexts& kStatus = AnalysisWordOf("optimizeStatus");
 
 }  // namespace
 
@@ -75,10 +65,10 @@ void OptimizerTab::build() {
 }
 
 void OptimizerTab::layOut() {
-    auto* countLabel = new QLabel(QStringLiteral("상위 N개:"), this);
+    auto* countLabel = new QLabel(CaptionOf(AnalysisWordOf("optimizeCountLabel")), this);
     countLabel->setBuddy(count_);
     auto* choices = new QHBoxLayout;
-    choices->addWidget(new QLabel(QStringLiteral("바꿔 볼 것:"), this));
+    choices->addWidget(new QLabel(CaptionOf(AnalysisWordOf("optimizeChoices")), this));
     choices->addWidget(runes_);
     choices->addWidget(gems_);
     choices->addWidget(passives_);
@@ -141,7 +131,7 @@ void OptimizerTab::start() {
     }
     const OptimizeChoices choices{runes_->isChecked(), gems_->isChecked(), passives_->isChecked()};
     if (!choices.runes && !choices.gems && !choices.passives) {
-        status_->setText(QStringLiteral("바꿔 볼 것을 하나 이상 고르세요."));
+        status_->setText(QStringOf(kNothingToVary));
         return;
     }
     // The inputs as they are now: changes made while the search runs do not reach it.
@@ -156,7 +146,7 @@ void OptimizerTab::start() {
     start_->setEnabled(false);
     cancel_->setEnabled(true);
     apply_->setEnabled(false);
-    status_->setText(QStringLiteral("찾는 중…"));
+    status_->setText(QStringOf(kSearching));
 
     const auto work = [this, in, top, choices, cancelled = cancelled_] {
         const MetricProbe probe(in.catalogue(), *in.metric);

@@ -8,9 +8,14 @@
 #include "analysis/analysis_pages.h"
 #include "analysis/stat_values.h"
 #include "desktop_adapters/qt_text.h"
+#include "window/analysis/control_texts.h"
 
 namespace brakefell {
 namespace {
+
+const ControlTexts& kCliffs = AnalysisWordOf("cliffs");
+const ControlTexts& kTable = AnalysisWordOf("statValues");
+const ControlTexts& kShowUnchanged = AnalysisWordOf("showUnchanged");
 
 // The columns of the window's stat-value table (StatValuesPage, TableForm::Browsed).
 constexpr int kStepColumn = 1;
@@ -23,12 +28,11 @@ constexpr int kMainStatColumn = 6;
 StatValuesTab::StatValuesTab(AnalysisRunner& runner, QWidget* parent)
     : AnalysisTab(parent), runner_(runner) {
     auto* content = new QWidget(this);
-    cliffs_ =
-        new AnalysisTableView(QStringLiteral("cliffs"), QStringLiteral("공격속도 구간이 바뀌는 곳"),
-                              AnalysisTableView::Fit::FirstStretches, content);
+    cliffs_ = new AnalysisTableView(QStringLiteral("cliffs"), CaptionOf(kCliffs),
+                                    AnalysisTableView::Fit::FirstStretches, content);
     cliffs_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     cliffs_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_ = new AnalysisTableView(QStringLiteral("statValues"), QStringLiteral("스탯 가치"),
+    table_ = new AnalysisTableView(QStringLiteral("statValues"), CaptionOf(kTable),
                                    AnalysisTableView::Fit::FirstStretches, content);
     table_->setSortingEnabled(true);
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the window's order
@@ -40,19 +44,12 @@ StatValuesTab::StatValuesTab(AnalysisRunner& runner, QWidget* parent)
     // A narrow window drops the step first, then the figures of lowering (raising mirrors them
     // closely), then the main-stat equivalent; the box and the gain of raising it always stay.
     table_->setDropOrder({kStepColumn, kMinusPercentColumn, kMinusColumn, kMainStatColumn});
-    showUnchanged_ = new QCheckBox(QStringLiteral("변화 없는 칸도 보기"), content);
-    showUnchanged_->setObjectName(QStringLiteral("showUnchanged"));
+    showUnchanged_ = Captioned<QCheckBox>(kShowUnchanged, content);
     connect(showUnchanged_, &QCheckBox::toggled, this,
             [this](bool shown) { table_->setHidesUnchanged(!shown); });
 
-    cliffs_->setToolTip(
-        QStringLiteral("공격속도를 얼마나 바꾸면 구간이 바뀌는지, 그때의 지표 값입니다."));
-    table_->setToolTip(
-        QStringLiteral("각 칸을 한 단계 올리거나 내렸을 때 지표가 얼마나 변하는지와, 같은 효과를 "
-                       "내는 민첩입니다. 머리글을 누르면 정렬되고, 창이 좁으면 "
-                       "덜 중요한 열부터 숨겨집니다."));
-    showUnchanged_->setToolTip(
-        QStringLiteral("올려도 내려도 지표가 변하지 않는 칸까지 표에 보입니다."));
+    cliffs_->setToolTip(TipOf(kCliffs));
+    table_->setToolTip(TipOf(kTable));
 
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
