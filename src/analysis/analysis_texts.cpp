@@ -1,5 +1,7 @@
 #include "analysis/analysis_texts.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "form/input_captions.h"
@@ -87,6 +89,28 @@ std::u16string ChoiceChangeText(const FormState& form, const ChoiceChange& chang
         return InputCaption(change.name) + u": " + item(change.from) + u" → " + item(change.to);
     }
     return InputCaption(change.name) + (change.to == 1 ? u" 켬" : u" 끔");
+}
+
+}  // namespace brakefell
+
+namespace brakefell {
+
+std::u16string SearchSizeText(long long total) {
+    return FormatNumber(static_cast<double>(total), u"#,##0") + u"가지 조합을 계산합니다…";
+}
+
+std::u16string SearchProgressText(long long done, long long total,
+                                  std::optional<double> secondsLeft) {
+    const double share =
+        total > 0 ? std::floor(100.0 * static_cast<double>(done) / static_cast<double>(total)) : 0;
+    std::u16string text = FormatNumber(static_cast<double>(done), u"#,##0") + u" / " +
+                          FormatNumber(static_cast<double>(total), u"#,##0") + u"가지 (" +
+                          FormatNumber(share, u"0") + u"%)";
+    if (secondsLeft) {
+        text += u", 남은 시간 약 " +
+                FormatNumber(std::ceil(std::max(0.0, *secondsLeft)), u"#,##0") + u"초";
+    }
+    return text;
 }
 
 }  // namespace brakefell

@@ -47,3 +47,15 @@ std::u16string MetricFallbackText(Metric chosen, Metric shown, std::u16string_vi
 std::u16string ChoiceChangeText(const FormState& form, const ChoiceChange& change);
 
 }  // namespace brakefell
+
+namespace brakefell {
+
+// What a search is about to do: "46,656가지 조합을 계산합니다…".
+std::u16string SearchSizeText(long long total);
+
+// How far a search has come, and how long it has yet to go at the pace so far: "12,345 /
+// 46,656가지 (26%), 남은 시간 약 3초"; without a pace yet, the counts alone.
+std::u16string SearchProgressText(long long done, long long total,
+                                  std::optional<double> secondsLeft);
+
+}  // namespace brakefell

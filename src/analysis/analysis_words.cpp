@@ -17,6 +17,8 @@ constexpr auto kWords = std::to_array<AnalysisWord>({
     {"optimizerTab", "최적화", "룬, 전설 보석, 지속 스킬의 가장 좋은 조합"},
     {"historyTab", "기록", "지난 계산들과 그 지표"},
     // Above the tabs.
+    {"analysisTitle", "빌드 분석", ""},
+    {"analysisBack", "← 입력", "계산기의 입력으로 돌아갑니다"},
     {"metric", "지표", "모든 탭이 이 지표로 빌드를 잽니다"},
     {"metricLabel", "지표:", ""},
     {"metricFallback", "", ""},
@@ -35,6 +37,7 @@ constexpr auto kWords = std::to_array<AnalysisWord>({
     {"snapshotB", "현재 상태를 B로 고정",
      "지금의 입력을 기준(B)으로 고정합니다. 그 뒤에 입력을 바꾸면 기준과 비교해 보입니다."},
     {"openB", "B 프로필 열기…", "저장해 둔 프로필을 기준(B)으로 엽니다."},
+    {"pasteB", "B 코드 붙여넣기…", "빌드 코드나 링크를 기준(B)으로 엽니다."},
     {"whichB", "B: 없음", ""},
     {"figures", "기준과 지금의 수치",
      "차이는 지금 − 기준, %는 기준 대비입니다. 지금이 더 좋으면 초록, 더 나쁘면 빨강입니다 "

@@ -34,4 +34,9 @@ inline constexpr char16_t kSearching[] = u"찾는 중…";
 inline constexpr char16_t kNoBuildB[] =
     u"B가 없습니다. \"현재 상태를 B로 고정\" 또는 \"B 프로필 열기…\"로 비교할 빌드를 정하세요.";
 
+// Which build B is, %1 standing for the time it was pinned or the file's name.
+inline constexpr char16_t kWhichBPinned[] = u"B: %1에 고정한 입력";
+inline constexpr char16_t kWhichBFile[] = u"B: %1";
+inline constexpr char16_t kWhichBCode[] = u"B: 붙여 넣은 코드";
+
 }  // namespace brakefell

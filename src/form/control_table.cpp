@@ -204,10 +204,6 @@ const ControlSpec* FindControlSpec(std::string_view name) {
     return found == index.end() ? nullptr : found->second;
 }
 
-bool FaceOffers(Face face, const ControlSpec& control) {
-    return face == Face::Window || control.role != ControlRole::Analysis;
-}
-
 const char* CaptionIn(Edition edition, const ControlSpec& control) {
     for (const CaptionOverride& own : LayoutOf(edition).captions) {
         if (std::string_view(own.control) == control.name) {

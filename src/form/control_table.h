@@ -33,17 +33,10 @@ struct ControlSpec {
     ControlLook look = {};
 };
 
-// The faces that show the controls to a player.
-enum class Face { Window, Page };
-
 std::span<const ControlSpec> ControlTable();
 
 // The table's entry of that name; nullptr for a name the window does not have.
 const ControlSpec* FindControlSpec(std::string_view name);
-
-// Whether the face offers the control at all: the page leaves out "빌드 분석", which only the
-// window has.
-bool FaceOffers(Face face, const ControlSpec& control);
 
 // The caption the control shows in the edition's window: the table's, unless the edition names
 // it its own way ("동물-늑대" in the lite window).

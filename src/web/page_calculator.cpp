@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "analysis/analysis_texts.h"
+#include "analysis/apply_changes.h"
 #include "editions/layout_sections.h"
 #include "editions/window_layout.h"
 #include "form/control_assignment.h"
@@ -15,8 +17,10 @@
 #include "form/report_boxes.h"
 #include "profile/profile_lines.h"
 #include "profile/share_code.h"
+#include "profile/shared_build.h"
 #include "session/calculator_session.h"
 #include "text/strings.h"
+#include "web/page_analysis_shapes.h"
 #include "web/page_host.h"
 #include "web/page_shapes.h"
 
@@ -57,6 +61,31 @@ class PageCalculator {
     PageOutcome shutDown() { return PageOutcomeOf(session_->shutDown()); }
     std::u16string shareCode() const { return session_->shareCode(); }
     val profileBytes() const { return JsBytes(WriteProfile(session_->form())); }
+    // The build whole, as the analyses' workers read it (BuildOfBytes).
+    val buildBytes() const { return JsBytes(BytesOfBuild(BuildOf(session_->form()))); }
+    // Counts every change of the inputs: an analysis asked at one count is stale at another.
+    double inputsGeneration() const { return static_cast<double>(session_->inputsGeneration()); }
+
+    // B for 비교 from a pasted code or link, as a build's bytes; empty when it is no code.
+    val buildBytesOfCode(const std::u16string& text) const {
+        const std::optional<SharedBuild> build = BuildOfShareCode(deflate_, text);
+        return JsBytes(build ? BytesOfBuild(*build) : std::string());
+    }
+    // ... from a profile file's bytes: the profile alone, the other inputs as a fresh start has
+    // them. Whether it reads is the analyses' to say.
+    static val buildBytesOfProfile(const val& profile) {
+        return JsBytes(BytesOfBuild(SharedBuild{BytesOfJs(profile), std::nullopt}));
+    }
+
+    // "적용": an optimiser's suggestion made in the inputs as a person makes it, then calculated.
+    // False when the inputs no longer take it.
+    bool applySuggestion(const val& changes) {
+        if (!ApplyChoiceChanges(session_->form(), ChangesOfJs(changes))) {
+            return false;
+        }
+        session_->calculate();
+        return true;
+    }
 
     // A person's change of one control, with the window's reactions; the empty text when it was
     // taken, else why not.
@@ -70,13 +99,11 @@ class PageCalculator {
         return build ? ShareCodeOf(deflate_, *build) : std::u16string();
     }
 
-    // Every control the page offers, as the core holds it now.
+    // Every control, as the core holds it now.
     std::vector<PageControl> controls() const {
         std::vector<PageControl> shapes;
         for (const ControlState& control : session_->form().controls()) {
-            if (offered(control)) {
-                shapes.push_back(PageControlOf(control, session_->edition()));
-            }
+            shapes.push_back(PageControlOf(control, session_->edition()));
         }
         return shapes;
     }
@@ -87,7 +114,7 @@ class PageCalculator {
         std::vector<PageControl> shapes;
         const std::vector<ControlState>& controls = session_->form().controls();
         for (std::size_t at = 0; at < controls.size(); ++at) {
-            if (changed_[at] && offered(controls[at])) {
+            if (changed_[at]) {
                 shapes.push_back(PageControlOf(controls[at], session_->edition()));
             }
         }
@@ -127,18 +154,21 @@ class PageCalculator {
     std::unique_ptr<CalculatorSession> session_;
     std::vector<bool> changed_ = std::vector<bool>(session_->form().controls().size(), false);
 
-    bool offered(const ControlState& control) const {
-        const ControlSpec* entry = FindControlSpec(Utf8OfUtf16(control.name));
-        return entry == nullptr || FaceOffers(Face::Page, *entry);
-    }
-
     void noteChange(const ControlState& control) {
         const FormState& form = session_->form();
         changed_[static_cast<std::size_t>(form.find(control.name) - form.controls().data())] = true;
     }
 };
 
+// How far the optimiser's workers have come, in the analyses' own words; a negative time left is
+// none yet.
+std::u16string SearchProgress(double done, double total, double secondsLeft) {
+    return SearchProgressText(static_cast<long long>(done), static_cast<long long>(total),
+                              secondsLeft < 0 ? std::nullopt : std::optional(secondsLeft));
+}
+
 EMSCRIPTEN_BINDINGS(brakefell) {
+    emscripten::function("searchProgressText", &SearchProgress);
     emscripten::class_<PageCalculator>("Calculator")
         .constructor<const std::string&, val, const std::string&>()
         .function("startUp", &PageCalculator::startUp)
@@ -149,6 +179,11 @@ EMSCRIPTEN_BINDINGS(brakefell) {
         .function("shareCode", &PageCalculator::shareCode)
         .function("reshareCode", &PageCalculator::reshareCode)
         .function("profileBytes", &PageCalculator::profileBytes)
+        .function("buildBytes", &PageCalculator::buildBytes)
+        .function("inputsGeneration", &PageCalculator::inputsGeneration)
+        .function("applySuggestion", &PageCalculator::applySuggestion)
+        .function("buildBytesOfCode", &PageCalculator::buildBytesOfCode)
+        .class_function("buildBytesOfProfile", &PageCalculator::buildBytesOfProfile)
         .function("assign", &PageCalculator::assign)
         .function("controls", &PageCalculator::controls)
         .function("takeChanges", &PageCalculator::takeChanges)

@@ -46,8 +46,7 @@ TEST(ControlTable, EveryControlStartsAsAFreshWindowHasIt) {
 }
 
 // The faces serve commands and report boxes by role: each command has exactly one button, every
-// button gives a command, every report box holds a part of the report, and the page offers all
-// but the companion window.
+// button gives a command, every report box holds a part of the report.
 TEST(ControlTable, CommandsAndReportPartsHaveTheirRoles) {
     using R = ControlRole;
     std::multiset<R> roles;
@@ -56,8 +55,6 @@ TEST(ControlTable, CommandsAndReportPartsHaveTheirRoles) {
             entry.kind == ControlKind::CommandButton || entry.kind == ControlKind::ResultBox;
         EXPECT_EQ(entry.role != R::None, served) << entry.name;
         roles.insert(entry.role);
-        EXPECT_TRUE(FaceOffers(Face::Window, entry));
-        EXPECT_EQ(FaceOffers(Face::Page, entry), entry.role != R::Analysis);
     }
     for (const R once : {R::Calculate, R::Open, R::Save, R::Analysis, R::Totals, R::Trace}) {
         EXPECT_EQ(roles.count(once), 1u) << static_cast<int>(once);

@@ -38,12 +38,23 @@ async function start() {
   host.lend(`${kProgramFolder}/${kCatalogueName}`, new Uint8Array(await catalogue.arrayBuffer()));
 
   let page = null;
+  // "빌드 분석": its code and workers load when the player first opens it.
+  let analysis = null;
+  const openAnalysis = async () => {
+    if (!analysis) {
+      const { AnalysisView } = await import("./analysis_view.js");
+      analysis ??= AnalysisView.create(core, page);
+    }
+    (await analysis).show(page);
+  };
+  const followInputs = () => analysis?.then((view) => view.refresh());
   // Opens the page in `edition`; `code`, when given, is the build it then shows.
   const openEdition = (edition, { code = null, quiet = false } = {}) => {
     page?.shutDown();
     localStorage.setItem(kEditionKey, edition);
     liteSwitch.checked = edition === "lite";
-    page = new CalculatorPage(core, host, edition);
+    page = new CalculatorPage(core, host, edition, { analysis: openAnalysis, shown: followInputs });
+    analysis?.then((view) => view.attach(page));
     // A first visit starts from the defaults with a line saying so; a visitor who came by a
     // link hears nothing of the start-up, only of the link if it is damaged.
     page.startUp(quiet ? () => {} : noticeLine);
@@ -78,6 +89,7 @@ async function start() {
     save: () => page.save(),
     open: () => page.chooseProfile(),
     copyLink: () => copyLink(linkToBuild()),
+    analysis: openAnalysis,
     openCode: (text) => page.openCode(text),
     focusAfter: (name) => page.focusAfter(name),
   });

@@ -49,7 +49,8 @@ async function saveWithPicker(bytes) {
 }
 
 export class CalculatorPage {
-  constructor(core, host, edition) {
+  // `analysis`: opens "빌드 분석"; `shown`: told after every change of the inputs is shown.
+  constructor(core, host, edition, { analysis, shown } = {}) {
     this.host = host;
     this.edition = edition;
     this.calculator = new core.Calculator(edition, host, kProgramFolder);
@@ -57,6 +58,8 @@ export class CalculatorPage {
       calculate: () => this.calculate(),
       open: () => this.chooseProfile(),
       save: () => this.save(),
+      analysis,
+      shown,
     });
     this.layout = layoutOf(this.calculator.layout());
     this.sections = sectionsOf(this.calculator.sections());

@@ -34,7 +34,7 @@ function captioned(type, className, control) {
 
 export class ControlWidgets {
   // `calculator`: the core's calculator. `commands`: what each command does, by its role
-  // ("calculate", "open", "save").
+  // ("calculate", "open", "save", "analysis"), and `shown`, told after every change is shown.
   constructor(calculator, commands) {
     this.calculator = calculator;
     this.commands = commands;
@@ -168,9 +168,11 @@ export class ControlWidgets {
     this.refresh();
   }
 
-  // Shows every control the core changed since the last time, as it now holds it.
+  // Shows every control the core changed since the last time, as it now holds it; then whoever
+  // follows the inputs hears of it.
   refresh() {
     this.showEach(controlsOf(this.calculator.takeChanges()));
+    this.commands.shown?.();
   }
 
   // Shows every control afresh, as after a new layout.

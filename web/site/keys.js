@@ -1,4 +1,5 @@
-// The page's keys and paste: Ctrl+Enter calculates, Ctrl+S saves the profile, Ctrl+O opens one,
+// The page's keys and paste: Ctrl+Enter calculates, F2 opens "빌드 분석", Ctrl+S saves the
+// profile, Ctrl+O opens one,
 // Ctrl+Shift+C copies the build's link, Enter in a box moves on as a phone's "next" key does,
 // Ctrl+A in a report box selects that box alone, and a code or link pasted anywhere outside a
 // text box opens its build. F5 stays the browser's reload. (⌘ stands for Ctrl on a Mac.)
@@ -16,7 +17,7 @@ function selectContents(element) {
   selection.addRange(range);
 }
 
-// `actions`: { calculate, save, open, copyLink, openCode(text), focusAfter(name) }.
+// `actions`: { calculate, save, open, copyLink, analysis, openCode(text), focusAfter(name) }.
 export function installKeys(actions) {
   addEventListener("keydown", (event) => {
     if (document.querySelector("dialog[open]")) return; // a dialog's keys are its own
@@ -24,6 +25,7 @@ export function installKeys(actions) {
     const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
     let action = null;
     if (command && !event.shiftKey && key === "Enter") action = actions.calculate;
+    else if (!command && !event.shiftKey && key === "F2") action = actions.analysis;
     else if (command && !event.shiftKey && key === "s") action = actions.save;
     else if (command && !event.shiftKey && key === "o") action = actions.open;
     else if (command && event.shiftKey && key === "c") action = actions.copyLink;

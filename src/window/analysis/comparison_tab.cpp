@@ -55,7 +55,7 @@ ComparisonTab::ComparisonTab(CalculatorSession& session, ComparisonBuild& build,
 
 void ComparisonTab::snapshot() {
     build_.snapshot(session_.form());
-    which_->setText(QStringLiteral("B: %1에 고정한 입력")
+    which_->setText(QStringOf(kWhichBPinned)
                         .arg(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss"))));
     emit buildChanged();
 }
@@ -69,7 +69,7 @@ void ComparisonTab::openProfile() {
     }
     if (build_.loadProfile(session_.platform().storage, *path, session_.form(),
                            session_.prompts())) {
-        which_->setText(QStringLiteral("B: ") + QFileInfo(QPathOf(*path)).fileName());
+        which_->setText(QStringOf(kWhichBFile).arg(QFileInfo(QPathOf(*path)).fileName()));
         emit buildChanged();
     }
 }

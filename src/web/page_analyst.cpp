@@ -1,0 +1,240 @@
+// The analyses as a page's worker runs them: one analyst per worker, over its own catalogue and a
+// build handed over as bytes (BytesOfBuild), never the page's widgets. Each answer is the core's
+// own page of tables (analysis_pages.h) as a plain value that a worker can post; the page only
+// draws it. The optimiser's search is split into ranges that several analysts compute and one
+// merges (OptimizationSearch), so every worker answers the same ranking.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "analysis/analysis_csv.h"
+#include "analysis/analysis_pages.h"
+#include "analysis/analysis_texts.h"
+#include "analysis/analysis_words.h"
+#include "analysis/compare.h"
+#include "analysis/metric_choice.h"
+#include "analysis/metric_probe.h"
+#include "analysis/optimizer.h"
+#include "analysis/stat_values.h"
+#include "catalogue/catalogue_reader.h"
+#include "form/messages.h"
+#include "form/skill_slots.h"
+#include "form/start_up_lists.h"
+#include "profile/shared_build.h"
+#include "text/strings.h"
+#include "web/page_analysis_shapes.h"
+#include "web/page_host.h"
+
+namespace brakefell::web {
+namespace {
+
+using emscripten::val;
+
+std::optional<Metric> AskedMetric(const std::u16string& name) {
+    return name.empty() ? std::nullopt : MetricNamed(name);
+}
+
+}  // namespace
+
+class PageAnalyst {
+  public:
+    // `catalogue`: the bytes of the shipped catalogue file, as the calculator reads it.
+    explicit PageAnalyst(const val& catalogue) {
+        const CatalogueLoadResult loaded = ParseSkillCatalogue(BytesOfJs(catalogue), catalogue_);
+        ready_ = loaded.ok && loaded.skillsStored > 0;
+        FillStartUpLists(blank_);
+        if (ready_) {
+            FillSkillSlots(blank_);
+        }
+    }
+
+    // The words of the analyses' controls by name: {caption, tip}, the tabs' names in order, and
+    // the sentences the page says by itself.
+    val words() const {
+        val byName = val::object();
+        for (const AnalysisWord& word : AnalysisWords()) {
+            val texts = val::object();
+            texts.set("caption", Utf16OfUtf8(word.caption));
+            texts.set("tip", Utf16OfUtf8(word.tip));
+            byName.set(word.name, texts);
+        }
+        val tabs = val::array();
+        for (const AnalysisWord& word : AnalysisTabWords()) {
+            tabs.call<void>("push", std::string(word.name));
+        }
+        val sentences = val::object();
+        sentences.set("outOfDate", std::u16string(kResultOutOfDate));
+        sentences.set("nothingToVary", std::u16string(kNothingToVary));
+        sentences.set("searching", std::u16string(kSearching));
+        sentences.set("noBuildB", std::u16string(kNoBuildB));
+        sentences.set("whichPinned", std::u16string(kWhichBPinned));
+        sentences.set("whichFile", std::u16string(kWhichBFile));
+        sentences.set("whichCode", std::u16string(kWhichBCode));
+        sentences.set("profileUnread", std::u16string(messages::kProfileOpenError));
+        sentences.set("codeUnread", std::u16string(messages::kShareCodeError));
+        val answer = val::object();
+        answer.set("controls", byName);
+        answer.set("tabs", tabs);
+        answer.set("sentences", sentences);
+        answer.set("metrics", metrics());
+        return answer;
+    }
+
+    // Every metric the chooser lists: {name, caption}.
+    val metrics() const {
+        val list = val::array();
+        for (const Metric metric : AllMetrics()) {
+            val entry = val::object();
+            entry.set("name", MetricName(metric));
+            entry.set("caption", MetricChoiceCaption(metric));
+            list.call<void>("push", entry);
+        }
+        return list;
+    }
+
+    // The stat values of the build: {metric, page, csv}; a page that is only a note when there
+    // are no numbers.
+    val statValues(const val& build, const std::u16string& asked) const {
+        const std::optional<FormState> inputs = read(build);
+        if (!inputs) {
+            return Unread();
+        }
+        const MetricChoice choice = choose(*inputs, asked);
+        if (!choice.metric) {
+            return Answer(choice, NotePage(choice.note));
+        }
+        const MetricProbe probe(catalogue_, *choice.metric);
+        return Answer(choice, StatValuesPage(ComputeStatValues(inputs->characterSheet(), probe),
+                                             TableForm::Browsed));
+    }
+
+    // The build against B, B being the base.
+    val compare(const val& build, const val& base, const std::u16string& asked) const {
+        const std::optional<FormState> inputs = read(build);
+        const std::optional<FormState> b = read(base);
+        if (!inputs || !b) {
+            return Unread();
+        }
+        const MetricChoice choice = choose(*inputs, asked);
+        if (!choice.metric) {
+            return Answer(choice, NotePage(choice.note));
+        }
+        return Answer(
+            choice, ComparisonPage(CompareBuilds(*inputs, *b, *choice.metric), TableForm::Browsed));
+    }
+
+    // Prepares a search of the build: {total, metric}; total 0 when there is nothing to search.
+    val prepareSearch(const val& build, const std::u16string& asked, bool runes, bool gems,
+                      bool passives, int top) {
+        search_.reset();
+        probe_.reset();
+        inputs_ = read(build);
+        val answer = val::object();
+        if (!inputs_) {
+            answer.set("total", 0);
+            return answer;
+        }
+        const MetricChoice choice = choose(*inputs_, asked);
+        answer.set("metric", MetricChoiceOf(choice));
+        if (!choice.metric) {
+            answer.set("total", 0);
+            return answer;
+        }
+        metric_ = *choice.metric;
+        probe_ = std::make_unique<MetricProbe>(catalogue_, metric_);
+        search_ = std::make_unique<OptimizationSearch>(inputs_->characterSheet(), *probe_,
+                                                       OptimizeChoices{runes, gems, passives}, top);
+        found_ = {};
+        answer.set("total", static_cast<double>(search_->total()));
+        answer.set("announce", SearchSizeText(search_->total()));
+        return answer;
+    }
+
+    // Calculates combinations `begin` to before `end` into what this analyst found so far;
+    // returns how many it has calculated in all.
+    double computeRange(double begin, double end) {
+        if (search_) {
+            search_->merge(found_, search_->compute(static_cast<long long>(begin),
+                                                    static_cast<long long>(end)));
+        }
+        return static_cast<double>(found_.done);
+    }
+
+    // What this analyst found, to be handed to the one that finishes.
+    val takeFound() {
+        val range = JsRangeOf(found_);
+        found_ = {};
+        return range;
+    }
+
+    // Merges what every analyst found (in any order) and answers the ranking: {metric, page, csv,
+    // suggestions}, each suggestion the changes of one row, in the rows' order.
+    val finishSearch(const val& ranges, bool cancelled) const {
+        if (!search_ || !inputs_) {
+            return Unread();
+        }
+        OptimizationRange merged;
+        const unsigned count = ranges["length"].as<unsigned>();
+        for (unsigned at = 0; at < count; ++at) {
+            search_->merge(merged, RangeOfJs(ranges[at]));
+        }
+        const Optimization found = search_->finish(merged, cancelled);
+        const AnalysisPage page = OptimizationPage(found, metric_, *inputs_, TableForm::Browsed);
+        val answer = PageAnswer(page);
+        val suggestions = val::array();
+        for (const OptimizedBuild& build : found.top) {
+            suggestions.call<void>("push", JsChangesOf(build.changes));
+        }
+        answer.set("suggestions", suggestions);
+        answer.set("cancelled", found.cancelled);
+        return answer;
+    }
+
+  private:
+    SkillCatalogue catalogue_;
+    bool ready_ = false;
+    FormState blank_{catalogue_};  // the inputs as a fresh start leaves them, lists filled
+    std::optional<FormState> inputs_;
+    Metric metric_;
+    std::unique_ptr<MetricProbe> probe_;
+    std::unique_ptr<OptimizationSearch> search_;
+    OptimizationRange found_;
+
+    std::optional<FormState> read(const val& bytes) const {
+        if (!ready_) {
+            return std::nullopt;
+        }
+        const std::optional<SharedBuild> build = BuildOfBytes(BytesOfJs(bytes));
+        return build ? BuildOverInputs(*build, blank_) : std::nullopt;
+    }
+
+    MetricChoice choose(const FormState& inputs, const std::u16string& asked) const {
+        return ChooseMetric(AskedMetric(asked), inputs.characterSheet(), catalogue_);
+    }
+
+    static val Answer(const MetricChoice& choice, const AnalysisPage& page) {
+        val answer = PageAnswer(page);
+        answer.set("metric", MetricChoiceOf(choice));
+        return answer;
+    }
+
+    static val Unread() { return val::null(); }
+};
+
+EMSCRIPTEN_BINDINGS(brakefell_analyst) {
+    emscripten::class_<PageAnalyst>("Analyst")
+        .constructor<const val&>()
+        .function("words", &PageAnalyst::words)
+        .function("statValues", &PageAnalyst::statValues)
+        .function("compare", &PageAnalyst::compare)
+        .function("prepareSearch", &PageAnalyst::prepareSearch)
+        .function("computeRange", &PageAnalyst::computeRange)
+        .function("takeFound", &PageAnalyst::takeFound)
+        .function("finishSearch", &PageAnalyst::finishSearch);
+}
+
+}  // namespace brakefell::web
