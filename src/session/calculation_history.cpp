@@ -141,6 +141,23 @@ bool CalculationHistory::add(UtcMillis time, const SharedBuild& build) {
     return writeFile();
 }
 
+bool CalculationHistory::reconcile() {
+    if (!read_) {
+        return true;  // nothing of this run to lose: the file is read when first needed
+    }
+    mergeFile();
+    const std::optional<FileContents> file = platform_.storage.read(path_, kLargestFile);
+    std::set<std::string, std::less<>> written;
+    for (FileLines lines(file ? std::string_view(file->bytes) : std::string_view());
+         !lines.atEnd();) {
+        written.emplace(lines.next());
+    }
+    const bool whole =
+        std::all_of(lines_.begin(), lines_.end(),
+                    [&written](const std::string& line) { return written.count(line) != 0; });
+    return whole || writeFile();
+}
+
 bool CalculationHistory::writeFile() const {
     if (path_.empty()) {
         return true;

@@ -41,6 +41,11 @@ class CalculationHistory {
     // False when the file could not be written; every entry is kept for this run all the same.
     bool add(UtcMillis time, const SharedBuild& build);
 
+    // Another writer of the file (the other edition, a second page of the site) has replaced it:
+    // its entries are merged in, and the file is written again when it lacks any entry of this
+    // run, so that two writes crossing lose none. False when that write failed.
+    bool reconcile();
+
     // Lines of the file that could not be read and were left out, in this run; the file with them
     // was set aside.
     int skippedLines() const { return skippedLines_; }

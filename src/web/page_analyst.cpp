@@ -16,6 +16,8 @@
 #include "analysis/analysis_texts.h"
 #include "analysis/analysis_words.h"
 #include "analysis/compare.h"
+#include "analysis/history_readings.h"
+#include "analysis/history_values.h"
 #include "analysis/metric_choice.h"
 #include "analysis/metric_probe.h"
 #include "analysis/optimizer.h"
@@ -127,6 +129,34 @@ class PageAnalyst {
             choice, ComparisonPage(CompareBuilds(*inputs, *b, *choice.metric), TableForm::Browsed));
     }
 
+    // 기록: every entry of the history (its build's bytes, and its time as the page shows it),
+    // oldest first, with what changed from the entry before and its value by the metric. The
+    // metric the other tabs show; the one asked while the inputs of now have none, since past
+    // builds may still have it.
+    val history(const val& entries, const val& build, const std::u16string& asked,
+                int skipped) const {
+        const std::optional<FormState> now = read(build);
+        if (!now) {
+            return Unread();
+        }
+        std::vector<HistoryEntry> read;
+        std::vector<std::u16string> times;
+        const unsigned count = entries["length"].as<unsigned>();
+        for (unsigned at = 0; at < count; ++at) {
+            const std::optional<SharedBuild> entry = BuildOfBytes(BytesOfJs(entries[at]["build"]));
+            read.push_back({0, entry.value_or(SharedBuild{})});
+            times.push_back(entries[at]["shown"].as<std::u16string>());
+        }
+        const MetricChoice choice = choose(*now, asked);
+        const std::optional<Metric> metric = choice.metric ? choice.metric : AskedMetric(asked);
+        const HistoryReadings readings = ReadHistory(read, *now);
+        std::vector<HistoryValue> values;
+        if (metric && !readings.sheets.empty()) {
+            values = HistoryValues(readings.sheets, MetricProbe(catalogue_, *metric));
+        }
+        return Answer(choice, HistoryPage(times, readings.changes, values, metric, skipped));
+    }
+
     // Prepares a search of the build: {total, metric}; total 0 when there is nothing to search.
     val prepareSearch(const val& build, const std::u16string& asked, bool runes, bool gems,
                       bool passives, int top) {
@@ -231,6 +261,7 @@ EMSCRIPTEN_BINDINGS(brakefell_analyst) {
         .function("words", &PageAnalyst::words)
         .function("statValues", &PageAnalyst::statValues)
         .function("compare", &PageAnalyst::compare)
+        .function("history", &PageAnalyst::history)
         .function("prepareSearch", &PageAnalyst::prepareSearch)
         .function("computeRange", &PageAnalyst::computeRange)
         .function("takeFound", &PageAnalyst::takeFound)

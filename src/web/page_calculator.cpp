@@ -50,7 +50,12 @@ class PageCalculator {
         session_->onControlChanged([this](const ControlState& control) { noteChange(control); });
     }
 
-    PageOutcome startUp() { return PageOutcomeOf(session_->startUp()); }
+    // The page keeps a history of calculations, as the window does.
+    PageOutcome startUp() {
+        StartupOptions options;
+        options.recordHistory = true;
+        return PageOutcomeOf(session_->startUp(options));
+    }
     PageOutcome calculate() { return PageOutcomeOf(session_->calculate()); }
     PageOutcome openProfileFile(const std::string& path) {
         return PageOutcomeOf(session_->openProfileFile(path));
@@ -76,6 +81,35 @@ class PageCalculator {
     static val buildBytesOfProfile(const val& profile) {
         return JsBytes(BytesOfBuild(SharedBuild{BytesOfJs(profile), std::nullopt}));
     }
+
+    // The history for 기록, oldest first: {entries: [{time (ms since 1970, UTC), build (bytes)}],
+    // skipped: the lines of the stored history that could not be read}.
+    val history() {
+        val entries = val::array();
+        for (const HistoryEntry& entry : session_->history().entries()) {
+            val shape = val::object();
+            shape.set("time", static_cast<double>(entry.time));
+            shape.set("build", JsBytes(BytesOfBuild(entry.build)));
+            entries.call<void>("push", shape);
+        }
+        val answer = val::object();
+        answer.set("entries", entries);
+        answer.set("skipped", session_->history().skippedLines());
+        return answer;
+    }
+
+    // Entry `index` (oldest 0) back in the inputs, and calculated.
+    PageOutcome restore(int index) {
+        const std::vector<HistoryEntry>& entries = session_->history().entries();
+        if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) {
+            return PageOutcomeOf(CommandOutcome::Ended(CommandEnd::Refused));
+        }
+        return PageOutcomeOf(session_->restore(entries[static_cast<std::size_t>(index)]));
+    }
+
+    // Another page of the site has written the history: its entries join this one's, and none of
+    // this page's is lost.
+    void historyChanged() { session_->history().reconcile(); }
 
     // "적용": an optimiser's suggestion made in the inputs as a person makes it, then calculated.
     // False when the inputs no longer take it.
@@ -183,6 +217,9 @@ EMSCRIPTEN_BINDINGS(brakefell) {
         .function("inputsGeneration", &PageCalculator::inputsGeneration)
         .function("applySuggestion", &PageCalculator::applySuggestion)
         .function("buildBytesOfCode", &PageCalculator::buildBytesOfCode)
+        .function("history", &PageCalculator::history)
+        .function("restore", &PageCalculator::restore)
+        .function("historyChanged", &PageCalculator::historyChanged)
         .class_function("buildBytesOfProfile", &PageCalculator::buildBytesOfProfile)
         .function("assign", &PageCalculator::assign)
         .function("controls", &PageCalculator::controls)

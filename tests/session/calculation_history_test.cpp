@@ -109,6 +109,24 @@ TEST_F(HistoryFile, TwoWindowsAddToOneHistoryInTheOrderOfTheirCalculations) {
     EXPECT_EQ(Builds(restarted), all);
 }
 
+TEST_F(HistoryFile, TwoWritesCrossingLoseNoEntryOnceEachWriterHearsOfTheOther) {
+    CalculationHistory first = History();
+    CalculationHistory second = History();
+    first.add(TimeNumber(1), BuildNumber(1));
+    second.add(TimeNumber(2), BuildNumber(2));
+    // The first writer read the file before the second wrote, and writes over it.
+    const std::string missingTwo = FileBytes();
+    first.add(TimeNumber(3), BuildNumber(3));
+    WriteFile(missingTwo.substr(0, missingTwo.find("\r\n") + 2) + LineOf(3));
+    EXPECT_TRUE(second.reconcile());
+    EXPECT_TRUE(first.reconcile());
+    CalculationHistory restarted = History();
+    EXPECT_EQ(Builds(restarted), BuildsNumbered({1, 2, 3}));
+    const std::string settled = FileBytes();
+    EXPECT_TRUE(first.reconcile());
+    EXPECT_EQ(FileBytes(), settled) << "a file that holds every entry is not written again";
+}
+
 TEST_F(HistoryFile, ALongerFileIsReadAsItsLast200AndOldLinesStillRead) {
     fs::create_directories(folder);
     std::string bytes;

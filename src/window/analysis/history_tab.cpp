@@ -6,6 +6,7 @@
 #include "analysis/analysis_csv.h"
 #include "analysis/analysis_pages.h"
 #include "desktop_adapters/qt_text.h"
+#include "window/analysis/control_texts.h"
 
 namespace brakefell {
 namespace {
@@ -50,19 +51,14 @@ HistoryTab::HistoryTab(CalculatorSession& session, AnalysisRunner& runner, QWidg
     summary_ = new QLabel(content);
     summary_->setObjectName(QStringLiteral("historySummary"));
     summary_->setWordWrap(true);
-    summary_->setToolTip(
-        QStringLiteral("읽을 수 없는 줄이 있던 기록 파일은 사용자 데이터 폴더에 이름 끝에 "
-                       ".damaged를 붙여 남겨 두었습니다. 나머지 기록은 모두 아래에 있습니다."));
+    summary_->setToolTip(TipOf(AnalysisWordOf("historySummary")));
     summary_->hide();
     // The change column holds the longest texts: it takes the room that is left.
-    table_ = new AnalysisTableView(QStringLiteral("history"), QStringLiteral("계산 기록"),
+    const ControlTexts& history = AnalysisWordOf("history");
+    table_ = new AnalysisTableView(QString::fromUtf8(history.name), CaptionOf(history),
                                    AnalysisTableView::Fit::LastStretches, content);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setToolTip(
-        QStringLiteral("계산할 때마다 남는 기록, 최근 것부터\n"
-                       "지표, 차이: 위에서 고른 지표와 바로 앞 기록에서 달라진 만큼\n"
-                       "바뀐 입력: 바로 앞 기록과 다른 입력 (세 개까지, 나머지는 \"외 N개\")\n"
-                       "두 번 누르거나 Enter: 그 입력으로 되돌리고 계산"));
+    table_->setToolTip(TipOf(history));
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     csv_ = new CsvButton(QStringLiteral("historyCsv"), content);
@@ -73,8 +69,7 @@ HistoryTab::HistoryTab(CalculatorSession& session, AnalysisRunner& runner, QWidg
     layout->addWidget(table_);
     pages_ = new NoteOrContent(content, this);
     pages_->setObjectName(QStringLiteral("historyPages"));
-    pages_->setToolTip(
-        QStringLiteral("\"계산\"을 누를 때마다 그 입력이 여기에 남습니다 (최근 200개)"));
+    pages_->setToolTip(TipOf(AnalysisWordOf("historyPages")));
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(pages_);
 
