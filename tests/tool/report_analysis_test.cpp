@@ -193,7 +193,7 @@ TEST(ReportAnalyses, AnAnalysisAsCsvHoldsTheFiguresOfItsJson) {
     const QStringList lines = QString::fromUtf8(csv.standardOutput).split(u'\n');
     const QJsonArray top = Json(optimize)["top"].toArray();
     ASSERT_EQ(lines.size(), top.size() + 2);  // the header, the ranks, the empty text after
-    EXPECT_EQ(lines[0], QStringLiteral("순위,초당 피해량(정예),변화,바꿀 것"));
+    EXPECT_EQ(lines[0], QStringLiteral("순위,초당 피해량(정예),변화,최고와 차이,바꿀 것"));
     for (qsizetype rank = 0; rank < top.size(); ++rank) {
         const QStringList fields = lines[rank + 1].split(u',');
         EXPECT_EQ(fields[0].toInt(), rank + 1);
