@@ -341,6 +341,7 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
     range.done = end - begin;
     range.best = FoundOf(best);
     range.better = better.take();
+    range.ranked = range.done;
     return range;
 }
 
@@ -359,6 +360,7 @@ void OptimizationSearch::merge(OptimizationRange& into, const OptimizationRange&
     std::set_union(into.better.begin(), into.better.end(), range.better.begin(), range.better.end(),
                    std::back_inserter(better));
     into.better = std::move(better);
+    into.ranked += range.ranked;
 }
 
 Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool cancelled) const {
@@ -378,6 +380,9 @@ Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool ca
         result.top.push_back({found.value, PercentOf(found.value - *base_, *base_),
                               combinations_->changes(combinations_->at(found.index)), found.ties,
                               gapTo(merged.best.front().value, found.value)});
+    }
+    if (merged.ranked != merged.done) {
+        return result;  // some better readings are missing: any rank would flatter the character
     }
     Standing standing;
     standing.rank = 1 + static_cast<long long>(merged.better.size());

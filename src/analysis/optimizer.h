@@ -60,7 +60,8 @@ struct Optimization {
     // change nothing, passives that do not touch the metric) are one entry: the one with the
     // fewest changes, then the earlier slots' lower choices, with how many others tie.
     std::vector<OptimizedBuild> top;
-    std::optional<Standing> standing;  // nullopt without a base
+    // nullopt without a base, or when some range came without its readings
+    std::optional<Standing> standing;
 };
 
 // What a range of the search found: plain numbers, to be handed between threads or workers.
@@ -77,6 +78,9 @@ struct OptimizationRange {
     // character's rank counts their union. At most one per distinct outcome: of the 945,072 of
     // every choice for the shipped catalogue's build with its poorest runes, 7,677 read better.
     std::vector<double> better;
+    // The combinations whose readings `better` holds: all of `done`, unless a range was handed
+    // on without them; then the character's rank is not known.
+    long long ranked = 0;
 };
 
 class OptimizationCombinations;  // every combination by its index (optimizer.cpp)

@@ -236,7 +236,11 @@ TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
         for (const OptimizationRange& merged : MergedInAnyOrder(search, search, 3000, random)) {
             EXPECT_EQ(search.finish(merged, false).standing, standing) << name;
         }
-        const Optimization found = search.finish(search.compute(0, search.total()), false);
+        OptimizationRange whole = search.compute(0, search.total());
+        const Optimization found = search.finish(whole, false);
+        whole.better.clear();  // handed on without its readings: no rank rather than the first
+        whole.ranked = 0;
+        EXPECT_FALSE(search.finish(whole, false).standing.has_value());
         const CharacterSheet best = Applied(sheet, found.top[0]);
         EXPECT_EQ(Optimize(best, probe, {.runes = true}, 1).standing, (Standing{1, 0.0})) << name;
     }
