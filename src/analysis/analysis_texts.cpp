@@ -51,12 +51,51 @@ std::u16string MetricValueText(Metric metric, std::optional<double> value) {
     return value ? FormatNumber(*value, PatternOf(metric)) : std::u16string();
 }
 
+double MetricReading(Metric metric, double value) {
+    const double scale = metric.kind == MetricKind::KillTime ? 100 : 1;
+    const double scaled = value * scale;
+    // Away from a half, the text shows the nearest whole number of its last digit: its rounding
+    // of the digits as read (15 significant) moves a value by far less than the margin. Only
+    // near a half is the text written out to decide, so that the optimiser's millions of readings
+    // cost little.
+    if (std::abs(scaled) < 1e12 && std::abs(scaled - std::floor(scaled) - 0.5) > 0.01) {
+        return std::round(scaled);
+    }
+    std::u16string text = MetricValueText(metric, value);
+    std::erase(text, u',');
+    return std::round(NumberOf(text) * scale);  // the digits up to the unit
+}
+
 std::u16string MetricDeltaText(Metric metric, std::optional<double> delta) {
     return delta ? Signed(FormatNumber(*delta, PatternOf(metric))) : std::u16string();
 }
 
 std::u16string PercentText(std::optional<double> percent) {
     return percent ? Signed(FormatNumber(*percent, u"0.00")) + u'%' : std::u16string();
+}
+
+std::u16string GapText(std::optional<double> gap) {
+    return gap ? FormatNumber(*gap, u"0.00") + u'%' : std::u16string();
+}
+
+std::u16string StandingText(Metric metric, const Optimization& optimization) {
+    if (!optimization.standing) {
+        return {};
+    }
+    const Standing& standing = *optimization.standing;
+    // A search cut short ranks the build among what it reached, and says so.
+    const std::u16string_view among = optimization.cancelled ? u"탐색한 조합 중 " : u"";
+    if (standing.rank <= 1) {
+        return u"지금 빌드가 " + std::u16string(among) + u"가장 좋습니다";
+    }
+    std::u16string text = u"지금 빌드: " + std::u16string(among) +
+                          FormatNumber(static_cast<double>(standing.rank), u"#,##0") + u"위";
+    if (standing.gap) {
+        // Short of the best: lower damage, a longer kill time.
+        text +=
+            u", 최고보다 " + GapText(standing.gap) + (HigherIsBetter(metric) ? u" 낮음" : u" 높음");
+    }
+    return text;
 }
 
 std::u16string PlainText(std::optional<double> value) {

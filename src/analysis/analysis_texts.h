@@ -16,11 +16,24 @@ namespace brakefell {
 // ("729.00초"). Empty for nullopt.
 std::u16string MetricValueText(Metric metric, std::optional<double> value);
 
+// A metric value as the player reads it, counted in its last digit shown: damage in whole points,
+// a kill time in hundredths of a second (12.345초 reads 1235). Two values read alike exactly when
+// their MetricValueText is the same.
+double MetricReading(Metric metric, double value);
+
 // A change of the metric with its sign: "+12,345", "-3.25초", "0".
 std::u16string MetricDeltaText(Metric metric, std::optional<double> delta);
 
 // A relative change with its sign and two decimals: "+1.25%", "-13.04%".
 std::u16string PercentText(std::optional<double> percent);
+
+// How far an outcome falls short of the best, a share without a sign: "3.41%".
+std::u16string GapText(std::optional<double> gap);
+
+// Where the build of now stands among the optimiser's outcomes: "지금 빌드: 12위, 최고보다 3.41%
+// 낮음" ("높음" where less is better), or "지금 빌드가 가장 좋습니다" when nothing reads better. A
+// cancelled search says the rank is among the combinations it reached. Empty without a standing.
+std::u16string StandingText(Metric metric, const Optimization& optimization);
 
 // A main figure (NamedFigure, FigureComparison) by its key: damage as a grouped whole number,
 // kill times in seconds, attack speeds to four decimals, the cycle to one.

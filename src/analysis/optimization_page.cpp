@@ -52,19 +52,24 @@ AnalysisPage OptimizationPage(const Optimization& optimization, Metric metric,
     } else {
         page.summary.push_back({combinations + u"가지 조합을 모두 계산했습니다."});
     }
+    if (optimization.standing) {
+        page.summary.push_back({StandingText(metric, optimization)});
+    }
     AnalysisTable best;
     best.columns = {{u"순위"},
                     {printed ? MetricCaption(metric) : u"지표"},
                     {u"변화"},
+                    {u"최고와 차이"},
                     {u"바꿀 것", CellAlign::Left}};
     for (std::size_t i = 0; i < optimization.top.size(); ++i) {
         const OptimizedBuild& build = optimization.top[i];
         const auto rank = static_cast<long long>(i + 1);
-        best.addRow({NumberCell(IntegerText(rank), static_cast<double>(rank)),
-                     NumberCell(MetricValueText(metric, build.value), build.value),
-                     NumberCell(PercentText(build.percent), build.percent),
-                     TextCell(ChangesText(inputs, build))},
-                    i);
+        best.addRow(
+            {NumberCell(IntegerText(rank), static_cast<double>(rank)),
+             NumberCell(MetricValueText(metric, build.value), build.value),
+             NumberCell(PercentText(build.percent), build.percent),
+             NumberCell(GapText(build.gap), build.gap), TextCell(ChangesText(inputs, build))},
+            i);
     }
     page.tables.push_back(std::move(best));
     return page;

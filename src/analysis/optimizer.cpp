@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <span>
 #include <utility>
@@ -245,6 +246,36 @@ Candidate CandidateOf(const OptimizationRange::Found& found,
     return candidate;
 }
 
+// The readings better than the character's, each once and in order when taken. A range where
+// many combinations read alike holds each reading about once: the list is tidied whenever it has
+// doubled since it was last tidied.
+class BetterReadings {
+  public:
+    void add(double reading) {
+        readings_.push_back(reading);
+        if (readings_.size() >= tidyAt_) {
+            tidy();
+            tidyAt_ = std::max(kLeastTidy, 2 * readings_.size());
+        }
+    }
+
+    std::vector<double> take() {
+        tidy();
+        return std::move(readings_);
+    }
+
+  private:
+    static constexpr std::size_t kLeastTidy = 4096;
+
+    void tidy() {
+        std::sort(readings_.begin(), readings_.end());
+        readings_.erase(std::unique(readings_.begin(), readings_.end()), readings_.end());
+    }
+
+    std::vector<double> readings_;
+    std::size_t tidyAt_ = kLeastTidy;
+};
+
 std::vector<OptimizationRange::Found> FoundOf(const Best& best) {
     std::vector<OptimizationRange::Found> found;
     for (const Candidate& candidate : best.kept()) {
@@ -261,6 +292,7 @@ OptimizationSearch::OptimizationSearch(const CharacterSheet& sheet, const Metric
       probe_(probe),
       top_(static_cast<std::size_t>(std::max(top, 0))),
       base_(probe(sheet).value),
+      baseReading_(base_ ? std::optional(MetricReading(probe.metric(), *base_)) : std::nullopt),
       combinations_(std::make_unique<OptimizationCombinations>(sheet_, choices)) {}
 
 OptimizationSearch::~OptimizationSearch() = default;
@@ -277,6 +309,7 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
     }
     const OptimizationCombinations& combinations = *combinations_;
     Best best(top_, probe_.metric());
+    BetterReadings better;
     long long variant = -1;
     CharacterSheet variantSheet;
     std::optional<RuneTrials> trials;
@@ -296,10 +329,19 @@ OptimizationRange OptimizationSearch::compute(long long begin, long long end) co
         combinations.setRunes(sheet, index % combinations.runeCombinations());
         if (const auto value = MetricValue(probe_.metric(), trials->withRunes(sheet))) {
             best.offer(MakeCandidate(*value, sheet, sheet_, index));
+            // Only a value beyond the character's own can read better than it.
+            if (probe_.improvement(*value, *base_) > 0) {
+                const double reading = MetricReading(probe_.metric(), *value);
+                if (reading != *baseReading_) {
+                    better.add(reading);
+                }
+            }
         }
     }
     range.done = end - begin;
     range.best = FoundOf(best);
+    range.better = better.take();
+    range.ranked = range.done;
     return range;
 }
 
@@ -313,6 +355,12 @@ void OptimizationSearch::merge(OptimizationRange& into, const OptimizationRange&
     }
     into.done += range.done;
     into.best = FoundOf(best);
+    std::vector<double> better;
+    better.reserve(into.better.size() + range.better.size());
+    std::set_union(into.better.begin(), into.better.end(), range.better.begin(), range.better.end(),
+                   std::back_inserter(better));
+    into.better = std::move(better);
+    into.ranked += range.ranked;
 }
 
 Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool cancelled) const {
@@ -324,10 +372,24 @@ Optimization OptimizationSearch::finish(const OptimizationRange& merged, bool ca
     if (!base_) {
         return result;
     }
+    // Shares of the gap to the best, as a share of the best itself.
+    const auto gapTo = [](double best, double value) {
+        return PercentOf(std::abs(best - value), std::abs(best));
+    };
     for (const OptimizationRange::Found& found : merged.best) {
         result.top.push_back({found.value, PercentOf(found.value - *base_, *base_),
-                              combinations_->changes(combinations_->at(found.index)), found.ties});
+                              combinations_->changes(combinations_->at(found.index)), found.ties,
+                              gapTo(merged.best.front().value, found.value)});
     }
+    if (merged.ranked != merged.done) {
+        return result;  // some better readings are missing: any rank would flatter the character
+    }
+    Standing standing;
+    standing.rank = 1 + static_cast<long long>(merged.better.size());
+    // With a reading better than the character's, the first entry is the best; without, the
+    // character itself is as good as any (a cancelled search may not have reached it).
+    standing.gap = gapTo(standing.rank > 1 ? merged.best.front().value : *base_, *base_);
+    result.standing = standing;
     return result;
 }
 

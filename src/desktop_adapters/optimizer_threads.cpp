@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "analysis/optimization_merger.h"
+
 namespace brakefell {
 namespace {
 
@@ -20,18 +22,19 @@ class ThreadedSearch {
         : search_(search), cancel_(cancel) {}
 
     void work() {
-        OptimizationRange found;
+        OptimizationMerger found(search_);
         while (cancel_ == nullptr || !cancel_->load()) {
             const long long begin = next_.fetch_add(kRangeSize);
             const long long end = std::min(begin + kRangeSize, search_.total());
             if (begin >= end) {
                 break;
             }
-            search_.merge(found, search_.compute(begin, end));
+            found.add(search_.compute(begin, end));
             done_ += end - begin;
         }
+        const OptimizationRange mine = found.take();
         const std::lock_guard lock(mutex_);
-        search_.merge(merged_, found);
+        search_.merge(merged_, mine);
         ++finished_;
         wake_.notify_all();
     }

@@ -9,12 +9,15 @@
 #include <bit>
 #include <limits>
 #include <map>
+#include <ostream>
 #include <random>
+#include <set>
 #include <span>
 #include <tuple>
 #include <vector>
 
 #include "analysis/analysis_texts.h"
+#include "analysis/optimization_merger.h"
 #include "analysis_fixtures.h"
 #include "desktop_adapters/optimizer_threads.h"
 #include "form/sheet_fields.h"
@@ -22,6 +25,11 @@
 #include "text_helpers.h"
 
 namespace brakefell {
+
+void PrintTo(const Standing& standing, std::ostream* out) {
+    *out << "rank " << standing.rank << ", gap " << standing.gap.value_or(-1) << '%';
+}
+
 namespace {
 
 using testing::MakeRune;
@@ -37,7 +45,8 @@ SkillCatalogue SmallCatalogue() {
         c[14].runes[r] = MakeRune({"동료", 0.5 + 0.1 * r, 3});
     }
     c[10].runes[3] = MakeRune({"덫", 4.0, 1});
-    c[5].runes[2].hasDamage = false;  // a rune that shows nothing
+    c[5].runes[3] = MakeRune({"투척", 1.0 + 1e-9, 1});  // a hair above rune 0: it reads the same
+    c[5].runes[2].hasDamage = false;                    // a rune that shows nothing
     return c;
 }
 
@@ -138,9 +147,66 @@ void ExpectRanksTheBest(const Optimization& found, const std::vector<Tried>& all
     }
 }
 
+// The ranges of a search cut at random places no longer than `longest`, reckoned by it and by
+// `worker` (as a worker of its own would hold a search of the same inputs) in turn, then merged
+// one by one in a shuffled order, by a merger, and two by two.
+std::vector<OptimizationRange> MergedInAnyOrder(const OptimizationSearch& search,
+                                                const OptimizationSearch& worker, long long longest,
+                                                std::mt19937_64& random) {
+    std::vector<OptimizationRange> ranges;
+    for (long long begin = 0; begin < search.total();) {
+        const long long end = std::min(search.total(), begin + 1 + (long long)(random() % longest));
+        ranges.push_back((ranges.size() % 2 == 0 ? search : worker).compute(begin, end));
+        begin = end;
+    }
+    std::shuffle(ranges.begin(), ranges.end(), random);
+    std::vector<OptimizationRange> merged(1);
+    OptimizationMerger merger(worker);
+    for (const OptimizationRange& range : ranges) {
+        search.merge(merged[0], range);
+        merger.add(range);
+    }
+    merged.push_back(merger.take());
+    while (ranges.size() > 1) {
+        std::vector<OptimizationRange> pairs;
+        for (std::size_t i = 0; i + 1 < ranges.size(); i += 2) {
+            search.merge(ranges[i], ranges[i + 1]);
+            pairs.push_back(ranges[i]);
+        }
+        if (ranges.size() % 2 == 1) {
+            pairs.push_back(ranges.back());
+        }
+        ranges = pairs;
+    }
+    merged.push_back(ranges.front());
+    return merged;
+}
+
+// Where the character stands by every combination calculated on its own: 1 + the readings that
+// show better than its own, each once, and how far it falls short of the simplest combination of
+// the best reading (0 when nothing reads better).
+Standing ExpectedStanding(const std::vector<Tried>& all, double base, const MetricProbe& probe) {
+    const auto reading = [&](double value) { return MetricValueText(probe.metric(), value); };
+    std::set<std::u16string> better;
+    const Tried* best = &all.front();
+    for (const Tried& tried : all) {
+        if (probe.improvement(tried.value, base) > 0 && reading(tried.value) != reading(base)) {
+            better.insert(reading(tried.value));
+        }
+        const bool same = reading(tried.value) == reading(best->value);
+        if (same ? std::tie(tried.changes, tried.choices) < std::tie(best->changes, best->choices)
+                 : probe.improvement(tried.value, best->value) > 0) {
+            best = &tried;
+        }
+    }
+    const double gap = better.empty() ? 0 : 100 * std::abs(best->value - base) / best->value;
+    return {1 + static_cast<long long>(better.size()), gap};
+}
+
 TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
     const SkillCatalogue catalogue = SmallCatalogue();
     const CharacterSheet sheet = SmallSheet();
+    std::mt19937_64 random(6);
     for (const char* name : {"dps", "kill-time-3", "hit-2"}) {
         const Metric metric = *MetricNamed(Utf16OfLatin1(name));
         const MetricProbe probe(catalogue, metric);
@@ -162,6 +228,21 @@ TEST(Optimizer, EveryRuneCombinationLikeABruteForce) {
             EXPECT_EQ(found.base, probe(sheet).value);
             ExpectRanksTheBest(found, all, metric, sheet, probe, 5);
         }
+        // The character beyond the one entry kept, then with the best's choices made by hand; its
+        // standing the same however the search is cut and merged.
+        const OptimizationSearch search(sheet, probe, {.runes = true}, 1);
+        const Standing standing = ExpectedStanding(all, *search.base(), probe);
+        EXPECT_GT(standing.rank, 1) << name;
+        for (const OptimizationRange& merged : MergedInAnyOrder(search, search, 3000, random)) {
+            EXPECT_EQ(search.finish(merged, false).standing, standing) << name;
+        }
+        OptimizationRange whole = search.compute(0, search.total());
+        const Optimization found = search.finish(whole, false);
+        whole.better.clear();  // handed on without its readings: no rank rather than the first
+        whole.ranked = 0;
+        EXPECT_FALSE(search.finish(whole, false).standing.has_value());
+        const CharacterSheet best = Applied(sheet, found.top[0]);
+        EXPECT_EQ(Optimize(best, probe, {.runes = true}, 1).standing, (Standing{1, 0.0})) << name;
     }
 }
 
@@ -248,10 +329,9 @@ TEST(Optimizer, NothingToFindForInputsThatCannotBeReckoned) {
     }
 }
 
-// The ranges of a search may be reckoned anywhere and merged in any order: cut at random places,
-// reckoned by two searches of the same inputs, merged one by one in a shuffled order or two by
-// two, they rank as the whole search does, ties included (the slot hit leaves most runes of the
-// other slots without effect).
+// The ranges of a search may be reckoned anywhere and merged in any order: they rank as the whole
+// search does, ties included (the slot hit leaves most runes of the other slots without effect),
+// and place the character where it does.
 TEST(Optimizer, RangesMergedInAnyOrderRankAsTheWholeSearch) {
     const SkillCatalogue catalogue = SmallCatalogue();
     const CharacterSheet sheet = SmallSheet();
@@ -261,37 +341,12 @@ TEST(Optimizer, RangesMergedInAnyOrderRankAsTheWholeSearch) {
         const OptimizationSearch search(sheet, probe, {.runes = true, .passives = true}, 7);
         const Optimization whole = search.finish(search.compute(0, search.total()), false);
         ASSERT_FALSE(whole.top.empty()) << name;
-
-        // Another search of the same inputs, as a worker of its own would hold, computes every
-        // other range.
         const OptimizationSearch worker(sheet, probe, {.runes = true, .passives = true}, 7);
-        std::vector<OptimizationRange> ranges;
-        for (long long begin = 0; begin < search.total();) {
-            const long long end =
-                std::min(search.total(), begin + 1 + (long long)(random() % 9000));
-            ranges.push_back((ranges.size() % 2 == 0 ? search : worker).compute(begin, end));
-            begin = end;
-        }
-        std::shuffle(ranges.begin(), ranges.end(), random);
-        OptimizationRange oneByOne;
-        for (const OptimizationRange& range : ranges) {
-            search.merge(oneByOne, range);
-        }
-        std::vector<OptimizationRange> pairs = ranges;
-        while (pairs.size() > 1) {
-            std::vector<OptimizationRange> merged;
-            for (std::size_t i = 0; i + 1 < pairs.size(); i += 2) {
-                search.merge(pairs[i], pairs[i + 1]);
-                merged.push_back(pairs[i]);
-            }
-            if (pairs.size() % 2 == 1) {
-                merged.push_back(pairs.back());
-            }
-            pairs = merged;
-        }
-        for (const OptimizationRange& merged : {oneByOne, pairs.front()}) {
+        for (const OptimizationRange& merged : MergedInAnyOrder(search, worker, 9000, random)) {
             const Optimization found = search.finish(merged, false);
             EXPECT_EQ(found.combinations, search.total()) << name;
+            EXPECT_EQ(found.standing->rank, whole.standing->rank) << name;
+            EXPECT_EQ(found.standing->gap, whole.standing->gap) << name;
             ASSERT_EQ(found.top.size(), whole.top.size()) << name;
             for (std::size_t i = 0; i < whole.top.size(); ++i) {
                 EXPECT_EQ(found.top[i].value, whole.top[i].value) << name << " rank " << i + 1;

@@ -115,11 +115,12 @@ TEST(ReportAnalyses, CompareSweepAndOptimizeJsonHaveExactlyTheirKeys) {
     EXPECT_EQ(sweep["bracket_changes"].toArray(), QJsonArray{25.17});
 
     const QJsonObject best = Json({"--optimize", "runes", "--top", "2"});
-    EXPECT_EQ(best.keys(), (QStringList{"base", "combinations", "metric", "top"}));
+    EXPECT_EQ(best.keys(),
+              (QStringList{"base", "combinations", "gap_percent", "metric", "rank", "top"}));
     EXPECT_EQ(best["combinations"].toInt(), 46656);
     ASSERT_EQ(best["top"].toArray().size(), 2);
     EXPECT_EQ(best["top"].toArray()[0].toObject().keys(),
-              (QStringList{"changes", "percent", "ties", "value"}));
+              (QStringList{"changes", "gap_percent", "percent", "ties", "value"}));
 
     // Every combination is one distinct outcome or ties with one: with room for all of them, the
     // outcomes and their ties count every combination once.
@@ -130,6 +131,41 @@ TEST(ReportAnalyses, CompareSweepAndOptimizeJsonHaveExactlyTheirKeys) {
     }
     EXPECT_EQ(counted, all["combinations"].toInteger());
     EXPECT_LT(all["top"].toArray().size(), 46656);
+}
+
+// The build of now stands where its reading is when every distinct outcome is listed, beyond
+// the two kept, and as far short of the best as the values say ("높음": a kill time is better
+// lower); a listed outcome's gap is its own.
+TEST(ReportAnalyses, TheBuildOfNowStandsWhereTheWholeRankingPutsIt) {
+    for (const QString metric : {"dps", "kill-time-2"}) {
+        const QStringList worse = {"--set", "cboUsingSkillRune(1)=2", "--metric", metric};
+        const QStringList two = worse + QStringList{"--optimize", "runes", "--top", "2"};
+        const QJsonObject json = Json(two);
+        const QJsonArray all =
+            Json(worse + QStringList{"--optimize", "runes", "--top", "50000"})["top"].toArray();
+        const double unit = metric == "dps" ? 1 : 0.01;  // the last digit shown
+        const auto reading = [unit](const QJsonValue& v) {
+            return std::round(v.toDouble() / unit);
+        };
+        qsizetype place = 0;
+        while (place < all.size() && reading(all[place]["value"]) != reading(json["base"])) {
+            ++place;
+        }
+        EXPECT_GT(place, 2) << metric.toStdString();
+        EXPECT_EQ(json["rank"].toInteger(), place + 1) << metric.toStdString();
+        const QJsonArray top = json["top"].toArray();
+        const auto gap = [best = top[0]["value"].toDouble()](const QJsonValue& v) {
+            return 100 * std::abs(best - v.toDouble()) / best;
+        };
+        EXPECT_DOUBLE_EQ(json["gap_percent"].toDouble(), gap(json["base"]));
+        EXPECT_DOUBLE_EQ(top[1]["gap_percent"].toDouble(), gap(top[1]["value"]));
+        const QString line = QString::fromUtf8(RunTool(two).standardOutput).split(u'\n').value(2);
+        EXPECT_EQ(line.toStdString(), QStringLiteral("지금 빌드: %1위, 최고보다 %2% %3")
+                                          .arg(place + 1)
+                                          .arg(gap(json["base"]), 0, 'f', 2)
+                                          .arg(metric == "dps" ? "낮음" : "높음")
+                                          .toStdString());
+    }
 }
 
 TEST(ReportAnalyses, NoPercentageOfABuildWithoutDamage) {
@@ -193,7 +229,7 @@ TEST(ReportAnalyses, AnAnalysisAsCsvHoldsTheFiguresOfItsJson) {
     const QStringList lines = QString::fromUtf8(csv.standardOutput).split(u'\n');
     const QJsonArray top = Json(optimize)["top"].toArray();
     ASSERT_EQ(lines.size(), top.size() + 2);  // the header, the ranks, the empty text after
-    EXPECT_EQ(lines[0], QStringLiteral("순위,초당 피해량(정예),변화,바꿀 것"));
+    EXPECT_EQ(lines[0], QStringLiteral("순위,초당 피해량(정예),변화,최고와 차이,바꿀 것"));
     for (qsizetype rank = 0; rank < top.size(); ++rank) {
         const QStringList fields = lines[rank + 1].split(u',');
         EXPECT_EQ(fields[0].toInt(), rank + 1);

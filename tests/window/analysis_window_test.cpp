@@ -406,6 +406,7 @@ TEST_P(AnalysisWindowTest, ApplyMakesTheNamedChangesThenPressesCalculationOnce) 
     ASSERT_TRUE(page.optimization().has_value());
     const OptimizedBuild& best = page.optimization()->top.at(0);
     ASSERT_FALSE(best.changes.empty());
+    EXPECT_TRUE(Child<QLabel>(page, "optimizeStatus").text().contains("\n지금 빌드: "));
 
     const std::vector<ControlState> before = run_.form().controls();
     results.selectRow(0);
@@ -505,6 +506,10 @@ TEST_P(AnalysisWindowTest, CancelStopsSoonAndLeavesTheInputsAsTheyWere) {
     EXPECT_LT(Child<QProgressBar>(page, "optimizeProgress").value(),
               Child<QProgressBar>(page, "optimizeProgress").maximum());
     EXPECT_TRUE(Child<QLabel>(page, "optimizeStatus").text().startsWith("취소됨 ("));
+    // Where the build of now stands, among the combinations reached.
+    EXPECT_TRUE(
+        Child<QLabel>(page, "optimizeStatus").text().contains("\n지금 빌드가 탐색한 조합 중") ||
+        Child<QLabel>(page, "optimizeStatus").text().contains("\n지금 빌드: 탐색한 조합 중 "));
     for (const ControlState& was : before) {
         EXPECT_EQ(run_.form().at(was.name).text, was.text);
         EXPECT_EQ(run_.form().at(was.name).value, was.value);

@@ -129,12 +129,17 @@ QByteArray OptimizationJson(const Optimization& optimization, Metric metric) {
         top.append(QJsonObject{{QStringLiteral("value"), build.value},
                                {QStringLiteral("percent"), Number(build.percent)},
                                {QStringLiteral("changes"), changes},
-                               {QStringLiteral("ties"), static_cast<qint64>(build.ties)}});
+                               {QStringLiteral("ties"), static_cast<qint64>(build.ties)},
+                               {QStringLiteral("gap_percent"), Number(build.gap)}});
     }
+    const std::optional<Standing>& standing = optimization.standing;
     return Json({{QStringLiteral("metric"), QStringOf(MetricName(metric))},
                  {QStringLiteral("base"), Number(optimization.base)},
                  {QStringLiteral("combinations"), static_cast<qint64>(optimization.combinations)},
-                 {QStringLiteral("top"), top}});
+                 {QStringLiteral("top"), top},
+                 {QStringLiteral("rank"), standing ? QJsonValue(static_cast<qint64>(standing->rank))
+                                                   : QJsonValue(QJsonValue::Null)},
+                 {QStringLiteral("gap_percent"), Number(standing ? standing->gap : std::nullopt)}});
 }
 
 }  // namespace brakefell::report

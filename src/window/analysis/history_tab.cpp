@@ -7,6 +7,7 @@
 #include "analysis/analysis_pages.h"
 #include "desktop_adapters/qt_text.h"
 #include "window/analysis/control_texts.h"
+#include "window/analysis/page_lines.h"
 
 namespace brakefell {
 namespace {
@@ -16,14 +17,6 @@ std::optional<UtcMillis> NewestTime(const std::vector<HistoryEntry>& entries) {
         return std::nullopt;
     }
     return entries.back().time;
-}
-
-QString LinesText(const std::vector<TableLine>& lines) {
-    QStringList texts;
-    for (const TableLine& line : lines) {
-        texts << QStringOf(line.text);
-    }
-    return texts.join(u'\n');
 }
 
 // Where an entry is among the entries read anew: the same entry, or else the newest of the same

@@ -10,6 +10,7 @@
 #include "desktop_adapters/optimizer_threads.h"
 #include "desktop_adapters/qt_text.h"
 #include "window/analysis/control_texts.h"
+#include "window/analysis/page_lines.h"
 
 namespace brakefell {
 namespace {
@@ -189,7 +190,8 @@ void OptimizerTab::showResults() {
     }
     AnalysisPage page = OptimizationPage(found, *runMetric_, *resultForm_, TableForm::Browsed);
     csv_->offer(AnalysisPageCsv(page));
-    status_->setText(QStringOf(page.summary.at(0).text));
+    // How the search ended, then where the build of now stands among what it found.
+    status_->setText(LinesText(page.summary));
     results_->showTable(std::move(page.tables.at(0)));
     if (results_->tableModel().rowCount() > 0) {
         results_->selectRow(0);
