@@ -109,6 +109,11 @@ val JsRangeOf(const OptimizationRange& range) {
                   foundShape.set("ties", static_cast<double>(found.ties));
                   return foundShape;
               }));
+    // The readings better than the character's, as one typed array: a search of every choice may
+    // hold thousands.
+    shape.set("better", val(emscripten::typed_memory_view(range.better.size(), range.better.data()))
+                            .call<val>("slice"));
+    shape.set("ranked", static_cast<double>(range.ranked));
     return shape;
 }
 
@@ -122,6 +127,11 @@ OptimizationRange RangeOfJs(const val& shape) {
         range.best.push_back(
             {WholeOf(found["index"]), found["value"].as<double>(), WholeOf(found["ties"])});
     }
+    const val better = shape["better"];
+    range.better.resize(better["length"].as<std::size_t>());
+    val(emscripten::typed_memory_view(range.better.size(), range.better.data()))
+        .call<void>("set", better);
+    range.ranked = WholeOf(shape["ranked"]);
     return range;
 }
 

@@ -20,6 +20,7 @@
 #include "analysis/history_values.h"
 #include "analysis/metric_choice.h"
 #include "analysis/metric_probe.h"
+#include "analysis/optimization_merger.h"
 #include "analysis/optimizer.h"
 #include "analysis/stat_values.h"
 #include "catalogue/catalogue_reader.h"
@@ -160,6 +161,7 @@ class PageAnalyst {
     // Prepares a search of the build: {total, metric}; total 0 when there is nothing to search.
     val prepareSearch(const val& build, const std::u16string& asked, bool runes, bool gems,
                       bool passives, int top) {
+        found_.reset();
         search_.reset();
         probe_.reset();
         inputs_ = read(build);
@@ -178,7 +180,8 @@ class PageAnalyst {
         probe_ = std::make_unique<MetricProbe>(catalogue_, metric_);
         search_ = std::make_unique<OptimizationSearch>(inputs_->characterSheet(), *probe_,
                                                        OptimizeChoices{runes, gems, passives}, top);
-        found_ = {};
+        found_ = std::make_unique<OptimizationMerger>(*search_);
+        done_ = 0;
         answer.set("total", static_cast<double>(search_->total()));
         answer.set("announce", SearchSizeText(search_->total()));
         return answer;
@@ -188,17 +191,17 @@ class PageAnalyst {
     // returns how many it has calculated in all.
     double computeRange(double begin, double end) {
         if (search_) {
-            search_->merge(found_, search_->compute(static_cast<long long>(begin),
-                                                    static_cast<long long>(end)));
+            found_->add(
+                search_->compute(static_cast<long long>(begin), static_cast<long long>(end)));
+            done_ += static_cast<long long>(end - begin);
         }
-        return static_cast<double>(found_.done);
+        return static_cast<double>(done_);
     }
 
     // What this analyst found, to be handed to the one that finishes.
     val takeFound() {
-        val range = JsRangeOf(found_);
-        found_ = {};
-        return range;
+        done_ = 0;
+        return JsRangeOf(found_ ? found_->take() : OptimizationRange{});
     }
 
     // Merges what every analyst found (in any order) and answers the ranking: {metric, page, csv,
@@ -207,12 +210,12 @@ class PageAnalyst {
         if (!search_ || !inputs_) {
             return Unread();
         }
-        OptimizationRange merged;
+        OptimizationMerger merged(*search_);
         const unsigned count = ranges["length"].as<unsigned>();
         for (unsigned at = 0; at < count; ++at) {
-            search_->merge(merged, RangeOfJs(ranges[at]));
+            merged.add(RangeOfJs(ranges[at]));
         }
-        const Optimization found = search_->finish(merged, cancelled);
+        const Optimization found = search_->finish(merged.take(), cancelled);
         const AnalysisPage page = OptimizationPage(found, metric_, *inputs_, TableForm::Browsed);
         val answer = PageAnswer(page);
         val suggestions = val::array();
@@ -232,7 +235,8 @@ class PageAnalyst {
     Metric metric_;
     std::unique_ptr<MetricProbe> probe_;
     std::unique_ptr<OptimizationSearch> search_;
-    OptimizationRange found_;
+    std::unique_ptr<OptimizationMerger> found_;  // what this analyst's ranges found
+    long long done_ = 0;
 
     std::optional<FormState> read(const val& bytes) const {
         if (!ready_) {
