@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -98,13 +99,25 @@ class PageCalculator {
         return answer;
     }
 
-    // Entry `index` (oldest 0) back in the inputs, and calculated.
-    PageOutcome restore(int index) {
+    // The entry of that time back in the inputs, and calculated; refused when the history no
+    // longer holds it (200 newer ones came after it).
+    PageOutcome restore(double time) {
         const std::vector<HistoryEntry>& entries = session_->history().entries();
-        if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) {
+        const auto entry = std::find_if(entries.rbegin(), entries.rend(), [time](const auto& each) {
+            return static_cast<double>(each.time) == time;
+        });
+        if (entry == entries.rend()) {
             return PageOutcomeOf(CommandOutcome::Ended(CommandEnd::Refused));
         }
-        return PageOutcomeOf(session_->restore(entries[static_cast<std::size_t>(index)]));
+        return PageOutcomeOf(session_->restore(*entry));
+    }
+
+    // Tells the history's entries apart from those of before, cheaply: their count and the time
+    // of the newest.
+    std::string historyMark() {
+        const std::vector<HistoryEntry>& entries = session_->history().entries();
+        return std::to_string(entries.size()) + ' ' +
+               std::to_string(entries.empty() ? 0 : entries.back().time);
     }
 
     // Another page of the site has written the history: its entries join this one's, and none of
@@ -220,6 +233,7 @@ EMSCRIPTEN_BINDINGS(brakefell) {
         .function("history", &PageCalculator::history)
         .function("restore", &PageCalculator::restore)
         .function("historyChanged", &PageCalculator::historyChanged)
+        .function("historyMark", &PageCalculator::historyMark)
         .class_function("buildBytesOfProfile", &PageCalculator::buildBytesOfProfile)
         .function("assign", &PageCalculator::assign)
         .function("controls", &PageCalculator::controls)

@@ -115,7 +115,7 @@ export class OptimizerTab {
   show(answer) {
     this.answer = answer;
     if (!answer.cancelled) this.progress.value = 1;
-    this.status.textContent = answer.page.summary.map((line) => line.text).join(" ");
+    this.status.textContent = answer.page.summary.map((line) => line.text).join("\n");
     this.area.show({ ...answer.page, summary: [] }, [{
       selectable: true,
       onSelect: () => this.follow(),

@@ -20,8 +20,9 @@ function cellElement(tag, cell) {
   return element;
 }
 
-// `options`: { hideUnchanged, selectable, onSelect(item), onActivate(item) }. Returns the table
-// element; its `selectedItem` is the item of the row chosen, or null.
+// `options`: { hideUnchanged, selectable, onSelect(item), onActivate(item), activateOnClick }:
+// a row is activated by Enter or a double click, or by one click where `activateOnClick`. Returns
+// the table element; its `selectedItem` is the item of the row chosen, or null.
 export function tableElement(table, options = {}) {
   const element = document.createElement("table");
   element.className = "analysis-table";
@@ -53,7 +54,10 @@ export function tableElement(table, options = {}) {
       if (options.selectable) {
         tr.tabIndex = 0;
         tr.setAttribute("aria-selected", String(row.item === element.selectedItem));
-        tr.addEventListener("click", () => select(tr));
+        tr.addEventListener("click", () => {
+          select(tr);
+          if (options.activateOnClick) options.onActivate?.(row.item);
+        });
         tr.addEventListener("dblclick", () => options.onActivate?.(row.item));
         tr.addEventListener("keydown", (event) => {
           if (event.key === "Enter") {

@@ -8,12 +8,18 @@
 
 import { AnalysisWorker, FollowingWorker, searcherCount } from "./analysis_workers.js";
 import { ComparisonTab } from "./analysis_comparison.js";
+import { HistoryTab } from "./analysis_history.js";
 import { OptimizerTab } from "./analysis_optimizer.js";
 import { button, element } from "./analysis_parts.js";
 import { StatValuesTab } from "./analysis_stat_values.js";
 
 // The tabs the page has, by their names in the core's words.
-const kTabs = { statValuesTab: StatValuesTab, comparisonTab: ComparisonTab, optimizerTab: OptimizerTab };
+const kTabs = {
+  statValuesTab: StatValuesTab,
+  comparisonTab: ComparisonTab,
+  optimizerTab: OptimizerTab,
+  historyTab: HistoryTab,
+};
 
 export class AnalysisView {
   // Starts the worker that follows the inputs and asks it for the words; the inputs stay usable

@@ -19,6 +19,7 @@ const kRequests = {
   words: (a) => a.words(),
   statValues: (a, build, metric) => a.statValues(build, metric),
   compare: (a, build, base, metric) => a.compare(build, base, metric),
+  history: (a, entries, build, metric, skipped) => a.history(entries, build, metric, skipped),
   prepareSearch: (a, build, metric, choices, top) =>
     a.prepareSearch(build, metric, choices.runes, choices.gems, choices.passives, top),
   computeRange: (a, begin, end) => a.computeRange(begin, end),

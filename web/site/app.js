@@ -94,6 +94,13 @@ async function start() {
     focusAfter: (name) => page.focusAfter(name),
   });
   addEventListener("resize", () => page.arrange());
+  // Another page of the site wrote the history of calculations: this page's entries join its.
+  addEventListener("storage", (event) => {
+    if (event.key === null || host.keeps(event.key)) {
+      page.calculator.historyChanged();
+      followInputs();
+    }
+  });
   addEventListener("hashchange", openLink);
   document.getElementById("profileFile").addEventListener("change", async (event) => {
     const file = event.target.files[0];

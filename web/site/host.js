@@ -3,8 +3,9 @@
 // few services differ, and they hold no rule of the calculator.
 //
 // Files live in memory under plain paths. Those the core writes (the last run's inputs) are kept
-// in the browser's local storage too, so they are there on the next visit; files the person
-// opens are handed in for the one command that reads them.
+// in the browser's local storage too, so they are there on the next visit, and are read from it
+// afresh, since another page of the site may have replaced them (the history of calculations);
+// files the person opens are handed in for the one command that reads them.
 
 import pako from "./vendor/pako.esm.mjs";
 
@@ -36,6 +37,7 @@ export class PageHost {
   // `keptFolder`: the folder whose files outlive the visit. `say(text)`: shows one sentence.
   constructor({ keptFolder, say, storage = globalThis.localStorage }) {
     this.files = new Map();
+    this.lent = new Set();
     this.times = new Map();
     this.folders = new Set(["/"]);
     this.keptFolder = keptFolder;
@@ -54,14 +56,35 @@ export class PageHost {
   lend(path, bytes) {
     this.makeFolders(parentOf(path));
     this.files.set(path, bytes);
+    this.lent.add(path);
   }
 
   forget(path) {
     this.files.delete(path);
+    this.lent.delete(path);
+  }
+
+  // Whether a key of the browser's storage holds one of the kept files.
+  keeps(key) {
+    return key.startsWith(kKeptPrefix);
+  }
+
+  // A kept file as the browser holds it now.
+  fresh(path) {
+    if (!this.storage || parentOf(path) !== this.keptFolder || this.lent.has(path)) return;
+    let text;
+    try {
+      text = this.storage.getItem(kKeptPrefix + path);
+    } catch {
+      return; // storage switched off since: what is in memory stands
+    }
+    if (text === null) this.files.delete(path);
+    else this.files.set(path, latin1ToBytes(text));
   }
 
   // ---- Storage ----
   read(path, limit) {
+    this.fresh(path);
     const bytes = this.files.get(path);
     if (bytes === undefined) {
       return null;
@@ -102,6 +125,7 @@ export class PageHost {
   }
 
   kind(path) {
+    this.fresh(path);
     if (this.files.has(path)) return "file";
     if (this.folders.has(path)) return "folder";
     return "none";

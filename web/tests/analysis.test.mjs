@@ -9,7 +9,7 @@ import { after, before, test } from "node:test";
 import { closeBrowser, launch } from "./support/browsers.mjs";
 import { randomCharacter, randomSource } from "./support/characters.mjs";
 import { loadCore, siteFolder } from "./support/core.mjs";
-import { byName, dismissMessage, inputOf, PageSession } from "./support/page.mjs";
+import { byName, dismissMessage, inputOf, PageSession, shownReport } from "./support/page.mjs";
 
 const browserName = process.env.BROWSER ?? "chromium";
 let browser;
@@ -184,7 +184,7 @@ test("an answer for inputs that have moved on is never shown", async () => {
 
 test("no long task on the page's thread while typing with each tab open", { skip: browserName !== "chromium" }, async () => {
   const page = await openAnalysis(randomBuild(41).code);
-  for (const tab of ["statValuesTab", "comparisonTab", "optimizerTab"]) {
+  for (const tab of ["statValuesTab", "comparisonTab", "optimizerTab", "historyTab"]) {
     await openTab(page, tab);
     await page.evaluate(() => {
       window.__long = [];
@@ -202,4 +202,58 @@ test("no long task on the page's thread while typing with each tab open", { skip
     assert.deepEqual(await page.evaluate(() => window.__long), [], tab);
   }
   await page.close();
+});
+
+// Types `value` into the main stat and calculates, as a player does.
+async function calculateWith(page, value) {
+  await page.click(inputOf("txtMainStat"));
+  await page.keyboard.type(value);
+  await page.click(byName("cmdCalculation"));
+}
+
+test("기록 survives a reload, brings a recorded report back, and keeps every entry when two pages add at once", async () => {
+  const first = await session.open();
+  await dismissMessage(first);
+  await calculateWith(first, "1000");
+  const recorded = await shownReport(first);
+  await calculateWith(first, "2000");
+  await first.click(byName("cmdCalculation")); // the same build again: no entry
+  const again = await session.open({ keep: first });
+  await first.close();
+  await again.click(byName("cmdAnalysis"));
+  await again.waitForSelector("#historyTabButton");
+  await openTab(again, "historyTab");
+  const rows = async (page) => (await shownTables(page))[0]?.length ?? 0;
+  await again.waitForFunction(() => document.querySelectorAll("#analysis .analysis-panel:not([hidden]) tbody tr").length >= 2, { polling: 100 });
+  assert.equal(await rows(again), 2, "an unchanged 계산 adds no entry");
+  // The older entry, second from the top, brings its report back.
+  const older = "#analysis .analysis-panel:not([hidden]) tbody tr:nth-child(2)";
+  await again.$eval(older, (row) => row.scrollIntoView({ block: "center" })); // clear of the command bar
+  await again.click(older);
+  let report;
+  for (let tries = 0; tries < 100 && JSON.stringify(report) !== JSON.stringify(recorded); ++tries) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
+    report = await shownReport(again);
+  }
+  assert.deepEqual(report, recorded);
+
+  // Two pages of the site calculate at the same moment (a page in the background takes no
+  // clicks: the inputs are given as the page's own events).
+  const other = await session.open({ keep: again });
+  const typeAndCalculate = (page, value) => page.evaluate((typed) => {
+    const box = document.getElementById("txtMainStat");
+    box.value = typed;
+    box.dispatchEvent(new Event("input", { bubbles: true }));
+    document.querySelector("[data-role='calculate']").click();
+  }, value);
+  await Promise.all([typeAndCalculate(again, "3000"), typeAndCalculate(other, "4000")]);
+  await new Promise((resolve) => setTimeout(resolve, 500)); // each hears of the other's write
+  const last = await session.open({ keep: again });
+  await last.click(byName("cmdAnalysis"));
+  await last.waitForSelector("#historyTabButton");
+  await openTab(last, "historyTab");
+  await last.waitForFunction(() => document.querySelectorAll("#analysis .analysis-panel:not([hidden]) tbody tr").length >= 4, { polling: 100 });
+  const texts = (await shownTables(last))[0].map((row) => row.join(" "));
+  assert.equal(await rows(last), 5, texts.join("\n")); // 1000, 2000, its restore, 3000, 4000
+  for (const page of [again, other, last]) await page.close();
 });
