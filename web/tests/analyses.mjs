@@ -1,6 +1,6 @@
 // The page's analyses against the desktop tool's: for random builds, every figure of 스탯 가치,
 // 비교 (B a second build) and 최적화 that a worker's core answers is one brakefell_report prints
-// for the same build. The optimiser's search split over 1, 2 and 4 workers, their ranges merged
+// for the same build, and every number of the page's CSV one the tool's CSV holds. The optimiser's search split over 1, 2 and 4 workers, their ranges merged
 // in a shuffled order, ranks exactly as the tool does.
 //
 //   node analyses.mjs [--cases N] [--seed S]
@@ -64,6 +64,29 @@ function unprinted(answer, printed, numbers = []) {
   return missing;
 }
 
+// A CSV's fields, line by line (a field in quotes may hold commas and doubled quotes).
+function csvRows(text) {
+  return text.split("\n").filter(Boolean).map((line) =>
+    [...line.matchAll(/("([^"]|"")*"|[^,]*)(,|$)/g)].slice(0, -1).map((match) => match[1].replace(/^"|"$/g, "").replaceAll('""', '"')));
+}
+
+// Every number of the page's CSV parses back to one the tool writes in the row of the same first
+// field, both plain (no grouping, no sign added, no unit).
+function unwritten(answer, toolCsv) {
+  const written = new Map();
+  for (const row of csvRows(toolCsv)) written.set(row[0], new Set(row.slice(1).filter((field) => field !== "").map(Number)));
+  const missing = [];
+  for (const row of csvRows(answer.csv)) {
+    const numbers = written.get(row[0]);
+    if (!numbers) continue; // a caption line, or a table the printed page writes as lines
+    for (const field of row.slice(1)) {
+      if (field === "" || Number.isNaN(Number(field))) continue;
+      if (!/^-?\d+(\.\d+)?$/.test(field) || !numbers.has(Number(field))) missing.push(`${row[0]}: ${field}`);
+    }
+  }
+  return missing;
+}
+
 // The search split over `workers` analysts, ranges handed out in turn, merged in a shuffled order.
 function splitSearch(makeAnalyst, build, workers, top) {
   const analysts = Array.from({ length: workers }, makeAnalyst);
@@ -95,26 +118,29 @@ for (let i = 0; i < cases; ++i) {
   const nowCode = now.shareCode();
   const baseFile = path.join(folder, `base${i}.cfg`);
   writeFileSync(baseFile, base.profileBytes());
-  const check = (what, answer, printed, numbers) => {
-    const missing = unprinted(answer, printed, numbers);
+  const check = (what, answer, printed, numbers, toolCsv = null) => {
+    const missing = [...unprinted(answer, printed, numbers), ...(toolCsv === null ? [] : unwritten(answer, toolCsv))];
     if (missing.length) failures.push(`case ${i} ${what}: ${missing.slice(0, 3).join(" / ")}`);
   };
 
   const statValues = analyst.statValues(now.buildBytes(), "");
   const statJson = JSON.parse((await tool("--code", nowCode, "--stat-values", "--json")) || "{}");
   const cliffs = [statJson.attack_speed?.next?.at, statJson.attack_speed?.drop?.below];
-  check("스탯 가치", statValues, await tool("--code", nowCode, "--stat-values"), cliffs);
+  check("스탯 가치", statValues, await tool("--code", nowCode, "--stat-values"), cliffs,
+    await tool("--code", nowCode, "--stat-values", "--csv"));
   // 비교 with B as the base: the tool reads the build of now as the profile compared.
   const nowFile = path.join(folder, `now${i}.cfg`);
   writeFileSync(nowFile, now.profileBytes());
   check("비교", analyst.compare(now.buildBytes(), base.buildBytes(), ""),
-    await tool("--code", base.shareCode(), "--compare", nowFile));
+    await tool("--code", base.shareCode(), "--compare", nowFile), [],
+    await tool("--code", base.shareCode(), "--compare", nowFile, "--csv"));
 
   const printed = await tool("--code", nowCode, "--optimize", "runes", "--top", "5");
+  const printedCsv = await tool("--code", nowCode, "--optimize", "runes", "--top", "5", "--csv");
   const rankings = [1, 2, 4].map((workers) => splitSearch(makeAnalyst, now.buildBytes(), workers, 5));
   const standing = (lines) => lines.filter((line) => line.startsWith("지금 빌드"));
   for (const ranking of rankings) {
-    check("최적화", ranking, printed);
+    check("최적화", ranking, printed, [], printedCsv);
     const shown = standing(ranking.page.summary.map((line) => line.text));
     if (JSON.stringify(shown) !== JSON.stringify(standing(printed.split("\n")))) {
       failures.push(`case ${i} 최적화: where the build stands reads ${shown}`);
