@@ -35,9 +35,10 @@ constexpr ControlSpec Frame(const char* name, const char* caption, bool visible)
     return {name, ControlKind::Frame, caption, "", "", 0, visible};
 }
 
-constexpr ControlSpec Result(const char* name, bool visible,
+// A report box shows no caption; its caption is what a screen reader calls it.
+constexpr ControlSpec Result(const char* name, const char* spoken, bool visible,
                              ControlRole role = ControlRole::ReportBox, ControlLook look = {}) {
-    return {name, ControlKind::ResultBox, "", "", "", 0, visible, {}, role, look};
+    return {name, ControlKind::ResultBox, spoken, "", "", 0, visible, {}, role, look};
 }
 
 constexpr ControlSpec ElementLabel(const char* name) {
@@ -166,18 +167,18 @@ constexpr ControlSpec kControls[] = {
     List("cboOurGemPoison", kHidden),
 
     // The report area.
-    Result("txtResult(0)", kHidden),
-    Result("txtResult(1)", kHidden),
-    Result("txtResult(2)", kHidden),
-    Result("txtResult(3)", kHidden),
-    Result("txtResult(4)", kHidden),
-    Result("txtResult(5)", kHidden),
-    Result("txtResult(6)", kHidden),
+    Result("txtResult(0)", "사용 스킬 1 보고서", kHidden),
+    Result("txtResult(1)", "사용 스킬 2 보고서", kHidden),
+    Result("txtResult(2)", "사용 스킬 3 보고서", kHidden),
+    Result("txtResult(3)", "사용 스킬 4 보고서", kHidden),
+    Result("txtResult(4)", "사용 스킬 5 보고서", kHidden),
+    Result("txtResult(5)", "사용 스킬 6 보고서", kHidden),
+    Result("txtResult(6)", "쇠뇌 공격속도 구간", kHidden),
     Frame("fraMoreDamage", "추가데미지", kHidden),
-    Result("txtResult(7)", kHidden),
-    Result("txtResult(8)", kHidden),
-    Result("txtBowCycleResult", kShown, ControlRole::Totals, kTotalsLook),
-    Result("Text1", kHidden, ControlRole::Trace),
+    Result("txtResult(7)", "추가데미지 1", kHidden),
+    Result("txtResult(8)", "추가데미지 2", kHidden),
+    Result("txtBowCycleResult", "초당 피해량 합계", kShown, ControlRole::Totals, kTotalsLook),
+    Result("Text1", "계산 과정", kHidden, ControlRole::Trace),
     Button("cmdOpen", "열기", "열기 (Ctrl+O)", ControlRole::Open),
     Button("cmdSaveStat", "저장", "저장 (Ctrl+S)", ControlRole::Save),
     Button("cmdCalculation", "계산", "계산 (F5, Ctrl+Enter)", ControlRole::Calculate,

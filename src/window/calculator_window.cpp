@@ -167,6 +167,13 @@ void CalculatorWindow::createWidgets(const WindowLayout& layout) {
             it.value()->setAccessibleName(QStringOf(spoken));
         }
     }
+    // A report box shows no caption: its caption is only spoken.
+    for (const ControlSpec& entry : ControlTable()) {
+        if (QWidget* box = control(QString::fromLatin1(entry.name));
+            box != nullptr && entry.kind == ControlKind::ResultBox) {
+            box->setAccessibleName(QString::fromUtf8(entry.caption));
+        }
+    }
 }
 
 void CalculatorWindow::connectInput(const ControlSpec& entry, QWidget* widget) {

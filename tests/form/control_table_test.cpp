@@ -54,6 +54,10 @@ TEST(ControlTable, CommandsAndReportPartsHaveTheirRoles) {
         const bool served =
             entry.kind == ControlKind::CommandButton || entry.kind == ControlKind::ResultBox;
         EXPECT_EQ(entry.role != R::None, served) << entry.name;
+        // A report box shows no caption, but a screen reader needs a name for it.
+        EXPECT_EQ(entry.kind == ControlKind::ResultBox,
+                  served && *entry.caption != '\0' && entry.kind != ControlKind::CommandButton)
+            << entry.name;
         roles.insert(entry.role);
     }
     for (const R once : {R::Calculate, R::Open, R::Save, R::Analysis, R::Totals, R::Trace}) {

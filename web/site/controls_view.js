@@ -116,7 +116,7 @@ export class ControlWidgets {
         const pre = document.createElement("pre");
         pre.className = "report";
         pre.tabIndex = 0;
-        pre.setAttribute("aria-label", name);
+        pre.setAttribute("aria-label", control.caption);
         return { element: pre, input: null };
       }
       case "frame": {

@@ -223,6 +223,8 @@ test("keys and paste: Ctrl+A takes one report box, Enter moves on, a pasted code
     const range = getSelection().getRangeAt(0);
     return box.contains(range.commonAncestorContainer) && range.toString() === box.textContent;
   }), true);
+  // A screen reader names a report box in the player's words.
+  assert.equal(await page.$eval(byName("txtResult(1)"), (box) => box.getAttribute("aria-label")), "사용 스킬 2 보고서");
 
   await page.click(inputOf("txtWeaponExtraSpeed"));
   await page.keyboard.press("Enter");

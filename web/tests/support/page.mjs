@@ -125,5 +125,5 @@ export function shownReport(page) {
   return page.$$eval("pre.report", (boxes) =>
     boxes
       .filter((box) => !box.closest(".hidden"))
-      .map((box) => ({ name: box.getAttribute("aria-label"), text: box.textContent })));
+      .map((box) => ({ name: box.dataset.control, text: box.textContent })));
 }
