@@ -270,8 +270,12 @@ test("그래프: over a cliff the pointer tells a computed neighbour, and its CS
     swept = analyst.sweep(build.bytes, null, "", "txtAttackSpeed", null);
   }
   const page = await openAnalysis(build.code);
+  // uPlot is fetched when the chart is first shown, not before.
+  const fetchedChart = () => page.evaluate(() => performance.getEntriesByType("resource").some(({ name }) => /uplot/.test(name)));
+  assert.equal(await fetchedChart(), false, "uPlot before the chart is shown");
   await openTab(page, "chartTab");
   await page.waitForSelector("#analysis .chart-plot .u-over", { timeout: 60000 });
+  assert.equal(await fetchedChart(), true);
   await page.$eval("#analysis .chart-plot .u-over", (over) => over.scrollIntoView({ block: "center" }));
   const over = await (await page.$("#analysis .chart-plot .u-over")).boundingBox();
   const { from, to } = swept.range;
