@@ -93,7 +93,7 @@ export class ChartTab {
     this.hover.setAttribute("aria-live", "polite");
     this.figure = element("div", { className: "chart-figure" }, this.plotArea, this.legend, this.hover);
     this.figure.hidden = true;
-    this.element = element("div", { className: "chart-tab" },
+    this.element = element("div", {},
       element("div", { className: "analysis-options" },
         labelled(words.chartBoxLabel, this.chooser), this.reset, this.csv),
       element("div", { className: "analysis-options chart-range" },

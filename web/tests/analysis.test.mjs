@@ -300,5 +300,20 @@ test("그래프: over a cliff the pointer tells a computed neighbour, and its CS
   assert.equal(csv.split("\n")[0], `${box.caption},${swept.metricCaption}`, "the window's header: captions");
   assert.deepEqual(rowsOf(csv), rowsOf(stdout));
   assert.equal(rowsOf(csv).length, swept.points.length);
+
+  // A tenth of the step is more points than the page's thousand: the core's refusal instead of a
+  // line. 기본 범위 brings back the core's default range.
+  const refusal = analyst.sweep(build.bytes, null, "", "txtAttackSpeed", { from, to, step: swept.range.step / 10 }).note;
+  assert.match(refusal, /1,000개/);
+  await page.$$eval("#analysis .chart-range input", ([, , step], value) => {
+    step.value = value;
+    step.dispatchEvent(new Event("change"));
+  }, swept.range.step / 10);
+  await page.waitForFunction((text) => document.querySelector("#analysis .analysis-panel:not([hidden]) > .analysis-note").textContent === text, {}, refusal);
+  assert.equal(await page.$eval("#analysis .chart-figure", (figure) => figure.hidden), true);
+  await page.click("#analysis .analysis-panel:not([hidden]) .analysis-options button");
+  await page.waitForFunction(() => !document.querySelector("#analysis .chart-figure").hidden);
+  const fields = await page.$$eval("#analysis .chart-range input", (inputs) => inputs.map((input) => Number(input.value)));
+  assert.deepEqual(fields, [from, to, swept.range.step]);
   await page.close();
 });
