@@ -2,7 +2,8 @@
 // The words of "빌드 분석"'s own controls, written once for every face that shows them: the
 // window's widgets and the page's elements. Each has a name (the window's object name, the page's
 // element), what it shows (a button's or a check box's text; for a control without a caption of
-// its own, what a screen reader says) and its tool tip.
+// its own, what a screen reader says; for the chart's hover line, what it says before any point)
+// and its tool tip.
 
 #include <span>
 #include <string_view>

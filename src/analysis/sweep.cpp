@@ -27,7 +27,6 @@ CharacterSheet At(const CharacterSheet& sheet, const NumberBox& box, double valu
 }  // namespace
 
 SweepRequest DefaultSweepRange(const NumberBox& box, double value) {
-    constexpr long long kMostPoints = 1000;
     double below = 50 * box.step;
     double above = below;
     if (std::string_view(box.name) == "txtAttackSpeed") {
@@ -39,14 +38,14 @@ SweepRequest DefaultSweepRange(const NumberBox& box, double value) {
     if (!(to - from > 0) || !std::isfinite(to - from)) {
         return {&box, from, to, box.step};  // too far out to sweep around: one point, or none
     }
-    // The first of 1, 2, 5, 10, 20, 50... (and tenths) that keeps to a thousand points, counted
-    // as the sweep counts them: both ends are points, so a thousand steps would be one too many.
-    // The power of ten below a thousandth of the range is too fine; start there.
-    double power = std::pow(10.0, std::floor(std::log10((to - from) / kMostPoints)));
+    // The first of 1, 2, 5, 10, 20, 50... (and tenths) that keeps to the page's thousand points,
+    // counted as the sweep counts them: both ends are points, so a thousand steps would be one too
+    // many. The window and the page so start from the same range. The power of ten below a
+    // thousandth of the range is too fine; start there.
+    double power = std::pow(10.0, std::floor(std::log10((to - from) / kMostPagePoints)));
     for (;; power *= 10) {
         for (const double times : {1.0, 2.0, 5.0}) {
-            const auto points = SweepPointCount(from, to, power * times);
-            if (points && *points <= kMostPoints) {
+            if (SweepPointCount(from, to, power * times, kMostPagePoints)) {
                 return {&box, from, to, power * times};
             }
         }
@@ -65,15 +64,20 @@ std::string SweepCsv(const Sweep& sweep, CsvHeader header) {
     return Utf8OfUtf16(text);
 }
 
-std::optional<long long> SweepPointCount(double from, double to, double step) {
+std::optional<long long> SweepPointCount(double from, double to, double step,
+                                         long long mostPoints) {
     if (!(step > 0) || !(from <= to) || !std::isfinite(from) || !std::isfinite(to)) {
         return std::nullopt;
     }
     const double intervals = std::floor((to - from) / step + kStepSlack);
-    if (!(intervals < static_cast<double>(kMostSweepPoints))) {
+    if (!(intervals < static_cast<double>(mostPoints))) {
         return std::nullopt;
     }
     return static_cast<long long>(intervals) + 1;
+}
+
+std::u16string MostPointsText(long long mostPoints) {
+    return FormatNumber(static_cast<double>(mostPoints), u"#,##0");
 }
 
 std::u16string SweepRefusal(const SweepRequest& request) {
@@ -89,8 +93,8 @@ std::u16string SweepRefusal(const SweepRequest& request) {
     if (!(request.from <= request.to)) {
         return u"범위의 시작은 끝 이하여야 합니다.";
     }
-    if (!SweepPointCount(request.from, request.to, request.step)) {
-        return u"점은 " + FormatNumber(static_cast<double>(kMostSweepPoints), u"#,##0") +
+    if (!SweepPointCount(request.from, request.to, request.step, request.mostPoints)) {
+        return u"점은 " + MostPointsText(request.mostPoints) +
                u"개 이하여야 합니다: 범위를 좁히거나 간격을 넓히세요.";
     }
     return {};
@@ -102,7 +106,7 @@ std::variant<std::u16string, Sweep> ComputeSweep(const CharacterSheet& sheet,
     if (std::u16string why = SweepRefusal(request); !why.empty()) {
         return why;
     }
-    const auto count = SweepPointCount(request.from, request.to, request.step);
+    const auto count = SweepPointCount(request.from, request.to, request.step, request.mostPoints);
     const NumberBox& box = *request.box;
     Sweep sweep;
     sweep.metric = probe.metric();

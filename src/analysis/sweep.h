@@ -12,13 +12,20 @@
 
 namespace brakefell {
 
+// The most points a sweep computes: the window's and the tool's, and the page's, whose worker
+// hands every point over to a phone's browser (its default range always keeps to it).
 inline constexpr long long kMostSweepPoints = 100'000;
+inline constexpr long long kMostPagePoints = 1'000;
+
+// The box a chart first puts on its x axis: the attack speed, whose brackets show as cliffs.
+inline constexpr char kFirstSweptBox[] = "txtAttackSpeed";
 
 struct SweepRequest {
     const NumberBox* box = nullptr;
     double from = 0;
     double to = 0;
     double step = 0;
+    long long mostPoints = kMostSweepPoints;  // more points are refused
 };
 
 struct SweepPoint {
@@ -36,16 +43,20 @@ struct Sweep {
 };
 
 // The number of points from..to by step; nullopt when step <= 0, from > to, or more than
-// kMostSweepPoints.
-std::optional<long long> SweepPointCount(double from, double to, double step);
+// `mostPoints`.
+std::optional<long long> SweepPointCount(double from, double to, double step,
+                                         long long mostPoints = kMostSweepPoints);
+
+// The most points, as a player reads it: "100,000".
+std::u16string MostPointsText(long long mostPoints);
 
 // Why the request cannot be swept, in one sentence a player reads (the window's chart, the tool's
-// error): no such box, a step not above 0, a start past the end, too many points. Empty when it
-// can be swept.
+// error, the page's chart): no such box, a step not above 0, a start past the end, more points
+// than the request's most. Empty when it can be swept.
 std::u16string SweepRefusal(const SweepRequest& request);
 
-// At most a thousand points, both ends counted, by the finest step of 1, 2 or 5 times a power of
-// ten that keeps to them, around the box's value:
+// At most kMostPagePoints (a thousand) points, both ends counted, by the finest step of 1, 2 or 5
+// times a power of ten that keeps to them, around the box's value:
 // main stat and weapon damage 5,000 either side, critical damage 500, attack speed 30 below and 60
 // above, other boxes 50; never below 0 for a value that is not below 0.
 SweepRequest DefaultSweepRange(const NumberBox& box, double value);

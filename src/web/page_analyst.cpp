@@ -7,6 +7,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,7 +24,9 @@
 #include "analysis/optimization_merger.h"
 #include "analysis/optimizer.h"
 #include "analysis/stat_values.h"
+#include "analysis/sweep.h"
 #include "catalogue/catalogue_reader.h"
+#include "form/input_captions.h"
 #include "form/messages.h"
 #include "form/skill_slots.h"
 #include "form/start_up_lists.h"
@@ -227,6 +230,107 @@ class PageAnalyst {
         return answer;
     }
 
+    // 그래프: the number boxes its chooser lists, [{name, caption}] in the window's order, the one
+    // it starts on, and the most points the page computes, as a player reads it ("1,000").
+    val sweepBoxes() const {
+        val boxes = val::array();
+        for (const NumberBox& box : NumberBoxes()) {
+            val entry = val::object();
+            entry.set("name", std::string(box.name));
+            entry.set("caption", InputCaption(Utf16OfLatin1(box.name)));
+            boxes.call<void>("push", entry);
+        }
+        val answer = val::object();
+        answer.set("boxes", boxes);
+        answer.set("first", std::string(kFirstSweptBox));
+        answer.set("mostPoints", MostPointsText(kMostPagePoints));
+        return answer;
+    }
+
+    // The metric over the box `name` from..to by step (at most kMostPagePoints), `range` being
+    // {from, to, step}, or null for the default range around the box's value now. Answers {metric,
+    // range, note (why there is no line; else empty), points, b (B's points when `base` is a
+    // build, else null), cliffs (where the sentries change bracket), now ({value, metric}: the
+    // box's value and the metric there), metricCaption and decimals (of the metric's axis), csv
+    // (the window's)}.
+    // Each point is {value, metric (null: none), text (the line the window shows under the
+    // mouse)}.
+    val sweep(const val& build, const val& base, const std::u16string& asked,
+              const std::string& name, const val& range) const {
+        const std::optional<FormState> inputs = read(build);
+        const NumberBox* box = FindNumberBox(Utf16OfLatin1(name));
+        if (!inputs || !box) {
+            return Unread();
+        }
+        const CharacterSheet sheet = inputs->characterSheet();
+        SweepRequest request = DefaultSweepRange(*box, BoxValue(*box, sheet));
+        // As the window's fields hold the default range: its ends to hundredths, its step to
+        // thousandths; so both faces sweep the same points.
+        request.from = std::round(request.from * 100) / 100;
+        request.to = std::round(request.to * 100) / 100;
+        request.step = std::round(request.step * 1000) / 1000;
+        if (!range.isNull()) {
+            request = {box, range["from"].as<double>(), range["to"].as<double>(),
+                       range["step"].as<double>()};
+        }
+        request.mostPoints = kMostPagePoints;
+        const MetricChoice choice = choose(*inputs, asked);
+        val answer = val::object();
+        answer.set("metric", MetricChoiceOf(choice));
+        val shownRange = val::object();
+        shownRange.set("from", request.from);
+        shownRange.set("to", request.to);
+        shownRange.set("step", request.step);
+        answer.set("range", shownRange);
+        answer.set("b", val::null());
+        if (!choice.metric) {
+            answer.set("note", choice.note);
+            return answer;
+        }
+        const MetricProbe probe(catalogue_, *choice.metric);
+        const auto swept = ComputeSweep(sheet, request, probe);
+        if (const std::u16string* why = std::get_if<std::u16string>(&swept)) {
+            answer.set("note", *why);
+            return answer;
+        }
+        const Sweep& a = std::get<Sweep>(swept);
+        const std::u16string caption = InputCaption(a.name);
+        const auto pointsOf = [&](const Sweep& line) {
+            val points = val::array();
+            for (const SweepPoint& point : line.points) {
+                val shape = val::object();
+                shape.set("value", point.value);
+                shape.set("metric", point.metric ? val(*point.metric) : val::null());
+                shape.set("text", caption + u' ' + PlainText(point.value) + u": " +
+                                      MetricValueText(*choice.metric, point.metric));
+                points.call<void>("push", shape);
+            }
+            return points;
+        };
+        answer.set("note", std::u16string());
+        answer.set("points", pointsOf(a));
+        if (const std::optional<FormState> b = base.isNull() ? std::nullopt : read(base)) {
+            const auto sweptB = ComputeSweep(b->characterSheet(), request, probe);
+            if (const Sweep* line = std::get_if<Sweep>(&sweptB)) {
+                answer.set("b", pointsOf(*line));
+            }
+        }
+        val cliffs = val::array();
+        for (const double at : a.bracketChanges) {
+            cliffs.call<void>("push", at);
+        }
+        answer.set("cliffs", cliffs);
+        val now = val::object();
+        now.set("value", BoxValue(*box, sheet));
+        const std::optional<double> there = probe(sheet).value;
+        now.set("metric", there ? val(*there) : val::null());
+        answer.set("now", now);
+        answer.set("metricCaption", MetricCaption(*choice.metric));
+        answer.set("decimals", choice.metric->kind == MetricKind::KillTime ? 2 : 0);
+        answer.set("csv", Utf16OfUtf8(SweepCsv(a, CsvHeader::Captions)));
+        return answer;
+    }
+
   private:
     SkillCatalogue catalogue_;
     bool ready_ = false;
@@ -269,7 +373,9 @@ EMSCRIPTEN_BINDINGS(brakefell_analyst) {
         .function("prepareSearch", &PageAnalyst::prepareSearch)
         .function("computeRange", &PageAnalyst::computeRange)
         .function("takeFound", &PageAnalyst::takeFound)
-        .function("finishSearch", &PageAnalyst::finishSearch);
+        .function("finishSearch", &PageAnalyst::finishSearch)
+        .function("sweepBoxes", &PageAnalyst::sweepBoxes)
+        .function("sweep", &PageAnalyst::sweep);
 }
 
 }  // namespace brakefell::web

@@ -20,6 +20,8 @@ TEST(Sweeps, PointCountsAndTheirLimits) {
     EXPECT_EQ(SweepPointCount(0, 1, 0.3), 4);
     EXPECT_EQ(SweepPointCount(0, 99999, 1), 100000);
     EXPECT_FALSE(SweepPointCount(0, 100000, 1).has_value());
+    EXPECT_EQ(SweepPointCount(0, 999, 1, kMostPagePoints), 1000);  // the page's most
+    EXPECT_FALSE(SweepPointCount(0, 1000, 1, kMostPagePoints).has_value());
     EXPECT_FALSE(SweepPointCount(0, 10, 0).has_value());
     EXPECT_FALSE(SweepPointCount(0, 10, -1).has_value());
     EXPECT_FALSE(SweepPointCount(10, 0, 1).has_value());
@@ -45,6 +47,9 @@ TEST(Sweeps, EachRefusalSaysItsOwnReasonToPlayers) {
         {{stat, 3, 2, 1}, u"범위의 시작은 끝 이하여야 합니다."},     // start past the end
         {{stat, -inf, 2, 1}, u"범위의 시작과 끝은 수여야 합니다."},  // not a number to start at
         {{stat, 0, 100000, 1}, u"점은 100,000개 이하여야 합니다: 범위를 좁히거나 간격을 넓히세요."},
+        {{stat, 0, 999, 1, kMostPagePoints}, u""},  // the page's chart
+        {{stat, 0, 1000, 1, kMostPagePoints},
+         u"점은 1,000개 이하여야 합니다: 범위를 좁히거나 간격을 넓히세요."},
     };
     const MetricProbe probe(testing::ShippedCatalogue(), *MetricNamed(u"dps"));
     for (const auto& row : rows) {

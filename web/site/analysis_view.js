@@ -7,6 +7,7 @@
 // answer is shown only if the inputs have not changed since it was asked.
 
 import { AnalysisWorker, FollowingWorker, searcherCount } from "./analysis_workers.js";
+import { ChartTab } from "./analysis_chart.js";
 import { ComparisonTab } from "./analysis_comparison.js";
 import { HistoryTab } from "./analysis_history.js";
 import { OptimizerTab } from "./analysis_optimizer.js";
@@ -17,6 +18,7 @@ import { StatValuesTab } from "./analysis_stat_values.js";
 const kTabs = {
   statValuesTab: StatValuesTab,
   comparisonTab: ComparisonTab,
+  chartTab: ChartTab,
   optimizerTab: OptimizerTab,
   historyTab: HistoryTab,
 };

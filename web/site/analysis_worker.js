@@ -25,6 +25,8 @@ const kRequests = {
   computeRange: (a, begin, end) => a.computeRange(begin, end),
   takeFound: (a) => a.takeFound(),
   finishSearch: (a, ranges, cancelled) => a.finishSearch(ranges, cancelled),
+  sweepBoxes: (a) => a.sweepBoxes(),
+  sweep: (a, build, base, metric, name, range) => a.sweep(build, base, metric, name, range),
 };
 
 let queue = Promise.resolve();

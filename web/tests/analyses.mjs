@@ -149,6 +149,27 @@ for (let i = 0; i < cases; ++i) {
   if (new Set(rankings.map((ranking) => JSON.stringify(ranking.page))).size !== 1) {
     failures.push(`case ${i} 최적화: the ranking depends on the number of workers`);
   }
+
+  // 그래프: a box's default range swept by the page's analyst, for the build and for B under the
+  // build's metric, is the tool's sweep of each; more points than the page's thousand are refused.
+  const { boxes } = analyst.sweepBoxes();
+  const box = boxes[Math.floor(random.next() * boxes.length)].name;
+  const swept = analyst.sweep(now.buildBytes(), base.buildBytes(), "", box, null);
+  if (!swept.note) {
+    const { from, to, step } = swept.range;
+    const sweepOf = async (code) => JSON.parse((await tool("--code", code, "--metric", swept.metric.name,
+      "--sweep", `${box}=${from}:${to}:${step}`, "--json")) || "{}");
+    const near = (x, y) => x === y || Math.abs(x - y) <= 1e-12 * Math.max(Math.abs(x), Math.abs(y));
+    const same = (points, printed = []) => points.length === printed.length &&
+      points.every((point, at) => near(point.value, printed[at][0]) && near(point.metric, printed[at][1]));
+    const [toolNow, toolBase] = [await sweepOf(nowCode), await sweepOf(base.shareCode())];
+    if (!same(swept.points, toolNow.points)) failures.push(`case ${i} 그래프 ${box}: the points`);
+    if (!same(swept.b ?? [], toolBase.points)) failures.push(`case ${i} 그래프 ${box}: B's points`);
+    if (JSON.stringify(swept.cliffs) !== JSON.stringify(toolNow.bracket_changes)) failures.push(`case ${i} 그래프 ${box}: the cliffs`);
+    rows += swept.points.length;
+    const wide = analyst.sweep(now.buildBytes(), null, "", box, { from: 0, to: 1000 * step, step });
+    if (!/^점은 1,000개 이하여야/.test(wide.note)) failures.push(`case ${i} 그래프 ${box}: 1,001 points drawn`);
+  }
   base.delete();
   now.delete();
 }

@@ -2,13 +2,16 @@
 // core's answer for the build, the work stays off the page's thread, and an answer for inputs
 // that have moved on is never shown.
 import assert from "node:assert/strict";
+import { execFile } from "node:child_process";
 import { readFileSync } from "node:fs";
 import path from "node:path";
 import { after, before, test } from "node:test";
+import { promisify } from "node:util";
 
 import { closeBrowser, launch } from "./support/browsers.mjs";
 import { randomCharacter, randomSource } from "./support/characters.mjs";
 import { loadCore, siteFolder } from "./support/core.mjs";
+import { nativeTool } from "./support/native.mjs";
 import { byName, dismissMessage, inputOf, PageSession, shownReport } from "./support/page.mjs";
 
 const browserName = process.env.BROWSER ?? "chromium";
@@ -256,4 +259,61 @@ test("기록 survives a reload, brings a recorded report back, and keeps every e
   const texts = (await shownTables(last))[0].map((row) => row.join(" "));
   assert.equal(await rows(last), 5, texts.join("\n")); // 1000, 2000, its restore, 3000, 4000
   for (const page of [again, other, last]) await page.close();
+});
+
+test("그래프: over a cliff the pointer tells a computed neighbour, and its CSV is the tool's sweep", async () => {
+  // A build whose default attack-speed range crosses a bracket change.
+  let build;
+  let swept;
+  for (let seed = 60; !swept?.cliffs?.length; ++seed) {
+    build = randomBuild(seed);
+    swept = analyst.sweep(build.bytes, null, "", "txtAttackSpeed", null);
+  }
+  const page = await openAnalysis(build.code);
+  // uPlot is fetched when the chart is first shown, not before.
+  const fetchedChart = () => page.evaluate(() => performance.getEntriesByType("resource").some(({ name }) => /uplot/.test(name)));
+  assert.equal(await fetchedChart(), false, "uPlot before the chart is shown");
+  await openTab(page, "chartTab");
+  await page.waitForSelector("#analysis .chart-plot .u-over", { timeout: 60000 });
+  assert.equal(await fetchedChart(), true);
+  await page.$eval("#analysis .chart-plot .u-over", (over) => over.scrollIntoView({ block: "center" }));
+  const over = await (await page.$("#analysis .chart-plot .u-over")).boundingBox();
+  const { from, to } = swept.range;
+  const cliff = swept.cliffs[0];
+  await page.mouse.move(over.x + ((cliff - from) / (to - from)) * over.width, over.y + over.height / 2);
+  await page.waitForFunction(() => /:/.test(document.querySelector("#analysis .chart-hover").textContent));
+  const after = swept.points.findIndex((point) => point.value >= cliff);
+  const neighbours = [swept.points[after - 1].text, swept.points[after].text];
+  assert.ok(neighbours.includes(await page.$eval("#analysis .chart-hover", (line) => line.textContent)), neighbours.join(" or "));
+
+  // The download's text, caught before the browser saves it.
+  await page.evaluate(() => {
+    URL.createObjectURL = (blob) => { window.__csv = blob.text(); return "about:blank"; };
+    HTMLAnchorElement.prototype.click = () => {};
+  });
+  await page.$eval("#analysis .analysis-panel:not([hidden]) .analysis-options button:last-child", (csv) => csv.click());
+  const csv = await page.evaluate(() => window.__csv);
+  const { stdout } = await promisify(execFile)(nativeTool(),
+    ["--code", build.code, "--sweep", `txtAttackSpeed=${from}:${to}:${swept.range.step}`, "--csv"]);
+  const rowsOf = (text) => text.trim().split("\n").slice(1).map((line) => line.split(",").map(Number));
+  const box = analyst.sweepBoxes().boxes.find(({ name }) => name === "txtAttackSpeed");
+  assert.equal(csv.split("\n")[0], `${box.caption},${swept.metricCaption}`, "the window's header: captions");
+  assert.deepEqual(rowsOf(csv), rowsOf(stdout));
+  assert.equal(rowsOf(csv).length, swept.points.length);
+
+  // A tenth of the step is more points than the page's thousand: the core's refusal instead of a
+  // line. 기본 범위 brings back the core's default range.
+  const refusal = analyst.sweep(build.bytes, null, "", "txtAttackSpeed", { from, to, step: swept.range.step / 10 }).note;
+  assert.match(refusal, /1,000개/);
+  await page.$$eval("#analysis .chart-range input", ([, , step], value) => {
+    step.value = value;
+    step.dispatchEvent(new Event("change"));
+  }, swept.range.step / 10);
+  await page.waitForFunction((text) => document.querySelector("#analysis .analysis-panel:not([hidden]) > .analysis-note").textContent === text, {}, refusal);
+  assert.equal(await page.$eval("#analysis .chart-figure", (figure) => figure.hidden), true);
+  await page.click("#analysis .analysis-panel:not([hidden]) .analysis-options button");
+  await page.waitForFunction(() => !document.querySelector("#analysis .chart-figure").hidden);
+  const fields = await page.$$eval("#analysis .chart-range input", (inputs) => inputs.map((input) => Number(input.value)));
+  assert.deepEqual(fields, [from, to, swept.range.step]);
+  await page.close();
 });

@@ -22,19 +22,23 @@
 namespace brakefell {
 namespace {
 
-const QString kHoverPrompt = QStringLiteral("선 위에 마우스를 올리면 그 점의 값이 나옵니다.");
+const ControlTexts& kBox = AnalysisWordOf("chartBox");
+const ControlTexts& kFrom = AnalysisWordOf("chartFrom");
+const ControlTexts& kTo = AnalysisWordOf("chartTo");
+const ControlTexts& kStep = AnalysisWordOf("chartStep");
+const ControlTexts& kReset = AnalysisWordOf("chartReset");
+const ControlTexts& kCsv = AnalysisWordOf("chartCsv");
+const ControlTexts& kChart = AnalysisWordOf("chart");
+const ControlTexts& kHover = AnalysisWordOf("chartHover");
 
-constexpr ControlTexts kBox{"chartBox", "가로축 입력", "가로축에 둘 입력 칸"};
-constexpr ControlTexts kFrom{"chartFrom", "범위 시작", "가로축의 시작 값"};
-constexpr ControlTexts kTo{"chartTo", "범위 끝", "가로축의 끝 값"};
-constexpr ControlTexts kStep{"chartStep", "간격", "계산할 점 사이의 간격 (점은 100,000개까지)"};
-constexpr ControlTexts kReset{"chartReset", "기본 범위",
-                              "입력 칸의 지금 값 둘레로 범위와 간격을 되돌립니다"};
-constexpr ControlTexts kCsv{"chartCsv", "CSV 저장…",
-                            "그래프의 점을 CSV 파일로 저장합니다 (머리줄은 한글 이름)"};
-constexpr ControlTexts kChart{"chart", "그래프",
-                              "입력 칸의 값에 따른 지표; 점선은 쇠뇌의 공격속도 구간이 바뀌는 곳"};
-constexpr ControlTexts kHover{"chartHover", "", "마우스 아래에 가장 가까운, 실제로 계산한 점의 값"};
+// What the hover line says before any point is under the mouse.
+QString HoverPrompt() {
+    return CaptionOf(kHover);
+}
+
+QLabel* Label(const char* name, QWidget* parent) {
+    return new QLabel(CaptionOf(AnalysisWordOf(name)), parent);
+}
 
 QDoubleSpinBox* NumberField(const ControlTexts& texts, QWidget* parent) {
     auto* field = Spoken<QDoubleSpinBox>(texts, parent);
@@ -60,12 +64,13 @@ void ChartTab::buildControls() {
         const QString name = QString::fromLatin1(box.name);
         box_->addItem(QStringOf(InputCaption(TextOf(name))), name);
     }
-    box_->setCurrentIndex(box_->findData(QStringLiteral("txtAttackSpeed")));
+    box_->setCurrentIndex(box_->findData(QString::fromLatin1(kFirstSweptBox)));
     from_ = NumberField(kFrom, this);
     to_ = NumberField(kTo, this);
     step_ = NumberField(kStep, this);
     step_->setDecimals(3);
     step_->setMinimum(0.001);
+    step_->setToolTip(TipOf(kStep).arg(QStringOf(MostPointsText(kMostSweepPoints))));
     reset_ = Captioned<QPushButton>(kReset, this);
     csv_ = Captioned<QPushButton>(kCsv, this);
     csv_->setEnabled(false);
@@ -84,13 +89,13 @@ void ChartTab::buildChart() {
     chart_->addAxis(axisY_, Qt::AlignLeft);
     lineA_ = new QLineSeries(chart_);
     lineA_->setObjectName(QStringLiteral("chartNow"));
-    lineA_->setName(QStringLiteral("지금"));
+    lineA_->setName(CaptionOf(AnalysisWordOf("chartNow")));
     lineB_ = new QLineSeries(chart_);
     lineB_->setObjectName(QStringLiteral("chartBaseline"));
-    lineB_->setName(QStringLiteral("기준 (B)"));
+    lineB_->setName(CaptionOf(AnalysisWordOf("chartBaseline")));
     marker_ = new QScatterSeries(chart_);
     marker_->setObjectName(QStringLiteral("chartMarker"));
-    marker_->setName(QStringLiteral("지금 값"));
+    marker_->setName(CaptionOf(AnalysisWordOf("chartMarker")));
     marker_->setMarkerSize(10);
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{lineA_, lineB_, marker_}) {
         chart_->addSeries(series);
@@ -101,18 +106,18 @@ void ChartTab::buildChart() {
     view_->setAccessibleName(QString::fromUtf8(kChart.caption));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumHeight(240);
-    hover_ = Named(new QLabel(kHoverPrompt, this), kHover);
+    hover_ = Named(new QLabel(HoverPrompt(), this), kHover);
     pages_ = new NoteOrContent(view_, this);
     pages_->setObjectName(QStringLiteral("chartPages"));
 }
 
 void ChartTab::layOut() {
     auto* controls = new QHBoxLayout;
-    auto* boxLabel = new QLabel(QStringLiteral("입력:"), this);
+    auto* boxLabel = Label("chartBoxLabel", this);
     boxLabel->setBuddy(box_);
-    auto* fromLabel = new QLabel(QStringLiteral("범위:"), this);
+    auto* fromLabel = Label("chartRangeLabel", this);
     fromLabel->setBuddy(from_);
-    auto* stepLabel = new QLabel(QStringLiteral("간격:"), this);
+    auto* stepLabel = Label("chartStepLabel", this);
     stepLabel->setBuddy(step_);
     controls->addWidget(boxLabel);
     controls->addWidget(box_, 1);
@@ -122,7 +127,7 @@ void ChartTab::layOut() {
     auto* range = new QHBoxLayout;
     range->addWidget(fromLabel);
     range->addWidget(from_, 1);
-    range->addWidget(new QLabel(QStringLiteral("~"), this));
+    range->addWidget(Label("chartRangeTo", this));
     range->addWidget(to_, 1);
     range->addWidget(stepLabel);
     range->addWidget(step_, 1);
@@ -153,7 +158,7 @@ void ChartTab::connectSignals() {
 }
 
 void ChartTab::boxChosen() {
-    hover_->setText(kHoverPrompt);  // a value of the box chosen before means nothing now
+    hover_->setText(HoverPrompt());  // a value of the box chosen before means nothing now
     rangeToDefault();
     rerun();
 }
@@ -310,7 +315,7 @@ void ChartTab::showNearest(const QXYSeries& series, double x) {
 
 void ChartTab::saveCsv() {
     if (sweep_ && !SaveCsvAs(this, SweepCsv(*sweep_, CsvHeader::Captions))) {
-        hover_->setText(QStringLiteral("CSV를 저장하지 못했습니다."));
+        hover_->setText(CaptionOf(AnalysisWordOf("chartCsvUnsaved")));
     }
 }
 
