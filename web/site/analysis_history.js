@@ -23,6 +23,7 @@ export class HistoryTab {
     this.area.element.title = words.historyPages.tip;
     this.element = element("div", {}, element("div", { className: "analysis-options" }, this.summary, this.csv), this.area.element);
     this.csv.addEventListener("click", () => saveCsv(this.answer.csv, words.historyTab.caption));
+    this.summary.hidden = true;
     this.mark = null;
   }
 
@@ -48,6 +49,7 @@ export class HistoryTab {
     const { page } = answer;
     this.csv.disabled = !answer.csv;
     this.summary.textContent = page.tables.length ? page.summary.map((line) => line.text).join("\n") : "";
+    this.summary.hidden = !this.summary.textContent;
     if (!page.tables.length) {
       this.area.showNote(page.summary.map((line) => line.text).join("\n"));
       return;
